@@ -1,0 +1,79 @@
+// Throughput of the length readers and writer on the values real documents carry.
+#include <xmlattr/xmlattr.h>
+
+#include "testing/Corpus.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<Core::String> corpusTexts(std::string const& file) {
+    std::vector<Core::String> texts;
+    for (auto const& row : xmlattr_testing::corpusValues(file)) {
+        texts.push_back(row.value);
+    }
+    return texts;
+}
+
+// Every value of the documents, lengths or not: rejection is as hot a path as acceptance.
+void parseLength(benchmark::State& state) {
+    auto const texts = corpusTexts("fo-attributes.tsv");
+    auto const allocations = Core::Allocator::allocations();
+    for (auto _ : state) {
+        for (Core::String const& text : texts) {
+            Xml::Length value;
+            benchmark::DoNotOptimize(Xml::Length::parseLength(value, text));
+            benchmark::DoNotOptimize(value);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
+    state.counters["allocations"] = static_cast<double>(Core::Allocator::allocations() - allocations);
+}
+BENCHMARK(parseLength);
+
+void parseSLength(benchmark::State& state) {
+    auto const texts = corpusTexts("svg-attributes.tsv");
+    auto const allocations = Core::Allocator::allocations();
+    for (auto _ : state) {
+        for (Core::String const& text : texts) {
+            Xml::SLength value;
+            benchmark::DoNotOptimize(Xml::SLength::parseSLength(value, text));
+            benchmark::DoNotOptimize(value);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
+    state.counters["allocations"] = static_cast<double>(Core::Allocator::allocations() - allocations);
+}
+BENCHMARK(parseSLength);
+
+void writeLength(benchmark::State& state) {
+    std::vector<Xml::Length> lengths;
+    for (Core::String const& text : corpusTexts("fo-attributes.tsv")) {
+        Xml::Length value;
+        if (Xml::Length::parseLength(value, text)) {
+            lengths.push_back(value);
+        }
+    }
+    for (auto _ : state) {
+        for (Xml::Length const& length : lengths) {
+            benchmark::DoNotOptimize(Xml::Length::getValueAsString(length));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lengths.size()));
+}
+BENCHMARK(writeLength);
+
+void parseFloat(benchmark::State& state) {
+    auto const texts = corpusTexts("svg-attributes.tsv");
+    for (auto _ : state) {
+        for (Core::String const& text : texts) {
+            benchmark::DoNotOptimize(Core::Format::parseFloat(text));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
+}
+BENCHMARK(parseFloat);
+
+} // namespace

@@ -1,0 +1,22 @@
+# Installs the built library into a scratch prefix, then configures, builds and
+# runs cmake/consumer against it: the package must work from find_package alone.
+set(prefix "${BUILD_DIR}/package-test/prefix")
+set(consumer "${BUILD_DIR}/package-test/consumer")
+file(REMOVE_RECURSE "${BUILD_DIR}/package-test")
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "failed (${result}): ${ARGN}")
+  endif()
+endfunction()
+
+run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
+if(EXISTS "${prefix}/include/xmlattr/attributes/detail" OR EXISTS "${prefix}/include/xmlattr/length/LengthAttributeTest.cpp")
+  message(FATAL_ERROR "internal headers or tests were installed")
+endif()
+run(${CMAKE_COMMAND} -S "${SOURCE_DIR}/cmake/consumer" -B "${consumer}" "-DCMAKE_PREFIX_PATH=${prefix}"
+    "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
+    "-DCMAKE_EXE_LINKER_FLAGS=${LINKER_FLAGS}")
+run(${CMAKE_COMMAND} --build "${consumer}")
+run("${consumer}/consumer")

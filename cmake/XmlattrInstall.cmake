@@ -1,0 +1,24 @@
+# Installation: the library, its public headers (not the detail/ ones, not the
+# tests) and a package configuration for find_package(xmlattr).
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+install(TARGETS xmlattr EXPORT xmlattrTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+  INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/xmlattr/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/xmlattr
+  FILES_MATCHING PATTERN "*.h"
+  PATTERN "detail" EXCLUDE
+  PATTERN "*Test.h" EXCLUDE)
+install(EXPORT xmlattrTargets NAMESPACE xmlattr::
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/xmlattr)
+
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/xmlattrConfig.cmake.in
+  ${PROJECT_BINARY_DIR}/xmlattrConfig.cmake
+  INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/xmlattr)
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/xmlattrConfigVersion.cmake
+  COMPATIBILITY SameMinorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/xmlattrConfig.cmake ${PROJECT_BINARY_DIR}/xmlattrConfigVersion.cmake
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/xmlattr)

@@ -1,0 +1,77 @@
+// Xml::TXmlAttribute<T>: an attribute holding one typed value, and the traits that
+// bind each value type to its reader and writer.
+#pragma once
+
+#include "xmlattr/attributes/XmlAttribute.h"
+#include "xmlattr/platform/Export.h"
+#include "xmlattr/platform/String.h"
+
+#include <concepts>
+
+namespace Xml {
+
+/// Binds a value type to its text forms. Each value type's header specialises it with
+///   static bool parse(T& value, Core::String const& text);   // the attribute's reader
+/// and, when the type has a text form,
+///   static Core::String write(T const& value);
+/// A type without a specialisation cannot be held by an attribute.
+template <class T>
+struct ValueTraits;
+
+template <class T>
+concept HasTextForm = requires(T const& value) {
+    { ValueTraits<T>::write(value) } -> std::same_as<Core::String>;
+};
+
+namespace detail {
+/// The one writer of every value type without a text form.
+inline Core::String noTextForm() { return Core::String(); }
+} // namespace detail
+
+/// Holds one value of `T` by value. Parsing and writing go to `ValueTraits<T>`;
+/// copying, assignment and equality are those of `T`.
+template <class T>
+class XMLATTR_EXPORT TXmlAttribute : public XmlAttribute {
+public:
+    /// A class type runs its default constructor; a number or enumeration starts at zero.
+    TXmlAttribute() : m_value() {}
+    TXmlAttribute(T const& value) : m_value(value) {}
+    TXmlAttribute(TXmlAttribute const& other) : XmlAttribute(), m_value(other.m_value) {}
+    ~TXmlAttribute() = default;
+
+    TXmlAttribute& operator=(T const& value) {
+        m_value = value;
+        return *this;
+    }
+    TXmlAttribute& operator=(TXmlAttribute const& other) {
+        m_value = other.m_value;
+        return *this;
+    }
+
+    bool operator==(T const& value) const { return m_value == value; }
+    bool operator!=(T const& value) const { return !(*this == value); }
+
+    T const& getValue() const noexcept { return m_value; }
+    T const& operator*() const noexcept { return m_value; }
+    operator T const&() const noexcept { return m_value; }
+    T* operator->() noexcept { return &m_value; }
+    T const* operator->() const noexcept { return &m_value; }
+    void setValue(T const& value) { m_value = value; }
+
+    bool parseValue(Core::String const& text) override { return ValueTraits<T>::parse(m_value, text); }
+    void copyFrom(XmlAttribute const& other) override {
+        m_value = static_cast<TXmlAttribute const&>(other).m_value;
+    }
+    Core::String getValueAsString() override {
+        if constexpr (HasTextForm<T>) {
+            return ValueTraits<T>::write(m_value);
+        } else {
+            return detail::noTextForm();
+        }
+    }
+
+private:
+    T m_value;
+};
+
+} // namespace Xml

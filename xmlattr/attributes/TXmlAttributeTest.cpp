@@ -1,0 +1,118 @@
+// TXmlAttribute<T>: the template's own rules, on value types made for the test.
+#include "xmlattr/attributes/TXmlAttribute.h"
+
+#include "xmlattr/platform/Object.h"
+#include "xmlattr/platform/SmartPtr.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A value with a reader and a writer: a count of "x" code units.
+struct Tally {
+    int count = 3;
+    bool operator==(Tally const&) const = default;
+};
+
+// A reference-counted value without a text form.
+struct Shared : Core::Object {};
+
+// A keyword enumeration with a number that no keyword gives.
+enum Probe : int { ProbeFirst = 1 };
+
+} // namespace
+
+template <>
+struct Xml::ValueTraits<Tally> {
+    static bool parse(Tally& value, Core::String const& text) {
+        for (int i = 0; i < text.length(); ++i) {
+            if (text[i] != u'x') {
+                return false;
+            }
+        }
+        value.count = text.length();
+        return true;
+    }
+    static Core::String write(Tally const& value) {
+        Core::String text;
+        for (int i = 0; i < value.count; ++i) {
+            text.append(u'x');
+        }
+        return text;
+    }
+};
+
+template <>
+struct Xml::ValueTraits<SmartPtr<Shared>> {
+    static bool parse(SmartPtr<Shared>&, Core::String const&) { return false; }
+};
+
+template <>
+struct Xml::ValueTraits<Probe> {
+    static bool parse(Probe&, Core::String const&) { return false; }
+};
+
+namespace Xml {
+namespace {
+
+static_assert(sizeof(XmlAttribute) == sizeof(void*));
+static_assert(sizeof(TXmlAttribute<Tally>) == sizeof(void*) + sizeof(Tally) + 4);
+static_assert(HasTextForm<Tally> && !HasTextForm<SmartPtr<Shared>>);
+
+TEST(TXmlAttribute, SlotsForwardToTheValueType) {
+    TXmlAttribute<Tally> attribute;
+    EXPECT_EQ(attribute->count, 3); // the class type's own default
+    XmlAttribute& base = attribute;
+    EXPECT_TRUE(base.parseValue(u"xxxxx"));
+    EXPECT_EQ(attribute->count, 5);
+    EXPECT_FALSE(base.parseValue(u"xy"));
+    EXPECT_EQ(attribute->count, 5); // what the reader leaves on false
+    EXPECT_EQ(base.getValueAsString(), Core::String(u"xxxxx"));
+
+    TXmlAttribute<Tally> other(Tally{1});
+    base.copyFrom(other);
+    EXPECT_EQ(attribute.getValue().count, 1);
+    base.copyFrom(base);
+    EXPECT_EQ((*attribute).count, 1);
+}
+
+TEST(TXmlAttribute, EnumerationsStartAtZero) {
+    EXPECT_EQ(static_cast<int>(TXmlAttribute<Probe>().getValue()), 0);
+}
+
+TEST(TXmlAttribute, EqualityAndAssignment) {
+    TXmlAttribute<Tally> a(Tally{2});
+    Tally const two{2};
+    Tally const four{4};
+    EXPECT_TRUE(a == two);
+    EXPECT_FALSE(a != two);
+    EXPECT_FALSE(a == four);
+    EXPECT_TRUE(a != four);
+    a = four;
+    EXPECT_TRUE(a == four);
+    TXmlAttribute<Tally> b;
+    (b = a).setValue(two);
+    EXPECT_TRUE(b == two);
+    EXPECT_TRUE(a == four);
+    Tally const& held = a;
+    EXPECT_EQ(&held, &a.getValue());
+}
+
+TEST(TXmlAttribute, ValueWithoutTextFormWritesNothingAndSharesOnCopy) {
+    SmartPtr<Shared> object(new Shared);
+    TXmlAttribute<SmartPtr<Shared>> attribute(object);
+    EXPECT_EQ(attribute.getValueAsString(), Core::String());
+    EXPECT_EQ(object->getRefCount(), 2);
+    {
+        TXmlAttribute<SmartPtr<Shared>> copy(attribute);
+        EXPECT_TRUE(copy == object);
+        EXPECT_EQ(object->getRefCount(), 3);
+    }
+    EXPECT_EQ(object->getRefCount(), 2);
+    static_cast<XmlAttribute&>(attribute).copyFrom(attribute); // onto itself
+    EXPECT_EQ(object->getRefCount(), 2);
+    EXPECT_TRUE(attribute == object);
+}
+
+} // namespace
+} // namespace Xml

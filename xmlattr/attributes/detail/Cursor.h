@@ -1,0 +1,90 @@
+// Xml::detail::Cursor: the one scanner every list parser of the library walks text with.
+#pragma once
+
+#include "xmlattr/platform/String.h"
+
+#include <limits>
+#include <string_view>
+
+namespace Xml::detail {
+
+/// A view of the text and a position in it. Every step stays inside the text;
+/// `peek` at the end gives 0. Pieces are returned as views: nothing is copied.
+class Cursor {
+public:
+    constexpr explicit Cursor(std::u16string_view text, int position = 0) noexcept
+        : m_text(text.substr(0, kMaxLength)), m_position(position) {
+        if (m_position < 0) {
+            m_position = 0;
+        }
+        if (m_position > length()) {
+            m_position = length();
+        }
+    }
+
+    constexpr int position() const noexcept { return m_position; }
+    constexpr int length() const noexcept { return static_cast<int>(m_text.size()); }
+    constexpr bool atEnd() const noexcept { return m_position >= length(); }
+    constexpr char16_t peek() const noexcept { return atEnd() ? u'\0' : m_text[index()]; }
+    constexpr void advance() noexcept {
+        if (!atEnd()) {
+            ++m_position;
+        }
+    }
+
+    /// Steps over white space; true when at least one code unit was skipped.
+    constexpr bool skipSpace() noexcept {
+        return skipWhile([](char16_t unit) { return Core::String::isSpace(unit); });
+    }
+    /// Steps over everything but white space; true when at least one code unit was skipped.
+    constexpr bool skipNonSpace() noexcept {
+        return skipWhile([](char16_t unit) { return !Core::String::isSpace(unit); });
+    }
+    /// Steps over white space and commas, in any mix.
+    constexpr bool skipSpaceAndComma() noexcept {
+        return skipWhile([](char16_t unit) { return unit == u',' || Core::String::isSpace(unit); });
+    }
+
+    /// Skips white space, then takes the run of other code units (possibly empty).
+    constexpr std::u16string_view word() noexcept {
+        skipSpace();
+        int const start = m_position;
+        skipNonSpace();
+        return slice(start);
+    }
+
+    /// As `word`, but a "(" ends the name and opens an argument list that runs to the
+    /// first ")" (included) or the end: parentheses do not nest, and white space inside
+    /// them belongs to the result.
+    constexpr std::u16string_view wordOrFunction() noexcept {
+        skipSpace();
+        int const start = m_position;
+        skipWhile([](char16_t unit) { return unit != u'(' && !Core::String::isSpace(unit); });
+        if (peek() == u'(') {
+            skipWhile([](char16_t unit) { return unit != u')'; });
+            advance();
+        }
+        return slice(start);
+    }
+
+private:
+    static constexpr std::size_t kMaxLength = static_cast<std::size_t>(std::numeric_limits<int>::max());
+
+    constexpr std::size_t index() const noexcept { return static_cast<std::size_t>(m_position); }
+    constexpr std::u16string_view slice(int start) const noexcept {
+        return m_text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(m_position - start));
+    }
+    template <class Predicate>
+    constexpr bool skipWhile(Predicate take) noexcept {
+        int const start = m_position;
+        while (!atEnd() && take(m_text[index()])) {
+            ++m_position;
+        }
+        return m_position > start;
+    }
+
+    std::u16string_view m_text;
+    int m_position;
+};
+
+} // namespace Xml::detail

@@ -1,0 +1,191 @@
+// Length and SLength: unit tables, readers, pixel conversion and the length writer.
+#include "xmlattr/length/LengthAttribute.h"
+
+#include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/platform/Exception.h"
+#include "xmlattr/platform/Format.h"
+#include "xmlattr/platform/StringFormatStream.h"
+
+#include <bit>
+#include <cstdint>
+#include <string_view>
+
+namespace Xml {
+
+template class TXmlAttribute<Length>;
+template class TXmlAttribute<SLength>;
+
+namespace {
+
+// The location recorded for the impossible states of this file.
+constexpr char16_t const* kFile = u"LengthAttribute";
+constexpr int kLengthWriterLine = 129;
+constexpr int kLengthPxSizeLine = 156;
+constexpr int kSLengthPxSizeLine = 299;
+
+struct LayoutProbe {
+    std::int32_t unit;
+    float size;
+};
+static_assert(sizeof(Length) == 8 && sizeof(SLength) == 8 && sizeof(Length::Unit) == 4 &&
+              sizeof(SLength::Unit) == 4);
+static_assert(std::bit_cast<LayoutProbe>(Length(1.5f, Length::UnitPc)).unit == 2 &&
+              std::bit_cast<LayoutProbe>(Length(1.5f, Length::UnitPc)).size == 1.5f);
+static_assert(std::bit_cast<LayoutProbe>(SLength(2.5f, SLength::UnitPercent)).unit == 9 &&
+              std::bit_cast<LayoutProbe>(SLength(2.5f, SLength::UnitPercent)).size == 2.5f);
+static_assert(sizeof(TXmlAttribute<Length>) == sizeof(void*) + sizeof(Length));
+
+enum class Scale { Absolute, FontRelative, Zero, Fraction };
+
+// Pixels are size × factor × 96 ÷ divisor, evaluated left to right in single
+// precision, so that every unit rounds exactly as its own formula does.
+struct UnitRule {
+    std::u16string_view suffix;
+    char16_t const* pattern;
+    float factor;
+    float divisor;
+    Scale scale;
+};
+
+// clang-format off
+// Indexed by Length::Unit.
+constexpr UnitRule kLengthUnits[] = {
+    {u"px", u"{0}px",  1.0f, 96.0f, Scale::Absolute},
+    {u"pt", u"{0}pt",  1.0f, 72.0f, Scale::Absolute},
+    {u"pc", u"{0}pc", 12.0f, 72.0f, Scale::Absolute},
+    {u"cm", u"{0}cm",  1.0f, 2.54f, Scale::Absolute},
+    {u"mm", u"{0}mm",  1.0f, 25.4f, Scale::Absolute},
+    {u"in", u"{0}in",  1.0f,  1.0f, Scale::Absolute},
+    {u"em", u"{0}em",  0.0f,  1.0f, Scale::FontRelative},
+    {u"ex", u"{0}ex",  0.0f,  1.0f, Scale::FontRelative},
+};
+// Indexed by SLength::Unit. Pixels read from no suffix of their own: every suffix
+// not listed here, "px" among them, is a pixel length.
+constexpr UnitRule kSLengthUnits[] = {
+    {u"",   nullptr,  1.0f, 96.0f, Scale::Absolute},
+    {u"pt", nullptr,  1.0f, 72.0f, Scale::Absolute},
+    {u"",   nullptr,  0.0f,  1.0f, Scale::Zero},
+    {u"cm", nullptr,  1.0f, 2.54f, Scale::Absolute},
+    {u"mm", nullptr,  1.0f, 25.4f, Scale::Absolute},
+    {u"in", nullptr,  1.0f,  1.0f, Scale::Absolute},
+    {u"em", nullptr,  0.0f,  1.0f, Scale::FontRelative},
+    {u"ex", nullptr,  0.0f,  1.0f, Scale::FontRelative},
+    {u"pc", nullptr, 12.0f, 72.0f, Scale::Absolute},
+    {u"",   nullptr,  0.0f,  1.0f, Scale::Fraction},
+};
+// clang-format on
+
+template <class Unit, std::size_t N>
+bool findUnit(UnitRule const (&rules)[N], std::u16string_view suffix, Unit& unit) noexcept {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (!rules[i].suffix.empty() && rules[i].suffix == suffix) {
+            unit = static_cast<Unit>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+template <std::size_t N>
+UnitRule const* ruleOf(UnitRule const (&rules)[N], int unit) noexcept {
+    return unit >= 0 && static_cast<std::size_t>(unit) < N ? &rules[unit] : nullptr;
+}
+
+template <std::size_t N>
+float toPixels(UnitRule const (&rules)[N], int unit, float size, int fontRelativeLine) {
+    UnitRule const* rule = ruleOf(rules, unit);
+    if (rule == nullptr) {
+        return 0.0f;
+    }
+    switch (rule->scale) {
+    case Scale::Absolute:
+        return size * rule->factor * 96.0f / rule->divisor;
+    case Scale::Fraction:
+        return size;
+    case Scale::Zero:
+        return 0.0f;
+    case Scale::FontRelative:
+        break;
+    }
+    Core::throwWithLocation<Core::UnreacheableCodeException>(kFile, fontRelativeLine);
+}
+
+constexpr bool startsLikeNumber(char16_t unit) noexcept {
+    return Core::String::isDigit(unit) || unit == u'+' || unit == u'-' || unit == u'.';
+}
+
+constexpr std::u16string_view lastTwo(std::u16string_view text) noexcept { return text.substr(text.size() - 2); }
+constexpr std::u16string_view allButLast(std::u16string_view text, std::size_t count) noexcept {
+    return text.substr(0, text.size() - count);
+}
+
+} // namespace
+
+namespace detail {
+
+bool readLength(std::u16string_view text, Length& out) noexcept {
+    if (text.empty() || !startsLikeNumber(text.front())) {
+        return false;
+    }
+    if (text.size() < 3) {
+        // The one unitless length: zero needs no unit.
+        if (text == u"0") {
+            out = Length(0.0f, Length::UnitPt);
+            return true;
+        }
+        return false;
+    }
+    Length::Unit unit = Length::UnitPx;
+    if (!findUnit(kLengthUnits, lastTwo(text), unit)) {
+        return false;
+    }
+    out = Length(Core::Format::parseFloat(allButLast(text, 2)), unit);
+    return true;
+}
+
+bool readSLength(std::u16string_view text, SLength& out) noexcept {
+    if (text.empty()) {
+        return false;
+    }
+    if (text.size() > 1 && text.back() == u'%') {
+        float percent = 0.0f;
+        if (!Core::Format::parseFloat(allButLast(text, 1), percent)) {
+            return false;
+        }
+        out = SLength(static_cast<float>(static_cast<double>(percent) / 100.0), SLength::UnitPercent);
+        return true;
+    }
+    if (Core::String::isDigit(text.back())) {
+        out = SLength(Core::Format::parseFloat(text), SLength::UnitPx);
+        return true;
+    }
+    if (text.size() <= 2) {
+        return false;
+    }
+    SLength::Unit unit = SLength::UnitPx;
+    findUnit(kSLengthUnits, lastTwo(text), unit);
+    out = SLength(Core::Format::parseFloat(allButLast(text, 2)), unit);
+    return true;
+}
+
+} // namespace detail
+
+float Length::pxSize() const { return toPixels(kLengthUnits, m_unit, m_size, kLengthPxSizeLine); }
+
+bool Length::parseLength(Length& out, Core::String const& text) noexcept { return detail::readLength(text, out); }
+
+Core::String Length::getValueAsString(Length const& value) {
+    UnitRule const* rule = ruleOf(kLengthUnits, value.m_unit);
+    if (rule == nullptr) {
+        Core::throwWithLocation<Core::UnreacheableCodeException>(kFile, kLengthWriterLine);
+    }
+    return (Core::StringFormatStream(rule->pattern) << value.m_size).getString();
+}
+
+float SLength::pxSize() const { return toPixels(kSLengthUnits, m_unit, m_size, kSLengthPxSizeLine); }
+
+bool SLength::parseSLength(SLength& out, Core::String const& text) noexcept {
+    return detail::readSLength(text, out);
+}
+
+} // namespace Xml

@@ -1,0 +1,113 @@
+// Xml::Length and Xml::SLength: a number with a unit, the ground of every measure,
+// with their attributes.
+#pragma once
+
+#include "xmlattr/attributes/TXmlAttribute.h"
+#include "xmlattr/platform/Export.h"
+#include "xmlattr/platform/String.h"
+
+namespace Xml {
+
+/// A length of the formatting-object vocabulary. A plain value: unit, then size.
+class XMLATTR_EXPORT Length {
+public:
+    /// The numbers are part of the interface.
+    enum Unit : int {
+        UnitPx = 0,
+        UnitPt = 1,
+        UnitPc = 2,
+        UnitCm = 3,
+        UnitMm = 4,
+        UnitIn = 5,
+        UnitEm = 6,
+        UnitEx = 7,
+    };
+
+    constexpr Length(float size = 0.0f, Unit unit = UnitPx) noexcept : m_unit(unit), m_size(size) {}
+
+    constexpr float getSize() const noexcept { return m_size; }
+    constexpr Unit getUnit() const noexcept { return m_unit; }
+
+    /// Same unit and sizes equal as floats: 72pt is not 1in.
+    constexpr bool operator==(Length const& other) const noexcept {
+        return m_unit == other.m_unit && m_size == other.m_size;
+    }
+    constexpr bool operator!=(Length const& other) const noexcept { return !(*this == other); }
+
+    /// The size in pixels at 96 per inch, in single precision. A unit number outside
+    /// the enumeration gives 0. Throws `Core::UnreacheableCodeException` for em and
+    /// ex, which only the caller can resolve against a font.
+    float pxSize() const;
+
+    /// Strict, untrimmed, case-sensitive: a number, then one of the unit suffixes
+    /// ("12pt", "-1.5cm"); "0" alone is 0pt. The number part is read leniently
+    /// ("1x5pt" is 1pt). On false `out` is untouched. Never throws.
+    static bool parseLength(Length& out, Core::String const& text) noexcept;
+    /// The size followed by the unit's suffix ("12pt"). Throws
+    /// `Core::UnreacheableCodeException` for a unit number outside the enumeration.
+    static Core::String getValueAsString(Length const& value);
+
+private:
+    Unit m_unit;
+    float m_size;
+};
+
+/// A length of the SVG vocabulary: a plain number is in pixels, a trailing "%" is a
+/// fraction (50% is held as 0.5), and pica has its own number.
+class XMLATTR_EXPORT SLength {
+public:
+    /// The numbers are part of the interface; 2 is never produced by the parser.
+    enum Unit : int {
+        UnitPx = 0,
+        UnitPt = 1,
+        UnitUnused = 2,
+        UnitCm = 3,
+        UnitMm = 4,
+        UnitIn = 5,
+        UnitEm = 6,
+        UnitEx = 7,
+        UnitPc = 8,
+        UnitPercent = 9,
+    };
+
+    constexpr SLength(float size = 0.0f, Unit unit = UnitPx) noexcept : m_unit(unit), m_size(size) {}
+
+    constexpr float getSize() const noexcept { return m_size; }
+    constexpr Unit getUnit() const noexcept { return m_unit; }
+
+    constexpr bool operator==(SLength const& other) const noexcept {
+        return m_unit == other.m_unit && m_size == other.m_size;
+    }
+    constexpr bool operator!=(SLength const& other) const noexcept { return !(*this == other); }
+    /// True when the size is 0, whatever the unit.
+    constexpr bool operator!() const noexcept { return m_size == 0.0f; }
+
+    /// As `Length::pxSize`; a percentage gives its fraction unchanged, unit 2 gives 0.
+    float pxSize() const;
+
+    /// Lenient about the unit, strict about emptiness: "12" and "12px" and "12xy" are
+    /// 12px, "50%" is the fraction 0.5 (its number read strictly), one- and
+    /// two-code-unit texts without a final digit are rejected. Untrimmed,
+    /// case-sensitive. On false `out` is untouched. Never throws.
+    static bool parseSLength(SLength& out, Core::String const& text) noexcept;
+
+private:
+    Unit m_unit;
+    float m_size;
+};
+
+template <>
+struct ValueTraits<Length> {
+    static bool parse(Length& value, Core::String const& text) { return Length::parseLength(value, text); }
+    static Core::String write(Length const& value) { return Length::getValueAsString(value); }
+};
+
+template <>
+struct ValueTraits<SLength> {
+    static bool parse(SLength& value, Core::String const& text) { return SLength::parseSLength(value, text); }
+};
+
+extern template class TXmlAttribute<Length>;
+extern template class TXmlAttribute<SLength>;
+
+} // namespace Xml

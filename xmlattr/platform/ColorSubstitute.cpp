@@ -1,0 +1,186 @@
+// Drawing::ColorSubstitute: the colour function reader; Drawing::SpotColorMapper: the
+// spot colour names it knows.
+#include "xmlattr/platform/ColorSubstitute.h"
+
+#include "xmlattr/platform/Format.h"
+
+#include <array>
+#include <charconv>
+#include <cstddef>
+#include <string_view>
+#include <system_error>
+
+namespace Drawing {
+
+namespace {
+
+struct SpotEntry {
+    std::u16string_view name;
+    double c;
+    double m;
+    double y;
+    double k;
+};
+
+// clang-format off
+constexpr SpotEntry kSpotColors[] = {
+    {u"Cyan",    1, 0, 0, 0},
+    {u"Magenta", 0, 1, 0, 0},
+    {u"Yellow",  0, 0, 1, 0},
+    {u"Black",   0, 0, 0, 1},
+    {u"White",   0, 0, 0, 0},
+    {u"Red",     0, 1, 1, 0},
+    {u"Green",   1, 0, 1, 0},
+    {u"Blue",    1, 1, 0, 0},
+};
+// clang-format on
+
+double widenShortest(float value) noexcept {
+    char digits[32];
+    std::to_chars_result const written = std::to_chars(digits, digits + sizeof digits, value);
+    double result = value;
+    if (written.ec == std::errc()) {
+        std::from_chars(digits, written.ptr, result);
+    }
+    return result;
+}
+
+// The text between "name(" and a ")" that ends `text`.
+bool readCall(std::u16string_view text, std::u16string_view name,
+              std::u16string_view& arguments) noexcept {
+    if (text.size() < name.size() + 2 || !text.starts_with(name) || text[name.size()] != u'(' ||
+        text.back() != u')') {
+        return false;
+    }
+    arguments = text.substr(name.size() + 1, text.size() - name.size() - 2);
+    return true;
+}
+
+// Exactly N comma-separated pieces, empty ones included.
+template <std::size_t N>
+bool cutArguments(std::u16string_view arguments,
+                  std::array<std::u16string_view, N>& pieces) noexcept {
+    for (std::size_t i = 0; i + 1 < N; ++i) {
+        std::size_t const comma = arguments.find(u',');
+        if (comma == std::u16string_view::npos) {
+            return false;
+        }
+        pieces[i] = arguments.substr(0, comma);
+        arguments.remove_prefix(comma + 1);
+    }
+    pieces[N - 1] = arguments;
+    return arguments.find(u',') == std::u16string_view::npos;
+}
+
+// The number parsers accept a trailing "%" and leave applying it to us.
+bool endsWithPercent(std::u16string_view piece) noexcept {
+    std::size_t end = piece.size();
+    while (end > 0 && Core::String::isSpace(piece[end - 1])) {
+        --end;
+    }
+    return end > 0 && piece[end - 1] == u'%';
+}
+
+bool readUnit(std::u16string_view piece, double& out) noexcept {
+    float number = 0;
+    if (!Core::Format::parseFloat(piece, number)) {
+        return false;
+    }
+    double value = widenShortest(number);
+    if (endsWithPercent(piece)) {
+        value /= 100;
+    }
+    if (!(value >= 0 && value <= 1)) {
+        return false;
+    }
+    // "-0" is read as 0, so that it never writes back with its sign.
+    out = value == 0 ? 0.0 : value;
+    return true;
+}
+
+bool readByte(std::u16string_view piece, std::uint8_t& out) noexcept {
+    int number = 0;
+    if (!Core::Format::parseInt(piece, number)) {
+        return false;
+    }
+    bool const percent = endsWithPercent(piece);
+    if (number < 0 || number > (percent ? 100 : 255)) {
+        return false;
+    }
+    out = static_cast<std::uint8_t>(percent ? number * 255 / 100 : number);
+    return true;
+}
+
+bool readCMYK(std::u16string_view arguments, ColorSubstitute& out) noexcept {
+    std::array<std::u16string_view, 4> pieces;
+    std::array<double, 4> values{};
+    if (!cutArguments(arguments, pieces)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (!readUnit(pieces[i], values[i])) {
+            return false;
+        }
+    }
+    out.setCMYK(values[0], values[1], values[2], values[3]);
+    return true;
+}
+
+bool readRGB(std::u16string_view arguments, ColorSubstitute& out) noexcept {
+    std::array<std::u16string_view, 3> pieces;
+    std::array<std::uint8_t, 3> values{};
+    if (!cutArguments(arguments, pieces)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (!readByte(pieces[i], values[i])) {
+            return false;
+        }
+    }
+    out.setRGB(values[0], values[1], values[2]);
+    return true;
+}
+
+} // namespace
+
+void ColorSubstitute::setCMYK(double c, double m, double y, double k) noexcept {
+    m_c = c;
+    m_m = m;
+    m_y = y;
+    m_k = k;
+    m_hasCMYK = true;
+}
+
+void ColorSubstitute::setRGB(std::uint8_t r, std::uint8_t g, std::uint8_t b) noexcept {
+    m_r = r;
+    m_g = g;
+    m_b = b;
+    m_hasRGB = true;
+}
+
+double ColorSubstitute::widen(float value) noexcept { return widenShortest(value); }
+
+bool ColorSubstitute::parseColorFunctionString(Core::String text, ColorSubstitute& out) {
+    std::u16string_view arguments;
+    ColorSubstitute read;
+    bool const accepted = readCall(text.view(), u"cmyk", arguments)  ? readCMYK(arguments, read)
+                          : readCall(text.view(), u"rgb", arguments) ? readRGB(arguments, read)
+                                                                     : false;
+    if (accepted) {
+        out = read;
+    }
+    return accepted;
+}
+
+ColorSubstitute SpotColorMapper::getColorSubstitute(Core::String name) {
+    ColorSubstitute substitute;
+    for (SpotEntry const& entry : kSpotColors) {
+        if (entry.name == name.view()) {
+            substitute.setCMYK(entry.c, entry.m, entry.y, entry.k);
+            break;
+        }
+    }
+    return substitute;
+}
+
+} // namespace Drawing

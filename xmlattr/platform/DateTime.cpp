@@ -1,0 +1,94 @@
+// Core::DateTime: reading and writing month/day/year dates.
+#include "xmlattr/platform/DateTime.h"
+
+#include <cstddef>
+#include <string_view>
+
+namespace Core {
+
+namespace {
+
+constexpr bool isLeapYear(int year) noexcept {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+constexpr int daysInMonth(int year, int month) noexcept {
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// Reads `minDigits` to `maxDigits` decimal digits at `pos`, advancing it.
+bool readDigits(std::u16string_view text, std::size_t& pos, int minDigits, int maxDigits,
+                int& out) noexcept {
+    int value = 0;
+    int count = 0;
+    while (count < maxDigits && pos < text.size() && String::isDigit(text[pos])) {
+        value = value * 10 + (text[pos] - u'0');
+        ++pos;
+        ++count;
+    }
+    out = value;
+    return count >= minDigits;
+}
+
+bool readSlash(std::u16string_view text, std::size_t& pos) noexcept {
+    if (pos < text.size() && text[pos] == u'/') {
+        ++pos;
+        return true;
+    }
+    return false;
+}
+
+// Decimal digits of `value`, zero-padded to `minDigits`.
+void appendNumber(String& text, int value, int minDigits) {
+    // Widened first: the magnitude of the lowest int does not fit in an int.
+    long long magnitude = value;
+    if (magnitude < 0) {
+        text.append(u'-');
+        magnitude = -magnitude;
+    }
+    char16_t digits[20];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0 || count < minDigits);
+    while (count > 0) {
+        text.append(digits[--count]);
+    }
+}
+
+} // namespace
+
+bool DateTime::parseMDYDate(String const& text, DateTime& out) {
+    std::u16string_view const view = text.view();
+    std::size_t pos = 0;
+    int month = 0;
+    int day = 0;
+    int year = 0;
+    if (!readDigits(view, pos, 1, 2, month) || !readSlash(view, pos) ||
+        !readDigits(view, pos, 1, 2, day) || !readSlash(view, pos) ||
+        !readDigits(view, pos, 4, 4, year) || pos != view.size()) {
+        return false;
+    }
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month)) {
+        return false;
+    }
+    out = DateTime(year, month, day);
+    return true;
+}
+
+String DateTime::toDateString(DateFormat format) const {
+    String text;
+    if (format != DateFormatMonthDayYear || *this == DateTime()) {
+        return text;
+    }
+    appendNumber(text, m_month, 1);
+    text.append(u'/');
+    appendNumber(text, m_day, 1);
+    text.append(u'/');
+    appendNumber(text, m_year, 4);
+    return text;
+}
+
+} // namespace Core

@@ -1,0 +1,40 @@
+// Core::Format: locale-independent reading and writing of numbers.
+#pragma once
+
+#include "xmlattr/platform/Export.h"
+#include "xmlattr/platform/String.h"
+
+#include <string_view>
+
+namespace Core {
+
+/// Numbers in text, the same in every locale. The grammar of a decimal number is
+/// [+|-] digits [. digits] [(e|E) [+|-] digits], where either the integer or the
+/// fraction digits may be absent but not both; integers have no point and no exponent.
+/// There is no "inf", "nan" or hexadecimal float.
+struct XMLATTR_EXPORT Format {
+    /// Strict forms. White space (`String::isSpace`) before and after the number is
+    /// skipped; a single "%" may follow the number and is ignored (the caller applies
+    /// it). Any other text, or a number outside the type's range, gives false and
+    /// leaves `out` untouched. An underflowing float rounds to zero and is accepted.
+    static bool parseInt(std::u16string_view text, int& out) noexcept;
+    static bool parseFloat(std::u16string_view text, float& out) noexcept;
+    /// Hexadecimal digits in either case, optionally after "0x" or "0X"; no sign.
+    static bool parseHexInt(std::u16string_view text, int& out) noexcept;
+
+    /// Lenient forms, as C's atoi and atof: leading white space is skipped and the
+    /// longest prefix that is a number is read; no number gives 0. Out of range, an
+    /// integer is clamped to the nearest limit and a float becomes an infinity.
+    static int parseInt(std::u16string_view text) noexcept;
+    static float parseFloat(std::u16string_view text) noexcept;
+
+    /// Decimal text of `value`.
+    static String toString(int value);
+    /// The shortest text that reads back to the same value, without exponent for
+    /// magnitudes from 1e-7 up to but excluding 1e21 ("12", "1.5", "0.1", "-0"),
+    /// with one beyond them ("1e+21", "1.5e-08"); "nan", "inf" or "-inf" otherwise.
+    static String toString(float value);
+    static String toString(double value);
+};
+
+} // namespace Core

@@ -1,0 +1,306 @@
+// Tests of Core::Format: the number grammar, range limits, rounding and the written form.
+#include "xmlattr/platform/Format.h"
+
+#include "xmlattr/platform/Allocator.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace Core {
+namespace {
+
+using namespace std::literals;
+using View = std::u16string_view;
+
+constexpr int kIntMax = std::numeric_limits<int>::max();
+constexpr int kIntMin = std::numeric_limits<int>::min();
+constexpr float kInf = std::numeric_limits<float>::infinity();
+constexpr float kFloatMax = std::numeric_limits<float>::max();
+constexpr float kDenormMin = std::numeric_limits<float>::denorm_min();
+constexpr int kIntSentinel = -777;
+constexpr float kFloatSentinel = -777.25f;
+
+std::string show(View text) { return String(text).toUtf8(); }
+std::uint32_t bits(float value) { return std::bit_cast<std::uint32_t>(value); }
+constexpr float fromBits(std::uint32_t pattern) { return std::bit_cast<float>(pattern); }
+
+struct IntRow {
+    View text;
+    bool accepted;
+    int expected;
+};
+
+struct FloatRow {
+    View text;
+    bool accepted;
+    float expected;
+};
+
+template <std::size_t N>
+void checkStrict(IntRow const (&rows)[N], bool (*parse)(View, int&) noexcept) {
+    for (IntRow const& row : rows) {
+        SCOPED_TRACE(show(row.text));
+        int out = kIntSentinel;
+        EXPECT_EQ(parse(row.text, out), row.accepted);
+        EXPECT_EQ(out, row.accepted ? row.expected : kIntSentinel);
+    }
+}
+
+TEST(FormatTest, StrictInt) {
+    // clang-format off
+    constexpr IntRow kRows[] = {
+        {u"0", true, 0},              {u"42", true, 42},           {u"+42", true, 42},
+        {u"-42", true, -42},          {u"-0", true, 0},            {u"007", true, 7},
+        {u"  7 ", true, 7},           {u"\t\n\v\f\r7\r\n", true, 7},
+        {u"50%", true, 50},           {u" -50% ", true, -50},
+        {u"2147483647", true, kIntMax}, {u"-2147483648", true, kIntMin},
+        {u"00000000000000000000000000000000000000000000000000000000000000000000002147483647", true, kIntMax},
+        {u"2147483648", false, 0},    {u"-2147483649", false, 0},  {u"99999999999", false, 0},
+        {u"", false, 0},              {u"   ", false, 0},          {u"+", false, 0},
+        {u"-", false, 0},             {u"%", false, 0},            {u"50 %", false, 0},
+        {u"50%%", false, 0},          {u"%50", false, 0},          {u"5.", false, 0},
+        {u"5.0", false, 0},           {u".5", false, 0},           {u"1e3", false, 0},
+        {u"12pt", false, 0},          {u"0x10", false, 0},         {u"+-1", false, 0},
+        {u"- 1", false, 0},           {u"1 2", false, 0},          {u"5\0"sv, false, 0},
+        {u"\u00A05", false, 0},       {u"\u0665", false, 0},       {u"\uFF15", false, 0},
+    };
+    // clang-format on
+    checkStrict(kRows, &Format::parseInt);
+}
+
+TEST(FormatTest, StrictHexInt) {
+    // clang-format off
+    constexpr IntRow kRows[] = {
+        {u"0", true, 0},              {u"ff", true, 255},          {u"FF", true, 255},
+        {u"0xfF", true, 255},         {u"0XFf", true, 255},        {u"0x0", true, 0},
+        {u" 1a ", true, 26},          {u"1a%", true, 26},          {u"7fffffff", true, kIntMax},
+        {u"0x7FFFFFFF", true, kIntMax}, {u"0x000000000000000000000000000000000000000000000000000000000000000000001", true, 1},
+        {u"80000000", false, 0},      {u"0x80000000", false, 0},   {u"fffffffff", false, 0},
+        {u"", false, 0},              {u"0x", false, 0},           {u"x1", false, 0},
+        {u"-1", false, 0},            {u"+1", false, 0},           {u"0x-1", false, 0},
+        {u"g", false, 0},             {u"1g", false, 0},           {u"0x 1", false, 0},
+        {u"1 a", false, 0},           {u"0x0x1", false, 0},        {u"%", false, 0},
+        {u"1a %", false, 0},          {u"#ff", false, 0},
+    };
+    // clang-format on
+    checkStrict(kRows, &Format::parseHexInt);
+}
+
+TEST(FormatTest, StrictFloat) {
+    // clang-format off
+    constexpr FloatRow kRows[] = {
+        {u"0", true, 0.0f},           {u"1.5", true, 1.5f},        {u"-1.5", true, -1.5f},
+        {u"+.5", true, 0.5f},         {u"5.", true, 5.0f},         {u"-.25", true, -0.25f},
+        {u"1e3", true, 1000.0f},      {u"1E3", true, 1000.0f},     {u"1e+3", true, 1000.0f},
+        {u"2.5e-1", true, 0.25f},     {u"5.e1", true, 50.0f},      {u" \t1.5\n", true, 1.5f},
+        {u"50%", true, 50.0f},        {u" 12.5% ", true, 12.5f},   {u"0.1", true, 0.1f},
+        {u"16777217", true, 16777216.0f}, {u"16777219", true, 16777220.0f},
+        // Halfway and either side of it, between 1 + 2^-23 and 1 + 2^-22: a detour through
+        // double would round the first row up as well.
+        {u"1.000000178813934326171874", true, fromBits(0x3F800001)},
+        {u"1.000000178813934326171875", true, fromBits(0x3F800002)},
+        {u"1.000000059604644775390625", true, fromBits(0x3F800000)},
+        {u"3.4028235e38", true, kFloatMax}, {u"3.4028235677973366e38", true, kFloatMax},
+        {u"-3.4028235e38", true, -kFloatMax},
+        {u"1e-40", true, 1e-40f},     {u"1.4e-45", true, kDenormMin}, {u"7.1e-46", true, kDenormMin},
+        {u"7e-46", true, 0.0f},       {u"1e-50", true, 0.0f},      {u"-1e-50", true, -0.0f},
+        {u"1e-99999999999999999999", true, 0.0f}, {u"0e99999999999999999999", true, 0.0f},
+        {u"3.4028236e38", false, 0},  {u"1e39", false, 0},         {u"-1e39", false, 0},
+        {u"1e99999999999999999999", false, 0}, {u"340282356779733661637539395458142568448", false, 0},
+        {u"", false, 0},              {u" ", false, 0},            {u".", false, 0},
+        {u"-", false, 0},             {u"+", false, 0},            {u"-.", false, 0},
+        {u"e5", false, 0},            {u".e5", false, 0},          {u"1e", false, 0},
+        {u"1e+", false, 0},           {u"1e5e", false, 0},         {u"1.5.5", false, 0},
+        {u"inf", false, 0},           {u"-infinity", false, 0},    {u"nan", false, 0},
+        {u"0x1p3", false, 0},         {u"1,5", false, 0},          {u"1 %", false, 0},
+        {u"1%%", false, 0},           {u"%", false, 0},            {u"--1", false, 0},
+        {u"1f", false, 0},            {u"1 e5", false, 0},         {u"1e 5", false, 0},
+    };
+    // clang-format on
+    for (FloatRow const& row : kRows) {
+        SCOPED_TRACE(show(row.text));
+        float out = kFloatSentinel;
+        EXPECT_EQ(Format::parseFloat(row.text, out), row.accepted);
+        EXPECT_EQ(bits(out), bits(row.accepted ? row.expected : kFloatSentinel));
+    }
+}
+
+TEST(FormatTest, LenientInt) {
+    // clang-format off
+    constexpr IntRow kRows[] = {
+        {u"12pt", true, 12},          {u"  -7x", true, -7},        {u"+3", true, 3},
+        {u"1.9", true, 1},            {u"1e5", true, 1},           {u"50%", true, 50},
+        {u"\n\t42", true, 42},        {u"", true, 0},              {u"abc", true, 0},
+        {u"-", true, 0},              {u"+", true, 0},             {u"- 5", true, 0},
+        {u"x42", true, 0},            {u"2147483647", true, kIntMax}, {u"-2147483648", true, kIntMin},
+        {u"2147483648", true, kIntMax}, {u"-2147483649", true, kIntMin},
+        {u"99999999999999999999999px", true, kIntMax}, {u"-99999999999999999999999", true, kIntMin},
+        {u"000000000000000000000000000000000000000000000000000000000000000000000000042", true, 42},
+    };
+    // clang-format on
+    for (IntRow const& row : kRows) {
+        SCOPED_TRACE(show(row.text));
+        EXPECT_EQ(Format::parseInt(row.text), row.expected);
+    }
+}
+
+TEST(FormatTest, LenientFloat) {
+    // clang-format off
+    constexpr FloatRow kRows[] = {
+        {u"12pt", true, 12.0f},       {u"1x5", true, 1.0f},        {u"1e", true, 1.0f},
+        {u"1e+", true, 1.0f},         {u"1e+x", true, 1.0f},       {u"-.5e-1px", true, -0.05f},
+        {u".5.", true, 0.5f},         {u"5..5", true, 5.0f},       {u"1.5e3.7", true, 1500.0f},
+        {u"  3.25%", true, 3.25f},    {u"0x1A", true, 0.0f},       {u".", true, 0.0f},
+        {u"-", true, 0.0f},           {u"", true, 0.0f},           {u"abc", true, 0.0f},
+        {u"inf", true, 0.0f},         {u"nan", true, 0.0f},        {u"1e39", true, kInf},
+        {u"-1e39em", true, -kInf},    {u"1e-50", true, 0.0f},      {u"-1e-50", true, -0.0f},
+        {u"16777217", true, 16777216.0f},
+    };
+    // clang-format on
+    for (FloatRow const& row : kRows) {
+        SCOPED_TRACE(show(row.text));
+        EXPECT_EQ(bits(Format::parseFloat(row.text)), bits(row.expected));
+    }
+}
+
+TEST(FormatTest, NumbersLongerThanTheStackCopy) {
+    std::u16string const zeros(300, u'0');
+    float out = kFloatSentinel;
+    ASSERT_TRUE(Format::parseFloat(u"1" + zeros + u"e-300", out));
+    EXPECT_EQ(out, 1.0f);
+    ASSERT_TRUE(Format::parseFloat(u"0." + zeros + u"1e301", out));
+    EXPECT_EQ(out, 1.0f);
+    // A digit far beyond the halfway point still decides the rounding.
+    ASSERT_TRUE(Format::parseFloat(u"1.000000059604644775390625" + zeros + u"1", out));
+    EXPECT_EQ(bits(out), 0x3F800001u);
+    EXPECT_EQ(bits(Format::parseFloat(u"-0." + zeros + u"1e-20")), bits(-0.0f));
+    EXPECT_EQ(Format::parseFloat(u"1" + zeros), kInf);
+    EXPECT_FALSE(Format::parseFloat(u"1" + zeros, out));
+    EXPECT_EQ(Format::parseInt(u"-" + zeros + u"1"), -1);
+}
+
+TEST(FormatTest, OrdinaryNumbersNeedNoHeap) {
+    std::uint64_t const before = Allocator::allocations();
+    int i = 0;
+    float f = 0;
+    EXPECT_TRUE(Format::parseInt(u" -2147483648% ", i));
+    EXPECT_TRUE(Format::parseHexInt(u"0x7fffffff", i));
+    EXPECT_TRUE(Format::parseFloat(u"-1.234567890123456789012345678901234567890e-3%", f));
+    EXPECT_FALSE(Format::parseFloat(u"1e39", f));
+    EXPECT_EQ(Format::parseInt(u"99999999999999999999999"), kIntMax);
+    EXPECT_EQ(Format::parseFloat(u"-1e-50px"), 0.0f);
+    EXPECT_EQ(Allocator::allocations(), before);
+}
+
+TEST(FormatTest, ReadsNothingOutsideTheView) {
+    // Each text is copied to storage of exactly its length, so an overread is out of bounds.
+    for (View text : {u""sv, u"5"sv, u"-"sv, u"."sv, u"%"sv, u" "sv, u"0x"sv, u"1e"sv, u"1e+"sv,
+                      u"5%"sv, u"1.5e-3"sv}) {
+        SCOPED_TRACE(show(text));
+        auto const copy = std::make_unique<char16_t[]>(text.size());
+        std::copy(text.begin(), text.end(), copy.get());
+        View const exact(copy.get(), text.size());
+        int i = 0;
+        float f = 0;
+        Format::parseInt(exact, i);
+        Format::parseHexInt(exact, i);
+        Format::parseFloat(exact, f);
+        Format::parseInt(exact);
+        Format::parseFloat(exact);
+    }
+    // The text that follows the view is not part of the number.
+    View const longer = u"123456e7";
+    int i = 0;
+    float f = 0;
+    EXPECT_TRUE(Format::parseInt(longer.substr(0, 2), i));
+    EXPECT_EQ(i, 12);
+    EXPECT_TRUE(Format::parseHexInt(longer.substr(0, 2), i));
+    EXPECT_EQ(i, 0x12);
+    EXPECT_TRUE(Format::parseFloat(longer.substr(0, 7), f));
+    EXPECT_EQ(f, 123456.0f);
+    EXPECT_EQ(Format::parseInt(longer.substr(0, 1)), 1);
+}
+
+TEST(FormatTest, WritesIntegers) {
+    EXPECT_EQ(Format::toString(0), String(u"0"));
+    EXPECT_EQ(Format::toString(-17), String(u"-17"));
+    EXPECT_EQ(Format::toString(kIntMax), String(u"2147483647"));
+    EXPECT_EQ(Format::toString(kIntMin), String(u"-2147483648"));
+}
+
+TEST(FormatTest, WritesFloats) {
+    struct Row {
+        float value;
+        View expected;
+    };
+    // clang-format off
+    constexpr Row kRows[] = {
+        {12.0f, u"12"},               {1.5f, u"1.5"},              {0.1f, u"0.1"},
+        {1.2f, u"1.2"},               {0.3f, u"0.3"},              {-2.75f, u"-2.75"},
+        {0.0f, u"0"},                 {-0.0f, u"-0"},              {2147483648.0f, u"2147483648"},
+        {16777216.0f, u"16777216"},   {1e-7f, u"0.0000001"},       {9.9999994e-8f, u"9.9999994e-08"},
+        {1.5e-8f, u"1.5e-08"},        {1e21f, u"1e+21"},           {9.999999e20f, u"999999879303388987392"},
+        {kFloatMax, u"3.4028235e+38"}, {kDenormMin, u"1e-45"},
+        {kInf, u"inf"},               {-kInf, u"-inf"},
+        {std::numeric_limits<float>::quiet_NaN(), u"nan"},
+        {-std::numeric_limits<float>::quiet_NaN(), u"nan"},
+    };
+    // clang-format on
+    for (Row const& row : kRows) {
+        SCOPED_TRACE(show(row.expected));
+        EXPECT_EQ(Format::toString(row.value), String(row.expected));
+    }
+}
+
+TEST(FormatTest, WritesDoubles) {
+    struct Row {
+        double value;
+        View expected;
+    };
+    // clang-format off
+    constexpr Row kRows[] = {
+        {0.3, u"0.3"},                {0.1 + 0.2, u"0.30000000000000004"}, {-1.5, u"-1.5"},
+        {1e-7, u"0.0000001"},         {9.999999999999999e-8, u"9.999999999999999e-08"},
+        {1e21, u"1e+21"},             {999999999999999868928.0, u"999999999999999868928"},
+        {0.0, u"0"},                  {-0.0, u"-0"},               {5e-324, u"5e-324"},
+        {1.7976931348623157e308, u"1.7976931348623157e+308"},
+        {-std::numeric_limits<double>::infinity(), u"-inf"},
+        {-std::numeric_limits<double>::quiet_NaN(), u"nan"},
+    };
+    // clang-format on
+    for (Row const& row : kRows) {
+        SCOPED_TRACE(show(row.expected));
+        EXPECT_EQ(Format::toString(row.value), String(row.expected));
+    }
+}
+
+TEST(FormatTest, FloatTextReadsBackToTheSameBits) {
+    auto const check = [](float value) {
+        String const text = Format::toString(value);
+        float back = kFloatSentinel;
+        ASSERT_TRUE(Format::parseFloat(text, back)) << text.toUtf8();
+        ASSERT_EQ(bits(back), bits(value)) << text.toUtf8();
+        ASSERT_EQ(bits(Format::parseFloat(text)), bits(value)) << text.toUtf8();
+    };
+    for (std::uint64_t pattern = 0; pattern <= 0xFFFFFFFFu; pattern += 65537) {
+        float const value = fromBits(static_cast<std::uint32_t>(pattern));
+        if (std::isfinite(value)) {
+            check(value);
+        }
+    }
+    for (float value : {kDenormMin, std::numeric_limits<float>::min(), kFloatMax, -kFloatMax, -0.0f,
+                        1e-7f, std::nextafter(1e-7f, 0.0f), 1e21f, std::nextafter(1e21f, 0.0f)}) {
+        check(value);
+    }
+}
+
+} // namespace
+} // namespace Core

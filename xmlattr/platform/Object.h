@@ -1,0 +1,33 @@
+// Core::Object: the intrusive reference count that SmartPtr holds.
+#pragma once
+
+#include "xmlattr/platform/Export.h"
+
+#include <atomic>
+
+namespace Core {
+
+/// Reference-counted base. The count is atomic: shared colour defaults are copied
+/// from many threads at once. Copying an object does not copy its count.
+class XMLATTR_EXPORT Object {
+public:
+    Object() noexcept = default;
+    Object(Object const&) noexcept {}
+    Object& operator=(Object const&) noexcept { return *this; }
+    virtual ~Object();
+
+    /// Takes a reference; returns the new count.
+    int AddRef() noexcept;
+    /// Drops a reference; at zero calls `OnFinalRelease`. Returns the remaining count.
+    int Release();
+    int getRefCount() const noexcept { return m_refs.load(std::memory_order_relaxed); }
+
+protected:
+    /// Destroys the object; a class that is not allocated with `new` overrides it.
+    virtual void OnFinalRelease();
+
+private:
+    std::atomic<int> m_refs{0};
+};
+
+} // namespace Core

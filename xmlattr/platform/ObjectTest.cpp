@@ -1,0 +1,117 @@
+// Core::Object, SmartPtr, exceptions and the log sink.
+#include "xmlattr/platform/Exception.h"
+#include "xmlattr/platform/Log.h"
+#include "xmlattr/platform/Object.h"
+#include "xmlattr/platform/SmartPtr.h"
+
+#include "testing/LogCapture.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+namespace Core {
+namespace {
+
+struct Counted : Object {
+    static inline int destroyed = 0;
+    ~Counted() override { ++destroyed; }
+};
+
+struct Derived : Counted {};
+
+TEST(Object, CopyingDoesNotCopyTheCount) {
+    Counted first;
+    first.AddRef();
+    first.AddRef();
+    Counted second(first);
+    EXPECT_EQ(second.getRefCount(), 0);
+    second = first;
+    EXPECT_EQ(second.getRefCount(), 0);
+    EXPECT_EQ(first.getRefCount(), 2);
+}
+
+TEST(SmartPtr, OwnsOneReference) {
+    Counted::destroyed = 0;
+    {
+        SmartPtr<Counted> a(new Counted);
+        EXPECT_EQ(a->getRefCount(), 1);
+        SmartPtr<Counted> b = a;
+        EXPECT_EQ(a->getRefCount(), 2);
+        EXPECT_TRUE(a == b);
+        b = b; // self-assignment keeps the object alive
+        EXPECT_EQ(a->getRefCount(), 2);
+        SmartPtr<Counted> c(new Counted);
+        EXPECT_TRUE(a != c);
+        b = c;
+        EXPECT_EQ(a->getRefCount(), 1);
+        SmartPtr<Counted> d = std::move(c);
+        EXPECT_FALSE(c); // NOLINT(bugprone-use-after-move)
+        EXPECT_EQ(d->getRefCount(), 2);
+        SmartPtr<Counted> base = SmartPtr<Derived>(new Derived);
+        EXPECT_TRUE(base.dynamicCast<Derived>());
+        EXPECT_FALSE(a.dynamicCast<Derived>());
+        EXPECT_EQ(Counted::destroyed, 0);
+    }
+    EXPECT_EQ(Counted::destroyed, 3);
+}
+
+TEST(SmartPtr, SharedAcrossThreads) {
+    Counted::destroyed = 0;
+    SmartPtr<Counted> shared(new Counted);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&shared] {
+            for (int i = 0; i < 10000; ++i) {
+                SmartPtr<Counted> copy = shared;
+            }
+        });
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    EXPECT_EQ(shared->getRefCount(), 1);
+    shared = SmartPtr<Counted>();
+    EXPECT_EQ(Counted::destroyed, 1);
+}
+
+TEST(SmartPtr, EmptyDereferenceThrowsWithItsLocation) {
+    SmartPtr<Counted> empty;
+    EXPECT_FALSE(empty);
+    EXPECT_TRUE(empty == nullptr);
+    for (auto dereference : {+[](SmartPtr<Counted> const& p) { (void)p.get(); },
+                             +[](SmartPtr<Counted> const& p) { (void)p->getRefCount(); },
+                             +[](SmartPtr<Counted> const& p) { (void)(*p).getRefCount(); }}) {
+        xmlattr_testing::LogCapture log;
+        try {
+            dereference(empty);
+            ADD_FAILURE() << "no exception";
+        } catch (NullPointerException const& error) {
+            EXPECT_EQ(error.getFile(), String(u"SmartPtr"));
+            EXPECT_EQ(error.getLine(), 124);
+        }
+        ASSERT_EQ(log.entries().size(), 1u);
+        EXPECT_EQ(log.entries()[0].level, Log::Error);
+        EXPECT_EQ(log.entries()[0].message, "SmartPtr(124): null pointer");
+    }
+}
+
+TEST(Log, SinkIsReplaceableAndRestored) {
+    {
+        xmlattr_testing::LogCapture log;
+        Log::warning(u"w\u00E9");
+        Log::error(u"e");
+        ASSERT_EQ(log.entries().size(), 2u);
+        EXPECT_EQ(log.entries()[0].level, Log::Warning);
+        EXPECT_EQ(log.entries()[0].message, "w\xC3\xA9");
+        EXPECT_EQ(log.entries()[1].level, Log::Error);
+    }
+    // The capture restored standard error: logging now reaches no test sink.
+    Log::Sink const current = Log::setSink(nullptr);
+    EXPECT_NE(current, nullptr);
+    EXPECT_EQ(Log::setSink(current), current);
+}
+
+} // namespace
+} // namespace Core

@@ -1,0 +1,94 @@
+// Core::String: the runtime's UTF-16 text, with small-string storage.
+#pragma once
+
+#include "xmlattr/platform/Export.h"
+#include "xmlattr/platform/Vector.h"
+
+#include <string>
+#include <string_view>
+
+namespace Core {
+
+/// UTF-16 text with `int` indices. Texts of up to `kInlineCapacity` code units
+/// live inside the object, so most attribute values never touch the heap.
+/// Every operation is bounds-safe: indices outside the text are clamped or
+/// answered with "nothing", never read.
+class XMLATTR_EXPORT String {
+public:
+    static constexpr int kInlineCapacity = 15;
+
+    String() noexcept { m_local[0] = u'\0'; }
+    /// From terminated text; null gives the empty text.
+    String(char16_t const* text);
+    /// From the first `count` code units of `text`; a negative count gives the empty text.
+    String(char16_t const* text, int count);
+    explicit String(std::u16string_view text);
+    /// From UTF-8; a malformed sequence becomes U+FFFD.
+    explicit String(std::string const& utf8);
+    String(String const& other);
+    String(String&& other) noexcept;
+    ~String();
+
+    String& operator=(String const& other);
+    String& operator=(String&& other) noexcept;
+
+    int length() const noexcept { return m_length; }
+    bool empty() const noexcept { return m_length == 0; }
+    /// The code unit at `index`; 0 for an index outside the text.
+    char16_t operator[](int index) const noexcept {
+        return index >= 0 && index < m_length ? data()[index] : u'\0';
+    }
+    /// Always terminated.
+    char16_t const* c_str() const noexcept { return data(); }
+    std::u16string_view view() const noexcept { return {data(), static_cast<std::size_t>(m_length)}; }
+    operator std::u16string_view() const noexcept { return view(); }
+
+    /// Code-unit order: negative, 0 or positive as this text sorts before, equal to or after `other`.
+    int compare(std::u16string_view other) const noexcept;
+    /// As `compare`, with ASCII letters folded to lower case first; other code units are exact.
+    int compareNoCase(std::u16string_view other) const noexcept;
+    bool startsWith(std::u16string_view prefix) const noexcept;
+    /// First position at or after `from` (clamped to 0) where `text` starts; -1 if none.
+    int find(std::u16string_view text, int from = 0) const noexcept;
+    /// Code units `first` to `last`, both included, clamped to the text; empty when `first > last`.
+    String subString(int first, int last) const;
+    /// The non-empty pieces between code units of `separators`, in order: separators in a row,
+    /// or at either end, produce no empty pieces, and the empty text gives no piece.
+    Vector<String> split(std::u16string_view separators) const;
+    /// Removes white space (`isSpace`) at both ends, in place.
+    String& trim();
+    String& append(std::u16string_view text);
+    String& append(char16_t unit);
+    String& operator+=(std::u16string_view text) { return append(text); }
+
+    /// UTF-8; an unpaired surrogate becomes U+FFFD.
+    std::string toUtf8() const;
+
+    /// Space, tab, line feed, vertical tab, form feed and carriage return: the C locale's set.
+    static constexpr bool isSpace(char16_t unit) noexcept {
+        return unit == u' ' || (unit >= u'\t' && unit <= u'\r');
+    }
+    /// ASCII digits only: no other script's digits are numbers here.
+    static constexpr bool isDigit(char16_t unit) noexcept { return unit >= u'0' && unit <= u'9'; }
+    /// The message pattern numbered `id`, with "{0}" where its argument goes; empty if unknown.
+    static String loadString(int id);
+
+    friend bool operator==(String const& a, String const& b) noexcept { return a.view() == b.view(); }
+    friend bool operator!=(String const& a, String const& b) noexcept { return !(a == b); }
+
+private:
+    bool isLocal() const noexcept { return m_capacity == kInlineCapacity; }
+    char16_t* data() noexcept { return isLocal() ? m_local : m_heap; }
+    char16_t const* data() const noexcept { return isLocal() ? m_local : m_heap; }
+    void assign(char16_t const* text, int count);
+    void reserve(int capacity);
+
+    int m_length = 0;
+    int m_capacity = kInlineCapacity;
+    union {
+        char16_t m_local[kInlineCapacity + 1];
+        char16_t* m_heap;
+    };
+};
+
+} // namespace Core

@@ -1,0 +1,177 @@
+// Core::String: storage, the operations parsers rely on, and UTF-8 conversion.
+#include "xmlattr/platform/String.h"
+
+#include "xmlattr/platform/Allocator.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace Core {
+namespace {
+
+std::string utf8(String const& text) { return text.toUtf8(); }
+
+TEST(String, SmallTextsStayOffTheHeap) {
+    auto const before = Allocator::allocations();
+    String fifteen(u"123456789012345");
+    String copy(fifteen);
+    copy = String(u"abc");
+    copy.append(u"def");
+    EXPECT_EQ(Allocator::allocations(), before);
+    EXPECT_EQ(fifteen.length(), 15);
+
+    String sixteen(u"1234567890123456");
+    EXPECT_EQ(Allocator::allocations(), before + 1);
+    EXPECT_EQ(sixteen.c_str()[16], u'\0');
+}
+
+TEST(String, CopyMoveAndSelfReference) {
+    String longText(u"a text longer than the inline storage");
+    String copy = longText;
+    String moved = std::move(copy);
+    EXPECT_EQ(moved, longText);
+    EXPECT_TRUE(copy.empty()); // NOLINT(bugprone-use-after-move): a moved-from text is empty
+    moved = moved;
+    EXPECT_EQ(moved, longText);
+    moved.append(moved.view()); // appending itself, growing on the way
+    EXPECT_EQ(utf8(moved), utf8(longText) + utf8(longText));
+    String small(u"abc");
+    small.append(small.view());
+    EXPECT_EQ(small, String(u"abcabc"));
+    EXPECT_EQ(String(u"abc", -1), String());
+    EXPECT_EQ(String(static_cast<char16_t const*>(nullptr)), String());
+    EXPECT_EQ(String(u"abcdef", 3), String(u"abc"));
+}
+
+TEST(String, IndexOutsideTheTextIsZero) {
+    String const text(u"ab");
+    EXPECT_EQ(text[0], u'a');
+    EXPECT_EQ(text[2], u'\0');
+    EXPECT_EQ(text[-1], u'\0');
+    EXPECT_EQ(String()[0], u'\0');
+}
+
+TEST(String, Compare) {
+    struct Row {
+        char16_t const* a;
+        char16_t const* b;
+        int exact; // sign only
+        int noCase;
+    };
+    Row const rows[] = {
+        {u"auto", u"auto", 0, 0},   {u"AUTO", u"auto", -1, 0}, {u"Wrap", u"wrap", -1, 0},
+        {u"auto", u"auto ", -1, -1}, {u"", u"", 0, 0},         {u"a", u"", 1, 1},
+        {u"[", u"{", -1, -1},       // outside the letters nothing is folded
+        {u"\u00C9", u"\u00E9", -1, -1}, // ASCII letters only
+        {u"en-US", u"en-us", -1, 0},
+    };
+    auto sign = [](int value) { return (value > 0) - (value < 0); };
+    for (Row const& row : rows) {
+        SCOPED_TRACE(utf8(row.a) + " / " + utf8(row.b));
+        EXPECT_EQ(sign(String(row.a).compare(row.b)), row.exact);
+        EXPECT_EQ(sign(String(row.a).compareNoCase(row.b)), row.noCase);
+    }
+}
+
+TEST(String, FindStartsWithAndSubString) {
+    String const text(u"rgb-icc(1,2)");
+    EXPECT_TRUE(text.startsWith(u"rgb"));
+    EXPECT_TRUE(text.startsWith(u""));
+    EXPECT_FALSE(text.startsWith(u"rgb-icc(1,2)x"));
+    EXPECT_EQ(text.find(u"("), 7);
+    EXPECT_EQ(text.find(u","), 9);
+    EXPECT_EQ(text.find(u",", 10), -1);
+    EXPECT_EQ(text.find(u"r", -5), 0);
+    EXPECT_EQ(text.find(u"", 12), 12);
+    EXPECT_EQ(text.find(u"", 13), -1);
+    EXPECT_EQ(text.subString(8, 10), String(u"1,2"));
+    EXPECT_EQ(text.subString(-4, 2), String(u"rgb"));
+    EXPECT_EQ(text.subString(8, 99), String(u"1,2)"));
+    EXPECT_EQ(text.subString(5, 4), String());
+}
+
+TEST(String, Split) {
+    struct Row {
+        char16_t const* text;
+        std::vector<std::string> pieces;
+    };
+    // Separators in a row, or at either end, give no empty pieces.
+    Row const rows[] = {
+        {u"2pt 3pt 4pt gray", {"2pt", "3pt", "4pt", "gray"}},
+        {u"  2pt   3pt ", {"2pt", "3pt"}},
+        {u"", {}},
+        {u"   ", {}},
+        {u"one", {"one"}},
+        {u"a\tb\nc\rd\fe\vf", {"a", "b", "c", "d", "e", "f"}},
+    };
+    for (Row const& row : rows) {
+        SCOPED_TRACE(utf8(row.text));
+        Vector<String> const pieces = String(row.text).split(u" \t\n\r\f\v");
+        std::vector<std::string> got;
+        for (String const& piece : pieces) {
+            got.push_back(utf8(piece));
+        }
+        EXPECT_EQ(got, row.pieces);
+    }
+}
+
+TEST(String, Trim) {
+    EXPECT_EQ(String(u" \t x y \r\n").trim(), String(u"x y"));
+    EXPECT_EQ(String(u"   ").trim(), String());
+    EXPECT_EQ(String(u"\u00A0x").trim(), String(u"\u00A0x"));
+    String longText(u"    a text that lives on the heap    ");
+    EXPECT_EQ(longText.trim(), String(u"a text that lives on the heap"));
+}
+
+TEST(String, CharacterClasses) {
+    for (char16_t unit : std::u16string(u" \t\n\v\f\r")) {
+        EXPECT_TRUE(String::isSpace(unit)) << int(unit);
+    }
+    for (char16_t unit : std::u16string(u"x\u00A0\u2028\u0085\u3000")) {
+        EXPECT_FALSE(String::isSpace(unit)) << int(unit);
+    }
+    EXPECT_TRUE(String::isDigit(u'0'));
+    EXPECT_TRUE(String::isDigit(u'9'));
+    EXPECT_FALSE(String::isDigit(u'/'));
+    EXPECT_FALSE(String::isDigit(u':'));
+    EXPECT_FALSE(String::isDigit(u'\u0660')); // ARABIC-INDIC DIGIT ZERO
+    EXPECT_FALSE(String::isDigit(u'\uFF11')); // FULLWIDTH DIGIT ONE
+}
+
+TEST(String, Utf8) {
+    struct Row {
+        std::string utf8;
+        std::u16string utf16;
+    };
+    Row const rows[] = {
+        {"en-us", u"en-us"},
+        {"\xC3\xA9\xE2\x82\xAC", u"\u00E9\u20AC"},
+        {"\xF0\x9F\x98\x80", u"\U0001F600"},
+        {"a\xFF" "b", u"a\uFFFDb"},         // not a lead byte
+        {"\xC3", u"\uFFFD"},                // cut short at the end
+        {"\xC0\xAF", u"\uFFFD\uFFFD"},      // overlong
+        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"}, // an encoded surrogate
+        {std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
+    };
+    for (Row const& row : rows) {
+        SCOPED_TRACE(row.utf8);
+        String const text(row.utf8);
+        EXPECT_EQ(std::u16string(text.view()), row.utf16);
+    }
+    EXPECT_EQ(String(std::u16string_view(u"\U0001F600x")).toUtf8(), "\xF0\x9F\x98\x80x");
+    EXPECT_EQ(String(std::u16string_view(u"\xD800x")).toUtf8(), "\xEF\xBF\xBDx"); // unpaired
+    EXPECT_EQ(String(std::u16string_view(u"x\xDC00")).toUtf8(), "x\xEF\xBF\xBD");
+}
+
+TEST(String, Messages) {
+    for (int id : {30000, 30001, 30002}) {
+        String const pattern = String::loadString(id);
+        EXPECT_NE(pattern.find(u"{0}"), -1) << id;
+        EXPECT_EQ(pattern.find(u"{1}"), -1) << id;
+    }
+    EXPECT_TRUE(String::loadString(29999).empty());
+}
+
+} // namespace
+} // namespace Core
