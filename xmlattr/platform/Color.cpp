@@ -1,6 +1,8 @@
 // Drawing colours: copies and the simple conversions to RGB.
 #include "xmlattr/platform/Color.h"
 
+#include "xmlattr/platform/detail/Widen.h"
+
 #include <cmath>
 #include <utility>
 
@@ -97,12 +99,11 @@ SmartPtr<Color> ICCColor::toRGB() const {
 
 SpotColor::SpotColor(Core::String name, float tint, float c, float m, float y, float k)
     : m_name(std::move(name)), m_tint(tint) {
-    m_substitute.setCMYK(ColorSubstitute::widen(c), ColorSubstitute::widen(m),
-                         ColorSubstitute::widen(y), ColorSubstitute::widen(k));
+    m_substitute.setCMYK(Core::detail::widenShortest(c), Core::detail::widenShortest(m),
+                         Core::detail::widenShortest(y), Core::detail::widenShortest(k));
 }
 
-SpotColor::SpotColor(Core::String name, float tint, std::uint8_t r, std::uint8_t g,
-                     std::uint8_t b)
+SpotColor::SpotColor(Core::String name, float tint, std::uint8_t r, std::uint8_t g, std::uint8_t b)
     : m_name(std::move(name)), m_tint(tint) {
     m_substitute.setRGB(r, g, b);
 }

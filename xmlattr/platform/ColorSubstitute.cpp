@@ -3,12 +3,11 @@
 #include "xmlattr/platform/ColorSubstitute.h"
 
 #include "xmlattr/platform/Format.h"
+#include "xmlattr/platform/detail/Widen.h"
 
 #include <array>
-#include <charconv>
 #include <cstddef>
 #include <string_view>
-#include <system_error>
 
 namespace Drawing {
 
@@ -34,16 +33,6 @@ constexpr SpotEntry kSpotColors[] = {
     {u"Blue",    1, 1, 0, 0},
 };
 // clang-format on
-
-double widenShortest(float value) noexcept {
-    char digits[32];
-    std::to_chars_result const written = std::to_chars(digits, digits + sizeof digits, value);
-    double result = value;
-    if (written.ec == std::errc()) {
-        std::from_chars(digits, written.ptr, result);
-    }
-    return result;
-}
 
 // The text between "name(" and a ")" that ends `text`.
 bool readCall(std::u16string_view text, std::u16string_view name,
@@ -86,15 +75,14 @@ bool readUnit(std::u16string_view piece, double& out) noexcept {
     if (!Core::Format::parseFloat(piece, number)) {
         return false;
     }
-    double value = widenShortest(number);
+    double value = Core::detail::widenShortest(number);
     if (endsWithPercent(piece)) {
         value /= 100;
     }
     if (!(value >= 0 && value <= 1)) {
         return false;
     }
-    // "-0" is read as 0, so that it never writes back with its sign.
-    out = value == 0 ? 0.0 : value;
+    out = value;
     return true;
 }
 
@@ -158,9 +146,10 @@ void ColorSubstitute::setRGB(std::uint8_t r, std::uint8_t g, std::uint8_t b) noe
     m_hasRGB = true;
 }
 
-double ColorSubstitute::widen(float value) noexcept { return widenShortest(value); }
-
 bool ColorSubstitute::parseColorFunctionString(Core::String text, ColorSubstitute& out) {
+    // A substitute cut out of a longer colour text ("spot-color(Gold, 0.5, cmyk(...))")
+    // keeps the blanks that stood around it.
+    text.trim();
     std::u16string_view arguments;
     ColorSubstitute read;
     bool const accepted = readCall(text.view(), u"cmyk", arguments)  ? readCMYK(arguments, read)

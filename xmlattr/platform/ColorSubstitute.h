@@ -36,7 +36,7 @@ public:
 
     /// Strict. Reads the whole of "cmyk(c,m,y,k)" or "rgb(r,g,b)": the name in lower
     /// case, "(" right after it, ")" last, and white space allowed only around each
-    /// argument.
+    /// argument and around the whole text.
     /// - cmyk: four numbers; "n%" means n/100; each must then lie in 0..1.
     /// - rgb: three integers 0..255; "n%" (n an integer 0..100) means n*255/100
     ///   truncated, as the library's other percentage colour components are.
@@ -45,11 +45,6 @@ public:
     static bool parseColorFunctionString(Core::String text, ColorSubstitute& out);
 
 private:
-    // A float component becomes the double nearest its shortest decimal form, so that
-    // 0.2f is kept as 0.2 and writes back as "0.2". SpotColor widens its own the same way.
-    static double widen(float value) noexcept;
-    friend class SpotColor;
-
     double m_c = 0;
     double m_m = 0;
     double m_y = 0;

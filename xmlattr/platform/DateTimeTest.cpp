@@ -42,6 +42,7 @@ TEST(DateTime, ParsesMonthDayYear) {
 }
 
 TEST(DateTime, RejectsOtherTextAndKeepsOut) {
+    // clang-format off
     Core::String const rows[] = {
         u"2/29/2023",  u"2/29/1900",   u"13/1/2000",   u"0/1/2000",    u"1/0/2000",
         u"1/32/2000",  u"4/31/2000",   u"12/25/10",    u"12/25/20100", u" 12/25/2010",
@@ -50,6 +51,7 @@ TEST(DateTime, RejectsOtherTextAndKeepsOut) {
         u"001/1/2000", u"1/001/2000",  u"1/1/-200",    u"1/1/+200",    u"\uFF11/1/2000",
         u"12/25/2010/", Core::String(u"1/1/2000\0", 9),
     };
+    // clang-format on
     for (Core::String const& text : rows) {
         SCOPED_TRACE(text.toUtf8());
         DateTime out(7, 7, 7);
@@ -83,21 +85,19 @@ TEST(DateTime, WritesMonthDayYearAndReadsItBack) {
 }
 
 TEST(DateTime, NoDateOrUnknownFormatWritesNothing) {
-    EXPECT_EQ(DateTime().toDateString(Core::DateFormatMonthDayYear), Core::String());
     EXPECT_EQ(DateTime(), DateTime(0, 0, 0));
-    for (int format : {0, 2, -1}) {
-        SCOPED_TRACE(format);
-        EXPECT_EQ(DateTime(2010, 12, 25).toDateString(static_cast<Core::DateFormat>(format)),
-                  Core::String());
-    }
+    EXPECT_TRUE(DateTime().toDateString(Core::DateFormatMonthDayYear).empty());
+    EXPECT_TRUE(DateTime(2010, 1, 1).toDateString(static_cast<Core::DateFormat>(0)).empty());
+    EXPECT_TRUE(DateTime(2010, 1, 1).toDateString(static_cast<Core::DateFormat>(2)).empty());
 }
 
 TEST(DateTime, OrdersByYearThenMonthThenDay) {
-    DateTime const ascending[] = {DateTime(),          DateTime(1999, 12, 31), DateTime(2000, 1, 31),
-                                  DateTime(2000, 2, 1), DateTime(2000, 2, 2),  DateTime(2001, 1, 1)};
-    int const count = static_cast<int>(std::size(ascending));
-    for (int i = 0; i < count; ++i) {
-        for (int j = 0; j < count; ++j) {
+    // clang-format off
+    DateTime const ascending[] = {DateTime(), DateTime(1999, 12, 31), DateTime(2000, 1, 31),
+                                  DateTime(2000, 2, 1), DateTime(2000, 2, 2), DateTime(2001, 1, 1)};
+    // clang-format on
+    for (int i = 0; i < 6; ++i) {
+        for (int j = 0; j < 6; ++j) {
             SCOPED_TRACE(testing::Message() << i << " vs " << j);
             DateTime const& a = ascending[i];
             DateTime const& b = ascending[j];

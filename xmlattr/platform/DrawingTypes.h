@@ -30,10 +30,7 @@ enum CountryId : int {
 };
 
 /// The coordinate system of a gradient's vector.
-enum GradientUnits : int {
-    GradientUnitsObjectBoundingBox = 0,
-    GradientUnitsUserSpaceOnUse = 1
-};
+enum GradientUnits : int { GradientUnitsObjectBoundingBox = 0, GradientUnitsUserSpaceOnUse = 1 };
 
 /// What a gradient paints beyond its end points.
 enum GradientSpreadMethod : int {

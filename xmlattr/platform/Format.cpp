@@ -20,7 +20,8 @@ using View = std::u16string_view;
 enum class FloatRange { Fits = 0, Overflow = 1, Underflow = 2, NoStorage = 3 };
 
 constexpr bool isHexDigit(char16_t unit) noexcept {
-    return String::isDigit(unit) || (unit >= u'a' && unit <= u'f') || (unit >= u'A' && unit <= u'F');
+    return String::isDigit(unit) || (unit >= u'a' && unit <= u'f') ||
+           (unit >= u'A' && unit <= u'F');
 }
 
 std::size_t skipSpace(View text, std::size_t pos) noexcept {
@@ -167,18 +168,21 @@ bool isOverflow(View number) noexcept {
         return false;
     }
     // The power of ten of the first significant digit, before the exponent is applied.
-    long long place = pos < integerEnd ? static_cast<long long>(integerEnd - pos) - 1
-                                       : static_cast<long long>(integerEnd) - static_cast<long long>(pos);
+    long long place = pos < integerEnd
+                          ? static_cast<long long>(integerEnd - pos) - 1
+                          : static_cast<long long>(integerEnd) - static_cast<long long>(pos);
     std::size_t marker = pos;
     while (marker < number.size() && number[marker] != u'e' && number[marker] != u'E') {
         ++marker;
     }
     if (marker + 1 < number.size()) {
         bool const negative = number[marker + 1] == u'-';
-        constexpr long long kCap = 1'000'000'000'000'000'000LL;
+        // Far beyond any float, yet far from overflowing when the digit count is added.
+        constexpr long long kCap = 1'000'000'000'000'000LL;
         long long exponent = 0;
-        for (std::size_t i = skipSign(number, marker + 1); i < number.size(); ++i) {
-            exponent = exponent >= kCap ? kCap : exponent * 10 + (number[i] - u'0');
+        for (std::size_t i = skipSign(number, marker + 1); i < number.size() && exponent < kCap;
+             ++i) {
+            exponent = exponent * 10 + (number[i] - u'0');
         }
         place += negative ? -exponent : exponent;
     }
@@ -198,7 +202,8 @@ FloatRange toFloat(View number, float& value) noexcept {
     }
     bool const negative = number[0] == u'-';
     if (isOverflow(number)) {
-        value = negative ? -std::numeric_limits<float>::infinity() : std::numeric_limits<float>::infinity();
+        value = negative ? -std::numeric_limits<float>::infinity()
+                         : std::numeric_limits<float>::infinity();
         return FloatRange::Overflow;
     }
     value = negative ? -0.0f : 0.0f;
@@ -214,8 +219,7 @@ String widen(char const* first, char const* last) {
     return String(units, length);
 }
 
-template <class T>
-String writeFloat(T value) {
+template <class T> String writeFloat(T value) {
     if (std::isnan(value)) {
         return String(u"nan");
     }
@@ -226,8 +230,9 @@ String writeFloat(T value) {
     double const magnitude = std::fabs(static_cast<double>(value));
     bool const plain = magnitude == 0 || (magnitude >= 1e-7 && magnitude < 1e21);
     char buffer[64];
-    std::to_chars_result const result = std::to_chars(
-        buffer, buffer + sizeof buffer, value, plain ? std::chars_format::fixed : std::chars_format::scientific);
+    std::to_chars_result const result =
+        std::to_chars(buffer, buffer + sizeof buffer, value,
+                      plain ? std::chars_format::fixed : std::chars_format::scientific);
     return widen(buffer, result.ptr);
 }
 

@@ -40,7 +40,8 @@ TEST(SmartPtr, OwnsOneReference) {
         SmartPtr<Counted> b = a;
         EXPECT_EQ(a->getRefCount(), 2);
         EXPECT_TRUE(a == b);
-        b = b; // self-assignment keeps the object alive
+        SmartPtr<Counted> const& alias = b;
+        b = alias; // self-assignment keeps the object alive
         EXPECT_EQ(a->getRefCount(), 2);
         SmartPtr<Counted> c(new Counted);
         EXPECT_TRUE(a != c);

@@ -98,7 +98,8 @@ StringFormatStream& StringFormatStream::operator<<(VariantArray const& values) {
 String StringFormatStream::getString() const {
     auto const argumentText = [this](int index) { return argument(index).view(); };
     std::size_t length = 0;
-    fill(m_pattern.view(), m_count, argumentText, [&length](View piece) { length += piece.size(); });
+    fill(m_pattern.view(), m_count, argumentText,
+         [&length](View piece) { length += piece.size(); });
     if (length <= kStackUnits) {
         char16_t buffer[kStackUnits];
         std::size_t used = 0;

@@ -32,7 +32,8 @@ TEST(String, CopyMoveAndSelfReference) {
     String moved = std::move(copy);
     EXPECT_EQ(moved, longText);
     EXPECT_TRUE(copy.empty()); // NOLINT(bugprone-use-after-move): a moved-from text is empty
-    moved = moved;
+    String const& alias = moved;
+    moved = alias;
     EXPECT_EQ(moved, longText);
     moved.append(moved.view()); // appending itself, growing on the way
     EXPECT_EQ(utf8(moved), utf8(longText) + utf8(longText));

@@ -36,7 +36,8 @@ TEST(Vector, GrowsKeepingElementsAndLifetimes) {
         EXPECT_TRUE(copy == items);
         copy.pop_back();
         EXPECT_FALSE(copy == items);
-        copy = copy;
+        Vector<Tracked> const& alias = copy;
+        copy = alias;
         EXPECT_EQ(copy.size(), 99);
         items.clear();
         EXPECT_TRUE(items.empty());
