@@ -128,9 +128,9 @@ public:
                 return;
             }
         }
-        char* const data = this->data();
+        char* const target = data();
         for (std::size_t i = 0; i < number.size(); ++i) {
-            data[i] = static_cast<char>(number[i]);
+            target[i] = static_cast<char>(number[i]);
         }
         m_size = number.size();
         m_valid = true;
@@ -189,15 +189,16 @@ bool isOverflow(View number) noexcept {
     return place >= 0;
 }
 
-// Reads a number matched by `scanDecimal`, rounded once, straight to float. On overflow
-// and underflow from_chars leaves `value` alone; it becomes a signed infinity or zero here.
+// Reads a number matched by `scanDecimal`, rounded once, straight to float. Out of range,
+// from_chars reports an error without saying which way and leaves `value` alone; it
+// becomes a signed infinity or zero here.
 FloatRange toFloat(View number, float& value) noexcept {
     AsciiCopy const copy(number);
     if (!copy.valid()) {
         return FloatRange::NoStorage;
     }
     std::from_chars_result const result = std::from_chars(copy.begin(), copy.end(), value);
-    if (result.ec == std::errc()) {
+    if (result.ec == std::errc() && std::isfinite(value)) {
         return FloatRange::Fits;
     }
     bool const negative = number[0] == u'-';
@@ -210,7 +211,7 @@ FloatRange toFloat(View number, float& value) noexcept {
     return FloatRange::Underflow;
 }
 
-String widen(char const* first, char const* last) {
+String fromAscii(char const* first, char const* last) {
     char16_t units[64];
     int length = 0;
     for (; first != last && length < 64; ++first) {
@@ -219,7 +220,8 @@ String widen(char const* first, char const* last) {
     return String(units, length);
 }
 
-template <class T> String writeFloat(T value) {
+template <class T>
+String writeFloat(T value) {
     if (std::isnan(value)) {
         return String(u"nan");
     }
@@ -233,7 +235,7 @@ template <class T> String writeFloat(T value) {
     std::to_chars_result const result =
         std::to_chars(buffer, buffer + sizeof buffer, value,
                       plain ? std::chars_format::fixed : std::chars_format::scientific);
-    return widen(buffer, result.ptr);
+    return fromAscii(buffer, result.ptr);
 }
 
 } // namespace
@@ -319,7 +321,7 @@ float Format::parseFloat(std::u16string_view text) noexcept {
 String Format::toString(int value) {
     char buffer[std::numeric_limits<int>::digits10 + 3];
     std::to_chars_result const result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return widen(buffer, result.ptr);
+    return fromAscii(buffer, result.ptr);
 }
 
 String Format::toString(float value) { return writeFloat(value); }

@@ -14,8 +14,8 @@ namespace Core {
 /// There is no "inf", "nan" or hexadecimal float.
 struct XMLATTR_EXPORT Format {
     /// Strict forms. White space (`String::isSpace`) before and after the number is
-    /// skipped; a single "%" may follow the number and is ignored (the caller applies
-    /// it). Any other text, or a number outside the type's range, gives false and
+    /// skipped; a single "%" may follow the number directly and is ignored, in all three
+    /// forms (the caller applies it: "50%" gives 50, "50 %" is rejected). Any other text, or a number outside the type's range, gives false and
     /// leaves `out` untouched. An underflowing float rounds to zero and is accepted.
     static bool parseInt(std::u16string_view text, int& out) noexcept;
     static bool parseFloat(std::u16string_view text, float& out) noexcept;
@@ -30,9 +30,11 @@ struct XMLATTR_EXPORT Format {
 
     /// Decimal text of `value`.
     static String toString(int value);
-    /// The shortest text that reads back to the same value, without exponent for
-    /// magnitudes from 1e-7 up to but excluding 1e21 ("12", "1.5", "0.1", "-0"),
-    /// with one beyond them ("1e+21", "1.5e-08"); "nan", "inf" or "-inf" otherwise.
+    /// Text that reads back to the same value. For magnitudes from 1e-7 up to but
+    /// excluding 1e21, and zero, the shortest such text without exponent ("12", "1.5",
+    /// "0.1", "-0", "2147483648"; a large value is written with all its integer digits,
+    /// 1e20f as "100000002004087734272"); beyond them the shortest with an exponent
+    /// ("1e+21", "1.5e-08"); "nan", "inf" or "-inf" for the values that are no number.
     static String toString(float value);
     static String toString(double value);
 };

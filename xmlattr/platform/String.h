@@ -59,6 +59,8 @@ public:
     String& trim();
     String& append(std::u16string_view text);
     String& append(char16_t unit);
+    /// Makes room for `capacity` code units, so that appending up to them does not allocate.
+    void reserve(int capacity);
     String& operator+=(std::u16string_view text) { return append(text); }
 
     /// UTF-8; an unpaired surrogate becomes U+FFFD.
@@ -81,7 +83,6 @@ private:
     char16_t* data() noexcept { return isLocal() ? m_local : m_heap; }
     char16_t const* data() const noexcept { return isLocal() ? m_local : m_heap; }
     void assign(char16_t const* text, int count);
-    void reserve(int capacity);
 
     int m_length = 0;
     int m_capacity = kInlineCapacity;

@@ -14,10 +14,6 @@ namespace {
 
 using View = std::u16string_view;
 
-// Results up to this many code units are assembled on the stack, so the result string is
-// the only allocation; longer ones grow as they are appended.
-constexpr std::size_t kStackUnits = 256;
-
 // The argument named by a placeholder "{digits}" starting at `pos`, and the placeholder's
 // length; length 0 when the text there is no placeholder.
 struct Placeholder {
@@ -97,19 +93,13 @@ StringFormatStream& StringFormatStream::operator<<(VariantArray const& values) {
 
 String StringFormatStream::getString() const {
     auto const argumentText = [this](int index) { return argument(index).view(); };
+    // Measured first, so that the result is allocated once, if at all.
     std::size_t length = 0;
-    fill(m_pattern.view(), m_count, argumentText,
-         [&length](View piece) { length += piece.size(); });
-    if (length <= kStackUnits) {
-        char16_t buffer[kStackUnits];
-        std::size_t used = 0;
-        fill(m_pattern.view(), m_count, argumentText, [&buffer, &used](View piece) {
-            std::copy(piece.begin(), piece.end(), buffer + used);
-            used += piece.size();
-        });
-        return String(View(buffer, used));
-    }
+    fill(m_pattern.view(), m_count, argumentText, [&length](View piece) { length += piece.size(); });
     String result;
+    if (length < static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        result.reserve(static_cast<int>(length));
+    }
     fill(m_pattern.view(), m_count, argumentText, [&result](View piece) { result.append(piece); });
     return result;
 }
