@@ -27,7 +27,9 @@ bool sameLength(Xml::Length const& a, Xml::Length const& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size) {
     std::vector<char16_t> units(size / 2);
-    std::memcpy(units.data(), data, units.size() * sizeof(char16_t));
+    if (!units.empty()) {
+        std::memcpy(units.data(), data, units.size() * sizeof(char16_t));
+    }
     Core::String const text(units.data(), static_cast<int>(units.size()));
 
     Xml::Length const sentinel(-7.0f, Xml::Length::UnitEx);
