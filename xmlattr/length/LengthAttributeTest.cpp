@@ -25,36 +25,25 @@ struct LengthRow {
 
 TEST(LengthAttribute, ParseLength) {
     Length const sentinel(-7.0f, Length::UnitEx);
+    // clang-format off
     LengthRow const rows[] = {
-        {u"12pt", true, 12.0f, Length::UnitPt},
-        {u"0", true, 0.0f, Length::UnitPt}, // the unitless zero is a point length
-        {u"0px", true, 0.0f, Length::UnitPx},
-        {u"-1.5cm", true, -1.5f, Length::UnitCm},
-        {u"+2in", true, 2.0f, Length::UnitIn},
-        {u".75em", true, 0.75f, Length::UnitEm},
-        {u"4pc", true, 4.0f, Length::UnitPc},
-        {u"2ex", true, 2.0f, Length::UnitEx},
-        {u"148mm", true, 148.0f, Length::UnitMm},
+        {u"12pt", true, 12.0f, Length::UnitPt},   {u"0px", true, 0.0f, Length::UnitPx},
+        {u"-1.5cm", true, -1.5f, Length::UnitCm}, {u"+2in", true, 2.0f, Length::UnitIn},
+        {u".75em", true, 0.75f, Length::UnitEm},  {u"4pc", true, 4.0f, Length::UnitPc},
+        {u"2ex", true, 2.0f, Length::UnitEx},     {u"148mm", true, 148.0f, Length::UnitMm},
         {u"1e2px", true, 100.0f, Length::UnitPx},
-        {u"1x5pt", true, 1.0f, Length::UnitPt},  // the number is read as far as it goes
-        {u"12 pt", true, 12.0f, Length::UnitPt}, // the space belongs to the number's text
-        {u"-pt", true, 0.0f, Length::UnitPt},    // a sign with no digits reads as 0
-        {u"", false, 0, {}},
-        {u"12", false, 0, {}},
-        {u"5", false, 0, {}},
-        {u"00", false, 0, {}}, // only "0" itself goes without a unit
-        {u"+0", false, 0, {}},
-        {u"12PT", false, 0, {}},
-        {u"12pT", false, 0, {}},
-        {u" 12pt", false, 0, {}},
-        {u"12pt ", false, 0, {}},
-        {u"pt", false, 0, {}},
-        {u"x5pt", false, 0, {}},
-        {u"1%", false, 0, {}},
-        {u"10%", false, 0, {}},
-        {u"12dp", false, 0, {}},
-        {u"auto", false, 0, {}},
+        {u"0", true, 0.0f, Length::UnitPt},       // the unitless zero is a point length
+        {u"1x5pt", true, 1.0f, Length::UnitPt},   // the number is read as far as it goes
+        {u"12 pt", true, 12.0f, Length::UnitPt},  // the space belongs to the number's text
+        {u"-pt", true, 0.0f, Length::UnitPt},     // a sign with no digits reads as 0
+        {u"00", false, 0, {}},                    // only "0" itself goes without a unit
+        {u"", false, 0, {}},     {u"12", false, 0, {}},    {u"5", false, 0, {}},
+        {u"+0", false, 0, {}},   {u"12PT", false, 0, {}},  {u"12pT", false, 0, {}},
+        {u" 12pt", false, 0, {}}, {u"12pt ", false, 0, {}}, {u"pt", false, 0, {}},
+        {u"x5pt", false, 0, {}}, {u"1%", false, 0, {}},    {u"10%", false, 0, {}},
+        {u"12dp", false, 0, {}}, {u"auto", false, 0, {}},
     };
+    // clang-format on
     for (LengthRow const& row : rows) {
         SCOPED_TRACE(Core::String(row.text).toUtf8());
         Length value = sentinel;
@@ -74,33 +63,25 @@ struct SLengthRow {
 
 TEST(LengthAttribute, ParseSLength) {
     SLength const sentinel(-7.0f, SLength::UnitEx);
+    // clang-format off
     SLengthRow const rows[] = {
-        {u"12", true, 12.0f, SLength::UnitPx}, // a plain number is a pixel length
-        {u"0", true, 0.0f, SLength::UnitPx},
-        {u"12px", true, 12.0f, SLength::UnitPx},
-        {u"12xy", true, 12.0f, SLength::UnitPx}, // any unknown pair is pixels
-        {u"12PT", true, 12.0f, SLength::UnitPx}, // case-sensitive: not points
-        {u"1pt", true, 1.0f, SLength::UnitPt},
-        {u"2cm", true, 2.0f, SLength::UnitCm},
-        {u"3mm", true, 3.0f, SLength::UnitMm},
-        {u"1in", true, 1.0f, SLength::UnitIn},
-        {u"1em", true, 1.0f, SLength::UnitEm},
-        {u"2ex", true, 2.0f, SLength::UnitEx},
-        {u"3pc", true, 3.0f, SLength::UnitPc},
+        {u"12", true, 12.0f, SLength::UnitPx},    // a plain number is a pixel length
+        {u"12xy", true, 12.0f, SLength::UnitPx},  // any unknown pair is pixels
+        {u"12PT", true, 12.0f, SLength::UnitPx},  // case-sensitive: not points
         {u"50%", true, 0.5f, SLength::UnitPercent},
-        {u"-25%", true, -0.25f, SLength::UnitPercent},
         {u"5 %", true, 0.05f, SLength::UnitPercent}, // the strict number reader allows the blank
+        {u"12 ", true, 1.0f, SLength::UnitPx},    // untrimmed: "2 " is the unit pair, "1" the number
+        {u"0", true, 0.0f, SLength::UnitPx},      {u"12px", true, 12.0f, SLength::UnitPx},
+        {u"1pt", true, 1.0f, SLength::UnitPt},    {u"2cm", true, 2.0f, SLength::UnitCm},
+        {u"3mm", true, 3.0f, SLength::UnitMm},    {u"1in", true, 1.0f, SLength::UnitIn},
+        {u"1em", true, 1.0f, SLength::UnitEm},    {u"2ex", true, 2.0f, SLength::UnitEx},
+        {u"3pc", true, 3.0f, SLength::UnitPc},    {u"-25%", true, -0.25f, SLength::UnitPercent},
+        {u" 12", true, 12.0f, SLength::UnitPx},   {u"abc", true, 0.0f, SLength::UnitPx},
         {u"1.9999995", true, 1.9999995f, SLength::UnitPx},
-        {u" 12", true, 12.0f, SLength::UnitPx},
-        {u"abc", true, 0.0f, SLength::UnitPx},
-        {u"12 ", true, 1.0f, SLength::UnitPx}, // untrimmed: "2 " is the unit pair, "1" the number
-        {u"", false, 0, {}},
-        {u"%", false, 0, {}},
-        {u"%%", false, 0, {}},
-        {u"abc%", false, 0, {}},
-        {u"5x", false, 0, {}},
-        {u"px", false, 0, {}},
+        {u"", false, 0, {}},    {u"%", false, 0, {}},   {u"%%", false, 0, {}},
+        {u"abc%", false, 0, {}}, {u"5x", false, 0, {}}, {u"px", false, 0, {}},
     };
+    // clang-format on
     for (SLengthRow const& row : rows) {
         SCOPED_TRACE(Core::String(row.text).toUtf8());
         SLength value = sentinel;

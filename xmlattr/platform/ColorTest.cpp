@@ -144,19 +144,6 @@ TEST(Color, ICCColourKeepsWhatItWasGivenAndItsSpaceGivesGray) {
     Core::Log::setSink(previous);
 }
 
-TEST(Color, ReleasingTheLastHolderDestroysTheColour) {
-    // A colour's destruction shows as the release of the space it holds.
-    SmartPtr<ICCColorSpace> const space(new ICCColorSpace(u"P"));
-    SmartPtr<Color> color(new ICCColor(1, nullptr, space));
-    SmartPtr<Color> copy = color;
-    EXPECT_EQ(color->getRefCount(), 2);
-    EXPECT_EQ(space->getRefCount(), 2);
-    color = SmartPtr<Color>();
-    EXPECT_EQ(space->getRefCount(), 2);
-    copy = SmartPtr<Color>();
-    EXPECT_EQ(space->getRefCount(), 1);
-}
-
 TEST(Color, SpotCMYKComponentsKeepTheirShortestDecimal) {
     EXPECT_EQ(SpotColor(u"A", 1, 0.2f, 0, 0, 0).getColorSubstitute().getC(), 0.2);
     // Whatever the float, narrowing the kept double gives it back.
