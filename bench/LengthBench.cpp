@@ -18,33 +18,27 @@ std::vector<Core::String> corpusTexts(std::string const& file) {
 }
 
 // Every value of the documents, lengths or not: rejection is as hot a path as acceptance.
-void parseLength(benchmark::State& state) {
-    auto const texts = corpusTexts("fo-attributes.tsv");
+template <class Value, bool (*parse)(Value&, Core::String const&) noexcept>
+void parseCorpus(benchmark::State& state, char const* file) {
+    auto const texts = corpusTexts(file);
     auto const allocations = Core::Allocator::allocations();
     for (auto _ : state) {
         for (Core::String const& text : texts) {
-            Xml::Length value;
-            benchmark::DoNotOptimize(Xml::Length::parseLength(value, text));
+            Value value;
+            benchmark::DoNotOptimize(parse(value, text));
             benchmark::DoNotOptimize(value);
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
     state.counters["allocations"] = static_cast<double>(Core::Allocator::allocations() - allocations);
 }
+void parseLength(benchmark::State& state) {
+    parseCorpus<Xml::Length, &Xml::Length::parseLength>(state, "fo-attributes.tsv");
+}
 BENCHMARK(parseLength);
 
 void parseSLength(benchmark::State& state) {
-    auto const texts = corpusTexts("svg-attributes.tsv");
-    auto const allocations = Core::Allocator::allocations();
-    for (auto _ : state) {
-        for (Core::String const& text : texts) {
-            Xml::SLength value;
-            benchmark::DoNotOptimize(Xml::SLength::parseSLength(value, text));
-            benchmark::DoNotOptimize(value);
-        }
-    }
-    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
-    state.counters["allocations"] = static_cast<double>(Core::Allocator::allocations() - allocations);
+    parseCorpus<Xml::SLength, &Xml::SLength::parseSLength>(state, "svg-attributes.tsv");
 }
 BENCHMARK(parseSLength);
 

@@ -29,9 +29,11 @@ inline Core::String noTextForm() { return Core::String(); }
 } // namespace detail
 
 /// Holds one value of `T` by value. Parsing and writing go to `ValueTraits<T>`;
-/// copying, assignment and equality are those of `T`.
+/// copying, assignment and equality are those of `T`. The library's instantiations are
+/// compiled and exported by the subsystem that owns `T`, which declares them
+/// `extern template class XMLATTR_EXPORT TXmlAttribute<T>;` in its header.
 template <class T>
-class XMLATTR_EXPORT TXmlAttribute : public XmlAttribute {
+class TXmlAttribute : public XmlAttribute {
 public:
     /// A class type runs its default constructor; a number or enumeration starts at zero.
     TXmlAttribute() : m_value() {}

@@ -107,7 +107,7 @@ struct ValueTraits<SLength> {
     static bool parse(SLength& value, Core::String const& text) { return SLength::parseSLength(value, text); }
 };
 
-extern template class TXmlAttribute<Length>;
-extern template class TXmlAttribute<SLength>;
+extern template class XMLATTR_EXPORT TXmlAttribute<Length>;
+extern template class XMLATTR_EXPORT TXmlAttribute<SLength>;
 
 } // namespace Xml
