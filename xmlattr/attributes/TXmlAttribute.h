@@ -52,6 +52,10 @@ public:
 
     bool operator==(T const& value) const { return m_value == value; }
     bool operator!=(T const& value) const { return !(*this == value); }
+    // Without these, comparing two attributes would convert one of them to `T` and
+    // C++20 would see the call as ambiguous with its reversed form.
+    bool operator==(TXmlAttribute const& other) const { return m_value == other.m_value; }
+    bool operator!=(TXmlAttribute const& other) const { return !(m_value == other.m_value); }
 
     T const& getValue() const noexcept { return m_value; }
     T const& operator*() const noexcept { return m_value; }

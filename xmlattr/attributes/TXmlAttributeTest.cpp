@@ -94,6 +94,11 @@ TEST(TXmlAttribute, EqualityAndAssignment) {
     (b = a).setValue(two);
     EXPECT_TRUE(b == two);
     EXPECT_TRUE(a == four);
+    EXPECT_TRUE(a != b);
+    EXPECT_FALSE(a == b);
+    b = a;
+    EXPECT_TRUE(a == b);
+    EXPECT_TRUE(four == a); // either side
     Tally const& held = a;
     EXPECT_EQ(&held, &a.getValue());
 }
