@@ -9,8 +9,6 @@
 
 namespace Drawing {
 
-class SpotColor;
-
 /// An optional CMYK substitute (components nominally 0..1) and an optional RGB
 /// substitute (0..255), independent of each other. The default has neither; the
 /// getters of a missing substitute give 0.
