@@ -59,6 +59,23 @@ void writeLength(benchmark::State& state) {
 }
 BENCHMARK(writeLength);
 
+void writeFloat(benchmark::State& state) {
+    std::vector<float> numbers;
+    for (Core::String const& text : corpusTexts("svg-attributes.tsv")) {
+        float value = 0;
+        if (Core::Format::parseFloat(text, value)) {
+            numbers.push_back(value);
+        }
+    }
+    for (auto _ : state) {
+        for (float number : numbers) {
+            benchmark::DoNotOptimize(Core::Format::toString(number));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(numbers.size()));
+}
+BENCHMARK(writeFloat);
+
 void parseFloat(benchmark::State& state) {
     auto const texts = corpusTexts("svg-attributes.tsv");
     for (auto _ : state) {
