@@ -30,7 +30,8 @@ void parseCorpus(benchmark::State& state, char const* file) {
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
-    state.counters["allocations"] = static_cast<double>(Core::Allocator::allocations() - allocations);
+    state.counters["allocations"] =
+        static_cast<double>(Core::Allocator::allocations() - allocations);
 }
 void parseLength(benchmark::State& state) {
     parseCorpus<Xml::Length, &Xml::Length::parseLength>(state, "fo-attributes.tsv");

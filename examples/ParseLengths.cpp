@@ -9,10 +9,12 @@ int main(int argc, char** argv) {
         Core::String const text{std::string(argv[i])};
         Xml::TXmlAttribute<Xml::Length> length;
         if (length.parseValue(text)) {
-            bool const absolute = length->getUnit() != Xml::Length::UnitEm && length->getUnit() != Xml::Length::UnitEx;
+            bool const absolute = length->getUnit() != Xml::Length::UnitEm &&
+                                  length->getUnit() != Xml::Length::UnitEx;
             std::printf("%-8s length %-8s", argv[i], length.getValueAsString().toUtf8().c_str());
             if (absolute) {
-                std::printf(" = %s px\n", Core::Format::toString(length->pxSize()).toUtf8().c_str());
+                std::printf(" = %s px\n",
+                            Core::Format::toString(length->pxSize()).toUtf8().c_str());
             } else {
                 std::printf(" (relative to the font)\n");
             }
@@ -20,7 +22,8 @@ int main(int argc, char** argv) {
         }
         Xml::TXmlAttribute<Xml::SLength> svgLength;
         if (svgLength.parseValue(text)) {
-            std::printf("%-8s SVG length unit %d size %s = %s px\n", argv[i], int(svgLength->getUnit()),
+            std::printf("%-8s SVG length unit %d size %s = %s px\n", argv[i],
+                        int(svgLength->getUnit()),
                         Core::Format::toString(svgLength->getSize()).toUtf8().c_str(),
                         Core::Format::toString(svgLength->pxSize()).toUtf8().c_str());
             continue;

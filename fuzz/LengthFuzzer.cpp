@@ -48,8 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
     Xml::SLength const svgSentinel(-7.0f, Xml::SLength::UnitEx);
     Xml::SLength svgLength = svgSentinel;
     if (!Xml::SLength::parseSLength(svgLength, text)) {
-        check(svgLength.getUnit() == svgSentinel.getUnit() && svgLength.getSize() == svgSentinel.getSize());
-    } else if (svgLength.getUnit() != Xml::SLength::UnitEm && svgLength.getUnit() != Xml::SLength::UnitEx) {
+        check(svgLength.getUnit() == svgSentinel.getUnit() &&
+              svgLength.getSize() == svgSentinel.getSize());
+    } else if (svgLength.getUnit() != Xml::SLength::UnitEm &&
+               svgLength.getUnit() != Xml::SLength::UnitEx) {
         (void)svgLength.pxSize();
     }
 

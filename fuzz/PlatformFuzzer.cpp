@@ -21,7 +21,8 @@ bool hasUnpairedSurrogate(std::u16string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         bool const high = text[i] >= 0xD800 && text[i] <= 0xDBFF;
         bool const low = text[i] >= 0xDC00 && text[i] <= 0xDFFF;
-        if (low || (high && (i + 1 == text.size() || text[i + 1] < 0xDC00 || text[i + 1] > 0xDFFF))) {
+        if (low ||
+            (high && (i + 1 == text.size() || text[i + 1] < 0xDC00 || text[i + 1] > 0xDFFF))) {
             return true;
         }
         i += high ? 1 : 0;
@@ -33,7 +34,8 @@ void checkString(Core::String const& text) {
     constexpr std::u16string_view separators = u" ,\t";
     int total = 0;
     for (Core::String const& piece : text.split(separators)) {
-        check(!piece.empty() && piece.view().find_first_of(separators) == std::u16string_view::npos);
+        check(!piece.empty() &&
+              piece.view().find_first_of(separators) == std::u16string_view::npos);
         total += piece.length();
     }
     check(total <= text.length());
@@ -73,8 +75,8 @@ void checkColorFunction(Core::String const& text) {
             check(component >= 0.0 && component <= 1.0);
         }
     } else {
-        check(!out.hasCMYKSubstitute() && out.hasRGBSubstitute() && out.getR() == 1 && out.getG() == 2 &&
-              out.getB() == 3);
+        check(!out.hasCMYKSubstitute() && out.hasRGBSubstitute() && out.getR() == 1 &&
+              out.getG() == 2 && out.getB() == 3);
     }
 }
 

@@ -18,8 +18,8 @@ struct CorpusValue {
 
 // Every distinct value of the named attributes in `file` ("fo-attributes.tsv" or
 // "svg-attributes.tsv"); all attributes when `attributes` is empty.
-inline std::vector<CorpusValue> corpusValues(std::string const& file,
-                                             std::initializer_list<std::string_view> attributes = {}) {
+inline std::vector<CorpusValue>
+corpusValues(std::string const& file, std::initializer_list<std::string_view> attributes = {}) {
     std::vector<CorpusValue> rows;
     std::ifstream in(std::string(XMLATTR_CORPUS_DIR) + "/" + file);
     std::string line;

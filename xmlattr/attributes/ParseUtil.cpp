@@ -9,8 +9,7 @@ namespace {
 
 // Runs `step` on a cursor placed at `pos` and writes the cursor's position back when
 // it moved forward: a position past the end stays where the caller had it.
-template <class Step>
-auto stepFrom(Core::String const& text, int& pos, Step step) {
+template <class Step> auto stepFrom(Core::String const& text, int& pos, Step step) {
     detail::Cursor cursor(text, pos);
     auto result = step(cursor);
     if (cursor.position() > pos) {
@@ -34,7 +33,8 @@ Core::String ParseUtil::extractWord(Core::String const& text, int& pos) {
 }
 
 Core::String ParseUtil::extractWordOrFunction(Core::String const& text, int& pos) {
-    return Core::String(stepFrom(text, pos, [](detail::Cursor& cursor) { return cursor.wordOrFunction(); }));
+    return Core::String(
+        stepFrom(text, pos, [](detail::Cursor& cursor) { return cursor.wordOrFunction(); }));
 }
 
 } // namespace Xml

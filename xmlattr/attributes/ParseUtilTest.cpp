@@ -15,11 +15,11 @@ struct SkipRow {
 
 TEST(ParseUtil, SkipWhiteSpace) {
     SkipRow const rows[] = {
-        {u"  ab", 0, true, 2},   {u"  ab", 2, false, 2}, {u"  ab", 4, false, 4},
-        {u"  ab", 9, false, 9},  // past the end: not moved, not clamped
-        {u"\t\n\v\f\r x", 0, true, 6}, {u"", 0, false, 0}, {u" ", 0, true, 1},
+        {u"  ab", 0, true, 2},         {u"  ab", 2, false, 2}, {u"  ab", 4, false, 4},
+        {u"  ab", 9, false, 9}, // past the end: not moved, not clamped
+        {u"\t\n\v\f\r x", 0, true, 6}, {u"", 0, false, 0},     {u" ", 0, true, 1},
         {u"\u00A0x", 0, false, 0}, // only the C locale's white space
-        {u"  ab", -3, true, 2},  // a negative position counts as 0
+        {u"  ab", -3, true, 2},    // a negative position counts as 0
     };
     for (SkipRow const& row : rows) {
         SCOPED_TRACE(testing::Message() << Core::String(row.text).toUtf8() << " from " << row.from);
@@ -51,10 +51,14 @@ struct ExtractRow {
 
 TEST(ParseUtil, ExtractWord) {
     ExtractRow const rows[] = {
-        {u"  meet slice", 0, u"meet", 6},  {u"  meet slice", 6, u"slice", 12},
-        {u"  meet slice", 12, u"", 12},    {u"", 0, u"", 0},
-        {u"   ", 0, u"", 3},               {u"a,b c", 0, u"a,b", 3},
-        {u"x", 0, u"x", 1},                {u"x", 5, u"", 5},
+        {u"  meet slice", 0, u"meet", 6},
+        {u"  meet slice", 6, u"slice", 12},
+        {u"  meet slice", 12, u"", 12},
+        {u"", 0, u"", 0},
+        {u"   ", 0, u"", 3},
+        {u"a,b c", 0, u"a,b", 3},
+        {u"x", 0, u"x", 1},
+        {u"x", 5, u"", 5},
     };
     for (ExtractRow const& row : rows) {
         SCOPED_TRACE(testing::Message() << Core::String(row.text).toUtf8() << " from " << row.from);

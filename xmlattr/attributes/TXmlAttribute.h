@@ -15,8 +15,7 @@ namespace Xml {
 /// and, when the type has a text form,
 ///   static Core::String write(T const& value);
 /// A type without a specialisation cannot be held by an attribute.
-template <class T>
-struct ValueTraits;
+template <class T> struct ValueTraits;
 
 template <class T>
 concept HasTextForm = requires(T const& value) {
@@ -32,8 +31,7 @@ inline Core::String noTextForm() { return Core::String(); }
 /// copying, assignment and equality are those of `T`. The library's instantiations are
 /// compiled and exported by the subsystem that owns `T`, which declares them
 /// `extern template class XMLATTR_EXPORT TXmlAttribute<T>;` in its header.
-template <class T>
-class TXmlAttribute : public XmlAttribute {
+template <class T> class TXmlAttribute : public XmlAttribute {
 public:
     /// A class type runs its default constructor; a number or enumeration starts at zero.
     TXmlAttribute() : m_value() {}
@@ -64,7 +62,9 @@ public:
     T const* operator->() const noexcept { return &m_value; }
     void setValue(T const& value) { m_value = value; }
 
-    bool parseValue(Core::String const& text) override { return ValueTraits<T>::parse(m_value, text); }
+    bool parseValue(Core::String const& text) override {
+        return ValueTraits<T>::parse(m_value, text);
+    }
     void copyFrom(XmlAttribute const& other) override {
         m_value = static_cast<TXmlAttribute const&>(other).m_value;
     }

@@ -22,8 +22,7 @@ enum Probe : int { ProbeFirst = 1 };
 
 } // namespace
 
-template <>
-struct Xml::ValueTraits<Tally> {
+template <> struct Xml::ValueTraits<Tally> {
     static bool parse(Tally& value, Core::String const& text) {
         for (int i = 0; i < text.length(); ++i) {
             if (text[i] != u'x') {
@@ -42,13 +41,11 @@ struct Xml::ValueTraits<Tally> {
     }
 };
 
-template <>
-struct Xml::ValueTraits<SmartPtr<Shared>> {
+template <> struct Xml::ValueTraits<SmartPtr<Shared>> {
     static bool parse(SmartPtr<Shared>&, Core::String const&) { return false; }
 };
 
-template <>
-struct Xml::ValueTraits<Probe> {
+template <> struct Xml::ValueTraits<Probe> {
     static bool parse(Probe&, Core::String const&) { return false; }
 };
 

@@ -86,8 +86,7 @@ bool findUnit(UnitRule const (&rules)[N], std::u16string_view suffix, Unit& unit
     return false;
 }
 
-template <std::size_t N>
-UnitRule const* ruleOf(UnitRule const (&rules)[N], int unit) noexcept {
+template <std::size_t N> UnitRule const* ruleOf(UnitRule const (&rules)[N], int unit) noexcept {
     return unit >= 0 && static_cast<std::size_t>(unit) < N ? &rules[unit] : nullptr;
 }
 
@@ -114,7 +113,9 @@ constexpr bool startsLikeNumber(char16_t unit) noexcept {
     return Core::String::isDigit(unit) || unit == u'+' || unit == u'-' || unit == u'.';
 }
 
-constexpr std::u16string_view lastTwo(std::u16string_view text) noexcept { return text.substr(text.size() - 2); }
+constexpr std::u16string_view lastTwo(std::u16string_view text) noexcept {
+    return text.substr(text.size() - 2);
+}
 constexpr std::u16string_view allButLast(std::u16string_view text, std::size_t count) noexcept {
     return text.substr(0, text.size() - count);
 }
@@ -152,7 +153,8 @@ bool readSLength(std::u16string_view text, SLength& out) noexcept {
         if (!Core::Format::parseFloat(allButLast(text, 1), percent)) {
             return false;
         }
-        out = SLength(static_cast<float>(static_cast<double>(percent) / 100.0), SLength::UnitPercent);
+        out =
+            SLength(static_cast<float>(static_cast<double>(percent) / 100.0), SLength::UnitPercent);
         return true;
     }
     if (Core::String::isDigit(text.back())) {
@@ -172,7 +174,9 @@ bool readSLength(std::u16string_view text, SLength& out) noexcept {
 
 float Length::pxSize() const { return toPixels(kLengthUnits, m_unit, m_size, kLengthPxSizeLine); }
 
-bool Length::parseLength(Length& out, Core::String const& text) noexcept { return detail::readLength(text, out); }
+bool Length::parseLength(Length& out, Core::String const& text) noexcept {
+    return detail::readLength(text, out);
+}
 
 Core::String Length::getValueAsString(Length const& value) {
     UnitRule const* rule = ruleOf(kLengthUnits, value.m_unit);
@@ -182,7 +186,9 @@ Core::String Length::getValueAsString(Length const& value) {
     return (Core::StringFormatStream(rule->pattern) << value.m_size).getString();
 }
 
-float SLength::pxSize() const { return toPixels(kSLengthUnits, m_unit, m_size, kSLengthPxSizeLine); }
+float SLength::pxSize() const {
+    return toPixels(kSLengthUnits, m_unit, m_size, kSLengthPxSizeLine);
+}
 
 bool SLength::parseSLength(SLength& out, Core::String const& text) noexcept {
     return detail::readSLength(text, out);

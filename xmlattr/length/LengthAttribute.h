@@ -70,7 +70,8 @@ public:
         UnitPercent = 9,
     };
 
-    constexpr SLength(float size = 0.0f, Unit unit = UnitPx) noexcept : m_unit(unit), m_size(size) {}
+    constexpr SLength(float size = 0.0f, Unit unit = UnitPx) noexcept
+        : m_unit(unit), m_size(size) {}
 
     constexpr float getSize() const noexcept { return m_size; }
     constexpr Unit getUnit() const noexcept { return m_unit; }
@@ -96,15 +97,17 @@ private:
     float m_size;
 };
 
-template <>
-struct ValueTraits<Length> {
-    static bool parse(Length& value, Core::String const& text) { return Length::parseLength(value, text); }
+template <> struct ValueTraits<Length> {
+    static bool parse(Length& value, Core::String const& text) {
+        return Length::parseLength(value, text);
+    }
     static Core::String write(Length const& value) { return Length::getValueAsString(value); }
 };
 
-template <>
-struct ValueTraits<SLength> {
-    static bool parse(SLength& value, Core::String const& text) { return SLength::parseSLength(value, text); }
+template <> struct ValueTraits<SLength> {
+    static bool parse(SLength& value, Core::String const& text) {
+        return SLength::parseSLength(value, text);
+    }
 };
 
 extern template class XMLATTR_EXPORT TXmlAttribute<Length>;

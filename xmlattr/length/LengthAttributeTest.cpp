@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace Xml {
 namespace {
 
@@ -106,12 +105,12 @@ TEST(LengthAttribute, PixelSizes) {
     // The odd sizes pin the order of operations: each differs from every other
     // grouping of the same constants.
     Row const rows[] = {
-        {72.0f, Length::UnitPt, 96.0f},       {1.0f, Length::UnitIn, 96.0f},
-        {1.0f, Length::UnitPc, 16.0f},        {10.0f, Length::UnitPx, 10.0f},
-        {2.54f, Length::UnitCm, 96.0f},       {25.4f, Length::UnitMm, 96.0f},
+        {72.0f, Length::UnitPt, 96.0f},        {1.0f, Length::UnitIn, 96.0f},
+        {1.0f, Length::UnitPc, 16.0f},         {10.0f, Length::UnitPx, 10.0f},
+        {2.54f, Length::UnitCm, 96.0f},        {25.4f, Length::UnitMm, 96.0f},
         {0.33f, Length::UnitPt, 0.439999998f}, {0.11f, Length::UnitPc, 1.75999987f},
-        {0.17f, Length::UnitCm, 6.42519665f}, {0.07f, Length::UnitMm, 0.264566958f},
-        {5.0f, static_cast<U>(8), 0.0f},      {5.0f, static_cast<U>(-1), 0.0f},
+        {0.17f, Length::UnitCm, 6.42519665f},  {0.07f, Length::UnitMm, 0.264566958f},
+        {5.0f, static_cast<U>(8), 0.0f},       {5.0f, static_cast<U>(-1), 0.0f},
     };
     for (Row const& row : rows) {
         SCOPED_TRACE(testing::Message() << row.size << " unit " << row.unit);
@@ -135,8 +134,7 @@ TEST(LengthAttribute, PixelSizes) {
     }
 }
 
-template <class Call>
-void expectUnreachable(Call call, int line) {
+template <class Call> void expectUnreachable(Call call, int line) {
     xmlattr_testing::LogCapture log;
     try {
         call();
@@ -147,7 +145,8 @@ void expectUnreachable(Call call, int line) {
     }
     ASSERT_EQ(log.entries().size(), 1u);
     EXPECT_EQ(log.entries()[0].level, Core::Log::Error);
-    EXPECT_NE(log.entries()[0].message.find("LengthAttribute(" + std::to_string(line) + ")"), std::string::npos);
+    EXPECT_NE(log.entries()[0].message.find("LengthAttribute(" + std::to_string(line) + ")"),
+              std::string::npos);
 }
 
 TEST(LengthAttribute, ImpossibleStatesThrowWithTheirLocation) {
@@ -156,7 +155,8 @@ TEST(LengthAttribute, ImpossibleStatesThrowWithTheirLocation) {
     expectUnreachable([] { (void)SLength(1.0f, SLength::UnitEm).pxSize(); }, 299);
     expectUnreachable([] { (void)SLength(1.0f, SLength::UnitEx).pxSize(); }, 299);
     expectUnreachable([] { (void)Length::getValueAsString(Length(1.0f, static_cast<U>(8))); }, 129);
-    expectUnreachable([] { (void)Length::getValueAsString(Length(1.0f, static_cast<U>(-1))); }, 129);
+    expectUnreachable([] { (void)Length::getValueAsString(Length(1.0f, static_cast<U>(-1))); },
+                      129);
 }
 
 TEST(LengthAttribute, Writer) {
@@ -165,11 +165,16 @@ TEST(LengthAttribute, Writer) {
         char16_t const* text;
     };
     Row const rows[] = {
-        {Length(12.0f, Length::UnitPt), u"12pt"},    {Length(1.5f, Length::UnitPt), u"1.5pt"},
-        {Length(0.5f, Length::UnitIn), u"0.5in"},    {Length(-1.5f, Length::UnitCm), u"-1.5cm"},
-        {Length(3.0f, Length::UnitMm), u"3mm"},      {Length(0.1f, Length::UnitPx), u"0.1px"},
-        {Length(4.0f, Length::UnitPc), u"4pc"},      {Length(1.2f, Length::UnitEm), u"1.2em"},
-        {Length(0.0f, Length::UnitEx), u"0ex"},      {Length(2147483648.0f, Length::UnitPx), u"2147483648px"},
+        {Length(12.0f, Length::UnitPt), u"12pt"},
+        {Length(1.5f, Length::UnitPt), u"1.5pt"},
+        {Length(0.5f, Length::UnitIn), u"0.5in"},
+        {Length(-1.5f, Length::UnitCm), u"-1.5cm"},
+        {Length(3.0f, Length::UnitMm), u"3mm"},
+        {Length(0.1f, Length::UnitPx), u"0.1px"},
+        {Length(4.0f, Length::UnitPc), u"4pc"},
+        {Length(1.2f, Length::UnitEm), u"1.2em"},
+        {Length(0.0f, Length::UnitEx), u"0ex"},
+        {Length(2147483648.0f, Length::UnitPx), u"2147483648px"},
     };
     for (Row const& row : rows) {
         SCOPED_TRACE(Core::String(row.text).toUtf8());
@@ -194,7 +199,8 @@ TEST(LengthAttribute, CorpusLengthsRoundTrip) {
 }
 
 TEST(LengthAttribute, ParsingDoesNotAllocate) {
-    auto rows = xmlattr_testing::corpusValues("svg-attributes.tsv", {"x", "y", "width", "height", "stroke-width"});
+    auto rows = xmlattr_testing::corpusValues("svg-attributes.tsv",
+                                              {"x", "y", "width", "height", "stroke-width"});
     auto more = xmlattr_testing::corpusValues("fo-attributes.tsv");
     rows.insert(rows.end(), more.begin(), more.end());
     ASSERT_GT(rows.size(), 1000u);

@@ -22,6 +22,8 @@ void* Allocator::alloc(std::size_t bytes) {
 
 void Allocator::free(void* block) noexcept { std::free(block); }
 
-std::uint64_t Allocator::allocations() noexcept { return g_allocations.load(std::memory_order_relaxed); }
+std::uint64_t Allocator::allocations() noexcept {
+    return g_allocations.load(std::memory_order_relaxed);
+}
 
 } // namespace Core

@@ -45,8 +45,7 @@ public:
 
 /// Records `file` and `line` in a new `E`, logs it and throws it: the one road of
 /// every impossible state, so the recorded location is always logged first.
-template <class E>
-[[noreturn]] void throwWithLocation(char16_t const* file, int line) {
+template <class E> [[noreturn]] void throwWithLocation(char16_t const* file, int line) {
     E error;
     error.initCodeLocation(file, line);
     error.logError();

@@ -220,8 +220,7 @@ String fromAscii(char const* first, char const* last) {
     return String(units, length);
 }
 
-template <class T>
-String writeFloat(T value) {
+template <class T> String writeFloat(T value) {
     if (std::isnan(value)) {
         return String(u"nan");
     }

@@ -15,8 +15,9 @@ namespace Core {
 struct XMLATTR_EXPORT Format {
     /// Strict forms. White space (`String::isSpace`) before and after the number is
     /// skipped; a single "%" may follow the number directly and is ignored, in all three
-    /// forms (the caller applies it: "50%" gives 50, "50 %" is rejected). Any other text, or a number outside the type's range, gives false and
-    /// leaves `out` untouched. An underflowing float rounds to zero and is accepted.
+    /// forms (the caller applies it: "50%" gives 50, "50 %" is rejected). Any other text, or a
+    /// number outside the type's range, gives false and leaves `out` untouched. An underflowing
+    /// float rounds to zero and is accepted.
     static bool parseInt(std::u16string_view text, int& out) noexcept;
     static bool parseFloat(std::u16string_view text, float& out) noexcept;
     /// Hexadecimal digits in either case, optionally after "0x" or "0X"; no sign.

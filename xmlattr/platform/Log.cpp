@@ -17,12 +17,15 @@ constinit std::atomic<Log::Sink> g_sink{&writeToStandardError};
 
 } // namespace
 
-void Log::warning(String const& message) { g_sink.load(std::memory_order_acquire)(Warning, message); }
+void Log::warning(String const& message) {
+    g_sink.load(std::memory_order_acquire)(Warning, message);
+}
 
 void Log::error(String const& message) { g_sink.load(std::memory_order_acquire)(Error, message); }
 
 Log::Sink Log::setSink(Sink sink) noexcept {
-    return g_sink.exchange(sink != nullptr ? sink : &writeToStandardError, std::memory_order_acq_rel);
+    return g_sink.exchange(sink != nullptr ? sink : &writeToStandardError,
+                           std::memory_order_acq_rel);
 }
 
 } // namespace Core

@@ -1,7 +1,7 @@
 // Core::Object, SmartPtr, exceptions and the log sink.
+#include "xmlattr/platform/Object.h"
 #include "xmlattr/platform/Exception.h"
 #include "xmlattr/platform/Log.h"
-#include "xmlattr/platform/Object.h"
 #include "xmlattr/platform/SmartPtr.h"
 
 #include "testing/LogCapture.h"

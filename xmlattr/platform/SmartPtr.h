@@ -12,8 +12,7 @@
 /// Empty by default. `get`, `->` and `*` on an empty pointer record the location
 /// ("SmartPtr", line 124), log it and throw `Core::NullPointerException`.
 /// Equality is identity.
-template <class T>
-class SmartPtr {
+template <class T> class SmartPtr {
 public:
     static constexpr char16_t const* kFile = u"SmartPtr";
     static constexpr int kNullLine = 124;
@@ -25,10 +24,8 @@ public:
     SmartPtr(SmartPtr const& other) noexcept : m_object(other.m_object) { addRef(); }
     SmartPtr(SmartPtr&& other) noexcept : m_object(std::exchange(other.m_object, nullptr)) {}
     template <class U>
-        requires std::convertible_to<U*, T*>
-    SmartPtr(SmartPtr<U> const& other) noexcept : m_object(other.m_object) {
-        addRef();
-    }
+    requires std::convertible_to<U*, T*> SmartPtr(SmartPtr<U> const& other)
+    noexcept : m_object(other.m_object) { addRef(); }
     ~SmartPtr() { release(); }
 
     /// Takes the new reference before dropping the old one, so self-assignment is safe.
@@ -62,19 +59,19 @@ public:
     explicit operator bool() const noexcept { return m_object != nullptr; }
 
     /// The held object as `U` when it is one, else an empty pointer.
-    template <class U>
-    SmartPtr<U> dynamicCast() const noexcept {
+    template <class U> SmartPtr<U> dynamicCast() const noexcept {
         return SmartPtr<U>(dynamic_cast<U*>(m_object));
     }
 
     friend bool operator==(SmartPtr const& a, SmartPtr const& b) noexcept {
         return a.m_object == b.m_object;
     }
-    friend bool operator==(SmartPtr const& a, std::nullptr_t) noexcept { return a.m_object == nullptr; }
+    friend bool operator==(SmartPtr const& a, std::nullptr_t) noexcept {
+        return a.m_object == nullptr;
+    }
 
 private:
-    template <class U>
-    friend class SmartPtr;
+    template <class U> friend class SmartPtr;
 
     void addRef() noexcept {
         if (m_object != nullptr) {

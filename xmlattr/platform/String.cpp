@@ -109,7 +109,9 @@ String::String(char16_t const* text, int count) : String() {
     }
 }
 
-String::String(std::u16string_view text) : String() { assign(text.data(), clampedLength(text.size())); }
+String::String(std::u16string_view text) : String() {
+    assign(text.data(), clampedLength(text.size()));
+}
 
 String::String(std::string const& utf8) : String() {
     reserve(clampedLength(utf8.size()));
@@ -197,7 +199,9 @@ int String::compareNoCase(std::u16string_view other) const noexcept {
     return compareFolded(view(), other, foldAscii);
 }
 
-bool String::startsWith(std::u16string_view prefix) const noexcept { return view().starts_with(prefix); }
+bool String::startsWith(std::u16string_view prefix) const noexcept {
+    return view().starts_with(prefix);
+}
 
 int String::find(std::u16string_view text, int from) const noexcept {
     if (from < 0) {

@@ -40,10 +40,13 @@ public:
     }
     /// Always terminated.
     char16_t const* c_str() const noexcept { return data(); }
-    std::u16string_view view() const noexcept { return {data(), static_cast<std::size_t>(m_length)}; }
+    std::u16string_view view() const noexcept {
+        return {data(), static_cast<std::size_t>(m_length)};
+    }
     operator std::u16string_view() const noexcept { return view(); }
 
-    /// Code-unit order: negative, 0 or positive as this text sorts before, equal to or after `other`.
+    /// Code-unit order: negative, 0 or positive as this text sorts before, equal to or after
+    /// `other`.
     int compare(std::u16string_view other) const noexcept;
     /// As `compare`, with ASCII letters folded to lower case first; other code units are exact.
     int compareNoCase(std::u16string_view other) const noexcept;
@@ -75,7 +78,9 @@ public:
     /// The message pattern numbered `id`, with "{0}" where its argument goes; empty if unknown.
     static String loadString(int id);
 
-    friend bool operator==(String const& a, String const& b) noexcept { return a.view() == b.view(); }
+    friend bool operator==(String const& a, String const& b) noexcept {
+        return a.view() == b.view();
+    }
     friend bool operator!=(String const& a, String const& b) noexcept { return !(a == b); }
 
 private:

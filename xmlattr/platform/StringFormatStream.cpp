@@ -95,7 +95,8 @@ String StringFormatStream::getString() const {
     auto const argumentText = [this](int index) { return argument(index).view(); };
     // Measured first, so that the result is allocated once, if at all.
     std::size_t length = 0;
-    fill(m_pattern.view(), m_count, argumentText, [&length](View piece) { length += piece.size(); });
+    fill(m_pattern.view(), m_count, argumentText,
+         [&length](View piece) { length += piece.size(); });
     String result;
     if (length < static_cast<std::size_t>(std::numeric_limits<int>::max())) {
         result.reserve(static_cast<int>(length));

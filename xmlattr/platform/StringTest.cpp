@@ -61,9 +61,9 @@ TEST(String, Compare) {
         int noCase;
     };
     Row const rows[] = {
-        {u"auto", u"auto", 0, 0},   {u"AUTO", u"auto", -1, 0}, {u"Wrap", u"wrap", -1, 0},
-        {u"auto", u"auto ", -1, -1}, {u"", u"", 0, 0},         {u"a", u"", 1, 1},
-        {u"[", u"{", -1, -1},       // outside the letters nothing is folded
+        {u"auto", u"auto", 0, 0},       {u"AUTO", u"auto", -1, 0}, {u"Wrap", u"wrap", -1, 0},
+        {u"auto", u"auto ", -1, -1},    {u"", u"", 0, 0},          {u"a", u"", 1, 1},
+        {u"[", u"{", -1, -1},           // outside the letters nothing is folded
         {u"\u00C9", u"\u00E9", -1, -1}, // ASCII letters only
         {u"en-US", u"en-us", -1, 0},
     };
@@ -149,9 +149,11 @@ TEST(String, Utf8) {
         {"en-us", u"en-us"},
         {"\xC3\xA9\xE2\x82\xAC", u"\u00E9\u20AC"},
         {"\xF0\x9F\x98\x80", u"\U0001F600"},
-        {"a\xFF" "b", u"a\uFFFDb"},         // not a lead byte
-        {"\xC3", u"\uFFFD"},                // cut short at the end
-        {"\xC0\xAF", u"\uFFFD\uFFFD"},      // overlong
+        {"a\xFF"
+         "b",
+         u"a\uFFFDb"},                           // not a lead byte
+        {"\xC3", u"\uFFFD"},                     // cut short at the end
+        {"\xC0\xAF", u"\uFFFD\uFFFD"},           // overlong
         {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"}, // an encoded surrogate
         {std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
     };

@@ -16,8 +16,7 @@ namespace Core {
 
 /// A contiguous growable array with `int` indices. Storage comes from `Allocator`.
 /// Indexing is unchecked, as with any array; growth keeps the strong guarantee.
-template <class T>
-class Vector {
+template <class T> class Vector {
 public:
     using value_type = T;
     using iterator = T*;
@@ -87,8 +86,7 @@ public:
     void push_back(T const& item) { emplace_back(item); }
     void push_back(T&& item) { emplace_back(std::move(item)); }
 
-    template <class... Args>
-    T& emplace_back(Args&&... args) {
+    template <class... Args> T& emplace_back(Args&&... args) {
         if (m_size < m_capacity) {
             return pushUnchecked(std::forward<Args>(args)...);
         }
@@ -118,9 +116,7 @@ public:
         std::swap(m_capacity, other.m_capacity);
     }
 
-    friend bool operator==(Vector const& a, Vector const& b)
-        requires std::equality_comparable<T>
-    {
+    friend bool operator==(Vector const& a, Vector const& b) requires std::equality_comparable<T> {
         if (a.m_size != b.m_size) {
             return false;
         }
@@ -133,8 +129,7 @@ public:
     }
 
 private:
-    template <class... Args>
-    T& pushUnchecked(Args&&... args) {
+    template <class... Args> T& pushUnchecked(Args&&... args) {
         T* slot = ::new (static_cast<void*>(m_data + m_size)) T(std::forward<Args>(args)...);
         ++m_size;
         return *slot;
@@ -158,11 +153,13 @@ private:
     }
 
     void reallocate(int capacity) {
-        if (static_cast<std::size_t>(capacity) > std::numeric_limits<std::size_t>::max() / sizeof(T)) {
+        if (static_cast<std::size_t>(capacity) >
+            std::numeric_limits<std::size_t>::max() / sizeof(T)) {
             throw std::bad_alloc();
         }
         Vector grown;
-        grown.m_data = static_cast<T*>(Allocator::alloc(sizeof(T) * static_cast<std::size_t>(capacity)));
+        grown.m_data =
+            static_cast<T*>(Allocator::alloc(sizeof(T) * static_cast<std::size_t>(capacity)));
         grown.m_capacity = capacity;
         relocateInto(grown);
         swap(grown);

@@ -68,14 +68,15 @@ public:
     }
 
 private:
-    static constexpr std::size_t kMaxLength = static_cast<std::size_t>(std::numeric_limits<int>::max());
+    static constexpr std::size_t kMaxLength =
+        static_cast<std::size_t>(std::numeric_limits<int>::max());
 
     constexpr std::size_t index() const noexcept { return static_cast<std::size_t>(m_position); }
     constexpr std::u16string_view slice(int start) const noexcept {
-        return m_text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(m_position - start));
+        return m_text.substr(static_cast<std::size_t>(start),
+                             static_cast<std::size_t>(m_position - start));
     }
-    template <class Predicate>
-    constexpr bool skipWhile(Predicate take) noexcept {
+    template <class Predicate> constexpr bool skipWhile(Predicate take) noexcept {
         int const start = m_position;
         while (!atEnd() && take(m_text[index()])) {
             ++m_position;
