@@ -90,10 +90,10 @@ TEST(LengthAttribute, ParseSLength) {
     }
 }
 
-TEST(LengthAttribute, PercentIsDividedInDoublePrecision) {
+TEST(LengthAttribute, PercentIsDividedNotMultiplied) {
     SLength value;
-    ASSERT_TRUE(SLength::parseSLength(value, u"33.3%"));
-    EXPECT_EQ(value.getSize(), static_cast<float>(static_cast<double>(33.3f) / 100.0));
+    ASSERT_TRUE(SLength::parseSLength(value, u"2.3%"));
+    EXPECT_EQ(value.getSize(), 0.023f); // 2.3f * 0.01f would give 0.0229999982
 }
 
 TEST(LengthAttribute, PixelSizes) {
