@@ -3,6 +3,7 @@
 #include "xmlattr/platform/ColorSubstitute.h"
 
 #include "xmlattr/platform/Format.h"
+#include "xmlattr/platform/detail/Space.h"
 #include "xmlattr/platform/detail/Widen.h"
 
 #include <array>
@@ -63,11 +64,7 @@ bool cutArguments(std::u16string_view arguments,
 
 // The number parsers accept a trailing "%" and leave applying it to us.
 bool endsWithPercent(std::u16string_view piece) noexcept {
-    std::size_t end = piece.size();
-    while (end > 0 && Core::String::isSpace(piece[end - 1])) {
-        --end;
-    }
-    return end > 0 && piece[end - 1] == u'%';
+    return Core::detail::trimSpace(piece).ends_with(u'%');
 }
 
 bool readUnit(std::u16string_view piece, double& out) noexcept {

@@ -3,6 +3,7 @@
 #include "xmlattr/platform/Format.h"
 
 #include "xmlattr/platform/Allocator.h"
+#include "xmlattr/platform/detail/Space.h"
 
 #include <charconv>
 #include <cmath>
@@ -22,13 +23,6 @@ enum class FloatRange { Fits = 0, Overflow = 1, Underflow = 2, NoStorage = 3 };
 constexpr bool isHexDigit(char16_t unit) noexcept {
     return String::isDigit(unit) || (unit >= u'a' && unit <= u'f') ||
            (unit >= u'A' && unit <= u'F');
-}
-
-std::size_t skipSpace(View text, std::size_t pos) noexcept {
-    while (pos < text.size() && String::isSpace(text[pos])) {
-        ++pos;
-    }
-    return pos;
 }
 
 std::size_t skipSign(View text, std::size_t pos) noexcept {
@@ -78,12 +72,9 @@ std::size_t scanDecimal(View text) noexcept {
     return pos;
 }
 
-// What may follow a number in a strict reader: one "%", then white space only.
+// What may follow a number in a strict reader, once the text is trimmed: one "%" at most.
 bool endsStrictly(View text, std::size_t pos) noexcept {
-    if (pos < text.size() && text[pos] == u'%') {
-        ++pos;
-    }
-    return skipSpace(text, pos) == text.size();
+    return pos == text.size() || (pos + 1 == text.size() && text[pos] == u'%');
 }
 
 std::size_t skipZeros(View text, std::size_t pos) noexcept {
@@ -240,7 +231,7 @@ template <class T> String writeFloat(T value) {
 } // namespace
 
 bool Format::parseInt(std::u16string_view text, int& out) noexcept {
-    text.remove_prefix(skipSpace(text, 0));
+    text = detail::trimSpace(text);
     std::size_t const length = scanInteger(text);
     int value = 0;
     if (length == 0 || !endsStrictly(text, length) || !toInt(text.substr(0, length), value)) {
@@ -251,7 +242,7 @@ bool Format::parseInt(std::u16string_view text, int& out) noexcept {
 }
 
 bool Format::parseFloat(std::u16string_view text, float& out) noexcept {
-    text.remove_prefix(skipSpace(text, 0));
+    text = detail::trimSpace(text);
     std::size_t const length = scanDecimal(text);
     if (length == 0 || !endsStrictly(text, length)) {
         return false;
@@ -266,10 +257,8 @@ bool Format::parseFloat(std::u16string_view text, float& out) noexcept {
 }
 
 bool Format::parseHexInt(std::u16string_view text, int& out) noexcept {
-    std::size_t start = skipSpace(text, 0);
-    if (text.substr(start).starts_with(u"0x") || text.substr(start).starts_with(u"0X")) {
-        start += 2;
-    }
+    text = detail::trimSpace(text);
+    std::size_t const start = text.starts_with(u"0x") || text.starts_with(u"0X") ? 2 : 0;
     std::size_t const end = skipDigits(text, start, isHexDigit);
     if (end == start || !endsStrictly(text, end)) {
         return false;
@@ -294,7 +283,7 @@ bool Format::parseHexInt(std::u16string_view text, int& out) noexcept {
 }
 
 int Format::parseInt(std::u16string_view text) noexcept {
-    text.remove_prefix(skipSpace(text, 0));
+    text = detail::trimLeadingSpace(text);
     std::size_t const length = scanInteger(text);
     if (length == 0) {
         return 0;
@@ -307,7 +296,7 @@ int Format::parseInt(std::u16string_view text) noexcept {
 }
 
 float Format::parseFloat(std::u16string_view text) noexcept {
-    text.remove_prefix(skipSpace(text, 0));
+    text = detail::trimLeadingSpace(text);
     std::size_t const length = scanDecimal(text);
     float value = 0;
     // A number too long to copy reads as no number at all.

@@ -1,6 +1,8 @@
 // Core::String: storage, searching, splitting and UTF-8 conversion.
 #include "xmlattr/platform/String.h"
 
+#include "xmlattr/platform/detail/Space.h"
+
 #include <cstring>
 #include <limits>
 #include <new>
@@ -247,15 +249,8 @@ Vector<String> String::split(std::u16string_view separators) const {
 }
 
 String& String::trim() {
-    int first = 0;
-    int last = m_length;
-    while (first < last && isSpace(data()[first])) {
-        ++first;
-    }
-    while (last > first && isSpace(data()[last - 1])) {
-        --last;
-    }
-    assign(data() + first, last - first);
+    std::u16string_view const kept = detail::trimSpace(view());
+    assign(kept.data(), static_cast<int>(kept.size()));
     return *this;
 }
 
