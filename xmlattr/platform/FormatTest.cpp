@@ -5,12 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -57,20 +55,16 @@ void checkStrict(IntRow const (&rows)[N], bool (*parse)(View, int&) noexcept) {
 TEST(FormatTest, StrictInt) {
     // clang-format off
     constexpr IntRow kRows[] = {
-        {u"0", true, 0},              {u"42", true, 42},           {u"+42", true, 42},
-        {u"-42", true, -42},          {u"-0", true, 0},            {u"007", true, 7},
-        {u"  7 ", true, 7},           {u"\t\n\v\f\r7\r\n", true, 7},
-        {u"50%", true, 50},           {u" -50% ", true, -50},
+        {u"42", true, 42},            {u"+42", true, 42},          {u"-42", true, -42},
+        {u"\t\n\v\f\r7\r\n", true, 7}, {u" -50% ", true, -50},
         {u"2147483647", true, kIntMax}, {u"-2147483648", true, kIntMin},
         {u"0000000000002147483647", true, kIntMax},
-        {u"2147483648", false, 0},    {u"-2147483649", false, 0},  {u"99999999999", false, 0},
+        {u"2147483648", false, 0},    {u"-2147483649", false, 0},
         {u"", false, 0},              {u"   ", false, 0},          {u"+", false, 0},
-        {u"-", false, 0},             {u"%", false, 0},            {u"50 %", false, 0},
-        {u"50%%", false, 0},          {u"%50", false, 0},          {u"5.", false, 0},
-        {u"5.0", false, 0},           {u".5", false, 0},           {u"1e3", false, 0},
-        {u"12pt", false, 0},          {u"0x10", false, 0},         {u"+-1", false, 0},
+        {u"%", false, 0},             {u"50 %", false, 0},         {u"50%%", false, 0},
+        {u"5.", false, 0},            {u"1e3", false, 0},          {u"12pt", false, 0},
         {u"- 1", false, 0},           {u"1 2", false, 0},          {u"5\0"sv, false, 0},
-        {u"\u00A05", false, 0},       {u"\u0665", false, 0},       {u"\uFF15", false, 0},
+        {u"\u00A05", false, 0},       {u"\uFF15", false, 0},
     };
     // clang-format on
     checkStrict(kRows, &Format::parseInt);
@@ -79,16 +73,11 @@ TEST(FormatTest, StrictInt) {
 TEST(FormatTest, StrictHexInt) {
     // clang-format off
     constexpr IntRow kRows[] = {
-        {u"0", true, 0},              {u"ff", true, 255},          {u"FF", true, 255},
-        {u"0xfF", true, 255},         {u"0XFf", true, 255},        {u"0x0", true, 0},
-        {u" 1a ", true, 26},          {u"1a%", true, 26},          {u"7fffffff", true, kIntMax},
-        {u"0x7FFFFFFF", true, kIntMax}, {u"0x0000000000001", true, 1},
-        {u"80000000", false, 0},      {u"0x80000000", false, 0},   {u"fffffffff", false, 0},
-        {u"", false, 0},              {u"0x", false, 0},           {u"x1", false, 0},
-        {u"-1", false, 0},            {u"+1", false, 0},           {u"0x-1", false, 0},
-        {u"g", false, 0},             {u"1g", false, 0},           {u"0x 1", false, 0},
-        {u"1 a", false, 0},           {u"0x0x1", false, 0},        {u"%", false, 0},
-        {u"1a %", false, 0},          {u"#ff", false, 0},
+        {u"ff", true, 255},           {u"0XFf", true, 255},        {u" 1a ", true, 26},
+        {u"1a%", true, 26},           {u"0x7FFFFFFF", true, kIntMax}, {u"0x0000000000001", true, 1},
+        {u"80000000", false, 0},      {u"", false, 0},             {u"0x", false, 0},
+        {u"-1", false, 0},            {u"+1", false, 0},           {u"1g", false, 0},
+        {u"0x 1", false, 0},          {u"0x0x1", false, 0},        {u"#ff", false, 0},
     };
     // clang-format on
     checkStrict(kRows, &Format::parseHexInt);
@@ -97,11 +86,9 @@ TEST(FormatTest, StrictHexInt) {
 TEST(FormatTest, StrictFloat) {
     // clang-format off
     constexpr FloatRow kRows[] = {
-        {u"0", true, 0.0f},           {u"1.5", true, 1.5f},        {u"-1.5", true, -1.5f},
-        {u"+.5", true, 0.5f},         {u"5.", true, 5.0f},         {u"-.25", true, -0.25f},
-        {u"1e3", true, 1000.0f},      {u"1E3", true, 1000.0f},     {u"1e+3", true, 1000.0f},
-        {u"2.5e-1", true, 0.25f},     {u"5.e1", true, 50.0f},      {u" \t1.5\n", true, 1.5f},
-        {u"50%", true, 50.0f},        {u" 12.5% ", true, 12.5f},   {u"0.1", true, 0.1f},
+        {u"-1.5", true, -1.5f},       {u"+.5", true, 0.5f},        {u"5.", true, 5.0f},
+        {u"1E+3", true, 1000.0f},     {u"2.5e-1", true, 0.25f},    {u"5.e1", true, 50.0f},
+        {u" 12.5% ", true, 12.5f},    {u"0.1", true, 0.1f},
         {u"16777217", true, 16777216.0f}, {u"16777219", true, 16777220.0f},
         // Halfway and either side of it, between 1 + 2^-23 and 1 + 2^-22: a detour through
         // double would round the first row up as well.
@@ -119,14 +106,11 @@ TEST(FormatTest, StrictFloat) {
         {u"-9e9999999999999999999999999999999999999999", false, 0},
         {u"1e0000000000000000000000000000000038", true, 1e38f},
         {u"340282356779733661637539395458142568448", false, 0},
-        {u"", false, 0},              {u" ", false, 0},            {u".", false, 0},
-        {u"-", false, 0},             {u"+", false, 0},            {u"-.", false, 0},
-        {u"e5", false, 0},            {u".e5", false, 0},          {u"1e", false, 0},
-        {u"1e+", false, 0},           {u"1e5e", false, 0},         {u"1.5.5", false, 0},
-        {u"inf", false, 0},           {u"-infinity", false, 0},    {u"nan", false, 0},
-        {u"0x1p3", false, 0},         {u"1,5", false, 0},          {u"1 %", false, 0},
-        {u"1%%", false, 0},           {u"%", false, 0},            {u"--1", false, 0},
-        {u"1f", false, 0},            {u"1 e5", false, 0},         {u"1e 5", false, 0},
+        {u"", false, 0},              {u".", false, 0},            {u"-.", false, 0},
+        {u".e5", false, 0},           {u"1e+", false, 0},          {u"1.5.5", false, 0},
+        {u"inf", false, 0},           {u"nan", false, 0},          {u"0x1p3", false, 0},
+        {u"1,5", false, 0},           {u"1 %", false, 0},          {u"1%%", false, 0},
+        {u"1f", false, 0},            {u"1e 5", false, 0},
     };
     // clang-format on
     for (FloatRow const& row : kRows) {
@@ -140,15 +124,10 @@ TEST(FormatTest, StrictFloat) {
 TEST(FormatTest, LenientInt) {
     // clang-format off
     constexpr IntRow kRows[] = {
-        {u"12pt", true, 12},          {u"  -7x", true, -7},        {u"+3", true, 3},
-        {u"1.9", true, 1},            {u"1e5", true, 1},           {u"50%", true, 50},
-        {u"\n\t42", true, 42},        {u"", true, 0},              {u"abc", true, 0},
-        {u"-", true, 0},              {u"+", true, 0},             {u"- 5", true, 0},
-        {u"x42", true, 0},            {u"2147483647", true, kIntMax},
-        {u"-2147483648", true, kIntMin},
-        {u"2147483648", true, kIntMax}, {u"-2147483649", true, kIntMin},
-        {u"99999999999999999999999px", true, kIntMax}, {u"-99999999999999999999999", true, kIntMin},
-        {u"0000000000000000042", true, 42},
+        {u"12pt", true, 12},          {u"  -7x", true, -7},        {u"1.9", true, 1},
+        {u"1e5", true, 1},            {u"", true, 0},              {u"- 5", true, 0},
+        {u"x42", true, 0},            {u"2147483648", true, kIntMax}, {u"-2147483649", true, kIntMin},
+        {u"99999999999999999999999px", true, kIntMax}, {u"0000000000000000042", true, 42},
     };
     // clang-format on
     for (IntRow const& row : kRows) {
@@ -160,14 +139,11 @@ TEST(FormatTest, LenientInt) {
 TEST(FormatTest, LenientFloat) {
     // clang-format off
     constexpr FloatRow kRows[] = {
-        {u"12pt", true, 12.0f},       {u"1x5", true, 1.0f},        {u"1e", true, 1.0f},
-        {u"1e+", true, 1.0f},         {u"1e+x", true, 1.0f},       {u"-.5e-1px", true, -0.05f},
-        {u".5.", true, 0.5f},         {u"5..5", true, 5.0f},       {u"1.5e3.7", true, 1500.0f},
+        {u"12pt", true, 12.0f},       {u"1x5", true, 1.0f},        {u"1e+x", true, 1.0f},
+        {u"-.5e-1px", true, -0.05f},  {u"5..5", true, 5.0f},       {u"1.5e3.7", true, 1500.0f},
         {u"  3.25%", true, 3.25f},    {u"0x1A", true, 0.0f},       {u".", true, 0.0f},
-        {u"-", true, 0.0f},           {u"", true, 0.0f},           {u"abc", true, 0.0f},
-        {u"inf", true, 0.0f},         {u"nan", true, 0.0f},        {u"1e39", true, kInf},
-        {u"-1e39em", true, -kInf},    {u"1e-50", true, 0.0f},      {u"-1e-50", true, -0.0f},
-        {u"16777217", true, 16777216.0f},
+        {u"", true, 0.0f},            {u"inf", true, 0.0f},        {u"1e39", true, kInf},
+        {u"-1e39em", true, -kInf},    {u"-1e-50", true, -0.0f},
     };
     // clang-format on
     for (FloatRow const& row : kRows) {
@@ -206,21 +182,6 @@ TEST(FormatTest, OrdinaryNumbersNeedNoHeap) {
 }
 
 TEST(FormatTest, ReadsNothingOutsideTheView) {
-    // Each text is copied to storage of exactly its length, so an overread is out of bounds.
-    for (View text : {u""sv, u"5"sv, u"-"sv, u"."sv, u"%"sv, u" "sv, u"0x"sv, u"1e"sv, u"1e+"sv,
-                      u"5%"sv, u"1.5e-3"sv}) {
-        SCOPED_TRACE(show(text));
-        auto const copy = std::make_unique<char16_t[]>(text.size());
-        std::copy(text.begin(), text.end(), copy.get());
-        View const exact(copy.get(), text.size());
-        int i = 0;
-        float f = 0;
-        Format::parseInt(exact, i);
-        Format::parseHexInt(exact, i);
-        Format::parseFloat(exact, f);
-        Format::parseInt(exact);
-        Format::parseFloat(exact);
-    }
     // The text that follows the view is not part of the number.
     View const longer = u"123456e7";
     int i = 0;
@@ -250,9 +211,8 @@ TEST(FormatTest, WritesFloats) {
     // clang-format off
     constexpr Row kRows[] = {
         {12.0f, u"12"},               {1.5f, u"1.5"},              {0.1f, u"0.1"},
-        {1.2f, u"1.2"},               {0.3f, u"0.3"},              {-2.75f, u"-2.75"},
-        {0.0f, u"0"},                 {-0.0f, u"-0"},              {2147483648.0f, u"2147483648"},
-        {16777216.0f, u"16777216"},   {1e-7f, u"0.0000001"},       {1.5e-8f, u"1.5e-08"},
+        {1.2f, u"1.2"},               {-2.75f, u"-2.75"},          {-0.0f, u"-0"},
+        {2147483648.0f, u"2147483648"}, {1e-7f, u"0.0000001"},     {1.5e-8f, u"1.5e-08"},
         {9.9999994e-8f, u"9.9999994e-08"}, {1e21f, u"1e+21"},
         {9.999999e20f, u"999999879303388987392"},
         {kFloatMax, u"3.4028235e+38"}, {kDenormMin, u"1e-45"},

@@ -46,20 +46,5 @@ TEST(Vector, GrowsKeepingElementsAndLifetimes) {
     EXPECT_EQ(Tracked::live, 0);
 }
 
-TEST(Vector, ReserveMoveAndInitializerList) {
-    Vector<String> words{String(u"a"), String(u"a text that lives on the heap")};
-    words.reserve(50);
-    EXPECT_GE(words.capacity(), 50);
-    EXPECT_EQ(words[1], String(u"a text that lives on the heap"));
-    Vector<String> moved = std::move(words);
-    EXPECT_EQ(moved.size(), 2);
-    EXPECT_TRUE(words.empty()); // NOLINT(bugprone-use-after-move)
-    int total = 0;
-    for (String const& word : moved) {
-        total += word.length();
-    }
-    EXPECT_EQ(total, 30);
-}
-
 } // namespace
 } // namespace Core
