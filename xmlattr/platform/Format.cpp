@@ -294,9 +294,7 @@ NumberRead Format::fromChars(std::u16string_view text, double& value) noexcept {
     return readFloating(text, value);
 }
 
-bool Format::parseInt(std::u16string_view text, int& out) noexcept {
-    return readWhole(text, out);
-}
+bool Format::parseInt(std::u16string_view text, int& out) noexcept { return readWhole(text, out); }
 
 bool Format::parseFloat(std::u16string_view text, float& out) noexcept {
     return readWhole(text, out);

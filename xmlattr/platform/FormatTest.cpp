@@ -175,9 +175,8 @@ TEST(FormatTest, LongNumbersRoundExactlyWithoutHeap) {
     EXPECT_EQ(d, 1.0000000000000004); // a tie goes to the even neighbour
     ASSERT_TRUE(Format::fromChars(half + zeros + u"1", d));
     EXPECT_EQ(d, 1.0000000000000004);
-    ASSERT_TRUE(Format::fromChars(u"1.00000000000000011102230246251565404236316680908203125" +
-                                      zeros + u"1",
-                                  d));
+    ASSERT_TRUE(Format::fromChars(
+        u"1.00000000000000011102230246251565404236316680908203125" + zeros + u"1", d));
     EXPECT_EQ(d, 1.0000000000000002);
     EXPECT_EQ(Allocator::allocations(), before);
 }

@@ -14,12 +14,23 @@ constexpr std::u16string_view step(std::u16string_view text, int from, char whic
     Cursor cursor(text, from);
     std::u16string_view piece;
     switch (which) {
-    case 's': piece = cursor.skipSpace() ? u"1" : u"0"; break;
-    case 'n': piece = cursor.skipNonSpace() ? u"1" : u"0"; break;
-    case 'c': piece = cursor.skipSpaceAndComma() ? u"1" : u"0"; break;
-    case 'w': piece = cursor.word(); break;
-    case 'f': piece = cursor.wordOrFunction(); break;
-    default: break;
+    case 's':
+        piece = cursor.skipSpace() ? u"1" : u"0";
+        break;
+    case 'n':
+        piece = cursor.skipNonSpace() ? u"1" : u"0";
+        break;
+    case 'c':
+        piece = cursor.skipSpaceAndComma() ? u"1" : u"0";
+        break;
+    case 'w':
+        piece = cursor.word();
+        break;
+    case 'f':
+        piece = cursor.wordOrFunction();
+        break;
+    default:
+        break;
     }
     to = cursor.position();
     return piece;
@@ -31,15 +42,15 @@ constexpr bool steps(std::u16string_view text, int from, char which, std::u16str
     return step(text, from, which, reached) == piece && reached == to;
 }
 
-static_assert(steps(u" , ,x", 0, 'c', u"1", 4));  // commas and blanks in any mix
-static_assert(steps(u",,", 0, 'c', u"1", 2));      // commas alone
+static_assert(steps(u" , ,x", 0, 'c', u"1", 4)); // commas and blanks in any mix
+static_assert(steps(u",,", 0, 'c', u"1", 2));    // commas alone
 static_assert(steps(u"x,", 0, 'c', u"0", 0));
-static_assert(steps(u" ,x", 0, 's', u"1", 1));     // a comma is not white space
+static_assert(steps(u" ,x", 0, 's', u"1", 1)); // a comma is not white space
 static_assert(steps(u"ab c", 0, 'n', u"1", 2));
 static_assert(steps(u"  meet slice", 0, 'w', u"meet", 6));
 static_assert(steps(u"f(g(x)) y", 0, 'f', u"f(g(x)", 6));
 static_assert(steps(u"rotate(45", 0, 'f', u"rotate(45", 9));
-static_assert(steps(u"ab", 7, 'w', u"", 2));       // clamped into the text
+static_assert(steps(u"ab", 7, 'w', u"", 2)); // clamped into the text
 static_assert(steps(u"ab", -4, 'w', u"ab", 2));
 static_assert(Cursor(u"").peek() == u'\0');
 
@@ -79,16 +90,10 @@ struct NumberRow {
 
 TEST(Cursor, Number) {
     NumberRow const rows[] = {
-        {u"12pt", 0, true, 12, 2},
-        {u"1.5.5", 0, true, 1.5, 3},
-        {u"1.5.5", 3, true, 0.5, 5},
-        {u"M-1e-5,2", 1, true, -1e-5, 6},
-        {u"1e", 0, true, 1, 1},
-        {u"+.5", 0, true, 0.5, 3},
+        {u"12pt", 0, true, 12, 2},        {u"1.5.5", 0, true, 1.5, 3}, {u"1.5.5", 3, true, 0.5, 5},
+        {u"M-1e-5,2", 1, true, -1e-5, 6}, {u"1e", 0, true, 1, 1},      {u"+.5", 0, true, 0.5, 3},
         {u" 1", 0, false, -7, 0}, // white space is the caller's to skip
-        {u"-", 0, false, -7, 0},
-        {u".", 0, false, -7, 0},
-        {u"e5", 0, false, -7, 0},
+        {u"-", 0, false, -7, 0},          {u".", 0, false, -7, 0},     {u"e5", 0, false, -7, 0},
         {u"1e999", 0, false, -7, 0}, // out of range: neither moved nor written
         {u"5", 1, false, -7, 1},
     };
