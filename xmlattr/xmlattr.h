@@ -21,3 +21,7 @@
 #include "xmlattr/attributes/XmlAttribute.h"
 
 #include "xmlattr/length/LengthAttribute.h"
+
+#include "xmlattr/svg/PathDataCommand.h"
+#include "xmlattr/svg/Point.h"
+#include "xmlattr/svg/TransformListAttribute.h"

@@ -177,6 +177,18 @@ bool readSLength(std::u16string_view text, SLength& out) noexcept {
     return true;
 }
 
+SLength sLengthWithSuffix(float number, std::u16string_view suffix) noexcept {
+    if (suffix == u"%") {
+        return SLength(static_cast<float>(static_cast<double>(number) / 100.0),
+                       SLength::UnitPercent);
+    }
+    SLength::Unit unit = SLength::UnitPx;
+    if (suffix.size() >= 2) {
+        findUnit(kSLengthUnits, lastTwo(suffix), unit);
+    }
+    return SLength(number, unit);
+}
+
 } // namespace detail
 
 float Length::pxSize() const { return toPixels(kLengthUnits, m_unit, m_size, kLengthPxSizeLine); }
