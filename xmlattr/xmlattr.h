@@ -22,3 +22,4 @@
 #include "xmlattr/attributes/XmlAttribute.h"
 
 #include "xmlattr/length/LengthAttribute.h"
+#include "xmlattr/length/LengthOrPercent.h"

@@ -10,6 +10,8 @@
 
 namespace Xml {
 
+class SLengthOrPercent;
+
 /// A length of the formatting-object vocabulary. A plain value: unit, then size.
 class XMLATTR_EXPORT Length {
 public:
@@ -95,6 +97,12 @@ public:
     /// two-code-unit texts without a final digit are rejected. Untrimmed,
     /// case-sensitive. On false `out` is untouched. Never throws.
     [[nodiscard]] static bool parseSLength(SLength& out, Core::String const& text) noexcept;
+    /// Lenient after a strict first code unit (a digit, "+", "-" or "."): a final digit makes
+    /// a pixel length, a final "%" a fraction (number × 0.01), a longer text a length whose
+    /// last two code units are its unit (unknown pairs are pixels), and the rest ("+", "5.")
+    /// 1px. Untrimmed, case-sensitive. On false `out` is untouched. Never throws.
+    [[nodiscard]] static bool parseSLengthOrPercent(SLengthOrPercent& out,
+                                                    Core::String const& text) noexcept;
 
 private:
     Unit m_unit;
