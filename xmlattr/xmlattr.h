@@ -16,11 +16,13 @@
 #include "xmlattr/platform/StringFormatStream.h"
 #include "xmlattr/platform/Vector.h"
 
+#include "xmlattr/attributes/KeywordTable.h"
 #include "xmlattr/attributes/ParseUtil.h"
 #include "xmlattr/attributes/TXmlAttribute.h"
 #include "xmlattr/attributes/XmlAttribute.h"
 
 #include "xmlattr/length/LengthAttribute.h"
+#include "xmlattr/length/LengthOrPercent.h"
 
 #include "xmlattr/svg/PathDataCommand.h"
 #include "xmlattr/svg/Point.h"

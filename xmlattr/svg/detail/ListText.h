@@ -38,6 +38,20 @@ constexpr bool beginsNumber(char16_t unit) noexcept {
     return true;
 }
 
+/// The length that a number already read, followed by `suffix`, stands for by the rules of
+/// `readSLength`: "%" makes a fraction, the last two code units name the unit, and any other
+/// suffix (the empty one included) gives pixels.
+inline SLength sLengthWithSuffix(float number, std::u16string_view suffix) noexcept {
+    if (suffix.empty()) {
+        return SLength(number);
+    }
+    if (suffix == u"%") {
+        return SLength(static_cast<float>(static_cast<double>(number) / 100.0),
+                       SLength::UnitPercent);
+    }
+    return SLength(number, suffix.size() >= 2 ? slengthUnit(lastTwo(suffix)) : SLength::UnitPx);
+}
+
 /// Steps over a run of code units and returns it. `rule(rest, previous)` sees the text from
 /// the next code unit on (never empty) and the code unit taken before it (0 at the start),
 /// and says how many code units to take: 0 ends the run.
