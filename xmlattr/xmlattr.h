@@ -26,4 +26,6 @@
 
 #include "xmlattr/svg/PathDataCommand.h"
 #include "xmlattr/svg/Point.h"
+#include "xmlattr/svg/SPreserveAspectRatio.h"
 #include "xmlattr/svg/TransformListAttribute.h"
+#include "xmlattr/svg/ViewBox.h"

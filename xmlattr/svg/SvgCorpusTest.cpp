@@ -1,7 +1,8 @@
-// Every path and transform of the real documents in corpus/: nothing that must read fails,
+// Every path, transform and view box of the real documents in corpus/: nothing that must read fails,
 // and every number written is read (the sanitizer build adds: nothing read outside the text).
 #include "xmlattr/svg/PathDataCommand.h"
 #include "xmlattr/svg/TransformListAttribute.h"
+#include "xmlattr/svg/ViewBox.h"
 
 #include "testing/Corpus.h"
 
@@ -138,6 +139,23 @@ TEST(SvgCorpus, TransformsReadEveryItemAndNumber) {
         for (std::size_t i = 0; i < numbers.size(); ++i) {
             EXPECT_EQ(read[i], static_cast<double>(numbers[i])) << i;
         }
+    }
+}
+
+TEST(SvgCorpus, ViewBoxesReadTheirFourNumbers) {
+    auto const rows = xmlattr_testing::corpusValues("svg-attributes.tsv", {"viewBox"});
+    ASSERT_GT(rows.size(), 10u);
+    for (auto const& row : rows) {
+        std::string const text = row.value.toUtf8();
+        SCOPED_TRACE(text);
+        TXmlAttribute<ViewBox> attribute;
+        ASSERT_TRUE(attribute.parseValue(row.value));
+        std::vector<float> const numbers = numbersIn(text);
+        ASSERT_EQ(numbers.size(), 4u);
+        EXPECT_EQ(*attribute, ViewBox(SLengthOrPercent(numbers[0], SLength::UnitPx),
+                                      SLengthOrPercent(numbers[1], SLength::UnitPx),
+                                      SLengthOrPercent(numbers[2], SLength::UnitPx),
+                                      SLengthOrPercent(numbers[3], SLength::UnitPx)));
     }
 }
 
