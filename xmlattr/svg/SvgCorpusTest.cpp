@@ -1,5 +1,6 @@
-// Every path, transform and view box of the real documents in corpus/: nothing that must read fails,
-// and every number written is read (the sanitizer build adds: nothing read outside the text).
+// Every path, transform and view box of the real documents in corpus/: nothing that must
+// read fails, and every number written is read (the sanitizer build adds: nothing is read
+// outside the text).
 #include "xmlattr/svg/PathDataCommand.h"
 #include "xmlattr/svg/TransformListAttribute.h"
 #include "xmlattr/svg/ViewBox.h"
