@@ -93,7 +93,7 @@ constexpr bool isLower(char16_t unit) noexcept { return unit >= u'a' && unit <= 
 // What follows a path number as its unit: everything up to white space, a comma, a sign, a
 // point, a digit or a command letter. A command letter still belongs to the units "cm",
 // "mm" and "pt", which it ends or begins.
-constexpr std::size_t pathUnitRule(std::u16string_view rest, char16_t previous) noexcept {
+constexpr std::size_t pathUnit(std::u16string_view rest, char16_t previous) noexcept {
     char16_t const unit = rest[0];
     if (Core::String::isSpace(unit) || unit == u',' || detail::beginsNumber(unit)) {
         return 0;
@@ -107,10 +107,13 @@ constexpr std::size_t pathUnitRule(std::u16string_view rest, char16_t previous) 
     }
     return (unit == u'T' || unit == u't') && previous == u'p' ? 1 : 0;
 }
-static_assert(pathUnitRule(u"cm", 0) == 2 && pathUnitRule(u"mm", 0) == 2 &&
-              pathUnitRule(u"m10", 0) == 0 && pathUnitRule(u"t", u'p') == 1 &&
-              pathUnitRule(u"t", u'0') == 0 && pathUnitRule(u"e", 0) == 1 &&
-              pathUnitRule(u"-", 0) == 0);
+static_assert(pathUnit(u"cm", 0) == 2 && pathUnit(u"mm", 0) == 2 && pathUnit(u"m10", 0) == 0 &&
+              pathUnit(u"t", u'p') == 1 && pathUnit(u"t", u'0') == 0 && pathUnit(u"e", 0) == 1 &&
+              pathUnit(u"-", 0) == 0);
+
+constexpr auto kPathUnit = [](std::u16string_view rest, char16_t previous) {
+    return pathUnit(rest, previous);
+};
 
 // One argument: separators, then a number and its unit. Where no number stands, the text up
 // to the next separator, number or command letter reads as 0 px (a lone sign or point is
@@ -119,9 +122,14 @@ SLength readArgument(Cursor& cursor) noexcept {
     cursor.skipSpaceAndComma();
     float number = 0.0f;
     if (detail::readNumber(cursor, number)) {
-        return detail::sLengthWithSuffix(number, detail::takeRun(cursor, pathUnitRule));
+        // Nearly every number ends at a separator, the next number or the end.
+        char16_t const next = cursor.peek();
+        if (next == u' ' || next == u',' || detail::beginsNumber(next) || cursor.atEnd()) {
+            return SLength(number);
+        }
+        return detail::sLengthWithSuffix(number, detail::takeRun(cursor, kPathUnit));
     }
-    if (detail::takeRun(cursor, pathUnitRule).empty() && detail::beginsNumber(cursor.peek())) {
+    if (detail::takeRun(cursor, kPathUnit).empty() && detail::beginsNumber(cursor.peek())) {
         cursor.advance();
     }
     return SLength();
@@ -220,14 +228,15 @@ bool ValueTraits<Core::Vector<PathDataCommand>>::parse(Core::Vector<PathDataComm
             continue;
         }
         if (type == ClosePath) {
-            list.push(PathDataCommand{.type = ClosePath});
+            list.add().type = ClosePath;
             continue;
         }
         bool const relative = isLower(letter);
         do {
-            PathDataCommand record{.type = PathCommandType(type), .relative = relative};
+            PathDataCommand& record = list.add();
+            record.type = PathCommandType(type);
+            record.relative = relative;
             readArguments(cursor, kCommands[type], record);
-            list.push(record);
             // The pairs after a move are lines.
             if (type == MoveTo) {
                 type = LineTo;

@@ -22,7 +22,10 @@ public:
     ListBuilder(ListBuilder const&) = delete;
     ListBuilder& operator=(ListBuilder const&) = delete;
 
-    void push(T const& item) {
+    void push(T const& item) { add() = item; }
+
+    /// A new value-initialised item at the end, to be filled in place.
+    T& add() {
         if (m_count == N) {
             if (m_spilled.capacity() - m_spilled.size() < N) {
                 m_spilled.reserve(2 * (m_spilled.size() + N));
@@ -32,8 +35,10 @@ public:
             }
             m_count = 0;
         }
-        ::new (static_cast<void*>(m_block + static_cast<std::size_t>(m_count) * sizeof(T))) T(item);
+        T* const item =
+            ::new (static_cast<void*>(m_block + static_cast<std::size_t>(m_count) * sizeof(T))) T();
         ++m_count;
+        return *item;
     }
 
     int size() const noexcept { return m_spilled.size() + m_count; }
