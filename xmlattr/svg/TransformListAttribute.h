@@ -43,11 +43,11 @@ public:
     bool operator==(Transform const& other) const noexcept;
     bool operator!=(Transform const& other) const noexcept { return !(*this == other); }
 
-    /// One item, "rotate(30" or "translate(10, 20)", the ")" optional. Never fails: an
-    /// unknown name (names are case-sensitive), a missing "(" or a wrong number of
-    /// arguments gives `Transform()`. Arguments are separated by white space, one comma or
-    /// both; angles, factors and matrix numbers are read as far as they are numbers (0 where
-    /// none begins), lengths may carry a unit.
+    /// One item, "rotate(30" or "translate(10, 20)", the ")" optional and anything after it
+    /// ignored. Never fails: an unknown name (names are case-sensitive), a missing "(" or a
+    /// wrong number of arguments gives `Transform()`. Arguments are separated by white space,
+    /// one comma or both; angles, factors and matrix numbers are read as far as they are
+    /// numbers (0 where none begins), lengths may carry a unit.
     static Transform readTransform(Core::String const& text);
 
     TransformType type;
