@@ -21,3 +21,7 @@
 #include "xmlattr/attributes/XmlAttribute.h"
 
 #include "xmlattr/length/LengthAttribute.h"
+
+#include "xmlattr/color/BoxShadow.h"
+#include "xmlattr/color/ColorParse.h"
+#include "xmlattr/color/SColor.h"
