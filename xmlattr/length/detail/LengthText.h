@@ -7,7 +7,7 @@
 
 namespace Xml::detail {
 
-bool readLength(std::u16string_view text, Length& out) noexcept;
-bool readSLength(std::u16string_view text, SLength& out) noexcept;
+[[nodiscard]] bool readLength(std::u16string_view text, Length& out) noexcept;
+[[nodiscard]] bool readSLength(std::u16string_view text, SLength& out) noexcept;
 
 } // namespace Xml::detail
