@@ -21,8 +21,8 @@ constexpr std::u16string_view readArgument(std::u16string_view text,
     if (position < text.size() && (text[position] == u',' || text[position] == u'(')) {
         ++position;
     }
-    std::size_t const end = position < text.size() ? text.find_first_of(u",)", position)
-                                                   : std::u16string_view::npos;
+    std::size_t const end =
+        position < text.size() ? text.find_first_of(u",)", position) : std::u16string_view::npos;
     if (end == std::u16string_view::npos) {
         position = text.size();
         return {};
@@ -32,8 +32,8 @@ constexpr std::u16string_view readArgument(std::u16string_view text,
     return Core::detail::trimSpace(argument);
 }
 
-constexpr bool argumentsAre(std::u16string_view text, std::u16string_view a,
-                            std::u16string_view b, std::u16string_view c) {
+constexpr bool argumentsAre(std::u16string_view text, std::u16string_view a, std::u16string_view b,
+                            std::u16string_view c) {
     std::size_t position = text.find(u'(');
     std::u16string_view const first = readArgument(text, position);
     std::u16string_view const second = readArgument(text, position);

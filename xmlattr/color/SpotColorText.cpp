@@ -83,8 +83,8 @@ bool readSpotColor(std::u16string_view text, SmartPtr<Drawing::Color>& out) {
             spotName, tint, substitute.getR(), substitute.getG(), substitute.getB()));
     } else {
         logColorWarning(kSpotColorWithoutSubstitute, name);
-        out = SmartPtr<Drawing::Color>(new Drawing::SpotColor(
-            spotName, tint, std::uint8_t{0}, std::uint8_t{0}, std::uint8_t{0}));
+        out = SmartPtr<Drawing::Color>(new Drawing::SpotColor(spotName, tint, std::uint8_t{0},
+                                                              std::uint8_t{0}, std::uint8_t{0}));
     }
     return true;
 }
