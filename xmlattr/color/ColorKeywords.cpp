@@ -1,8 +1,11 @@
-// The colour keywords of SVG 1.1 with their values, sorted for a binary search, and the
-// keywords of no colour.
+// The colour keywords of SVG 1.1 with their values, one sorted table with a hash index
+// over it, and the keywords of no colour.
 #include "xmlattr/color/detail/ColorText.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <string_view>
 
@@ -173,18 +176,63 @@ static_assert(std::size(kColorKeywords) == 147);
 static_assert(std::ranges::is_sorted(kColorKeywords, std::ranges::less(), &ColorKeyword::name) &&
                   std::ranges::adjacent_find(kColorKeywords, std::ranges::equal_to(),
                                              &ColorKeyword::name) == std::end(kColorKeywords),
-              "the binary search needs the names sorted and distinct");
+              "names are kept sorted and distinct");
 
-constexpr ColorKeyword const* find(std::u16string_view name) noexcept {
-    ColorKeyword const* const entry =
-        std::ranges::lower_bound(kColorKeywords, name, std::ranges::less(), &ColorKeyword::name);
-    return entry != std::end(kColorKeywords) && entry->name == name ? entry : nullptr;
+constexpr std::size_t kShortest = 3; // "red", "tan"
+constexpr std::size_t kLongest = 20; // "lightgoldenrodyellow"
+
+// A hash index over the table, built at compile time: open addressing with linear probing.
+// The hash mixes the length with the first, middle and last code units, which tells the
+// 147 names apart in at most two probes (checked below); a binary search costs eight
+// compares, most of them mispredicted.
+constexpr std::size_t kSlots = 512;
+
+constexpr std::size_t slotOf(std::u16string_view name) noexcept {
+    std::size_t const mix = name.size() * 18 + std::size_t{name.front()} * 11 +
+                            std::size_t{name[name.size() / 2]} * 11 + std::size_t{name.back()} * 23;
+    return mix % kSlots;
 }
 
-static_assert(find(u"aliceblue") == &kColorKeywords[0] &&
-              find(u"yellowgreen") == &kColorKeywords[146] && find(u"grey")->value.r == 128 &&
-              find(u"Red") == nullptr && find(u"") == nullptr && find(u"zzz") == nullptr &&
-              find(u"re") == nullptr && find(u"redd") == nullptr);
+constexpr std::size_t nextSlot(std::size_t slot) noexcept { return (slot + 1) % kSlots; }
+
+// Each slot holds 0 when empty, else the keyword's index in the table plus one.
+constexpr auto kIndex = [] {
+    std::array<std::uint8_t, kSlots> slots{};
+    for (std::size_t i = 0; i < std::size(kColorKeywords); ++i) {
+        std::size_t slot = slotOf(kColorKeywords[i].name);
+        while (slots[slot] != 0) {
+            slot = nextSlot(slot);
+        }
+        slots[slot] = static_cast<std::uint8_t>(i + 1);
+    }
+    return slots;
+}();
+
+// The entry named `name`, and how many slots the search visited to find it.
+constexpr ColorKeyword const* find(std::u16string_view name, std::size_t* probes = nullptr) {
+    if (name.size() < kShortest || name.size() > kLongest) {
+        return nullptr;
+    }
+    std::size_t visited = 1;
+    for (std::size_t slot = slotOf(name); kIndex[slot] != 0; slot = nextSlot(slot), ++visited) {
+        ColorKeyword const& entry = kColorKeywords[kIndex[slot] - 1];
+        if (entry.name == name) {
+            if (probes != nullptr) {
+                *probes = visited;
+            }
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+static_assert(std::ranges::all_of(kColorKeywords, [](ColorKeyword const& entry) {
+    std::size_t probes = 0;
+    return find(entry.name, &probes) == &entry && probes <= 2;
+}));
+static_assert(find(u"grey")->value.r == 128 && find(u"Red") == nullptr && find(u"") == nullptr &&
+              find(u"re") == nullptr && find(u"redd") == nullptr &&
+              find(u"lightgoldenrodyellowx") == nullptr);
 
 } // namespace
 
