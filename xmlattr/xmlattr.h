@@ -21,3 +21,4 @@
 #include "xmlattr/attributes/XmlAttribute.h"
 
 #include "xmlattr/length/LengthAttribute.h"
+#include "xmlattr/language/Language.h"
