@@ -22,3 +22,6 @@
 
 #include "xmlattr/length/LengthAttribute.h"
 #include "xmlattr/language/Language.h"
+#include "xmlattr/chart/AxisUnits.h"
+#include "xmlattr/chart/FloatAttribute.h"
+#include "xmlattr/chart/Value.h"
