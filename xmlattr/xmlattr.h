@@ -16,12 +16,21 @@
 #include "xmlattr/platform/StringFormatStream.h"
 #include "xmlattr/platform/Vector.h"
 
+#include "xmlattr/attributes/KeywordTable.h"
 #include "xmlattr/attributes/ParseUtil.h"
 #include "xmlattr/attributes/TXmlAttribute.h"
 #include "xmlattr/attributes/XmlAttribute.h"
 
 #include "xmlattr/length/LengthAttribute.h"
+#include "xmlattr/length/LengthOrPercent.h"
 
 #include "xmlattr/color/BoxShadow.h"
 #include "xmlattr/color/ColorParse.h"
 #include "xmlattr/color/SColor.h"
+
+#include "xmlattr/language/Language.h"
+
+#include "xmlattr/chart/AxisUnits.h"
+#include "xmlattr/chart/FloatAttribute.h"
+#include "xmlattr/chart/Value.h"
+

@@ -10,6 +10,7 @@
 #include <bit>
 #include <cstdint>
 #include <iterator>
+#include <ostream>
 #include <string_view>
 
 namespace Xml {
@@ -83,7 +84,8 @@ static_assert(std::size(kSLengthUnits) == SLength::UnitPercent + 1 &&
               detail::indexedInOrder(kSLengthUnits, &UnitRule::unit));
 
 template <class Unit, std::size_t N>
-bool findUnit(UnitRule const (&rules)[N], std::u16string_view suffix, Unit& unit) noexcept {
+[[nodiscard]] bool findUnit(UnitRule const (&rules)[N], std::u16string_view suffix,
+                            Unit& unit) noexcept {
     for (std::size_t i = 0; i < N; ++i) {
         if (!rules[i].suffix.empty() && rules[i].suffix == suffix) {
             unit = static_cast<Unit>(i);
@@ -114,17 +116,6 @@ float toPixels(UnitRule const (&rules)[N], int unit, float size, int fontRelativ
         break;
     }
     Core::throwWithLocation<Core::UnreacheableCodeException>(kFile, fontRelativeLine);
-}
-
-constexpr bool startsLikeNumber(char16_t unit) noexcept {
-    return Core::String::isDigit(unit) || unit == u'+' || unit == u'-' || unit == u'.';
-}
-
-constexpr std::u16string_view lastTwo(std::u16string_view text) noexcept {
-    return text.substr(text.size() - 2);
-}
-constexpr std::u16string_view allButLast(std::u16string_view text, std::size_t count) noexcept {
-    return text.substr(0, text.size() - count);
 }
 
 } // namespace
@@ -171,10 +162,18 @@ bool readSLength(std::u16string_view text, SLength& out) noexcept {
     if (text.size() <= 2) {
         return false;
     }
-    SLength::Unit unit = SLength::UnitPx;
-    findUnit(kSLengthUnits, lastTwo(text), unit);
-    out = SLength(Core::Format::parseFloat(allButLast(text, 2)), unit);
+    out = SLength(Core::Format::parseFloat(allButLast(text, 2)), slengthUnit(lastTwo(text)));
     return true;
+}
+
+bool findLengthUnit(std::u16string_view suffix, Length::Unit& unit) noexcept {
+    return findUnit(kLengthUnits, suffix, unit);
+}
+
+SLength::Unit slengthUnit(std::u16string_view suffix) noexcept {
+    SLength::Unit unit = SLength::UnitPx;
+    (void)findUnit(kSLengthUnits, suffix, unit);
+    return unit;
 }
 
 } // namespace detail
@@ -199,6 +198,32 @@ float SLength::pxSize() const {
 
 bool SLength::parseSLength(SLength& out, Core::String const& text) noexcept {
     return detail::readSLength(text, out);
+}
+
+namespace {
+
+// Shows a value for a log line or a failed test: it never throws, whatever the unit.
+template <std::size_t N>
+std::ostream& show(std::ostream& out, UnitRule const (&rules)[N], int unit, float size) {
+    UnitRule const* rule = ruleOf(rules, unit);
+    if (rule != nullptr && rule->scale == Scale::Fraction) {
+        return out << Core::Format::toString(static_cast<float>(size * 100.0)) << '%';
+    }
+    out << Core::Format::toString(size);
+    if (rule == nullptr || rule->scale == Scale::Zero) {
+        return out << "(unit " << unit << ')';
+    }
+    return out << (rule->suffix.empty() ? Core::String(u"px") : Core::String(rule->suffix));
+}
+
+} // namespace
+
+std::ostream& operator<<(std::ostream& out, Length const& value) {
+    return show(out, kLengthUnits, value.getUnit(), value.getSize());
+}
+
+std::ostream& operator<<(std::ostream& out, SLength const& value) {
+    return show(out, kSLengthUnits, value.getUnit(), value.getSize());
 }
 
 } // namespace Xml

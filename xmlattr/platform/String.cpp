@@ -6,6 +6,7 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <ostream>
 
 namespace Core {
 
@@ -18,10 +19,6 @@ int clampedLength(std::size_t size) {
         throw std::bad_alloc();
     }
     return static_cast<int>(size);
-}
-
-constexpr char16_t foldAscii(char16_t unit) noexcept {
-    return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + (u'a' - u'A')) : unit;
 }
 
 template <class Fold>
@@ -39,7 +36,8 @@ int compareFolded(std::u16string_view a, std::u16string_view b, Fold fold) noexc
 
 // Decodes one UTF-8 sequence at `pos`, advancing it; a malformed one yields U+FFFD
 // and consumes one byte, so that decoding always moves forward.
-char32_t decodeUtf8(std::string const& text, std::size_t& pos) {
+template <class Unit>
+char32_t decodeUtf8(std::basic_string_view<Unit> text, std::size_t& pos) {
     auto const byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     unsigned const lead = byte(pos);
     if (lead < 0x80) {
@@ -112,10 +110,17 @@ String::String(char16_t const* text, int count) : String() {
 }
 
 String::String(std::u16string_view text) : String() {
-    assign(text.data(), clampedLength(text.size()));
+    // An empty view may have no storage at all, which the copy below must not be handed.
+    if (!text.empty()) {
+        assign(text.data(), clampedLength(text.size()));
+    }
 }
 
-String::String(std::string const& utf8) : String() {
+String::String(std::string_view utf8) : String() { assignUtf8(utf8); }
+
+String::String(std::u8string_view utf8) : String() { assignUtf8(utf8); }
+
+template <class Unit> void String::assignUtf8(std::basic_string_view<Unit> utf8) {
     reserve(clampedLength(utf8.size()));
     std::size_t pos = 0;
     while (pos < utf8.size()) {
@@ -198,7 +203,7 @@ int String::compare(std::u16string_view other) const noexcept {
 }
 
 int String::compareNoCase(std::u16string_view other) const noexcept {
-    return compareFolded(view(), other, foldAscii);
+    return compareFolded(view(), other, toLowerAscii);
 }
 
 bool String::startsWith(std::u16string_view prefix) const noexcept {
@@ -255,6 +260,9 @@ String& String::trim() {
 }
 
 String& String::append(std::u16string_view text) {
+    if (text.empty()) {
+        return *this;
+    }
     int const added = clampedLength(text.size());
     if (added > std::numeric_limits<int>::max() - 1 - m_length) {
         throw std::bad_alloc();
@@ -281,6 +289,8 @@ String& String::append(std::u16string_view text) {
 }
 
 String& String::append(char16_t unit) { return append(std::u16string_view(&unit, 1)); }
+
+std::ostream& operator<<(std::ostream& out, String const& text) { return out << text.toUtf8(); }
 
 std::string String::toUtf8() const {
     std::string out;
