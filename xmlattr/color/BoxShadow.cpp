@@ -25,7 +25,7 @@ class Parts {
 public:
     explicit Parts(std::u16string_view text) noexcept : m_rest(text) {}
 
-    bool next(std::u16string_view& part) noexcept {
+    [[nodiscard]] bool next(std::u16string_view& part) noexcept {
         std::size_t const start = m_rest.find_first_not_of(u' ');
         if (start == std::u16string_view::npos) {
             return false;

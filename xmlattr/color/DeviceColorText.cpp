@@ -25,7 +25,7 @@ constexpr int hexDigitValue(char16_t unit) noexcept {
 }
 
 // "#rgb" (each digit doubled) or "#rrggbb". Only digits: no sign, blank or "%" between them.
-constexpr bool readHexTriplet(std::u16string_view text, Rgb& out) noexcept {
+[[nodiscard]] constexpr bool readHexTriplet(std::u16string_view text, Rgb& out) noexcept {
     std::size_t const width = text.size() == 4 ? 1 : text.size() == 7 ? 2 : 0;
     if (width == 0 || text[0] != u'#') {
         return false;
@@ -66,7 +66,7 @@ std::uint8_t byteFromPercent(double percent) noexcept {
 
 // One component of "rgb(...)": an integer, clamped, or any number followed by "%". A point
 // or an exponent without "%" makes no integer, so "127.5" is rejected.
-bool readByteComponent(Cursor& cursor, std::uint8_t& out) noexcept {
+[[nodiscard]] bool readByteComponent(Cursor& cursor, std::uint8_t& out) noexcept {
     Cursor const start = cursor;
     int whole = 0;
     if (cursor.number(whole) && cursor.peek() != u'.' && cursor.peek() != u'e' &&
@@ -91,7 +91,7 @@ bool readByteComponent(Cursor& cursor, std::uint8_t& out) noexcept {
 
 // One component of "cmyk(...)": a number, divided by 100 when "%" follows it. It is read in
 // single precision and kept as the double its shortest text names, so it writes back as read.
-bool readInkComponent(Cursor& cursor, double& out) noexcept {
+[[nodiscard]] bool readInkComponent(Cursor& cursor, double& out) noexcept {
     float value = 0;
     if (!cursor.number(value)) {
         return false;
@@ -107,8 +107,8 @@ bool readInkComponent(Cursor& cursor, double& out) noexcept {
 // The N components of a colour function after the first "(" of `text`, separated by ","
 // and closed by ")", blanks allowed around each; what follows the ")" is not looked at.
 template <class Component, std::size_t N, class ReadComponent>
-bool readComponents(std::u16string_view text, std::array<Component, N>& out,
-                    ReadComponent readComponent) noexcept {
+[[nodiscard]] bool readComponents(std::u16string_view text, std::array<Component, N>& out,
+                                  ReadComponent readComponent) noexcept {
     std::size_t const open = text.find(u'(');
     if (open == std::u16string_view::npos) {
         return false;

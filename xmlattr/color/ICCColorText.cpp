@@ -44,7 +44,7 @@ static_assert(argumentsAre(u"f(1,,3", u"1", u"", u""));
 static_assert(argumentsAre(u"f(1) ,2)", u"1", u"", u""));
 
 // A fallback component: an integer, scaled from a percentage when "%" ends it, then clamped.
-bool readFallback(std::u16string_view argument, std::uint8_t& out) noexcept {
+[[nodiscard]] bool readFallback(std::u16string_view argument, std::uint8_t& out) noexcept {
     int value = 0;
     if (!Core::Format::parseInt(argument, value)) {
         return false;

@@ -18,7 +18,7 @@ namespace {
 // The "#id" of "url(#id)": the "#" must open the parentheses, blanks aside, since only
 // references into the same document are taken ("url(other.svg#id)" is not one). The
 // reference ends at a blank, at ")" or at the end of the text.
-bool readLocalReference(std::u16string_view text, std::u16string_view& out) noexcept {
+[[nodiscard]] bool readLocalReference(std::u16string_view text, std::u16string_view& out) noexcept {
     std::size_t const open = text.find(u'(');
     if (open == std::u16string_view::npos) {
         return false;

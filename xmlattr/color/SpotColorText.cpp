@@ -23,6 +23,10 @@ constexpr std::size_t argumentEnd(std::u16string_view text, std::size_t start) n
     return end;
 }
 
+static_assert(argumentEnd(u"f(a,b)", 2) == 3 && argumentEnd(u"f(a)", 2) == 3 &&
+              argumentEnd(u"f(a)x", 2) == 3 && argumentEnd(u"f(a,", 2) == kNone &&
+              argumentEnd(u"f(a", 2) == kNone && argumentEnd(u"f(", 2) == kNone);
+
 constexpr bool contains(std::u16string_view text, std::u16string_view part) noexcept {
     return text.find(part) != kNone;
 }
