@@ -22,3 +22,17 @@
 #include "xmlattr/attributes/XmlAttribute.h"
 
 #include "xmlattr/length/LengthAttribute.h"
+
+#include "xmlattr/keywords/BarcodeKeywords.h"
+#include "xmlattr/keywords/BorderKeywords.h"
+#include "xmlattr/keywords/ChartKeywords.h"
+#include "xmlattr/keywords/FontAttributes.h"
+#include "xmlattr/keywords/FormKeywords.h"
+#include "xmlattr/keywords/GraphicsKeywords.h"
+#include "xmlattr/keywords/LayoutKeywords.h"
+#include "xmlattr/keywords/MarkerKeywords.h"
+#include "xmlattr/keywords/MiscAttributes.h"
+#include "xmlattr/keywords/OutputKeywords.h"
+#include "xmlattr/keywords/PaginationKeywords.h"
+#include "xmlattr/keywords/PlainAttributes.h"
+#include "xmlattr/keywords/UrlAttribute.h"
