@@ -22,6 +22,7 @@
 #include "xmlattr/attributes/XmlAttribute.h"
 
 #include "xmlattr/length/LengthAttribute.h"
+#include "xmlattr/length/LengthOrPercent.h"
 
 #include "xmlattr/keywords/BarcodeKeywords.h"
 #include "xmlattr/keywords/BorderKeywords.h"

@@ -11,7 +11,7 @@
 namespace Xml {
 
 /// Binds a value type to its text forms. Each value type's header specialises it with
-///   static bool parse(T& value, Core::String const& text);   // the attribute's reader
+///   [[nodiscard]] static bool parse(T& value, Core::String const& text);
 /// and, when the type has a text form,
 ///   static Core::String write(T const& value);
 /// A type without a specialisation cannot be held by an attribute.
@@ -34,9 +34,11 @@ inline Core::String noTextForm() { return Core::String(); }
 template <class T> class TXmlAttribute : public XmlAttribute {
 public:
     /// A class type runs its default constructor; a number or enumeration starts at zero.
-    TXmlAttribute() : m_value() {}
-    TXmlAttribute(T const& value) : m_value(value) {}
-    TXmlAttribute(TXmlAttribute const& other) : XmlAttribute(), m_value(other.m_value) {}
+    /// The constructors are constant expressions where `T`'s are, so that an attribute of a
+    /// literal type can be `constinit`.
+    constexpr TXmlAttribute() : m_value() {}
+    constexpr TXmlAttribute(T const& value) : m_value(value) {}
+    constexpr TXmlAttribute(TXmlAttribute const& other) : XmlAttribute(), m_value(other.m_value) {}
     ~TXmlAttribute() = default;
 
     TXmlAttribute& operator=(T const& value) {
@@ -62,7 +64,7 @@ public:
     T const* operator->() const noexcept { return &m_value; }
     void setValue(T const& value) { m_value = value; }
 
-    bool parseValue(Core::String const& text) override {
+    [[nodiscard]] bool parseValue(Core::String const& text) override {
         return ValueTraits<T>::parse(m_value, text);
     }
     void copyFrom(XmlAttribute const& other) override {

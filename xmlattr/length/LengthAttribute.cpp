@@ -1,6 +1,7 @@
 // Length and SLength: unit tables, readers, pixel conversion and the length writer.
 #include "xmlattr/length/LengthAttribute.h"
 
+#include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/length/detail/LengthText.h"
 #include "xmlattr/platform/Exception.h"
 #include "xmlattr/platform/Format.h"
@@ -8,6 +9,8 @@
 
 #include <bit>
 #include <cstdint>
+#include <iterator>
+#include <ostream>
 #include <string_view>
 
 namespace Xml {
@@ -40,6 +43,7 @@ enum class Scale { Absolute, FontRelative, Zero, Fraction };
 // Pixels are size × factor × 96 ÷ divisor, evaluated left to right in single
 // precision, so that every unit rounds exactly as its own formula does.
 struct UnitRule {
+    int unit;
     std::u16string_view suffix;
     char16_t const* pattern;
     float factor;
@@ -50,33 +54,38 @@ struct UnitRule {
 // clang-format off
 // Indexed by Length::Unit.
 constexpr UnitRule kLengthUnits[] = {
-    {u"px", u"{0}px",  1.0f, 96.0f, Scale::Absolute},
-    {u"pt", u"{0}pt",  1.0f, 72.0f, Scale::Absolute},
-    {u"pc", u"{0}pc", 12.0f, 72.0f, Scale::Absolute},
-    {u"cm", u"{0}cm",  1.0f, 2.54f, Scale::Absolute},
-    {u"mm", u"{0}mm",  1.0f, 25.4f, Scale::Absolute},
-    {u"in", u"{0}in",  1.0f,  1.0f, Scale::Absolute},
-    {u"em", u"{0}em",  0.0f,  1.0f, Scale::FontRelative},
-    {u"ex", u"{0}ex",  0.0f,  1.0f, Scale::FontRelative},
+    {Length::UnitPx, u"px", u"{0}px",  1.0f, 96.0f, Scale::Absolute},
+    {Length::UnitPt, u"pt", u"{0}pt",  1.0f, 72.0f, Scale::Absolute},
+    {Length::UnitPc, u"pc", u"{0}pc", 12.0f, 72.0f, Scale::Absolute},
+    {Length::UnitCm, u"cm", u"{0}cm",  1.0f, 2.54f, Scale::Absolute},
+    {Length::UnitMm, u"mm", u"{0}mm",  1.0f, 25.4f, Scale::Absolute},
+    {Length::UnitIn, u"in", u"{0}in",  1.0f,  1.0f, Scale::Absolute},
+    {Length::UnitEm, u"em", u"{0}em",  0.0f,  1.0f, Scale::FontRelative},
+    {Length::UnitEx, u"ex", u"{0}ex",  0.0f,  1.0f, Scale::FontRelative},
 };
 // Indexed by SLength::Unit. Pixels read from no suffix of their own: every suffix
 // not listed here, "px" among them, is a pixel length.
 constexpr UnitRule kSLengthUnits[] = {
-    {u"",   nullptr,  1.0f, 96.0f, Scale::Absolute},
-    {u"pt", nullptr,  1.0f, 72.0f, Scale::Absolute},
-    {u"",   nullptr,  0.0f,  1.0f, Scale::Zero},
-    {u"cm", nullptr,  1.0f, 2.54f, Scale::Absolute},
-    {u"mm", nullptr,  1.0f, 25.4f, Scale::Absolute},
-    {u"in", nullptr,  1.0f,  1.0f, Scale::Absolute},
-    {u"em", nullptr,  0.0f,  1.0f, Scale::FontRelative},
-    {u"ex", nullptr,  0.0f,  1.0f, Scale::FontRelative},
-    {u"pc", nullptr, 12.0f, 72.0f, Scale::Absolute},
-    {u"",   nullptr,  0.0f,  1.0f, Scale::Fraction},
+    {SLength::UnitPx,      u"",   nullptr,  1.0f, 96.0f, Scale::Absolute},
+    {SLength::UnitPt,      u"pt", nullptr,  1.0f, 72.0f, Scale::Absolute},
+    {SLength::UnitUnused,  u"",   nullptr,  0.0f,  1.0f, Scale::Zero},
+    {SLength::UnitCm,      u"cm", nullptr,  1.0f, 2.54f, Scale::Absolute},
+    {SLength::UnitMm,      u"mm", nullptr,  1.0f, 25.4f, Scale::Absolute},
+    {SLength::UnitIn,      u"in", nullptr,  1.0f,  1.0f, Scale::Absolute},
+    {SLength::UnitEm,      u"em", nullptr,  0.0f,  1.0f, Scale::FontRelative},
+    {SLength::UnitEx,      u"ex", nullptr,  0.0f,  1.0f, Scale::FontRelative},
+    {SLength::UnitPc,      u"pc", nullptr, 12.0f, 72.0f, Scale::Absolute},
+    {SLength::UnitPercent, u"",   nullptr,  0.0f,  1.0f, Scale::Fraction},
 };
 // clang-format on
+static_assert(std::size(kLengthUnits) == Length::UnitEx + 1 &&
+              detail::indexedInOrder(kLengthUnits, &UnitRule::unit));
+static_assert(std::size(kSLengthUnits) == SLength::UnitPercent + 1 &&
+              detail::indexedInOrder(kSLengthUnits, &UnitRule::unit));
 
 template <class Unit, std::size_t N>
-bool findUnit(UnitRule const (&rules)[N], std::u16string_view suffix, Unit& unit) noexcept {
+[[nodiscard]] bool findUnit(UnitRule const (&rules)[N], std::u16string_view suffix,
+                            Unit& unit) noexcept {
     for (std::size_t i = 0; i < N; ++i) {
         if (!rules[i].suffix.empty() && rules[i].suffix == suffix) {
             unit = static_cast<Unit>(i);
@@ -107,17 +116,6 @@ float toPixels(UnitRule const (&rules)[N], int unit, float size, int fontRelativ
         break;
     }
     Core::throwWithLocation<Core::UnreacheableCodeException>(kFile, fontRelativeLine);
-}
-
-constexpr bool startsLikeNumber(char16_t unit) noexcept {
-    return Core::String::isDigit(unit) || unit == u'+' || unit == u'-' || unit == u'.';
-}
-
-constexpr std::u16string_view lastTwo(std::u16string_view text) noexcept {
-    return text.substr(text.size() - 2);
-}
-constexpr std::u16string_view allButLast(std::u16string_view text, std::size_t count) noexcept {
-    return text.substr(0, text.size() - count);
 }
 
 } // namespace
@@ -164,10 +162,18 @@ bool readSLength(std::u16string_view text, SLength& out) noexcept {
     if (text.size() <= 2) {
         return false;
     }
-    SLength::Unit unit = SLength::UnitPx;
-    findUnit(kSLengthUnits, lastTwo(text), unit);
-    out = SLength(Core::Format::parseFloat(allButLast(text, 2)), unit);
+    out = SLength(Core::Format::parseFloat(allButLast(text, 2)), slengthUnit(lastTwo(text)));
     return true;
+}
+
+bool findLengthUnit(std::u16string_view suffix, Length::Unit& unit) noexcept {
+    return findUnit(kLengthUnits, suffix, unit);
+}
+
+SLength::Unit slengthUnit(std::u16string_view suffix) noexcept {
+    SLength::Unit unit = SLength::UnitPx;
+    (void)findUnit(kSLengthUnits, suffix, unit);
+    return unit;
 }
 
 } // namespace detail
@@ -192,6 +198,32 @@ float SLength::pxSize() const {
 
 bool SLength::parseSLength(SLength& out, Core::String const& text) noexcept {
     return detail::readSLength(text, out);
+}
+
+namespace {
+
+// Shows a value for a log line or a failed test: it never throws, whatever the unit.
+template <std::size_t N>
+std::ostream& show(std::ostream& out, UnitRule const (&rules)[N], int unit, float size) {
+    UnitRule const* rule = ruleOf(rules, unit);
+    if (rule != nullptr && rule->scale == Scale::Fraction) {
+        return out << Core::Format::toString(static_cast<float>(size * 100.0)) << '%';
+    }
+    out << Core::Format::toString(size);
+    if (rule == nullptr || rule->scale == Scale::Zero) {
+        return out << "(unit " << unit << ')';
+    }
+    return out << (rule->suffix.empty() ? Core::String(u"px") : Core::String(rule->suffix));
+}
+
+} // namespace
+
+std::ostream& operator<<(std::ostream& out, Length const& value) {
+    return show(out, kLengthUnits, value.getUnit(), value.getSize());
+}
+
+std::ostream& operator<<(std::ostream& out, SLength const& value) {
+    return show(out, kSLengthUnits, value.getUnit(), value.getSize());
 }
 
 } // namespace Xml

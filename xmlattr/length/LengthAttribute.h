@@ -6,7 +6,11 @@
 #include "xmlattr/platform/Export.h"
 #include "xmlattr/platform/String.h"
 
+#include <iosfwd>
+
 namespace Xml {
+
+class SLengthOrPercent;
 
 /// A length of the formatting-object vocabulary. A plain value: unit, then size.
 class XMLATTR_EXPORT Length {
@@ -39,10 +43,12 @@ public:
     /// ex, which only the caller can resolve against a font.
     float pxSize() const;
 
-    /// Strict, untrimmed, case-sensitive: a number, then one of the unit suffixes
-    /// ("12pt", "-1.5cm"); "0" alone is 0pt. The number part is read leniently
-    /// ("1x5pt" is 1pt). On false `out` is untouched. Never throws.
-    static bool parseLength(Length& out, Core::String const& text) noexcept;
+    /// Exact about its ends, lenient in between: the text must start like a number (a digit,
+    /// "+", "-" or ".") and end in one of the unit suffixes, in lower case ("12pt", "-1.5cm";
+    /// " 12pt", "12pt " and "12PT" are rejected), or be "0" alone (0pt). What lies between is
+    /// read as C's atof reads it, as far as it is a number and 0 when it is none, so "12 pt"
+    /// is 12pt, "1x5pt" is 1pt and "--12pt" is 0pt. On false `out` is untouched.
+    [[nodiscard]] static bool parseLength(Length& out, Core::String const& text) noexcept;
     /// The size followed by the unit's suffix ("12pt"). Throws
     /// `Core::UnreacheableCodeException` for a unit number outside the enumeration.
     static Core::String getValueAsString(Length const& value);
@@ -90,22 +96,34 @@ public:
     /// 12px, "50%" is the fraction 0.5 (its number read strictly), one- and
     /// two-code-unit texts without a final digit are rejected. Untrimmed,
     /// case-sensitive. On false `out` is untouched. Never throws.
-    static bool parseSLength(SLength& out, Core::String const& text) noexcept;
+    [[nodiscard]] static bool parseSLength(SLength& out, Core::String const& text) noexcept;
+    /// Lenient after a strict first code unit (a digit, "+", "-" or "."): a final digit makes
+    /// a pixel length, a final "%" a fraction (number × 0.01), a longer text a length whose
+    /// last two code units are its unit (unknown pairs are pixels), and the rest ("+", "5.")
+    /// 1px. Untrimmed, case-sensitive. On false `out` is untouched. Never throws.
+    [[nodiscard]] static bool parseSLengthOrPercent(SLengthOrPercent& out,
+                                                    Core::String const& text) noexcept;
 
 private:
     Unit m_unit;
     float m_size;
 };
 
+/// The written text ("12pt"); a unit outside the enumeration shows as "(unit N)" instead
+/// of throwing.
+XMLATTR_EXPORT std::ostream& operator<<(std::ostream& out, Length const& value);
+/// Number and unit ("12px", "3cm"); a percentage shows as written ("50%", held as 0.5).
+XMLATTR_EXPORT std::ostream& operator<<(std::ostream& out, SLength const& value);
+
 template <> struct ValueTraits<Length> {
-    static bool parse(Length& value, Core::String const& text) {
+    [[nodiscard]] static bool parse(Length& value, Core::String const& text) {
         return Length::parseLength(value, text);
     }
     static Core::String write(Length const& value) { return Length::getValueAsString(value); }
 };
 
 template <> struct ValueTraits<SLength> {
-    static bool parse(SLength& value, Core::String const& text) {
+    [[nodiscard]] static bool parse(SLength& value, Core::String const& text) {
         return SLength::parseSLength(value, text);
     }
 };

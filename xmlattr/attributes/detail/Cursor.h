@@ -1,6 +1,7 @@
 // Xml::detail::Cursor: the one scanner every list parser of the library walks text with.
 #pragma once
 
+#include "xmlattr/platform/Format.h"
 #include "xmlattr/platform/String.h"
 
 #include <limits>
@@ -11,6 +12,16 @@ namespace Xml::detail {
 /// A view of the text and a position in it. Every step stays inside the text;
 /// `peek` at the end gives 0. Pieces are returned as views: nothing is copied.
 class Cursor {
+    // Defined ahead of the steps that use it: clang evaluates those steps in constant
+    // expressions only when the template it calls is already defined.
+    template <class Predicate> constexpr bool skipWhile(Predicate take) noexcept {
+        int const start = m_position;
+        while (!atEnd() && take(m_text[index()])) {
+            ++m_position;
+        }
+        return m_position > start;
+    }
+
 public:
     constexpr explicit Cursor(std::u16string_view text, int position = 0) noexcept
         : m_text(text.substr(0, kMaxLength)), m_position(position) {
@@ -67,6 +78,16 @@ public:
         return slice(start);
     }
 
+    /// Reads the number that starts at the position (no white space is skipped) with
+    /// `Core::Format::fromChars` and steps past it. On false (no number, or one out of range)
+    /// neither the position nor `out` changes.
+    [[nodiscard]] bool number(int& out) noexcept { return readNumber(out); }
+    [[nodiscard]] bool number(float& out) noexcept { return readNumber(out); }
+    [[nodiscard]] bool number(double& out) noexcept { return readNumber(out); }
+
+    /// The text from the position to the end.
+    constexpr std::u16string_view rest() const noexcept { return m_text.substr(index()); }
+
 private:
     static constexpr std::size_t kMaxLength =
         static_cast<std::size_t>(std::numeric_limits<int>::max());
@@ -76,14 +97,13 @@ private:
         return m_text.substr(static_cast<std::size_t>(start),
                              static_cast<std::size_t>(m_position - start));
     }
-    template <class Predicate> constexpr bool skipWhile(Predicate take) noexcept {
-        int const start = m_position;
-        while (!atEnd() && take(m_text[index()])) {
-            ++m_position;
+    template <class T> bool readNumber(T& out) noexcept {
+        Core::NumberRead const read = Core::Format::fromChars(rest(), out);
+        if (read) {
+            m_position += read.consumed;
         }
-        return m_position > start;
+        return static_cast<bool>(read);
     }
-
     std::u16string_view m_text;
     int m_position;
 };

@@ -1,0 +1,115 @@
+// LengthOrPercent and SLengthOrPercent: their readers, the percentage writer and pixels.
+#include "xmlattr/length/LengthOrPercent.h"
+
+#include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/platform/Format.h"
+#include "xmlattr/platform/StringFormatStream.h"
+
+#include <bit>
+#include <cstdint>
+#include <string_view>
+
+namespace Xml {
+
+template class TXmlAttribute<LengthOrPercent>;
+template class TXmlAttribute<SLengthOrPercent>;
+
+namespace {
+
+struct LayoutProbe {
+    std::int32_t kind;
+    std::int32_t unit;
+    float size;
+    float percent;
+};
+static_assert(sizeof(LengthOrPercent) == 16 && sizeof(SLengthOrPercent) == 16);
+static_assert(std::bit_cast<LayoutProbe>(LengthOrPercent(Length(3.0f, Length::UnitCm))).kind == 1 &&
+              std::bit_cast<LayoutProbe>(LengthOrPercent(Length(3.0f, Length::UnitCm))).unit == 3 &&
+              std::bit_cast<LayoutProbe>(LengthOrPercent(Length(3.0f, Length::UnitCm))).size ==
+                  3.0f);
+static_assert(std::bit_cast<LayoutProbe>(LengthOrPercent(0.25f)).kind == 2 &&
+              std::bit_cast<LayoutProbe>(LengthOrPercent(0.25f)).percent == 0.25f);
+static_assert(std::bit_cast<LayoutProbe>(SLengthOrPercent(2.0f, SLength::UnitPc)).unit == 8 &&
+              std::bit_cast<LayoutProbe>(SLengthOrPercent(0.5f)).percent == 0.5f);
+
+// These percentages are multiplied by the float 0.01, where SLength's are divided by 100:
+// "2.3%" is 0.0229999982 here and 0.023 there.
+constexpr float kPercent = 0.01f;
+
+} // namespace
+
+namespace detail {
+
+bool readLengthOrPercent(std::u16string_view text, LengthOrPercent& out) noexcept {
+    if (text.empty() || !startsLikeNumber(text.front())) {
+        return false;
+    }
+    char16_t const last = text.back();
+    if (last == u'%') {
+        out = LengthOrPercent(kPercent * Core::Format::parseFloat(allButLast(text, 1)));
+        return true;
+    }
+    if (last == u'.' || Core::String::isDigit(last)) {
+        out = LengthOrPercent(Core::Format::parseFloat(text));
+        return true;
+    }
+    // "+" and "-" alone have no room for a unit.
+    if (text.size() < 2) {
+        return false;
+    }
+    Length::Unit unit = Length::UnitPx;
+    (void)findLengthUnit(lastTwo(text), unit);
+    out = LengthOrPercent(Length(Core::Format::parseFloat(allButLast(text, 2)), unit));
+    return true;
+}
+
+bool readSLengthOrPercent(std::u16string_view text, SLengthOrPercent& out) noexcept {
+    if (text.empty() || !startsLikeNumber(text.front())) {
+        return false;
+    }
+    char16_t const last = text.back();
+    if (Core::String::isDigit(last)) {
+        out = SLengthOrPercent(Core::Format::parseFloat(text), SLength::UnitPx);
+    } else if (text.size() > 1 && last == u'%') {
+        out = SLengthOrPercent(Core::Format::parseFloat(allButLast(text, 1)) * kPercent);
+    } else if (text.size() > 2) {
+        out = SLengthOrPercent(Core::Format::parseFloat(allButLast(text, 2)),
+                               slengthUnit(lastTwo(text)));
+    } else {
+        // What a number cut short ("+", "5.") has always read as.
+        out = SLengthOrPercent(1.0f, SLength::UnitPx);
+    }
+    return true;
+}
+
+} // namespace detail
+
+float LengthOrPercent::pxSize(float reference) const {
+    return isPercent() ? reference * m_percent : m_length.pxSize();
+}
+
+float LengthOrPercent::getLengthPxSize() const { return m_length.pxSize(); }
+
+bool LengthOrPercent::parseLengthOrPercent(LengthOrPercent& out,
+                                           Core::String const& text) noexcept {
+    return detail::readLengthOrPercent(text, out);
+}
+
+Core::String LengthOrPercent::getValueAsString(LengthOrPercent const& value) {
+    if (value.isPercent()) {
+        return (Core::StringFormatStream(u"{0}%") << value.m_percent * 100.0f).getString();
+    }
+    return Length::getValueAsString(value.m_length);
+}
+
+float SLengthOrPercent::pxSize(float reference) const {
+    return isPercent() ? reference * m_percent : m_length.pxSize();
+}
+
+float SLengthOrPercent::getLengthPxSize() const { return m_length.pxSize(); }
+
+bool SLength::parseSLengthOrPercent(SLengthOrPercent& out, Core::String const& text) noexcept {
+    return detail::readSLengthOrPercent(text, out);
+}
+
+} // namespace Xml

@@ -1,0 +1,128 @@
+// Xml::LengthOrPercent and Xml::SLengthOrPercent: a length or a percentage held as a
+// fraction (1.0 is one hundred per cent), with their attributes.
+#pragma once
+
+#include "xmlattr/attributes/TXmlAttribute.h"
+#include "xmlattr/length/LengthAttribute.h"
+#include "xmlattr/platform/Export.h"
+#include "xmlattr/platform/String.h"
+
+namespace Xml {
+
+/// A formatting-object measure: a `Length`, or a fraction of a reference length. Fields in
+/// order: kind (1 length, 2 fraction), length, fraction. The default is 0px as a length.
+class XMLATTR_EXPORT LengthOrPercent {
+public:
+    constexpr LengthOrPercent() noexcept = default;
+    constexpr explicit LengthOrPercent(Length const& length) noexcept : m_length(length) {}
+    /// A fraction: 0.5 is fifty per cent; the length is 0px.
+    constexpr explicit LengthOrPercent(float fraction) noexcept
+        : m_kind(KindPercent), m_percent(fraction) {}
+
+    /// Both or neither are fractions; fractions compare as floats, lengths by unit and size.
+    constexpr bool operator==(LengthOrPercent const& other) const noexcept {
+        if (isPercent() != other.isPercent()) {
+            return false;
+        }
+        return isPercent() ? m_percent == other.m_percent : m_length == other.m_length;
+    }
+    constexpr bool operator!=(LengthOrPercent const& other) const noexcept {
+        return !(*this == other);
+    }
+
+    constexpr bool isPercent() const noexcept { return m_kind == KindPercent; }
+    constexpr float getPercent() const noexcept { return m_percent; }
+    constexpr Length const& getLength() const noexcept { return m_length; }
+    /// Makes this a length; the stored fraction is kept.
+    constexpr void setLength(Length const& length) noexcept {
+        m_kind = KindLength;
+        m_length = length;
+    }
+    /// Makes this a fraction; the stored length is kept.
+    constexpr void setPercent(float fraction) noexcept {
+        m_kind = KindPercent;
+        m_percent = fraction;
+    }
+
+    /// A length's pixels (throws as `Length::pxSize` for em and ex), or
+    /// `reference` × fraction.
+    float pxSize(float reference) const;
+    /// The stored length's pixels, whatever the kind.
+    float getLengthPxSize() const;
+
+    /// Strict about the first code unit, lenient after it. It must be a digit, "+", "-" or
+    /// ".". Then a final "%" makes a fraction (number × 0.01), a final digit or "." a plain
+    /// factor ("1.2" is "120%"), and anything else a length whose last two code units are
+    /// its unit, an unknown pair being pixels ("12xy" is 12px). The number is read as far as
+    /// it goes. Untrimmed, case-sensitive. On false `out` is untouched. Never throws.
+    [[nodiscard]] static bool parseLengthOrPercent(LengthOrPercent& out,
+                                                   Core::String const& text) noexcept;
+    /// A fraction as its percentage followed by "%" ("50%"), a length as `Length` writes it.
+    /// Throws as `Length::getValueAsString` for a unit number outside its table.
+    static Core::String getValueAsString(LengthOrPercent const& value);
+
+private:
+    enum Kind : int { KindLength = 1, KindPercent = 2 };
+
+    Kind m_kind = KindLength;
+    Length m_length;
+    float m_percent = 0.0f;
+};
+
+/// An SVG measure: an `SLength`, or a fraction of a reference length. Same layout and
+/// default as `LengthOrPercent`. Read by `SLength::parseSLengthOrPercent`; no text form.
+class XMLATTR_EXPORT SLengthOrPercent {
+public:
+    constexpr SLengthOrPercent() noexcept = default;
+    constexpr SLengthOrPercent(float size, SLength::Unit unit) noexcept : m_length(size, unit) {}
+    /// A fraction: 0.5 is fifty per cent; the length is 0px.
+    constexpr explicit SLengthOrPercent(float fraction) noexcept
+        : m_kind(KindPercent), m_percent(fraction) {}
+
+    constexpr bool operator==(SLengthOrPercent const& other) const noexcept {
+        if (isPercent() != other.isPercent()) {
+            return false;
+        }
+        return isPercent() ? m_percent == other.m_percent : m_length == other.m_length;
+    }
+    constexpr bool operator!=(SLengthOrPercent const& other) const noexcept {
+        return !(*this == other);
+    }
+
+    constexpr bool isPercent() const noexcept { return m_kind == KindPercent; }
+    constexpr float getPercent() const noexcept { return m_percent; }
+    constexpr SLength const& getLength() const noexcept { return m_length; }
+
+    /// A length's pixels (throws as `SLength::pxSize` for em and ex), or
+    /// `reference` × fraction.
+    float pxSize(float reference) const;
+    /// The stored length's pixels, whatever the kind.
+    float getLengthPxSize() const;
+
+private:
+    enum Kind : int { KindLength = 1, KindPercent = 2 };
+
+    Kind m_kind = KindLength;
+    SLength m_length;
+    float m_percent = 0.0f;
+};
+
+template <> struct ValueTraits<LengthOrPercent> {
+    static bool parse(LengthOrPercent& value, Core::String const& text) {
+        return LengthOrPercent::parseLengthOrPercent(value, text);
+    }
+    static Core::String write(LengthOrPercent const& value) {
+        return LengthOrPercent::getValueAsString(value);
+    }
+};
+
+template <> struct ValueTraits<SLengthOrPercent> {
+    static bool parse(SLengthOrPercent& value, Core::String const& text) {
+        return SLength::parseSLengthOrPercent(value, text);
+    }
+};
+
+extern template class XMLATTR_EXPORT TXmlAttribute<LengthOrPercent>;
+extern template class XMLATTR_EXPORT TXmlAttribute<SLengthOrPercent>;
+
+} // namespace Xml
