@@ -2,7 +2,6 @@
 #pragma once
 
 #include "xmlattr/attributes/KeywordTable.h"
-#include "xmlattr/platform/Export.h"
 
 namespace Xml {
 
