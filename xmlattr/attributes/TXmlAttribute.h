@@ -11,7 +11,7 @@
 namespace Xml {
 
 /// Binds a value type to its text forms. Each value type's header specialises it with
-///   static bool parse(T& value, Core::String const& text);   // the attribute's reader
+///   [[nodiscard]] static bool parse(T& value, Core::String const& text);
 /// and, when the type has a text form,
 ///   static Core::String write(T const& value);
 /// A type without a specialisation cannot be held by an attribute.
@@ -62,7 +62,7 @@ public:
     T const* operator->() const noexcept { return &m_value; }
     void setValue(T const& value) { m_value = value; }
 
-    bool parseValue(Core::String const& text) override {
+    [[nodiscard]] bool parseValue(Core::String const& text) override {
         return ValueTraits<T>::parse(m_value, text);
     }
     void copyFrom(XmlAttribute const& other) override {

@@ -12,7 +12,7 @@ class XMLATTR_EXPORT XmlAttribute {
 public:
     /// Reads `text` into the held value; false when the text is rejected (what the
     /// value holds then is the value type's rule). Never throws for bad text.
-    virtual bool parseValue(Core::String const& text) = 0;
+    [[nodiscard]] virtual bool parseValue(Core::String const& text) = 0;
     /// Assigns the held value of `other`, which must be an attribute of the same
     /// instantiation: the type is not checked.
     virtual void copyFrom(XmlAttribute const& other) = 0;

@@ -1,6 +1,7 @@
 // Length and SLength: unit tables, readers, pixel conversion and the length writer.
 #include "xmlattr/length/LengthAttribute.h"
 
+#include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/length/detail/LengthText.h"
 #include "xmlattr/platform/Exception.h"
 #include "xmlattr/platform/Format.h"
@@ -8,6 +9,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 
 namespace Xml {
@@ -40,6 +42,7 @@ enum class Scale { Absolute, FontRelative, Zero, Fraction };
 // Pixels are size × factor × 96 ÷ divisor, evaluated left to right in single
 // precision, so that every unit rounds exactly as its own formula does.
 struct UnitRule {
+    int unit;
     std::u16string_view suffix;
     char16_t const* pattern;
     float factor;
@@ -50,30 +53,34 @@ struct UnitRule {
 // clang-format off
 // Indexed by Length::Unit.
 constexpr UnitRule kLengthUnits[] = {
-    {u"px", u"{0}px",  1.0f, 96.0f, Scale::Absolute},
-    {u"pt", u"{0}pt",  1.0f, 72.0f, Scale::Absolute},
-    {u"pc", u"{0}pc", 12.0f, 72.0f, Scale::Absolute},
-    {u"cm", u"{0}cm",  1.0f, 2.54f, Scale::Absolute},
-    {u"mm", u"{0}mm",  1.0f, 25.4f, Scale::Absolute},
-    {u"in", u"{0}in",  1.0f,  1.0f, Scale::Absolute},
-    {u"em", u"{0}em",  0.0f,  1.0f, Scale::FontRelative},
-    {u"ex", u"{0}ex",  0.0f,  1.0f, Scale::FontRelative},
+    {Length::UnitPx, u"px", u"{0}px",  1.0f, 96.0f, Scale::Absolute},
+    {Length::UnitPt, u"pt", u"{0}pt",  1.0f, 72.0f, Scale::Absolute},
+    {Length::UnitPc, u"pc", u"{0}pc", 12.0f, 72.0f, Scale::Absolute},
+    {Length::UnitCm, u"cm", u"{0}cm",  1.0f, 2.54f, Scale::Absolute},
+    {Length::UnitMm, u"mm", u"{0}mm",  1.0f, 25.4f, Scale::Absolute},
+    {Length::UnitIn, u"in", u"{0}in",  1.0f,  1.0f, Scale::Absolute},
+    {Length::UnitEm, u"em", u"{0}em",  0.0f,  1.0f, Scale::FontRelative},
+    {Length::UnitEx, u"ex", u"{0}ex",  0.0f,  1.0f, Scale::FontRelative},
 };
 // Indexed by SLength::Unit. Pixels read from no suffix of their own: every suffix
 // not listed here, "px" among them, is a pixel length.
 constexpr UnitRule kSLengthUnits[] = {
-    {u"",   nullptr,  1.0f, 96.0f, Scale::Absolute},
-    {u"pt", nullptr,  1.0f, 72.0f, Scale::Absolute},
-    {u"",   nullptr,  0.0f,  1.0f, Scale::Zero},
-    {u"cm", nullptr,  1.0f, 2.54f, Scale::Absolute},
-    {u"mm", nullptr,  1.0f, 25.4f, Scale::Absolute},
-    {u"in", nullptr,  1.0f,  1.0f, Scale::Absolute},
-    {u"em", nullptr,  0.0f,  1.0f, Scale::FontRelative},
-    {u"ex", nullptr,  0.0f,  1.0f, Scale::FontRelative},
-    {u"pc", nullptr, 12.0f, 72.0f, Scale::Absolute},
-    {u"",   nullptr,  0.0f,  1.0f, Scale::Fraction},
+    {SLength::UnitPx,      u"",   nullptr,  1.0f, 96.0f, Scale::Absolute},
+    {SLength::UnitPt,      u"pt", nullptr,  1.0f, 72.0f, Scale::Absolute},
+    {SLength::UnitUnused,  u"",   nullptr,  0.0f,  1.0f, Scale::Zero},
+    {SLength::UnitCm,      u"cm", nullptr,  1.0f, 2.54f, Scale::Absolute},
+    {SLength::UnitMm,      u"mm", nullptr,  1.0f, 25.4f, Scale::Absolute},
+    {SLength::UnitIn,      u"in", nullptr,  1.0f,  1.0f, Scale::Absolute},
+    {SLength::UnitEm,      u"em", nullptr,  0.0f,  1.0f, Scale::FontRelative},
+    {SLength::UnitEx,      u"ex", nullptr,  0.0f,  1.0f, Scale::FontRelative},
+    {SLength::UnitPc,      u"pc", nullptr, 12.0f, 72.0f, Scale::Absolute},
+    {SLength::UnitPercent, u"",   nullptr,  0.0f,  1.0f, Scale::Fraction},
 };
 // clang-format on
+static_assert(std::size(kLengthUnits) == Length::UnitEx + 1 &&
+              detail::indexedInOrder(kLengthUnits, &UnitRule::unit));
+static_assert(std::size(kSLengthUnits) == SLength::UnitPercent + 1 &&
+              detail::indexedInOrder(kSLengthUnits, &UnitRule::unit));
 
 template <class Unit, std::size_t N>
 [[nodiscard]] bool findUnit(UnitRule const (&rules)[N], std::u16string_view suffix,

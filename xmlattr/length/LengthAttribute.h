@@ -44,7 +44,7 @@ public:
     /// Strict, untrimmed, case-sensitive: a number, then one of the unit suffixes
     /// ("12pt", "-1.5cm"); "0" alone is 0pt. The number part is read leniently
     /// ("1x5pt" is 1pt). On false `out` is untouched. Never throws.
-    static bool parseLength(Length& out, Core::String const& text) noexcept;
+    [[nodiscard]] static bool parseLength(Length& out, Core::String const& text) noexcept;
     /// The size followed by the unit's suffix ("12pt"). Throws
     /// `Core::UnreacheableCodeException` for a unit number outside the enumeration.
     static Core::String getValueAsString(Length const& value);
@@ -92,7 +92,7 @@ public:
     /// 12px, "50%" is the fraction 0.5 (its number read strictly), one- and
     /// two-code-unit texts without a final digit are rejected. Untrimmed,
     /// case-sensitive. On false `out` is untouched. Never throws.
-    static bool parseSLength(SLength& out, Core::String const& text) noexcept;
+    [[nodiscard]] static bool parseSLength(SLength& out, Core::String const& text) noexcept;
     /// Lenient after a strict first code unit (a digit, "+", "-" or "."): a final digit makes
     /// a pixel length, a final "%" a fraction (number × 0.01), a longer text a length whose
     /// last two code units are its unit (unknown pairs are pixels), and the rest ("+", "5.")
@@ -106,14 +106,14 @@ private:
 };
 
 template <> struct ValueTraits<Length> {
-    static bool parse(Length& value, Core::String const& text) {
+    [[nodiscard]] static bool parse(Length& value, Core::String const& text) {
         return Length::parseLength(value, text);
     }
     static Core::String write(Length const& value) { return Length::getValueAsString(value); }
 };
 
 template <> struct ValueTraits<SLength> {
-    static bool parse(SLength& value, Core::String const& text) {
+    [[nodiscard]] static bool parse(SLength& value, Core::String const& text) {
         return SLength::parseSLength(value, text);
     }
 };

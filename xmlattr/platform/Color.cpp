@@ -3,6 +3,7 @@
 
 #include "xmlattr/platform/detail/Widen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -75,7 +76,9 @@ SmartPtr<Color> CMYKColor::toRGB() const {
 ICCColor::ICCColor(int count, float const* components, SmartPtr<ICCColorSpace> space)
     : m_count(count), m_space(std::move(space)) {
     if (components != nullptr) {
-        for (int i = 0; i < kMaxComponents; ++i) {
+        // A caller's array holds `count` values, not always four.
+        int const read = std::clamp(count, 0, kMaxComponents);
+        for (int i = 0; i < read; ++i) {
             m_components[i] = components[i];
         }
     }

@@ -120,8 +120,9 @@ class XMLATTR_EXPORT ICCColor final : public Color {
 public:
     static constexpr int kMaxComponents = 4;
 
-    /// Copies four values from `components` (zeros when it is null) whatever `count`
-    /// says; `count` is kept as given. `space` may be empty.
+    /// Copies the first `count` values (at most four) from `components`; the others are
+    /// zero, as all are when `components` is null. `count` is kept as given. `space` may
+    /// be empty.
     ICCColor(int count, float const* components, SmartPtr<ICCColorSpace> space);
     ~ICCColor() override;
 

@@ -40,7 +40,7 @@ public:
     ///   truncated, as the library's other percentage colour components are.
     /// On success `out` is replaced by a substitute holding only what was read. Any
     /// other text, a value out of range included, gives false and leaves `out` untouched.
-    static bool parseColorFunctionString(Core::String text, ColorSubstitute& out);
+    [[nodiscard]] static bool parseColorFunctionString(Core::String text, ColorSubstitute& out);
 
 private:
     double m_c = 0;

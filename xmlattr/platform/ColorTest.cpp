@@ -130,6 +130,13 @@ TEST(Color, ICCColourKeepsWhatItWasGiven) {
     EXPECT_EQ(icc->getColorCount(), 7);
     EXPECT_EQ(icc->getColor(3) + icc->getColor(4) + icc->getColor(-1), 4.0f);
     EXPECT_EQ(ICCColor(1, nullptr, SmartPtr<ICCColorSpace>()).getColor(0), 0.0f);
+    // Only as many components as the count names are read: a one-component grey is safe.
+    float const grey = 0.5f;
+    ICCColor const one(1, &grey, space);
+    EXPECT_EQ(one.getColor(0), 0.5f);
+    EXPECT_EQ(one.getColor(1), 0.0f);
+    EXPECT_EQ(ICCColor(-2, components, space).getColor(0), 0.0f);
+    EXPECT_EQ(ICCColor(3, components, space).getColor(3), 0.0f);
     EXPECT_FALSE(ICCColor(1, nullptr, SmartPtr<ICCColorSpace>()).getColorSpace());
     EXPECT_FALSE(CMYKColor(0, 0, 0, 0).getColorSpace());
 }

@@ -32,7 +32,7 @@ public:
     /// two digits that exists in that month of that year, and a year of exactly four
     /// digits (0001 to 9999); no white space, sign or other text. On false `out` is
     /// untouched.
-    static bool parseMDYDate(String const& text, DateTime& out);
+    [[nodiscard]] static bool parseMDYDate(String const& text, DateTime& out);
 
     /// The date in `format`; the empty text for "no date" or a format without a number
     /// of its own. The fields are written as stored, so a date built from invalid

@@ -1,15 +1,15 @@
 // Core::Format: numbers read and written through std::from_chars and std::to_chars,
-// which know no locale, on an ASCII copy of the number's text.
+// which know no locale, on a normalised ASCII copy of the number's text kept on the stack.
 #include "xmlattr/platform/Format.h"
 
 #include "xmlattr/platform/Allocator.h"
 #include "xmlattr/platform/detail/Space.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <limits>
-#include <new>
 #include <system_error>
 
 namespace Core {
@@ -18,7 +18,7 @@ namespace {
 
 using View = std::u16string_view;
 
-enum class FloatRange { Fits = 0, Overflow = 1, Underflow = 2, NoStorage = 3 };
+constexpr std::size_t kMaxConsumed = static_cast<std::size_t>(std::numeric_limits<int>::max());
 
 constexpr bool isHexDigit(char16_t unit) noexcept {
     return String::isDigit(unit) || (unit >= u'a' && unit <= u'f') ||
@@ -104,102 +104,144 @@ bool toInt(View number, int& value) noexcept {
     return std::from_chars(buffer, buffer + length, value).ec == std::errc();
 }
 
-// An ASCII copy of a number's text without a leading "+", which from_chars does not read.
-// It lives on the stack unless the text is absurdly long.
-class AsciiCopy {
+// A number matched by `scanDecimal`, rewritten for from_chars as [-]digits e exponent with
+// its significant digits only, on the stack whatever the length of the text. A decimal that
+// lies exactly halfway between two doubles has at most 767 significant digits, so keeping 800
+// and standing in a final "1" for any non-zero digits dropped rounds exactly as the whole text.
+class Normalized {
 public:
-    explicit AsciiCopy(View number) noexcept {
-        if (!number.empty() && number[0] == u'+') {
-            number.remove_prefix(1);
-        }
-        if (number.size() > kLocalSize) {
-            try {
-                m_heap = static_cast<char*>(Allocator::alloc(number.size()));
-            } catch (std::bad_alloc const&) {
-                return;
+    explicit Normalized(View number) noexcept {
+        bool const negative = number[0] == u'-';
+        std::size_t pos = skipSign(number, 0);
+        long long shift = 0; // power of ten by which the kept digits are scaled
+        bool dropped = false;
+        bool inFraction = false;
+        int significant = 0;
+        for (; pos < number.size(); ++pos) {
+            char16_t const unit = number[pos];
+            if (unit == u'.') {
+                inFraction = true;
+                continue;
+            }
+            if (!String::isDigit(unit)) {
+                break;
+            }
+            if (significant == 0 && unit == u'0') {
+                shift -= inFraction ? 1 : 0;
+                continue;
+            }
+            if (significant < kMaxDigits) {
+                m_digits[significant++] = static_cast<char>(unit);
+                shift -= inFraction ? 1 : 0;
+            } else {
+                dropped = dropped || unit != u'0';
+                shift += inFraction ? 0 : 1;
             }
         }
-        char* const target = data();
-        for (std::size_t i = 0; i < number.size(); ++i) {
-            target[i] = static_cast<char>(number[i]);
+        if (dropped) {
+            m_digits[significant++] = '1';
+            --shift;
         }
-        m_size = number.size();
-        m_valid = true;
+        if (pos < number.size()) {
+            shift += exponent(number.substr(pos + 1));
+        }
+        m_zero = significant == 0;
+        // Beyond these bounds every number is out of float and double range either way.
+        constexpr long long kBound = 100'000;
+        shift = std::clamp(shift, -kBound, kBound);
+        m_place = significant - 1 + shift;
+        m_length = write(negative, significant, shift);
     }
-    ~AsciiCopy() { Allocator::free(m_heap); }
-    AsciiCopy(AsciiCopy const&) = delete;
-    AsciiCopy& operator=(AsciiCopy const&) = delete;
 
-    bool valid() const noexcept { return m_valid; }
-    char const* begin() const noexcept { return m_heap != nullptr ? m_heap : m_local; }
-    char const* end() const noexcept { return begin() + m_size; }
+    char const* begin() const noexcept { return m_text; }
+    char const* end() const noexcept { return m_text + m_length; }
+    bool negative() const noexcept { return m_text[0] == '-'; }
+    /// Out of range, whether the number is too large rather than too small.
+    bool isOverflow() const noexcept { return !m_zero && m_place >= 0; }
 
 private:
-    static constexpr std::size_t kLocalSize = 64;
+    static constexpr int kMaxDigits = 800;
 
-    char* data() noexcept { return m_heap != nullptr ? m_heap : m_local; }
+    // The exponent after "e", capped far beyond any float yet far from overflowing.
+    static long long exponent(View text) noexcept {
+        bool const negative = !text.empty() && text[0] == u'-';
+        constexpr long long kCap = 1'000'000'000'000LL;
+        long long value = 0;
+        for (std::size_t i = skipSign(text, 0); i < text.size() && value < kCap; ++i) {
+            value = value * 10 + (text[i] - u'0');
+        }
+        return negative ? -value : value;
+    }
 
-    char m_local[kLocalSize];
-    char* m_heap = nullptr;
-    std::size_t m_size = 0;
-    bool m_valid = false;
+    std::size_t write(bool negative, int significant, long long shift) noexcept {
+        std::size_t length = 0;
+        if (negative) {
+            m_text[length++] = '-';
+        }
+        if (m_zero) {
+            m_text[length++] = '0';
+            return length;
+        }
+        for (int i = 0; i < significant; ++i) {
+            m_text[length++] = m_digits[i];
+        }
+        m_text[length++] = 'e';
+        std::to_chars_result const result =
+            std::to_chars(m_text + length, m_text + sizeof m_text, shift);
+        return static_cast<std::size_t>(result.ptr - m_text);
+    }
+
+    char m_digits[kMaxDigits + 1];
+    char m_text[kMaxDigits + 16];
+    std::size_t m_length = 0;
+    long long m_place = 0;
+    bool m_zero = false;
 };
 
-// For a number matched by `scanDecimal` that no float can hold: whether it is too large
-// rather than too small. Such a number is at least 3e38 or below 1e-45, so it is enough to
-// know whether its first significant digit stands at or above the units place.
-bool isOverflow(View number) noexcept {
-    std::size_t const start = skipSign(number, 0);
-    std::size_t const integerEnd = skipDigits(number, start);
-    std::size_t pos = start;
-    while (pos < number.size() && (number[pos] == u'0' || number[pos] == u'.')) {
-        ++pos;
-    }
-    if (pos >= number.size() || !String::isDigit(number[pos])) {
-        return false;
-    }
-    // The power of ten of the first significant digit, before the exponent is applied.
-    long long place = pos < integerEnd
-                          ? static_cast<long long>(integerEnd - pos) - 1
-                          : static_cast<long long>(integerEnd) - static_cast<long long>(pos);
-    std::size_t marker = pos;
-    while (marker < number.size() && number[marker] != u'e' && number[marker] != u'E') {
-        ++marker;
-    }
-    if (marker + 1 < number.size()) {
-        bool const negative = number[marker + 1] == u'-';
-        // Far beyond any float, yet far from overflowing when the digit count is added.
-        constexpr long long kCap = 1'000'000'000'000'000LL;
-        long long exponent = 0;
-        for (std::size_t i = skipSign(number, marker + 1); i < number.size() && exponent < kCap;
-             ++i) {
-            exponent = exponent * 10 + (number[i] - u'0');
-        }
-        place += negative ? -exponent : exponent;
-    }
-    return place >= 0;
-}
+enum class Range { Fits = 0, Overflow = 1, Underflow = 2 };
 
-// Reads a number matched by `scanDecimal`, rounded once, straight to float. Out of range,
+// Reads a number matched by `scanDecimal`, rounded once, straight to `T`. Out of range,
 // from_chars reports an error without saying which way and leaves `value` alone; it
 // becomes a signed infinity or zero here.
-FloatRange toFloat(View number, float& value) noexcept {
-    AsciiCopy const copy(number);
-    if (!copy.valid()) {
-        return FloatRange::NoStorage;
-    }
-    std::from_chars_result const result = std::from_chars(copy.begin(), copy.end(), value);
+template <class T> Range toFloating(View number, T& value) noexcept {
+    Normalized const text(number);
+    std::from_chars_result const result = std::from_chars(text.begin(), text.end(), value);
     if (result.ec == std::errc() && std::isfinite(value)) {
-        return FloatRange::Fits;
+        return Range::Fits;
     }
-    bool const negative = number[0] == u'-';
-    if (isOverflow(number)) {
-        value = negative ? -std::numeric_limits<float>::infinity()
-                         : std::numeric_limits<float>::infinity();
-        return FloatRange::Overflow;
+    if (text.isOverflow()) {
+        value = text.negative() ? -std::numeric_limits<T>::infinity()
+                                : std::numeric_limits<T>::infinity();
+        return Range::Overflow;
     }
-    value = negative ? -0.0f : 0.0f;
-    return FloatRange::Underflow;
+    value = text.negative() ? -T(0) : T(0);
+    return Range::Underflow;
+}
+
+template <class T> NumberRead readFloating(View text, T& out) noexcept {
+    std::size_t const length = scanDecimal(text);
+    if (length == 0) {
+        return {0, std::errc::invalid_argument};
+    }
+    T value = 0;
+    int const consumed = static_cast<int>(std::min<std::size_t>(length, kMaxConsumed));
+    if (toFloating(text.substr(0, length), value) == Range::Overflow) {
+        return {consumed, std::errc::result_out_of_range};
+    }
+    out = value;
+    return {consumed, std::errc()};
+}
+
+// A strict reader: the whole text, trimmed, is one number and at most one "%" after it.
+template <class T> bool readWhole(View text, T& out) noexcept {
+    text = detail::trimSpace(text);
+    T value = 0;
+    NumberRead const read = Format::fromChars(text, value);
+    if (!read || !endsStrictly(text, static_cast<std::size_t>(read.consumed))) {
+        return false;
+    }
+    out = value;
+    return true;
 }
 
 String fromAscii(char const* first, char const* last) {
@@ -230,30 +272,32 @@ template <class T> String writeFloat(T value) {
 
 } // namespace
 
-bool Format::parseInt(std::u16string_view text, int& out) noexcept {
-    text = detail::trimSpace(text);
+NumberRead Format::fromChars(std::u16string_view text, int& value) noexcept {
     std::size_t const length = scanInteger(text);
-    int value = 0;
-    if (length == 0 || !endsStrictly(text, length) || !toInt(text.substr(0, length), value)) {
-        return false;
+    if (length == 0) {
+        return {0, std::errc::invalid_argument};
     }
-    out = value;
-    return true;
+    int const consumed = static_cast<int>(std::min(length, kMaxConsumed));
+    int read = 0;
+    if (!toInt(text.substr(0, length), read)) {
+        return {consumed, std::errc::result_out_of_range};
+    }
+    value = read;
+    return {consumed, std::errc()};
 }
 
+NumberRead Format::fromChars(std::u16string_view text, float& value) noexcept {
+    return readFloating(text, value);
+}
+
+NumberRead Format::fromChars(std::u16string_view text, double& value) noexcept {
+    return readFloating(text, value);
+}
+
+bool Format::parseInt(std::u16string_view text, int& out) noexcept { return readWhole(text, out); }
+
 bool Format::parseFloat(std::u16string_view text, float& out) noexcept {
-    text = detail::trimSpace(text);
-    std::size_t const length = scanDecimal(text);
-    if (length == 0 || !endsStrictly(text, length)) {
-        return false;
-    }
-    float value = 0;
-    FloatRange const range = toFloat(text.substr(0, length), value);
-    if (range != FloatRange::Fits && range != FloatRange::Underflow) {
-        return false;
-    }
-    out = value;
-    return true;
+    return readWhole(text, out);
 }
 
 bool Format::parseHexInt(std::u16string_view text, int& out) noexcept {
@@ -284,12 +328,9 @@ bool Format::parseHexInt(std::u16string_view text, int& out) noexcept {
 
 int Format::parseInt(std::u16string_view text) noexcept {
     text = detail::trimLeadingSpace(text);
-    std::size_t const length = scanInteger(text);
-    if (length == 0) {
-        return 0;
-    }
     int value = 0;
-    if (!toInt(text.substr(0, length), value)) {
+    NumberRead const read = fromChars(text, value);
+    if (read.error == std::errc::result_out_of_range) {
         return text[0] == u'-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
     }
     return value;
@@ -297,11 +338,11 @@ int Format::parseInt(std::u16string_view text) noexcept {
 
 float Format::parseFloat(std::u16string_view text) noexcept {
     text = detail::trimLeadingSpace(text);
-    std::size_t const length = scanDecimal(text);
     float value = 0;
-    // A number too long to copy reads as no number at all.
-    if (length == 0 || toFloat(text.substr(0, length), value) == FloatRange::NoStorage) {
-        return 0;
+    NumberRead const read = fromChars(text, value);
+    if (read.error == std::errc::result_out_of_range) {
+        return text[0] == u'-' ? -std::numeric_limits<float>::infinity()
+                               : std::numeric_limits<float>::infinity();
     }
     return value;
 }

@@ -5,8 +5,20 @@
 #include "xmlattr/platform/String.h"
 
 #include <string_view>
+#include <system_error>
 
 namespace Core {
+
+/// What `Format::fromChars` found at the start of a text.
+struct NumberRead {
+    /// Code units the number takes, also when it is out of range; 0 when there is none.
+    int consumed;
+    /// Empty when the value was read; `invalid_argument` when the text does not start with a
+    /// number; `result_out_of_range` when the number is too large for the type.
+    std::errc error;
+
+    constexpr explicit operator bool() const noexcept { return error == std::errc(); }
+};
 
 /// Numbers in text, the same in every locale. The grammar of a decimal number is
 /// [+|-] digits [. digits] [(e|E) [+|-] digits], where either the integer or the
@@ -18,10 +30,20 @@ struct XMLATTR_EXPORT Format {
     /// forms (the caller applies it: "50%" gives 50, "50 %" is rejected). Any other text, or a
     /// number outside the type's range, gives false and leaves `out` untouched. An underflowing
     /// float rounds to zero and is accepted.
-    static bool parseInt(std::u16string_view text, int& out) noexcept;
-    static bool parseFloat(std::u16string_view text, float& out) noexcept;
+    [[nodiscard]] static bool parseInt(std::u16string_view text, int& out) noexcept;
+    [[nodiscard]] static bool parseFloat(std::u16string_view text, float& out) noexcept;
     /// Hexadecimal digits in either case, optionally after "0x" or "0X"; no sign.
-    static bool parseHexInt(std::u16string_view text, int& out) noexcept;
+    [[nodiscard]] static bool parseHexInt(std::u16string_view text, int& out) noexcept;
+
+    /// The prefix reader, in the manner of `std::from_chars`: the number that starts `text`
+    /// (no white space is skipped), as long as the grammar allows, and how far it went. What
+    /// follows is left to the caller: "12pt" reads 12 and consumes 2, "1.5.5" reads 1.5 and
+    /// consumes 3, "1e" reads 1 and consumes 1. Correctly rounded, whatever the number of
+    /// digits; allocates nothing. `value` is written only on success; a float or double
+    /// too small for its type rounds to a (signed) zero and succeeds.
+    static NumberRead fromChars(std::u16string_view text, int& value) noexcept;
+    static NumberRead fromChars(std::u16string_view text, float& value) noexcept;
+    static NumberRead fromChars(std::u16string_view text, double& value) noexcept;
 
     /// Lenient forms, as C's atoi and atof: leading white space is skipped and the
     /// longest prefix that is a number is read; no number gives 0. Out of range, an

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -152,12 +153,13 @@ TEST(FormatTest, LenientFloat) {
     }
 }
 
-TEST(FormatTest, NumbersLongerThanTheStackCopy) {
-    std::u16string const zeros(300, u'0');
+TEST(FormatTest, LongNumbersRoundExactlyWithoutHeap) {
+    std::u16string const zeros(3000, u'0');
+    std::uint64_t const before = Allocator::allocations();
     float out = kFloatSentinel;
-    ASSERT_TRUE(Format::parseFloat(u"1" + zeros + u"e-300", out));
+    ASSERT_TRUE(Format::parseFloat(u"1" + zeros + u"e-3000", out));
     EXPECT_EQ(out, 1.0f);
-    ASSERT_TRUE(Format::parseFloat(u"0." + zeros + u"1e301", out));
+    ASSERT_TRUE(Format::parseFloat(u"0." + zeros + u"1e3001", out));
     EXPECT_EQ(out, 1.0f);
     // A digit far beyond the halfway point still decides the rounding.
     ASSERT_TRUE(Format::parseFloat(u"1.000000059604644775390625" + zeros + u"1", out));
@@ -166,6 +168,107 @@ TEST(FormatTest, NumbersLongerThanTheStackCopy) {
     EXPECT_EQ(Format::parseFloat(u"1" + zeros), kInf);
     EXPECT_FALSE(Format::parseFloat(u"1" + zeros, out));
     EXPECT_EQ(Format::parseInt(u"-" + zeros + u"1"), -1);
+    // Halfway between the two doubles next to 1 + 2^-52, then a last digit far away.
+    double d = 0;
+    std::u16string const half = u"1.00000000000000033306690738754696212708950042724609375";
+    ASSERT_TRUE(Format::fromChars(half + zeros, d));
+    EXPECT_EQ(d, 1.0000000000000004); // a tie goes to the even neighbour
+    ASSERT_TRUE(Format::fromChars(half + zeros + u"1", d));
+    EXPECT_EQ(d, 1.0000000000000004);
+    ASSERT_TRUE(Format::fromChars(
+        u"1.00000000000000011102230246251565404236316680908203125" + zeros + u"1", d));
+    EXPECT_EQ(d, 1.0000000000000002);
+    EXPECT_EQ(Allocator::allocations(), before);
+}
+
+struct PrefixRow {
+    View text;
+    std::errc error;
+    int consumed;
+    double value; // what a sentinel of -7 becomes
+};
+
+TEST(FormatTest, PrefixReaderStopsWhereTheNumberEnds) {
+    constexpr std::errc kNone = std::errc::invalid_argument;
+    constexpr std::errc kRange = std::errc::result_out_of_range;
+    // clang-format off
+    constexpr PrefixRow kRows[] = {
+        {u"12pt", {}, 2, 12},          {u"-1.5.5", {}, 4, -1.5},   {u".5.5", {}, 2, 0.5},
+        {u"1e-5x", {}, 4, 1e-5},        {u"1E+2", {}, 4, 100},      {u"1e", {}, 1, 1},
+        {u"1e+", {}, 1, 1},             {u"5.", {}, 2, 5},          {u"+0", {}, 2, 0},
+        {u"50%", {}, 2, 50},            {u"1,5", {}, 1, 1},         {u"007", {}, 3, 7},
+        {u" 1", kNone, 0, -7},          {u"", kNone, 0, -7},        {u"+", kNone, 0, -7},
+        {u"-.", kNone, 0, -7},          {u"e1", kNone, 0, -7},      {u"inf", kNone, 0, -7},
+        {u"nan", kNone, 0, -7},         {u"0x1p3", {}, 1, 0},       {u"１", kNone, 0, -7},
+        {u"1e309", kRange, 5, -7},      {u"-1e400px", kRange, 6, -7},
+        {u"1e-400", {}, 6, 0},          {u"1e99999999999999999999", kRange, 22, -7},
+    };
+    // clang-format on
+    for (PrefixRow const& row : kRows) {
+        SCOPED_TRACE(show(row.text));
+        double value = -7;
+        NumberRead const read = Format::fromChars(row.text, value);
+        EXPECT_EQ(read.error, row.error);
+        EXPECT_EQ(static_cast<bool>(read), row.error == std::errc());
+        EXPECT_EQ(read.consumed, row.consumed);
+        EXPECT_EQ(value, row.value);
+    }
+    int whole = -7;
+    EXPECT_EQ(Format::fromChars(u"-12.5", whole).consumed, 3);
+    EXPECT_EQ(whole, -12);
+    NumberRead const over = Format::fromChars(u"-2147483649,", whole);
+    EXPECT_EQ(over.error, std::errc::result_out_of_range);
+    EXPECT_EQ(over.consumed, 11);
+    EXPECT_EQ(whole, -12);
+    float single = -7;
+    EXPECT_EQ(Format::fromChars(u"3.5e38", single).error, std::errc::result_out_of_range);
+    EXPECT_TRUE(Format::fromChars(u"3.4e38", single));
+    EXPECT_EQ(bits(Format::parseFloat(u"-1e-60")), bits(-0.0f));
+}
+
+// Texts of varied shape read exactly as std::from_chars reads their ASCII form.
+TEST(FormatTest, PrefixReaderRoundsAsFromChars) {
+    std::uint64_t state = 0x9E3779B97F4A7C15u;
+    auto next = [&state](unsigned bound) {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return static_cast<unsigned>(state % bound);
+    };
+    for (int i = 0; i < 20000; ++i) {
+        std::string ascii;
+        if (next(2) == 0) {
+            ascii += '-';
+        }
+        for (unsigned n = next(25); n > 0; --n) {
+            ascii += static_cast<char>('0' + next(10));
+        }
+        ascii += '.';
+        for (unsigned n = next(25) + 1; n > 0; --n) {
+            ascii += static_cast<char>('0' + next(10));
+        }
+        ascii += 'e' + std::to_string(static_cast<int>(next(90)) - 55);
+        std::u16string const text(ascii.begin(), ascii.end());
+        SCOPED_TRACE(ascii);
+        float single = 0;
+        float singleExpected = 0;
+        double dbl = 0;
+        double dblExpected = 0;
+        char const* end = ascii.data() + ascii.size();
+        bool const singleFits =
+            std::from_chars(ascii.data(), end, singleExpected).ec == std::errc();
+        bool const dblFits = std::from_chars(ascii.data(), end, dblExpected).ec == std::errc();
+        NumberRead const readSingle = Format::fromChars(text, single);
+        NumberRead const readDouble = Format::fromChars(text, dbl);
+        EXPECT_EQ(readSingle.consumed, static_cast<int>(text.size()));
+        EXPECT_EQ(readDouble.consumed, static_cast<int>(text.size()));
+        if (singleFits) {
+            EXPECT_EQ(bits(single), bits(singleExpected));
+        }
+        if (dblFits) {
+            EXPECT_EQ(dbl, dblExpected);
+        }
+    }
 }
 
 TEST(FormatTest, OrdinaryNumbersNeedNoHeap) {

@@ -1,6 +1,7 @@
 // Xml::detail::Cursor: the one scanner every list parser of the library walks text with.
 #pragma once
 
+#include "xmlattr/platform/Format.h"
 #include "xmlattr/platform/String.h"
 
 #include <limits>
@@ -67,6 +68,16 @@ public:
         return slice(start);
     }
 
+    /// Reads the number that starts at the position (no white space is skipped) with
+    /// `Core::Format::fromChars` and steps past it. On false (no number, or one out of range)
+    /// neither the position nor `out` changes.
+    [[nodiscard]] bool number(int& out) noexcept { return readNumber(out); }
+    [[nodiscard]] bool number(float& out) noexcept { return readNumber(out); }
+    [[nodiscard]] bool number(double& out) noexcept { return readNumber(out); }
+
+    /// The text from the position to the end.
+    constexpr std::u16string_view rest() const noexcept { return m_text.substr(index()); }
+
 private:
     static constexpr std::size_t kMaxLength =
         static_cast<std::size_t>(std::numeric_limits<int>::max());
@@ -75,6 +86,13 @@ private:
     constexpr std::u16string_view slice(int start) const noexcept {
         return m_text.substr(static_cast<std::size_t>(start),
                              static_cast<std::size_t>(m_position - start));
+    }
+    template <class T> bool readNumber(T& out) noexcept {
+        Core::NumberRead const read = Core::Format::fromChars(rest(), out);
+        if (read) {
+            m_position += read.consumed;
+        }
+        return static_cast<bool>(read);
     }
     template <class Predicate> constexpr bool skipWhile(Predicate take) noexcept {
         int const start = m_position;
