@@ -34,9 +34,11 @@ inline Core::String noTextForm() { return Core::String(); }
 template <class T> class TXmlAttribute : public XmlAttribute {
 public:
     /// A class type runs its default constructor; a number or enumeration starts at zero.
-    TXmlAttribute() : m_value() {}
-    TXmlAttribute(T const& value) : m_value(value) {}
-    TXmlAttribute(TXmlAttribute const& other) : XmlAttribute(), m_value(other.m_value) {}
+    /// The constructors are constant expressions where `T`'s are, so that an attribute of a
+    /// literal type can be `constinit`.
+    constexpr TXmlAttribute() : m_value() {}
+    constexpr TXmlAttribute(T const& value) : m_value(value) {}
+    constexpr TXmlAttribute(TXmlAttribute const& other) : XmlAttribute(), m_value(other.m_value) {}
     ~TXmlAttribute() = default;
 
     TXmlAttribute& operator=(T const& value) {

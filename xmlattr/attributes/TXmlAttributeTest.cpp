@@ -56,6 +56,19 @@ static_assert(sizeof(XmlAttribute) == sizeof(void*));
 static_assert(sizeof(TXmlAttribute<Tally>) == sizeof(void*) + sizeof(Tally) + 4);
 static_assert(HasTextForm<Tally> && !HasTextForm<SmartPtr<Shared>>);
 
+// Constant initialisation: built before any code runs, whatever the order of initialisation.
+constinit TXmlAttribute<Tally> const kConstant(Tally{5});
+constinit TXmlAttribute<Probe> const kConstantProbe(ProbeFirst);
+constinit TXmlAttribute<Tally> const kCopied(kConstant);
+
+TEST(TXmlAttribute, ConstantInitialisation) {
+    EXPECT_EQ(kConstant->count, 5);
+    EXPECT_EQ(kCopied->count, 5);
+    EXPECT_EQ(*kConstantProbe, ProbeFirst);
+    TXmlAttribute<Tally> copy(kConstant);
+    EXPECT_EQ(copy.getValueAsString(), Core::String(u"xxxxx"));
+}
+
 TEST(TXmlAttribute, SlotsForwardToTheValueType) {
     TXmlAttribute<Tally> attribute;
     EXPECT_EQ(attribute->count, 3); // the class type's own default

@@ -10,6 +10,7 @@
 #include <bit>
 #include <cstdint>
 #include <iterator>
+#include <ostream>
 #include <string_view>
 
 namespace Xml {
@@ -197,6 +198,32 @@ float SLength::pxSize() const {
 
 bool SLength::parseSLength(SLength& out, Core::String const& text) noexcept {
     return detail::readSLength(text, out);
+}
+
+namespace {
+
+// Shows a value for a log line or a failed test: it never throws, whatever the unit.
+template <std::size_t N>
+std::ostream& show(std::ostream& out, UnitRule const (&rules)[N], int unit, float size) {
+    UnitRule const* rule = ruleOf(rules, unit);
+    if (rule != nullptr && rule->scale == Scale::Fraction) {
+        return out << Core::Format::toString(static_cast<float>(size * 100.0)) << '%';
+    }
+    out << Core::Format::toString(size);
+    if (rule == nullptr || rule->scale == Scale::Zero) {
+        return out << "(unit " << unit << ')';
+    }
+    return out << (rule->suffix.empty() ? Core::String(u"px") : Core::String(rule->suffix));
+}
+
+} // namespace
+
+std::ostream& operator<<(std::ostream& out, Length const& value) {
+    return show(out, kLengthUnits, value.getUnit(), value.getSize());
+}
+
+std::ostream& operator<<(std::ostream& out, SLength const& value) {
+    return show(out, kSLengthUnits, value.getUnit(), value.getSize());
 }
 
 } // namespace Xml

@@ -6,6 +6,8 @@
 #include "xmlattr/platform/Export.h"
 #include "xmlattr/platform/String.h"
 
+#include <iosfwd>
+
 namespace Xml {
 
 class SLengthOrPercent;
@@ -41,9 +43,11 @@ public:
     /// ex, which only the caller can resolve against a font.
     float pxSize() const;
 
-    /// Strict, untrimmed, case-sensitive: a number, then one of the unit suffixes
-    /// ("12pt", "-1.5cm"); "0" alone is 0pt. The number part is read leniently
-    /// ("1x5pt" is 1pt). On false `out` is untouched. Never throws.
+    /// Exact about its ends, lenient in between: the text must start like a number (a digit,
+    /// "+", "-" or ".") and end in one of the unit suffixes, in lower case ("12pt", "-1.5cm";
+    /// " 12pt", "12pt " and "12PT" are rejected), or be "0" alone (0pt). What lies between is
+    /// read as C's atof reads it, as far as it is a number and 0 when it is none, so "12 pt"
+    /// is 12pt, "1x5pt" is 1pt and "--12pt" is 0pt. On false `out` is untouched.
     [[nodiscard]] static bool parseLength(Length& out, Core::String const& text) noexcept;
     /// The size followed by the unit's suffix ("12pt"). Throws
     /// `Core::UnreacheableCodeException` for a unit number outside the enumeration.
@@ -104,6 +108,12 @@ private:
     Unit m_unit;
     float m_size;
 };
+
+/// The written text ("12pt"); a unit outside the enumeration shows as "(unit N)" instead
+/// of throwing.
+XMLATTR_EXPORT std::ostream& operator<<(std::ostream& out, Length const& value);
+/// Number and unit ("12px", "3cm"); a percentage shows as written ("50%", held as 0.5).
+XMLATTR_EXPORT std::ostream& operator<<(std::ostream& out, SLength const& value);
 
 template <> struct ValueTraits<Length> {
     [[nodiscard]] static bool parse(Length& value, Core::String const& text) {

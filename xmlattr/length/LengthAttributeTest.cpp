@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <sstream>
+
 namespace Xml {
 namespace {
 
@@ -214,6 +217,27 @@ TEST(LengthAttribute, ParsingDoesNotAllocate) {
     }
     EXPECT_EQ(Core::Allocator::allocations(), before);
     EXPECT_GT(accepted, 1000);
+}
+
+TEST(LengthAttribute, StreamShowsValueAndUnit) {
+    struct Row {
+        std::function<void(std::ostream&)> put;
+        char const* shown;
+    };
+    Row const rows[] = {
+        {[](std::ostream& o) { o << Length(12, Length::UnitPt); }, "12pt"},
+        {[](std::ostream& o) { o << Length(1.5f, Length::UnitEm); }, "1.5em"},
+        {[](std::ostream& o) { o << Length(3, static_cast<Length::Unit>(42)); }, "3(unit 42)"},
+        {[](std::ostream& o) { o << SLength(12); }, "12px"},
+        {[](std::ostream& o) { o << SLength(0.023f, SLength::UnitPercent); }, "2.3%"},
+        {[](std::ostream& o) { o << SLength(2, SLength::UnitPc); }, "2pc"},
+        {[](std::ostream& o) { o << SLength(2, SLength::UnitUnused); }, "2(unit 2)"},
+    };
+    for (Row const& row : rows) {
+        std::ostringstream out;
+        row.put(out);
+        EXPECT_EQ(out.str(), row.shown);
+    }
 }
 
 TEST(LengthAttribute, EqualityIsPerUnit) {

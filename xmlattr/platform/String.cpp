@@ -6,6 +6,7 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <ostream>
 
 namespace Core {
 
@@ -39,7 +40,8 @@ int compareFolded(std::u16string_view a, std::u16string_view b, Fold fold) noexc
 
 // Decodes one UTF-8 sequence at `pos`, advancing it; a malformed one yields U+FFFD
 // and consumes one byte, so that decoding always moves forward.
-char32_t decodeUtf8(std::string const& text, std::size_t& pos) {
+template <class Unit>
+char32_t decodeUtf8(std::basic_string_view<Unit> text, std::size_t& pos) {
     auto const byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     unsigned const lead = byte(pos);
     if (lead < 0x80) {
@@ -115,7 +117,11 @@ String::String(std::u16string_view text) : String() {
     assign(text.data(), clampedLength(text.size()));
 }
 
-String::String(std::string const& utf8) : String() {
+String::String(std::string_view utf8) : String() { assignUtf8(utf8); }
+
+String::String(std::u8string_view utf8) : String() { assignUtf8(utf8); }
+
+template <class Unit> void String::assignUtf8(std::basic_string_view<Unit> utf8) {
     reserve(clampedLength(utf8.size()));
     std::size_t pos = 0;
     while (pos < utf8.size()) {
@@ -281,6 +287,8 @@ String& String::append(std::u16string_view text) {
 }
 
 String& String::append(char16_t unit) { return append(std::u16string_view(&unit, 1)); }
+
+std::ostream& operator<<(std::ostream& out, String const& text) { return out << text.toUtf8(); }
 
 std::string String::toUtf8() const {
     std::string out;

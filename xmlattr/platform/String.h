@@ -4,6 +4,9 @@
 #include "xmlattr/platform/Export.h"
 #include "xmlattr/platform/Vector.h"
 
+#include <compare>
+#include <cstddef>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -23,8 +26,10 @@ public:
     /// From the first `count` code units of `text`; a negative count gives the empty text.
     String(char16_t const* text, int count);
     explicit String(std::u16string_view text);
-    /// From UTF-8; a malformed sequence becomes U+FFFD.
-    explicit String(std::string const& utf8);
+    /// From UTF-8 (a `std::string`, a view, or a `u8"..."` literal); a malformed sequence
+    /// becomes U+FFFD.
+    explicit String(std::string_view utf8);
+    explicit String(std::u8string_view utf8);
     String(String const& other);
     String(String&& other) noexcept;
     ~String();
@@ -44,6 +49,8 @@ public:
         return {data(), static_cast<std::size_t>(m_length)};
     }
     operator std::u16string_view() const noexcept { return view(); }
+    char16_t const* begin() const noexcept { return data(); }
+    char16_t const* end() const noexcept { return data() + m_length; }
 
     /// Code-unit order: negative, 0 or positive as this text sorts before, equal to or after
     /// `other`.
@@ -82,12 +89,17 @@ public:
         return a.view() == b.view();
     }
     friend bool operator!=(String const& a, String const& b) noexcept { return !(a == b); }
+    /// Code-unit order, as `compare`: a `String` can key an ordered container.
+    friend std::strong_ordering operator<=>(String const& a, String const& b) noexcept {
+        return a.view() <=> b.view();
+    }
 
 private:
     bool isLocal() const noexcept { return m_capacity == kInlineCapacity; }
     char16_t* data() noexcept { return isLocal() ? m_local : m_heap; }
     char16_t const* data() const noexcept { return isLocal() ? m_local : m_heap; }
     void assign(char16_t const* text, int count);
+    template <class Unit> void assignUtf8(std::basic_string_view<Unit> utf8);
 
     int m_length = 0;
     int m_capacity = kInlineCapacity;
@@ -97,4 +109,14 @@ private:
     };
 };
 
+/// Writes the text as UTF-8.
+XMLATTR_EXPORT std::ostream& operator<<(std::ostream& out, String const& text);
+
 } // namespace Core
+
+/// The hash of the code units, so that a `Core::String` can key an unordered container.
+template <> struct std::hash<Core::String> {
+    std::size_t operator()(Core::String const& text) const noexcept {
+        return std::hash<std::u16string_view>{}(text.view());
+    }
+};

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
+#include <unordered_set>
+
 #include <string>
 
 namespace Core {
@@ -162,6 +166,39 @@ TEST(String, Utf8) {
     EXPECT_EQ(String(std::u16string_view(u"\U0001F600x")).toUtf8(), "\xF0\x9F\x98\x80x");
     EXPECT_EQ(String(std::u16string_view(u"\xD800x")).toUtf8(), "\xEF\xBF\xBDx"); // unpaired
     EXPECT_EQ(String(std::u16string_view(u"x\xDC00")).toUtf8(), "x\xEF\xBF\xBD");
+}
+
+TEST(String, StandardLibraryInterop) {
+    // UTF-8 from a view and from a u8 literal, as from a std::string.
+    EXPECT_EQ(String(std::string_view("caf\xC3\xA9 x", 5)).view(), u"caf\u00E9");
+    EXPECT_EQ(String(u8"\u00E9t\u00E9").view(), u"\u00E9t\u00E9");
+    String const text(u"ab\u00E9");
+    EXPECT_EQ(std::u16string(text.begin(), text.end()), u"ab\u00E9");
+    int units = 0;
+    for (char16_t unit : String()) {
+        units += unit;
+    }
+    EXPECT_EQ(units, 0);
+    // Code-unit order keys a map: "B" (0x42) sorts before "a", "a" before "ab", U+00E9 last.
+    std::map<String, int> ordered{{u"ab", 3}, {u"\u00E9", 4}, {u"a", 2}, {u"B", 1}};
+    std::string keys;
+    for (auto const& [key, rank] : ordered) {
+        keys += key.toUtf8() + std::to_string(rank);
+    }
+    EXPECT_EQ(keys, "B1a2ab3\xC3\xA9" "4");
+    EXPECT_TRUE(String(u"a") < String(u"ab") && String(u"b") > String(u"ab"));
+    EXPECT_EQ(String(u"x") <=> String(u"x"), std::strong_ordering::equal);
+    // Equal texts hash alike whatever their storage; unordered containers find them.
+    String const longText(u"a text longer than the inline storage");
+    String heapCopy(u"a text");
+    heapCopy += u" longer than the inline storage";
+    EXPECT_EQ(std::hash<String>{}(longText), std::hash<String>{}(heapCopy));
+    std::unordered_set<String> const set{longText, String(u"12pt")};
+    EXPECT_EQ(set.count(heapCopy), 1u);
+    EXPECT_EQ(set.count(String(u"12PT")), 0u);
+    std::ostringstream out;
+    out << String(u"\u00E9") << '|' << String(u"\xD800");
+    EXPECT_EQ(out.str(), "\xC3\xA9|\xEF\xBF\xBD");
 }
 
 TEST(String, Messages) {
