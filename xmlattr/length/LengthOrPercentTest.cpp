@@ -154,6 +154,30 @@ TEST(LengthOrPercent, Equality) {
     EXPECT_EQ(SLengthOrPercent(2.0f, SLength::UnitPc), SLengthOrPercent(2.0f, SLength::UnitPc));
 }
 
+TEST(FloatOrPercent, Parse) {
+    struct Row {
+        char16_t const* text;
+        bool accepted;
+        float value;
+    };
+    // clang-format off
+    Row const rows[] = {
+        {u"150%", true, 1.5f},  {u"1.5", true, 1.5f},   {u"2.3%", true, 0.023f},
+        {u"x", true, 0.0f},     {u"%", true, 0.0f},     {u" 2 ", true, 2.0f},
+        {u"3pt", true, 3.0f},   // lenient: the number is read as far as it goes
+        {u"", false, 0.0f},
+    };
+    // clang-format on
+    for (Row const& row : rows) {
+        SCOPED_TRACE(Core::String(row.text).toUtf8());
+        TXmlAttribute<FloatOrPercent> value(FloatOrPercent(-7.0f));
+        ASSERT_EQ(value.parseValue(row.text), row.accepted);
+        EXPECT_EQ(value->getValue(), row.accepted ? row.value : -7.0f);
+    }
+    EXPECT_EQ(FloatOrPercent().getValue(), 1.0f);
+    EXPECT_EQ(TXmlAttribute<FloatOrPercent>().getValueAsString(), Core::String());
+}
+
 TEST(LengthOrPercent, Attributes) {
     TXmlAttribute<LengthOrPercent> value;
     XmlAttribute& base = value;
