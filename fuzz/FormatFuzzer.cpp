@@ -73,6 +73,21 @@ void check(View text) {
     // Every integer is a decimal number, rounded once to the nearest float.
     require(!isInt || (isFloat && strictFloat == static_cast<float>(strictInt)));
 
+    // The prefix reader takes a prefix, and that prefix alone reads strictly to the same value.
+    float prefixFloat = std::bit_cast<float>(kFloatSentinelBits);
+    Core::NumberRead const read = Format::fromChars(text, prefixFloat);
+    require(read.consumed >= 0 && static_cast<std::size_t>(read.consumed) <= text.size());
+    require(read.consumed > 0 || !read);
+    float again = std::bit_cast<float>(kFloatSentinelBits);
+    View const prefix = text.substr(0, static_cast<std::size_t>(read.consumed));
+    require(static_cast<bool>(read) == Format::parseFloat(prefix, again));
+    require(!read || sameBits(again, prefixFloat));
+    double prefixDouble = 0;
+    require(Format::fromChars(text, prefixDouble).consumed == read.consumed);
+    int prefixInt = kIntSentinel;
+    Core::NumberRead const readInt = Format::fromChars(text, prefixInt);
+    require(readInt.consumed <= read.consumed);
+
     int hex = kIntSentinel;
     bool const isHex = Format::parseHexInt(text, hex);
     require(isHex ? hex >= 0 : hex == kIntSentinel);

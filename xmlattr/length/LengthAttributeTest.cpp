@@ -37,6 +37,7 @@ TEST(LengthAttribute, ParseLength) {
         {u"1x5pt", true, 1.0f, Length::UnitPt},   // the number is read as far as it goes
         {u"12 pt", true, 12.0f, Length::UnitPt},  // the space belongs to the number's text
         {u"-pt", true, 0.0f, Length::UnitPt},     // a sign with no digits reads as 0
+        {u"--12pt", true, 0.0f, Length::UnitPt},
         {u"00", false, 0, {}},                    // only "0" itself goes without a unit
         {u"", false, 0, {}},     {u"12", false, 0, {}},    {u"5", false, 0, {}},
         {u"+0", false, 0, {}},   {u"12PT", false, 0, {}},  {u"12pT", false, 0, {}},

@@ -21,10 +21,6 @@ int clampedLength(std::size_t size) {
     return static_cast<int>(size);
 }
 
-constexpr char16_t foldAscii(char16_t unit) noexcept {
-    return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + (u'a' - u'A')) : unit;
-}
-
 template <class Fold>
 int compareFolded(std::u16string_view a, std::u16string_view b, Fold fold) noexcept {
     std::size_t const common = a.size() < b.size() ? a.size() : b.size();
@@ -114,7 +110,10 @@ String::String(char16_t const* text, int count) : String() {
 }
 
 String::String(std::u16string_view text) : String() {
-    assign(text.data(), clampedLength(text.size()));
+    // An empty view may have no storage at all, which the copy below must not be handed.
+    if (!text.empty()) {
+        assign(text.data(), clampedLength(text.size()));
+    }
 }
 
 String::String(std::string_view utf8) : String() { assignUtf8(utf8); }
@@ -204,7 +203,7 @@ int String::compare(std::u16string_view other) const noexcept {
 }
 
 int String::compareNoCase(std::u16string_view other) const noexcept {
-    return compareFolded(view(), other, foldAscii);
+    return compareFolded(view(), other, toLowerAscii);
 }
 
 bool String::startsWith(std::u16string_view prefix) const noexcept {
@@ -261,6 +260,9 @@ String& String::trim() {
 }
 
 String& String::append(std::u16string_view text) {
+    if (text.empty()) {
+        return *this;
+    }
     int const added = clampedLength(text.size());
     if (added > std::numeric_limits<int>::max() - 1 - m_length) {
         throw std::bad_alloc();

@@ -80,6 +80,11 @@ public:
     static constexpr bool isSpace(char16_t unit) noexcept {
         return unit == u' ' || (unit >= u'\t' && unit <= u'\r');
     }
+    /// ASCII capitals to small letters; every other code unit as it is. The one folding of
+    /// `compareNoCase` and of every comparison that ignores case.
+    static constexpr char16_t toLowerAscii(char16_t unit) noexcept {
+        return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + (u'a' - u'A')) : unit;
+    }
     /// ASCII digits only: no other script's digits are numbers here.
     static constexpr bool isDigit(char16_t unit) noexcept { return unit >= u'0' && unit <= u'9'; }
     /// The message pattern numbered `id`, with "{0}" where its argument goes; empty if unknown.

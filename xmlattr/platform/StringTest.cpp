@@ -47,6 +47,9 @@ TEST(String, CopyMoveAndSelfReference) {
     EXPECT_EQ(String(u"abc", -1), String());
     EXPECT_EQ(String(static_cast<char16_t const*>(nullptr)), String());
     EXPECT_EQ(String(u"abcdef", 3), String(u"abc"));
+    // A default view has no storage; neither building nor appending may copy from it.
+    EXPECT_EQ(String(std::u16string_view()), String());
+    EXPECT_EQ(small.append(std::u16string_view()), String(u"abcabc"));
 }
 
 TEST(String, IndexOutsideTheTextIsZero) {
