@@ -32,3 +32,9 @@
 #include "xmlattr/length/LengthOrPercentAuto.h"
 #include "xmlattr/length/PageDimension.h"
 #include "xmlattr/length/SNullableLength.h"
+
+#include "xmlattr/language/Language.h"
+
+#include "xmlattr/chart/AxisUnits.h"
+#include "xmlattr/chart/FloatAttribute.h"
+#include "xmlattr/chart/Value.h"
