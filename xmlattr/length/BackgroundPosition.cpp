@@ -2,6 +2,7 @@
 #include "xmlattr/length/BackgroundPosition.h"
 
 #include "xmlattr/attributes/KeywordTable.h"
+#include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/length/detail/LengthText.h"
 
 #include <bit>
@@ -41,7 +42,8 @@ constexpr KeywordEntry<BackgroundSizeType> kSizeKeywords[] = {
     {u"auto", BackgroundSizeAuto},
 };
 constexpr KeywordTable<BackgroundSizeType> kSizes{.reads = kSizeKeywords, .writes = kSizeKeywords};
-static_assert(isWellFormed(kSizes));
+static_assert(isWellFormed(kSizes) &&
+              detail::indexedInOrder(kSizeKeywords, &KeywordEntry<BackgroundSizeType>::number));
 
 } // namespace
 

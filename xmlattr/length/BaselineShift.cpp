@@ -1,10 +1,12 @@
 // AlignmentAdjust, BaselineShift and SBaselineShift: their readers and writers.
 #include "xmlattr/length/BaselineShift.h"
 
+#include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/length/detail/LengthText.h"
 
 #include <bit>
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 
 namespace Xml {
@@ -56,7 +58,13 @@ constexpr KeywordTable<BaselineShiftMode> kBaselineShiftModes{
     .reads = kBaselineShiftKeywords,
     .writes = kBaselineShiftKeywords,
     .unwrittenThrowsAt = {kLengthAttributeFile, kBaselineShiftWriterLine}};
-static_assert(isWellFormed(kBaselineShiftModes));
+static_assert(isWellFormed(kBaselineShiftModes) &&
+              detail::indexedInOrder(kBaselineShiftKeywords,
+                                     &KeywordEntry<BaselineShiftMode>::number));
+// Every baseline has its keyword, in the order of its number.
+static_assert(detail::indexedInOrder(kAlignmentBaselineKeywords,
+                                     &KeywordEntry<AlignmentBaseline>::number) &&
+              std::size(kAlignmentBaselineKeywords) == AlignmentBaselineTextBottom + 1);
 
 template <class Shift, class Measure, bool (*readMeasure)(std::u16string_view, Measure&) noexcept>
 bool readShift(std::u16string_view text, Shift& out) noexcept {

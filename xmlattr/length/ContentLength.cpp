@@ -2,6 +2,7 @@
 #include "xmlattr/length/ContentLength.h"
 
 #include "xmlattr/attributes/KeywordTable.h"
+#include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/length/detail/LengthText.h"
 
 #include <bit>
@@ -35,7 +36,8 @@ constexpr KeywordEntry<ContentScaleMode> kScaleModeKeywords[] = {
 };
 constexpr KeywordTable<ContentScaleMode> kScaleModes{.reads = kScaleModeKeywords,
                                                      .writes = kScaleModeKeywords};
-static_assert(isWellFormed(kScaleModes));
+static_assert(isWellFormed(kScaleModes) &&
+              detail::indexedInOrder(kScaleModeKeywords, &KeywordEntry<ContentScaleMode>::number));
 
 } // namespace
 

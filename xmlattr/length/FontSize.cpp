@@ -3,6 +3,7 @@
 
 #include "xmlattr/attributes/KeywordTable.h"
 #include "xmlattr/attributes/detail/Cursor.h"
+#include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/length/detail/LengthText.h"
 
 #include <bit>
@@ -81,7 +82,9 @@ constexpr KeywordTable<RelativeFontSize> kRelativeFontSizes{
     .reads = kRelativeFontSizeKeywords,
     .writes = kRelativeFontSizeKeywords,
     .unwrittenThrowsAt = {kFontAttributesFile, kFontSizeWriterLine}};
-static_assert(isWellFormed(kRelativeFontSizes));
+static_assert(isWellFormed(kRelativeFontSizes) &&
+              detail::indexedInOrder(kRelativeFontSizeKeywords,
+                                     &KeywordEntry<RelativeFontSize>::number));
 
 enum DecorationLine : int { LineUnder = 0, LineOver = 1, LineThrough = 2 };
 constexpr KeywordEntry<DecorationLine> kDecorationLineKeywords[] = {
@@ -90,7 +93,9 @@ constexpr KeywordEntry<DecorationLine> kDecorationLineKeywords[] = {
     {u"line-through", LineThrough},
 };
 constexpr KeywordTable<DecorationLine> kDecorationLines{.reads = kDecorationLineKeywords};
-static_assert(isWellFormed(kDecorationLines));
+static_assert(isWellFormed(kDecorationLines) &&
+              detail::indexedInOrder(kDecorationLineKeywords,
+                                     &KeywordEntry<DecorationLine>::number));
 
 } // namespace
 

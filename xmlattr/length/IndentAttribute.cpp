@@ -1,10 +1,12 @@
 // Indent and the tab stop: the list function table, the indent reader and writer.
 #include "xmlattr/length/IndentAttribute.h"
 
+#include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/length/detail/LengthText.h"
 
 #include <bit>
 #include <cstdint>
+#include <iterator>
 
 namespace Xml {
 
@@ -47,6 +49,8 @@ constexpr KeywordTable<IndentFunction> kIndentFunctions{
     .writes = kIndentFunctionKeywords,
     .unwrittenThrowsAt = {kIndentFile, kIndentWriterLine}};
 static_assert(isWellFormed(kIndentFunctions));
+static_assert(detail::indexedInOrder(kTabStopTypeKeywords, &KeywordEntry<TabStopType>::number) &&
+              std::size(kTabStopTypeKeywords) == TabStopRight + 1);
 
 } // namespace
 

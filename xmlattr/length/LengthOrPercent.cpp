@@ -79,7 +79,7 @@ bool readSLengthOrPercent(std::u16string_view text, SLengthOrPercent& out) noexc
         out = SLengthOrPercent(Core::Format::parseFloat(allButLast(text, 2)),
                                slengthUnit(lastTwo(text)));
     } else {
-        // What a number cut short ("+", "5.") has always read as.
+        // One or two code units ending in neither a digit nor "%" ("+", "5.") are 1px.
         out = SLengthOrPercent(1.0f, SLength::UnitPx);
     }
     return true;

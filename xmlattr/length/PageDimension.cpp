@@ -2,6 +2,7 @@
 #include "xmlattr/length/PageDimension.h"
 
 #include "xmlattr/attributes/KeywordTable.h"
+#include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/length/detail/LengthText.h"
 #include "xmlattr/platform/Format.h"
 
@@ -43,7 +44,9 @@ constexpr KeywordEntry<PageDimensionType> kPageDimensionKeywords[] = {
     {u"indefinite", PageDimensionIndefinite},
 };
 constexpr KeywordTable<PageDimensionType> kPageDimensions{.reads = kPageDimensionKeywords};
-static_assert(isWellFormed(kPageDimensions));
+static_assert(isWellFormed(kPageDimensions) &&
+              detail::indexedInOrder(kPageDimensionKeywords,
+                                     &KeywordEntry<PageDimensionType>::number));
 
 constexpr KeywordEntry<InitialPageNumberType> kInitialPageNumberKeywords[] = {
     {u"auto", InitialPageNumberAuto},
@@ -52,7 +55,9 @@ constexpr KeywordEntry<InitialPageNumberType> kInitialPageNumberKeywords[] = {
 };
 constexpr KeywordTable<InitialPageNumberType> kInitialPageNumbers{.reads =
                                                                       kInitialPageNumberKeywords};
-static_assert(isWellFormed(kInitialPageNumbers));
+static_assert(isWellFormed(kInitialPageNumbers) &&
+              detail::indexedInOrder(kInitialPageNumberKeywords,
+                                     &KeywordEntry<InitialPageNumberType>::number));
 
 constexpr KeywordEntry<InitialSheetNumberType> kInitialSheetNumberKeywords[] = {
     {u"auto", InitialSheetNumberAuto},
