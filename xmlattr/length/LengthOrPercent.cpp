@@ -1,4 +1,5 @@
-// LengthOrPercent and SLengthOrPercent: their readers, the percentage writer and pixels.
+// LengthOrPercent, SLengthOrPercent and FloatOrPercent: readers, the percentage writer
+// and pixels.
 #include "xmlattr/length/LengthOrPercent.h"
 
 #include "xmlattr/length/detail/LengthText.h"
@@ -13,6 +14,7 @@ namespace Xml {
 
 template class TXmlAttribute<LengthOrPercent>;
 template class TXmlAttribute<SLengthOrPercent>;
+template class TXmlAttribute<FloatOrPercent>;
 
 namespace {
 
@@ -29,6 +31,7 @@ static_assert(std::bit_cast<LayoutProbe>(LengthOrPercent(Length(3.0f, Length::Un
                   3.0f);
 static_assert(std::bit_cast<LayoutProbe>(LengthOrPercent(0.25f)).kind == 2 &&
               std::bit_cast<LayoutProbe>(LengthOrPercent(0.25f)).percent == 0.25f);
+static_assert(sizeof(FloatOrPercent) == 4 && std::bit_cast<float>(FloatOrPercent()) == 1.0f);
 static_assert(std::bit_cast<LayoutProbe>(SLengthOrPercent(2.0f, SLength::UnitPc)).unit == 8 &&
               std::bit_cast<LayoutProbe>(SLengthOrPercent(0.5f)).percent == 0.5f);
 
@@ -76,7 +79,7 @@ bool readSLengthOrPercent(std::u16string_view text, SLengthOrPercent& out) noexc
         out = SLengthOrPercent(Core::Format::parseFloat(allButLast(text, 2)),
                                slengthUnit(lastTwo(text)));
     } else {
-        // What a number cut short ("+", "5.") has always read as.
+        // One or two code units ending in neither a digit nor "%" ("+", "5.") are 1px.
         out = SLengthOrPercent(1.0f, SLength::UnitPx);
     }
     return true;
@@ -110,6 +113,16 @@ float SLengthOrPercent::getLengthPxSize() const { return m_length.pxSize(); }
 
 bool SLength::parseSLengthOrPercent(SLengthOrPercent& out, Core::String const& text) noexcept {
     return detail::readSLengthOrPercent(text, out);
+}
+
+bool ValueTraits<FloatOrPercent>::parse(FloatOrPercent& value, Core::String const& text) {
+    std::u16string_view const view = text;
+    if (view.empty()) {
+        return false;
+    }
+    value = view.back() == u'%' ? Core::Format::parseFloat(detail::allButLast(view, 1)) / 100.0f
+                                : Core::Format::parseFloat(view);
+    return true;
 }
 
 } // namespace Xml
