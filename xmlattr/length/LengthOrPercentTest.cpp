@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 namespace Xml {
 namespace {
 
@@ -20,7 +23,8 @@ TEST(LengthOrPercent, Read) {
         {u"50%",    true, LengthOrPercent(0.5f), u"50%"},
         {u"1.2",    true, LengthOrPercent(1.2f)},          // a plain number is a factor
         {u"5.",     true, LengthOrPercent(5.0f), u"500%"},
-        {u"2.3%",   true, LengthOrPercent(0.0229999982f)}, // times the float 0.01, not over 100
+        {u"2.3%",   true, LengthOrPercent(0.023f), u"2.3%"}, // over 100, not times 0.01f
+        {u"10%",    true, LengthOrPercent(0.1f), u"10%"},
         {u"-%",     true, LengthOrPercent(0.0f)},          // a sign alone reads as 0
         {u"12pt",   true, length(12.0f, Length::UnitPt), u"12pt"},
         {u"-1.5cm", true, length(-1.5f, Length::UnitCm), u"-1.5cm"},
@@ -39,7 +43,7 @@ TEST(LengthOrPercent, ReadSvg) {
     expectRows<SLengthOrPercent>(SLengthOrPercent(-7.0f, SLength::UnitEx), {
         {u"12",    true, SLengthOrPercent(12.0f, SLength::UnitPx)}, // a plain number is pixels
         {u"50%",   true, SLengthOrPercent(0.5f)},
-        {u"5%",    true, SLengthOrPercent(0.0499999970f)},
+        {u"5%",    true, SLengthOrPercent(0.05f)},
         {u"3pc",   true, SLengthOrPercent(3.0f, SLength::UnitPc)},
         {u"12px",  true, SLengthOrPercent(12.0f, SLength::UnitPx)},
         {u"-.5em", true, SLengthOrPercent(-0.5f, SLength::UnitEm)},
@@ -63,10 +67,23 @@ TEST(LengthOrPercent, ReadingResetsTheOtherAlternative) {
     EXPECT_EQ(svg.getPercent(), 0.0f);
 }
 
-TEST(LengthOrPercent, WriterMultipliesInFloat) {
-    EXPECT_EQ(LengthOrPercent::getValueAsString(LengthOrPercent(1.2f)),
-              Core::String(u"120.00001%"));
+TEST(LengthOrPercent, WriterGivesTheShortestPercentThatReadsBack) {
+    // Fraction × 100 in float would write "120.00001%", "9.999999%" and "119.99999%".
+    EXPECT_EQ(LengthOrPercent::getValueAsString(LengthOrPercent(1.2f)), Core::String(u"120%"));
+    EXPECT_EQ(LengthOrPercent::getValueAsString(LengthOrPercent(0.1f)), Core::String(u"10%"));
     EXPECT_EQ(LengthOrPercent::getValueAsString(LengthOrPercent(-1.0f)), Core::String(u"-100%"));
+    // Every percentage with up to three decimals reads back and writes as it was written.
+    for (int thousandths = -200000; thousandths <= 200000; thousandths += 7) {
+        std::string const digits = std::to_string(std::abs(thousandths) + 1000000);
+        std::string const ascii =
+            (thousandths < 0 ? "-" : "") + digits.substr(1, 3) + "." + digits.substr(4);
+        LengthOrPercent value;
+        ASSERT_TRUE(LengthOrPercent::parseLengthOrPercent(value, Core::String(ascii + "%")));
+        LengthOrPercent again;
+        ASSERT_TRUE(
+            LengthOrPercent::parseLengthOrPercent(again, LengthOrPercent::getValueAsString(value)));
+        ASSERT_EQ(again, value) << ascii;
+    }
 }
 
 TEST(LengthOrPercent, PixelsAndSetters) {
