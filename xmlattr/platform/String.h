@@ -115,7 +115,6 @@ private:
     char16_t* data() noexcept { return isLocal() ? m_local : m_heap; }
     char16_t const* data() const noexcept { return isLocal() ? m_local : m_heap; }
     void assign(char16_t const* text, int count);
-    template <class Unit> void assignUtf8(std::basic_string_view<Unit> utf8);
 
     int m_length = 0;
     int m_capacity = kInlineCapacity;
