@@ -3,9 +3,12 @@
 
 #include "xmlattr/platform/Format.h"
 #include "xmlattr/platform/String.h"
+#include "xmlattr/platform/detail/ShortNumber.h"
 
+#include <cstddef>
 #include <limits>
 #include <string_view>
+#include <type_traits>
 
 namespace Xml::detail {
 
@@ -106,6 +109,12 @@ private:
                              static_cast<std::size_t>(m_position - start));
     }
     template <class T> bool readNumber(T& out) noexcept {
+        if constexpr (!std::is_same_v<T, int>) {
+            if (std::size_t const length = Core::detail::readShortNumber(rest(), out)) {
+                m_position += static_cast<int>(length);
+                return true;
+            }
+        }
         Core::NumberRead const read = Core::Format::fromChars(rest(), out);
         if (read) {
             m_position += read.consumed;
