@@ -51,8 +51,12 @@ constexpr std::size_t readShortNumber(std::u16string_view text, T& value) noexce
     constexpr std::size_t kWindow = 16;
     char16_t const* const p = text.data();
     std::size_t const end = std::min(text.size(), kWindow);
-    bool const negative = end > 0 && p[0] == u'-';
-    std::size_t const start = end > 0 && (negative || p[0] == u'+') ? 1 : 0;
+    if (end == 0) {
+        return 0;
+    }
+    // Signs are as good as random in real text: no branch on them.
+    bool const negative = p[0] == u'-';
+    std::size_t const start = (negative | (p[0] == u'+')) ? 1 : 0;
     std::uint64_t digits = 0;
     std::size_t i = takeDigits(p, start, end, digits);
     std::size_t count = i - start;
@@ -91,10 +95,10 @@ constexpr std::size_t readShortNumber(std::u16string_view text, T& value) noexce
     if constexpr (std::is_same_v<T, float>) {
         if (digits <= std::uint64_t{1} << 24 && scale <= 10) {
             auto const m = static_cast<float>(digits);
-            magnitude = power < 0 ? m / kExactFloatPowers[scale] : m * kExactFloatPowers[scale];
+            magnitude = power <= 0 ? m / kExactFloatPowers[scale] : m * kExactFloatPowers[scale];
         } else {
             auto const m = static_cast<double>(digits);
-            double const wide = power < 0 ? m / kExactPowers[scale] : m * kExactPowers[scale];
+            double const wide = power <= 0 ? m / kExactPowers[scale] : m * kExactPowers[scale];
             // The 29 bits below a float's precision are one 1 and zeros: halfway.
             constexpr std::uint64_t kBelowFloat = (std::uint64_t{1} << 29) - 1;
             if ((std::bit_cast<std::uint64_t>(wide) & kBelowFloat) == std::uint64_t{1} << 28) {
@@ -104,7 +108,7 @@ constexpr std::size_t readShortNumber(std::u16string_view text, T& value) noexce
         }
     } else {
         auto const m = static_cast<double>(digits);
-        magnitude = power < 0 ? m / kExactPowers[scale] : m * kExactPowers[scale];
+        magnitude = power <= 0 ? m / kExactPowers[scale] : m * kExactPowers[scale];
     }
     value = withSign(magnitude, negative);
     return i;
