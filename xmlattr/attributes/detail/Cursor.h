@@ -56,7 +56,8 @@ public:
     }
     /// Steps over white space and commas, in any mix.
     constexpr bool skipSpaceAndComma() noexcept {
-        return skipWhile([](char16_t unit) { return unit == u',' || Core::String::isSpace(unit); });
+        return skipWhile(
+            [](char16_t unit) { return (unit == u',') | Core::String::isSpace(unit); });
     }
 
     /// Skips white space, then takes the run of other code units (possibly empty).
