@@ -8,7 +8,6 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <iterator>
 #include <string_view>
 
@@ -112,27 +111,6 @@ static_assert(pathUnit(u"cm", 0) == 2 && pathUnit(u"mm", 0) == 2 && pathUnit(u"m
               pathUnit(u"t", u'p') == 1 && pathUnit(u"t", u'0') == 0 && pathUnit(u"e", 0) == 1 &&
               pathUnit(u"-", 0) == 0);
 
-// White space, a comma or what begins a number: the code units that end a number without a
-// unit. One test of a bit set, as nearly every number ends at one of them.
-constexpr bool endsBareNumber(char16_t unit) noexcept {
-    constexpr std::uint64_t kEnds = 0x03FF'7801'0000'3E00; // 9 to 13, 32, 43 to 46, 48 to 57
-    return (unit < 64) & ((kEnds >> (unit & 63) & 1) != 0);
-}
-static_assert(endsBareNumber(u' ') && endsBareNumber(u'\r') && endsBareNumber(u',') &&
-              endsBareNumber(u'-') && endsBareNumber(u'.') && endsBareNumber(u'9') &&
-              !endsBareNumber(u'/') && !endsBareNumber(u'*') && !endsBareNumber(u'm') &&
-              !endsBareNumber(u'\0') && !endsBareNumber(u'\u0120'));
-static_assert([] {
-    for (char16_t unit = 0; unit < 128; ++unit) {
-        bool const plain =
-            Core::String::isSpace(unit) || unit == u',' || detail::beginsNumber(unit);
-        if (endsBareNumber(unit) != plain) {
-            return false;
-        }
-    }
-    return true;
-}());
-
 constexpr auto kPathUnit = [](std::u16string_view rest, char16_t previous) {
     return pathUnit(rest, previous);
 };
@@ -145,7 +123,7 @@ SLength readArgument(Cursor& cursor) noexcept {
     float number = 0.0f;
     if (detail::readNumber(cursor, number)) {
         // Nearly every number ends at a separator, the next number or the end.
-        if (cursor.atEnd() || endsBareNumber(cursor.peek())) {
+        if (cursor.atEnd() || detail::endsBareNumber(cursor.peek())) {
             return SLength(number);
         }
         return detail::sLengthWithSuffix(number, detail::takeRun(cursor, kPathUnit));

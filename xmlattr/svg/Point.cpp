@@ -22,17 +22,14 @@ static_assert(sizeof(Point) == 2 * sizeof(SLength) && offsetof(Point, x) == 0 &&
 
 // A coordinate's unit: whatever follows its number up to white space, a comma, a sign, a
 // point or a digit.
-constexpr auto kPointUnit = [](std::u16string_view rest, char16_t) -> std::size_t {
-    char16_t const unit = rest[0];
-    return Core::String::isSpace(unit) || unit == u',' || detail::beginsNumber(unit) ? 0 : 1;
-};
+constexpr bool isPointUnit(char16_t unit) noexcept { return !detail::endsBareNumber(unit); }
 
 // A coordinate, or false where none begins (the text up to the next separator is still
 // stepped over, so that the caller can tell a lone last coordinate).
 bool readCoordinate(Cursor& cursor, SLength& out) noexcept {
     float number = 0.0f;
     bool const found = detail::readNumber(cursor, number);
-    std::u16string_view const suffix = detail::takeRun(cursor, kPointUnit);
+    std::u16string_view const suffix = cursor.takeWhile(isPointUnit);
     if (found) {
         out = detail::sLengthWithSuffix(number, suffix);
     }

@@ -60,18 +60,19 @@ int kindOf(std::u16string_view name) noexcept {
     return 0;
 }
 
-constexpr bool endsArgument(char16_t unit) noexcept {
-    return Core::String::isSpace(unit) || unit == u',' || unit == u')';
+constexpr bool inArgument(char16_t unit) noexcept {
+    return !(Core::String::isSpace(unit) || unit == u',' || unit == u')');
+}
+
+constexpr bool inName(char16_t unit) noexcept {
+    return !(Core::String::isSpace(unit) || unit == u'(' || unit == u')');
 }
 
 // An argument runs to white space, a comma or ")". Its number is read as far as it goes
 // (0 where none begins); for a length what follows the number is its unit.
 void readArgument(Cursor& cursor, Arg arg, float& number, SLength& length) noexcept {
     bool const found = detail::readNumber(cursor, number);
-    std::u16string_view const rest =
-        detail::takeRun(cursor, [](std::u16string_view text, char16_t) -> std::size_t {
-            return endsArgument(text[0]) ? 0 : 1;
-        });
+    std::u16string_view const rest = cursor.takeWhile(inArgument);
     if (found && arg == Arg::Length) {
         length = detail::sLengthWithSuffix(number, rest);
     }
@@ -118,11 +119,7 @@ bool skipPastClose(Cursor& cursor) noexcept {
 // in a row stands for an empty argument, read as 0 (or 0 px), which still counts.
 bool readItem(Cursor& cursor, Transform& out) {
     cursor.skipSpace();
-    std::u16string_view const name =
-        detail::takeRun(cursor, [](std::u16string_view text, char16_t) -> std::size_t {
-            return Core::String::isSpace(text[0]) || text[0] == u'(' || text[0] == u')' ? 0 : 1;
-        });
-    int const type = kindOf(name);
+    int const type = kindOf(cursor.takeWhile(inName));
     cursor.skipSpace();
     if (type == 0 || cursor.peek() != u'(') {
         out = Transform();

@@ -68,6 +68,13 @@ public:
         return slice(start);
     }
 
+    /// Takes the run of code units that `take` accepts (possibly empty).
+    template <class Predicate> constexpr std::u16string_view takeWhile(Predicate take) noexcept {
+        int const start = m_position;
+        skipWhile(take);
+        return slice(start);
+    }
+
     /// Takes the run of code units up to `stop` or the end (possibly empty), leaving the
     /// position on `stop`.
     constexpr std::u16string_view until(char16_t stop) noexcept {

@@ -7,6 +7,7 @@
 #include "xmlattr/platform/Format.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <string_view>
 #include <system_error>
@@ -17,6 +18,26 @@ namespace Xml::detail {
 constexpr bool beginsNumber(char16_t unit) noexcept {
     return Core::String::isDigit(unit) || unit == u'+' || unit == u'-' || unit == u'.';
 }
+
+/// White space, a comma or what begins a number: the code units that end a number without a
+/// unit. One test of a bit set, as nearly every number ends at one of them.
+constexpr bool endsBareNumber(char16_t unit) noexcept {
+    constexpr std::uint64_t kEnds = 0x03FF'7801'0000'3E00; // 9 to 13, 32, 43 to 46, 48 to 57
+    return (unit < 64) & ((kEnds >> (unit & 63) & 1) != 0);
+}
+static_assert(endsBareNumber(u' ') && endsBareNumber(u'\r') && endsBareNumber(u',') &&
+              endsBareNumber(u'-') && endsBareNumber(u'.') && endsBareNumber(u'9') &&
+              !endsBareNumber(u'/') && !endsBareNumber(u'*') && !endsBareNumber(u'm') &&
+              !endsBareNumber(u'\0') && !endsBareNumber(u'\u0120'));
+static_assert([] {
+    for (char16_t unit = 0; unit < 128; ++unit) {
+        bool const bare = Core::String::isSpace(unit) || unit == u',' || beginsNumber(unit);
+        if (endsBareNumber(unit) != bare) {
+            return false;
+        }
+    }
+    return true;
+}());
 
 /// The cursor's `number` step, except that a number too large for a float is stepped over
 /// and read as the infinity of its sign, as the runtime's lenient reader reads it. False,
