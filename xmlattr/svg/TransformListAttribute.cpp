@@ -6,6 +6,7 @@
 #include "xmlattr/platform/Exception.h"
 #include "xmlattr/svg/detail/ListText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <iterator>
@@ -53,19 +54,21 @@ static_assert(std::size(kKinds) == SkewY + 1 && detail::indexedInOrder(kKinds, &
 
 int kindOf(std::u16string_view name) noexcept {
     for (KindRule const& rule : kKinds) {
-        if (rule.type != 0 && rule.name == name) {
+        if (rule.type != 0 && rule.name.size() == name.size() &&
+            std::equal(name.begin(), name.end(), rule.name.begin())) {
             return rule.type;
         }
     }
     return 0;
 }
 
+// Bitwise, not logical, or: one test per code unit rather than a chain of branches.
 constexpr bool inArgument(char16_t unit) noexcept {
-    return !(Core::String::isSpace(unit) || unit == u',' || unit == u')');
+    return !(Core::String::isSpace(unit) | (unit == u',') | (unit == u')'));
 }
 
 constexpr bool inName(char16_t unit) noexcept {
-    return !(Core::String::isSpace(unit) || unit == u'(' || unit == u')');
+    return !(Core::String::isSpace(unit) | (unit == u'(') | (unit == u')'));
 }
 
 // An argument runs to white space, a comma or ")". Its number is read as far as it goes
@@ -116,14 +119,15 @@ bool skipPastClose(Cursor& cursor) noexcept {
 
 // One item from the cursor, up to and including its ")" (or to the end of the text): the
 // name, "(", then arguments separated by white space and at most one comma. A second comma
-// in a row stands for an empty argument, read as 0 (or 0 px), which still counts.
-bool readItem(Cursor& cursor, Transform& out) {
+// in a row stands for an empty argument, read as 0 (or 0 px), which still counts. `closed`
+// tells whether the ")" was there.
+Transform readItem(Cursor& cursor, bool& closed) {
     cursor.skipSpace();
     int const type = kindOf(cursor.takeWhile(inName));
     cursor.skipSpace();
     if (type == 0 || cursor.peek() != u'(') {
-        out = Transform();
-        return skipPastClose(cursor);
+        closed = skipPastClose(cursor);
+        return Transform();
     }
     cursor.advance();
     float numbers[6] = {};
@@ -146,8 +150,8 @@ bool readItem(Cursor& cursor, Transform& out) {
             cursor.skipSpace();
         }
     }
-    out = build(type, count, numbers, lengths);
-    return skipPastClose(cursor);
+    closed = skipPastClose(cursor);
+    return build(type, count, numbers, lengths);
 }
 
 } // namespace
@@ -199,17 +203,17 @@ bool Transform::operator==(Transform const& other) const noexcept {
 
 Transform Transform::readTransform(Core::String const& text) {
     Cursor cursor(text);
-    Transform item;
-    static_cast<void>(readItem(cursor, item));
-    return item;
+    bool closed = false;
+    return readItem(cursor, closed);
 }
 
 bool ValueTraits<Core::Vector<Transform>>::parse(Core::Vector<Transform>& value,
                                                  Core::String const& text) {
     Cursor cursor(text);
     while (cursor.skipSpace(), !cursor.atEnd()) {
-        Transform item;
-        if (!readItem(cursor, item)) {
+        bool closed = false;
+        Transform const item = readItem(cursor, closed);
+        if (!closed) {
             break;
         }
         value.push_back(item);

@@ -18,11 +18,15 @@ class Cursor {
     // Defined ahead of the steps that use it: clang evaluates those steps in constant
     // expressions only when the template it calls is already defined.
     template <class Predicate> constexpr bool skipWhile(Predicate take) noexcept {
+        // On locals: the position in memory would be stored at every step.
         int const start = m_position;
-        while (!atEnd() && take(m_text[index()])) {
-            ++m_position;
+        int const end = length();
+        int position = start;
+        while (position < end && take(m_text[static_cast<std::size_t>(position)])) {
+            ++position;
         }
-        return m_position > start;
+        m_position = position;
+        return position > start;
     }
 
 public:
