@@ -135,7 +135,7 @@ template <class Component, std::size_t N, class ReadComponent>
 bool readColorName(std::u16string_view text, SmartPtr<Drawing::Color>& out) {
     Rgb value{};
     if (findColorKeyword(text, value)) {
-        out = SmartPtr<Drawing::Color>(new Drawing::RGBColor(value.r, value.g, value.b));
+        out = SmartPtr<Drawing::Color>::adoptNew(new Drawing::RGBColor(value.r, value.g, value.b));
         return true;
     }
     if (isNoColorKeyword(text)) {
@@ -150,7 +150,7 @@ bool readHexColor(std::u16string_view text, SmartPtr<Drawing::Color>& out) {
     if (!readHexTriplet(text, value)) {
         return false;
     }
-    out = SmartPtr<Drawing::Color>(new Drawing::RGBColor(value.r, value.g, value.b));
+    out = SmartPtr<Drawing::Color>::adoptNew(new Drawing::RGBColor(value.r, value.g, value.b));
     return true;
 }
 
@@ -159,7 +159,7 @@ bool readRGB(std::u16string_view text, SmartPtr<Drawing::Color>& out) {
     if (!readComponents(text, rgb, readByteComponent)) {
         return false;
     }
-    out = SmartPtr<Drawing::Color>(new Drawing::RGBColor(rgb[0], rgb[1], rgb[2]));
+    out = SmartPtr<Drawing::Color>::adoptNew(new Drawing::RGBColor(rgb[0], rgb[1], rgb[2]));
     return true;
 }
 
@@ -168,7 +168,8 @@ bool readCMYK(std::u16string_view text, SmartPtr<Drawing::Color>& out) {
     if (!readComponents(text, cmyk, readInkComponent)) {
         return false;
     }
-    out = SmartPtr<Drawing::Color>(new Drawing::CMYKColor(cmyk[0], cmyk[1], cmyk[2], cmyk[3]));
+    out = SmartPtr<Drawing::Color>::adoptNew(
+        new Drawing::CMYKColor(cmyk[0], cmyk[1], cmyk[2], cmyk[3]));
     return true;
 }
 

@@ -78,17 +78,17 @@ bool readSpotColor(std::u16string_view text, SmartPtr<Drawing::Color>& out) {
         substitute = Drawing::SpotColorMapper::getColorSubstitute(spotName);
     }
     if (substitute.hasCMYKSubstitute()) {
-        out = SmartPtr<Drawing::Color>(new Drawing::SpotColor(
+        out = SmartPtr<Drawing::Color>::adoptNew(new Drawing::SpotColor(
             spotName, tint, static_cast<float>(substitute.getC()),
             static_cast<float>(substitute.getM()), static_cast<float>(substitute.getY()),
             static_cast<float>(substitute.getK())));
     } else if (substitute.hasRGBSubstitute()) {
-        out = SmartPtr<Drawing::Color>(new Drawing::SpotColor(
+        out = SmartPtr<Drawing::Color>::adoptNew(new Drawing::SpotColor(
             spotName, tint, substitute.getR(), substitute.getG(), substitute.getB()));
     } else {
         logColorWarning(kSpotColorWithoutSubstitute, name);
-        out = SmartPtr<Drawing::Color>(new Drawing::SpotColor(spotName, tint, std::uint8_t{0},
-                                                              std::uint8_t{0}, std::uint8_t{0}));
+        out = SmartPtr<Drawing::Color>::adoptNew(new Drawing::SpotColor(
+            spotName, tint, std::uint8_t{0}, std::uint8_t{0}, std::uint8_t{0}));
     }
     return true;
 }

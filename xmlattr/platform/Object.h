@@ -5,6 +5,8 @@
 
 #include <atomic>
 
+template <class T> class SmartPtr;
+
 namespace Core {
 
 /// Reference-counted base. The count is atomic: shared colour defaults are copied
@@ -27,6 +29,12 @@ protected:
     virtual void OnFinalRelease();
 
 private:
+    template <class T> friend class ::SmartPtr;
+
+    // The first reference of an object that no other thread can see yet: a plain store,
+    // where `AddRef` needs an atomic addition.
+    void addFirstRef() noexcept { m_refs.store(1, std::memory_order_relaxed); }
+
     std::atomic<int> m_refs{0};
 };
 

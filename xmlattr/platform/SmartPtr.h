@@ -28,6 +28,18 @@ public:
     noexcept : m_object(other.m_object) { addRef(); }
     ~SmartPtr() { release(); }
 
+    /// Holds `object`, just made with `new` (a count of 0, seen by no other thread yet): the
+    /// same as `SmartPtr(object)`, but the first reference is a plain store rather than an
+    /// atomic addition, which costs as much as the allocation itself.
+    static SmartPtr adoptNew(T* object) noexcept {
+        SmartPtr held;
+        held.m_object = object;
+        if (object != nullptr) {
+            object->addFirstRef();
+        }
+        return held;
+    }
+
     /// Takes the new reference before dropping the old one, so self-assignment is safe.
     SmartPtr& operator=(SmartPtr const& other) {
         T* const old = m_object;
