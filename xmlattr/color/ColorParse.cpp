@@ -87,7 +87,8 @@ namespace detail {
 
 bool readColor(std::u16string_view text, SmartPtr<Drawing::Color>& out) {
     for (Notation const& notation : kNotations) {
-        if (text.starts_with(notation.prefix)) {
+        // The first code unit tells most texts apart without a comparison of the whole prefix.
+        if (!text.empty() && text[0] == notation.prefix[0] && text.starts_with(notation.prefix)) {
             return notation.read(text, out);
         }
     }

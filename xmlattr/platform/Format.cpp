@@ -279,6 +279,9 @@ template <class T> String writeFloat(T value) {
 } // namespace
 
 NumberRead Format::fromChars(std::u16string_view text, int& value) noexcept {
+    if (std::size_t const length = detail::readShortInteger(text, value)) {
+        return {static_cast<int>(length), std::errc()};
+    }
     std::size_t const length = scanInteger(text);
     if (length == 0) {
         return {0, std::errc::invalid_argument};

@@ -121,11 +121,15 @@ private:
                              static_cast<std::size_t>(m_position - start));
     }
     template <class T> bool readNumber(T& out) noexcept {
-        if constexpr (!std::is_same_v<T, int>) {
-            if (std::size_t const length = Core::detail::readShortNumber(rest(), out)) {
-                m_position += static_cast<int>(length);
-                return true;
-            }
+        std::size_t length = 0;
+        if constexpr (std::is_same_v<T, int>) {
+            length = Core::detail::readShortInteger(rest(), out);
+        } else {
+            length = Core::detail::readShortNumber(rest(), out);
+        }
+        if (length > 0) {
+            m_position += static_cast<int>(length);
+            return true;
         }
         Core::NumberRead const read = Core::Format::fromChars(rest(), out);
         if (read) {

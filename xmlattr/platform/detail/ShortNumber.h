@@ -28,6 +28,28 @@ constexpr std::size_t takeDigits(char16_t const* text, std::size_t i, std::size_
     return i;
 }
 
+/// The integer at the start of `text` when it has at most nine digits, which no int
+/// overflows: its length with `value` set, or 0 with `value` untouched, which leaves the text
+/// to `Format::fromChars`.
+constexpr std::size_t readShortInteger(std::u16string_view text, int& value) noexcept {
+    char16_t const* const p = text.data();
+    if (text.empty()) {
+        return 0;
+    }
+    bool const negative = p[0] == u'-';
+    std::size_t const start = (negative | (p[0] == u'+')) ? 1 : 0;
+    constexpr std::size_t kMaxDigits = 9;
+    std::uint64_t digits = 0;
+    std::size_t const end =
+        takeDigits(p, start, std::min(text.size(), start + kMaxDigits + 1), digits);
+    if (end == start || end - start > kMaxDigits) {
+        return 0;
+    }
+    auto const magnitude = static_cast<int>(digits);
+    value = negative ? -magnitude : magnitude;
+    return end;
+}
+
 /// `magnitude` with its sign bit set when `negative`: signs are as good as random in real
 /// text, so they are applied without a branch.
 template <class T> constexpr T withSign(T magnitude, bool negative) noexcept {
