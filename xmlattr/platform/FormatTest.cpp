@@ -273,7 +273,8 @@ TEST(FormatTest, PrefixReaderRoundsAsFromChars) {
 }
 
 // Numbers of the size attribute text holds, near float midpoints among them, read exactly
-// as std::from_chars reads them.
+// as std::from_chars reads them: alone, inside a longer text and just before its end, since
+// short numbers are read within a window of the text's first code units.
 TEST(FormatTest, ShortNumbersRoundAsFromChars) {
     std::uint64_t state = 0x2545F4914F6CDD1Du;
     auto next = [&state](unsigned bound) {
@@ -285,43 +286,53 @@ TEST(FormatTest, ShortNumbersRoundAsFromChars) {
     std::vector<std::string> texts = {
         // Within half a double's step of the float midpoint 0.5 + 2^-25, above and below it:
         // the double nearest each is that midpoint, so rounding it again to float would tie.
-        "0.5000000298023224",
-        "0.5000000298023223",
-        "16777217",
-        "-16777219",
-        "1e22",
-        "9007199254740993",
-        "4.9e-22",
-        "0.000001",
-        "-0"};
+        "0.5000000298023224", "0.5000000298023223",
+        // Float midpoints short enough for one pass, and numbers just off them.
+        "16777217", "-16777219", "33554434", "8388608.5", "4194304.25", "-4194304.75",
+        "16777217.00001", "16777216.99999", "8388609.5", "0.000000059604644775390625",
+        // Exact and inexact powers at the edges of the one-operation range.
+        "1e22", "1e23", "-1.5e-22", "9e-23", "123456789012345e7", "4.9e-22", "0.000001",
+        // Every code unit of the window, one more, and one less.
+        "123456789012345", "1234567890123456", "0.00000000000001", "-0.0000000000001",
+        "9007199254740993", "1.00000000000000", "-0", "+0.0e0", "5.", ".5", "+.5e1", "7e+0"};
     for (int i = 0; i < 20000; ++i) {
-        std::string ascii = next(2) == 0 ? "-" : "";
+        std::string ascii = next(3) == 0 ? "-" : "";
         for (unsigned n = next(10); n > 0; --n) {
             ascii += static_cast<char>('0' + next(10));
         }
-        ascii += '.';
-        for (unsigned n = next(12) + 1; n > 0; --n) {
-            ascii += static_cast<char>('0' + next(10));
+        if (ascii.empty() || ascii == "-" || next(4) != 0) {
+            ascii += '.';
+            for (unsigned n = next(12) + 1; n > 0; --n) {
+                ascii += static_cast<char>('0' + next(10));
+            }
         }
         if (next(3) == 0) {
-            ascii += 'e' + std::to_string(static_cast<int>(next(30)) - 15);
+            ascii += 'e' + std::to_string(static_cast<int>(next(50)) - 25);
         }
         texts.push_back(ascii);
     }
     for (std::string const& ascii : texts) {
-        std::u16string const text(ascii.begin(), ascii.end());
-        SCOPED_TRACE(ascii);
-        float single = 0;
         float singleExpected = 0;
-        double dbl = 0;
         double dblExpected = 0;
-        char const* end = ascii.data() + ascii.size();
-        ASSERT_EQ(std::from_chars(ascii.data(), end, singleExpected).ec, std::errc());
-        ASSERT_EQ(std::from_chars(ascii.data(), end, dblExpected).ec, std::errc());
-        ASSERT_TRUE(Format::fromChars(text, single));
-        ASSERT_TRUE(Format::fromChars(text, dbl));
-        EXPECT_EQ(bits(single), bits(singleExpected));
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(dbl), std::bit_cast<std::uint64_t>(dblExpected));
+        // std::from_chars takes no plus sign.
+        char const* const begin = ascii.data() + (ascii[0] == '+' ? 1 : 0);
+        char const* const end = ascii.data() + ascii.size();
+        ASSERT_EQ(std::from_chars(begin, end, singleExpected).ec, std::errc()) << ascii;
+        ASSERT_EQ(std::from_chars(begin, end, dblExpected).ec, std::errc()) << ascii;
+        for (std::string_view const after : {"", ",5", " xxxxxxxxxxxxxxxxxxxxxxxx"}) {
+            std::string const whole = ascii + std::string(after);
+            SCOPED_TRACE(whole);
+            std::u16string const text(whole.begin(), whole.end());
+            float single = 0;
+            double dbl = 0;
+            NumberRead const readSingle = Format::fromChars(text, single);
+            NumberRead const readDouble = Format::fromChars(text, dbl);
+            ASSERT_TRUE(readSingle && readDouble);
+            EXPECT_EQ(readSingle.consumed, static_cast<int>(ascii.size()));
+            EXPECT_EQ(readDouble.consumed, static_cast<int>(ascii.size()));
+            EXPECT_EQ(bits(single), bits(singleExpected));
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(dbl), std::bit_cast<std::uint64_t>(dblExpected));
+        }
     }
 }
 

@@ -58,6 +58,23 @@ TEST(SmartPtr, OwnsOneReference) {
     EXPECT_EQ(Counted::destroyed, 3);
 }
 
+// A new object adopted with its first reference counts and dies as one held from `new`.
+TEST(SmartPtr, AdoptsANewObject) {
+    Counted::destroyed = 0;
+    {
+        SmartPtr<Counted> const a = SmartPtr<Counted>::adoptNew(new Derived);
+        EXPECT_EQ(a->getRefCount(), 1);
+        SmartPtr<Counted> b = a;
+        EXPECT_EQ(a->getRefCount(), 2);
+        b = SmartPtr<Counted>();
+        EXPECT_EQ(a->getRefCount(), 1);
+        EXPECT_TRUE(a.dynamicCast<Derived>());
+        EXPECT_FALSE(SmartPtr<Counted>::adoptNew(nullptr));
+        EXPECT_EQ(Counted::destroyed, 0);
+    }
+    EXPECT_EQ(Counted::destroyed, 1);
+}
+
 TEST(SmartPtr, SharedAcrossThreads) {
     Counted::destroyed = 0;
     SmartPtr<Counted> shared(new Counted);
