@@ -213,7 +213,7 @@ bool PathDataCommand::operator==(PathDataCommand const& other) const noexcept {
     return true;
 }
 
-bool ValueTraits<Core::Vector<PathDataCommand>>::parse(Core::Vector<PathDataCommand>& value,
+[[gnu::flatten]] bool ValueTraits<Core::Vector<PathDataCommand>>::parse(Core::Vector<PathDataCommand>& value,
                                                        Core::String const& text) {
     // Most real paths have fewer commands than this; longer ones move to the heap in blocks.
     constexpr int kBlock = 64;

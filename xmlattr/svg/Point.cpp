@@ -38,7 +38,7 @@ bool readCoordinate(Cursor& cursor, SLength& out) noexcept {
 
 } // namespace
 
-bool Point::parsePointList(Core::Vector<Point>& points, Core::String const& text) {
+[[gnu::flatten]] bool Point::parsePointList(Core::Vector<Point>& points, Core::String const& text) {
     constexpr int kBlock = 256;
     detail::ListBuilder<Point, kBlock> list;
     Cursor cursor(text);
