@@ -91,7 +91,8 @@ public:
     /// Space, tab, line feed, vertical tab, form feed and carriage return: the C locale's set.
     static constexpr bool isSpace(char16_t unit) noexcept {
         // One test of a bit set, without a branch: list readers call this on every code unit.
-        constexpr std::uint64_t kSpaces = 0x1'0000'3E00; // 9 to 13 and 32
+        constexpr std::uint64_t kSpaces = 1 << u'\t' | 1 << u'\n' | 1 << u'\v' | 1 << u'\f' |
+                                          1 << u'\r' | std::uint64_t{1} << u' ';
         return (unit < 64) & ((kSpaces >> (unit & 63) & 1) != 0);
     }
     /// ASCII capitals to small letters; every other code unit as it is. The one folding of

@@ -4,11 +4,13 @@
 #include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/platform/Exception.h"
+#include "xmlattr/platform/detail/UnitSet.h"
 #include "xmlattr/svg/detail/ListText.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <string_view>
 
@@ -62,13 +64,14 @@ int kindOf(std::u16string_view name) noexcept {
     return 0;
 }
 
-// Bitwise, not logical, or: one test per code unit rather than a chain of branches.
 constexpr bool inArgument(char16_t unit) noexcept {
-    return !(Core::String::isSpace(unit) | (unit == u',') | (unit == u')'));
+    constexpr std::uint64_t kEnds = Core::detail::kSpaceUnits | Core::detail::unitSet(u",)");
+    return !Core::detail::inUnitSet(unit, kEnds);
 }
 
 constexpr bool inName(char16_t unit) noexcept {
-    return !(Core::String::isSpace(unit) | (unit == u'(') | (unit == u')'));
+    constexpr std::uint64_t kEnds = Core::detail::kSpaceUnits | Core::detail::unitSet(u"()");
+    return !Core::detail::inUnitSet(unit, kEnds);
 }
 
 // An argument runs to white space, a comma or ")". Its number is read as far as it goes

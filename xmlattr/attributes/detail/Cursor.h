@@ -4,8 +4,10 @@
 #include "xmlattr/platform/Format.h"
 #include "xmlattr/platform/String.h"
 #include "xmlattr/platform/detail/ShortNumber.h"
+#include "xmlattr/platform/detail/UnitSet.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <string_view>
 #include <type_traits>
@@ -60,8 +62,8 @@ public:
     }
     /// Steps over white space and commas, in any mix.
     constexpr bool skipSpaceAndComma() noexcept {
-        return skipWhile(
-            [](char16_t unit) { return (unit == u',') | Core::String::isSpace(unit); });
+        constexpr std::uint64_t kSkipped = Core::detail::kSpaceUnits | Core::detail::unitSet(u",");
+        return skipWhile([](char16_t unit) { return Core::detail::inUnitSet(unit, kSkipped); });
     }
 
     /// Skips white space, then takes the run of other code units (possibly empty).

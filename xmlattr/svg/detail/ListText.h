@@ -5,6 +5,7 @@
 #include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/length/detail/LengthText.h"
 #include "xmlattr/platform/Format.h"
+#include "xmlattr/platform/detail/UnitSet.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,8 +23,9 @@ constexpr bool beginsNumber(char16_t unit) noexcept {
 /// White space, a comma or what begins a number: the code units that end a number without a
 /// unit. One test of a bit set, as nearly every number ends at one of them.
 constexpr bool endsBareNumber(char16_t unit) noexcept {
-    constexpr std::uint64_t kEnds = 0x03FF'7801'0000'3E00; // 9 to 13, 32, 43 to 46, 48 to 57
-    return (unit < 64) & ((kEnds >> (unit & 63) & 1) != 0);
+    constexpr std::uint64_t kEnds =
+        Core::detail::kSpaceUnits | Core::detail::unitSet(u",+-.0123456789");
+    return Core::detail::inUnitSet(unit, kEnds);
 }
 static_assert(endsBareNumber(u' ') && endsBareNumber(u'\r') && endsBareNumber(u',') &&
               endsBareNumber(u'-') && endsBareNumber(u'.') && endsBareNumber(u'9') &&
