@@ -167,8 +167,9 @@ void readArguments(Cursor& cursor, CommandRule const& rule, PathDataCommand& rec
 }
 
 // A command repeats while a number follows its arguments, after white space and at most one
-// comma.
-bool repeats(Cursor cursor) noexcept {
+// comma. Those are stepped over either way: the next argument, or the search for the next
+// command letter, would step over them too.
+bool repeats(Cursor& cursor) noexcept {
     cursor.skipSpace();
     if (cursor.peek() == u',') {
         cursor.advance();
