@@ -111,7 +111,10 @@ public:
     [[nodiscard]] bool number(double& out) noexcept { return readNumber(out); }
 
     /// The text from the position to the end.
-    constexpr std::u16string_view rest() const noexcept { return m_text.substr(index()); }
+    constexpr std::u16string_view rest() const noexcept {
+        // The position never leaves the text, so the view needs none of `substr`'s checks.
+        return {m_text.data() + index(), m_text.size() - index()};
+    }
 
 private:
     static constexpr std::size_t kMaxLength =
@@ -119,8 +122,7 @@ private:
 
     constexpr std::size_t index() const noexcept { return static_cast<std::size_t>(m_position); }
     constexpr std::u16string_view slice(int start) const noexcept {
-        return m_text.substr(static_cast<std::size_t>(start),
-                             static_cast<std::size_t>(m_position - start));
+        return {m_text.data() + start, static_cast<std::size_t>(m_position - start)};
     }
     template <class T> bool readNumber(T& out) noexcept {
         std::size_t length = 0;
