@@ -3,10 +3,12 @@
 #include "xmlattr/platform/Format.h"
 
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -52,6 +54,27 @@ void checkWritten(int value) {
     require(Format::parseInt(text) == value);
 }
 
+// What the prefix reader read is read alike by std::from_chars, which takes no plus sign,
+// wherever that reads it at all (it reports an underflow where the prefix reader rounds to 0).
+void checkAgainstFromChars(View text, Core::NumberRead read, float single, double wide) {
+    if (!read) {
+        return;
+    }
+    std::string ascii;
+    for (char16_t const unit : text.substr(0, static_cast<std::size_t>(read.consumed))) {
+        ascii += static_cast<char>(unit);
+    }
+    char const* const begin = ascii.data() + (ascii[0] == '+' ? 1 : 0);
+    char const* const end = ascii.data() + ascii.size();
+    float expectedSingle = 0;
+    std::from_chars_result const singleRead = std::from_chars(begin, end, expectedSingle);
+    require(singleRead.ec != std::errc() ||
+            (singleRead.ptr == end && sameBits(expectedSingle, single)));
+    double expectedWide = 0;
+    std::from_chars_result const wideRead = std::from_chars(begin, end, expectedWide);
+    require(wideRead.ec != std::errc() || (wideRead.ptr == end && expectedWide == wide));
+}
+
 void check(View text) {
     int strictInt = kIntSentinel;
     bool const isInt = Format::parseInt(text, strictInt);
@@ -84,6 +107,7 @@ void check(View text) {
     require(!read || sameBits(again, prefixFloat));
     double prefixDouble = 0;
     require(Format::fromChars(text, prefixDouble).consumed == read.consumed);
+    checkAgainstFromChars(text, read, prefixFloat, prefixDouble);
     int prefixInt = kIntSentinel;
     Core::NumberRead const readInt = Format::fromChars(text, prefixInt);
     require(readInt.consumed <= read.consumed);
