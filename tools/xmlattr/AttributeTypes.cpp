@@ -1,0 +1,113 @@
+// The attribute-name-to-type table: data only. To check another attribute, add a line.
+#include "AttributeTypes.h"
+
+#include <span>
+#include <unordered_map>
+
+namespace Tool {
+
+namespace {
+
+struct AttributeType {
+    std::string_view attribute;
+    std::string_view type;
+};
+
+// Properties of formatting objects, unprefixed attributes of elements in the XSL-FO
+// namespace. Shorthands that combine several values ("border", "font") are not listed.
+// clang-format off
+constexpr AttributeType kXslFo[] = {
+    {"extent", "Length"},
+    {"rule-thickness", "Length"},
+    {"space-before", "Length"},
+    {"space-before.minimum", "Length"},
+    {"space-before.optimum", "Length"},
+    {"space-before.maximum", "Length"},
+    {"space-after", "Length"},
+    {"space-after.minimum", "Length"},
+    {"space-after.optimum", "Length"},
+    {"space-after.maximum", "Length"},
+    {"space-start", "Length"},
+    {"space-end", "Length"},
+    {"column-gap", "LengthOrPercent"},
+    {"leader-length", "LengthOrPercent"},
+    {"leader-length.minimum", "LengthOrPercent"},
+    {"leader-length.optimum", "LengthOrPercent"},
+    {"leader-length.maximum", "LengthOrPercent"},
+    {"line-height", "LengthOrPercent"},
+    {"padding", "LengthOrPercent"},
+    {"padding-top", "LengthOrPercent"},
+    {"padding-bottom", "LengthOrPercent"},
+    {"padding-left", "LengthOrPercent"},
+    {"padding-right", "LengthOrPercent"},
+    {"padding-before", "LengthOrPercent"},
+    {"padding-after", "LengthOrPercent"},
+    {"padding-start", "LengthOrPercent"},
+    {"padding-end", "LengthOrPercent"},
+    {"provisional-distance-between-starts", "LengthOrPercent"},
+    {"provisional-label-separation", "LengthOrPercent"},
+};
+
+// SVG attributes and presentation properties, as attributes of elements in the SVG
+// namespace and as declarations of their `style` attribute.
+constexpr AttributeType kSvg[] = {
+    {"x", "SLength"},
+    {"y", "SLength"},
+    {"width", "SLength"},
+    {"height", "SLength"},
+    {"rx", "SLength"},
+    {"ry", "SLength"},
+    {"cx", "SLength"},
+    {"cy", "SLength"},
+    {"r", "SLength"},
+    {"x1", "SLength"},
+    {"y1", "SLength"},
+    {"x2", "SLength"},
+    {"y2", "SLength"},
+    {"fx", "SLength"},
+    {"fy", "SLength"},
+    {"stroke-width", "SLength"},
+    {"stroke-dashoffset", "SLength"},
+    {"stroke-miterlimit", "SLength"},
+    {"font-size", "SLengthOrPercent"},
+};
+// clang-format on
+
+using Index = std::unordered_map<std::string_view, TypeRow const*>;
+
+Index makeIndex(std::span<AttributeType const> table) {
+    Index index;
+    for (AttributeType const& entry : table) {
+        index.emplace(entry.attribute, findType(entry.type));
+    }
+    return index;
+}
+
+} // namespace
+
+std::string_view vocabularyName(Vocabulary vocabulary) noexcept {
+    return vocabulary == Vocabulary::XslFo ? "XSL-FO" : "SVG";
+}
+
+TypeRow const* attributeType(Vocabulary vocabulary, std::string_view name) {
+    static Index const xslFo = makeIndex(kXslFo);
+    static Index const svg = makeIndex(kSvg);
+    Index const& index = vocabulary == Vocabulary::XslFo ? xslFo : svg;
+    auto const found = index.find(name);
+    return found == index.end() ? nullptr : found->second;
+}
+
+std::string unresolvedAttributeType() {
+    for (std::span<AttributeType const> table :
+         {std::span<AttributeType const>(kXslFo), std::span<AttributeType const>(kSvg)}) {
+        for (AttributeType const& entry : table) {
+            if (findType(entry.type) == nullptr) {
+                return std::string(entry.attribute) + " names the unknown type " +
+                       std::string(entry.type);
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace Tool
