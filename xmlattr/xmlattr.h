@@ -23,3 +23,9 @@
 
 #include "xmlattr/length/LengthAttribute.h"
 #include "xmlattr/length/LengthOrPercent.h"
+
+#include "xmlattr/language/Language.h"
+
+#include "xmlattr/chart/AxisUnits.h"
+#include "xmlattr/chart/FloatAttribute.h"
+#include "xmlattr/chart/Value.h"

@@ -59,11 +59,12 @@ static_assert(HasTextForm<Tally> && !HasTextForm<SmartPtr<Shared>>);
 // Constant initialisation: built before any code runs, whatever the order of initialisation.
 constinit TXmlAttribute<Tally> const kConstant(Tally{5});
 constinit TXmlAttribute<Probe> const kConstantProbe(ProbeFirst);
-constinit TXmlAttribute<Tally> const kCopied(kConstant);
+constexpr TXmlAttribute<Tally> kLiteral(Tally{6});
+constinit TXmlAttribute<Tally> const kCopied(kLiteral);
 
 TEST(TXmlAttribute, ConstantInitialisation) {
     EXPECT_EQ(kConstant->count, 5);
-    EXPECT_EQ(kCopied->count, 5);
+    EXPECT_EQ(kCopied->count, 6);
     EXPECT_EQ(*kConstantProbe, ProbeFirst);
     TXmlAttribute<Tally> copy(kConstant);
     EXPECT_EQ(copy.getValueAsString(), Core::String(u"xxxxx"));

@@ -12,6 +12,16 @@ namespace Xml::detail {
 /// A view of the text and a position in it. Every step stays inside the text;
 /// `peek` at the end gives 0. Pieces are returned as views: nothing is copied.
 class Cursor {
+    // Defined ahead of the steps that use it: clang evaluates those steps in constant
+    // expressions only when the template it calls is already defined.
+    template <class Predicate> constexpr bool skipWhile(Predicate take) noexcept {
+        int const start = m_position;
+        while (!atEnd() && take(m_text[index()])) {
+            ++m_position;
+        }
+        return m_position > start;
+    }
+
 public:
     constexpr explicit Cursor(std::u16string_view text, int position = 0) noexcept
         : m_text(text.substr(0, kMaxLength)), m_position(position) {
@@ -94,14 +104,6 @@ private:
         }
         return static_cast<bool>(read);
     }
-    template <class Predicate> constexpr bool skipWhile(Predicate take) noexcept {
-        int const start = m_position;
-        while (!atEnd() && take(m_text[index()])) {
-            ++m_position;
-        }
-        return m_position > start;
-    }
-
     std::u16string_view m_text;
     int m_position;
 };

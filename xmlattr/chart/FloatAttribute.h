@@ -1,0 +1,23 @@
+// TXmlAttribute<float>: a plain number, such as a chart's axis bound.
+#pragma once
+
+#include "xmlattr/attributes/TXmlAttribute.h"
+#include "xmlattr/platform/Format.h"
+#include "xmlattr/platform/String.h"
+#include "xmlattr/platform/StringFormatStream.h"
+
+namespace Xml {
+
+// Deliberately no exported instantiation: callers compile the float attribute's
+// members themselves, and the library exports only the readers and writers they call.
+template <> struct ValueTraits<float> {
+    /// Strict, as `Core::Format::parseFloat`: on false the number is untouched.
+    static bool parse(float& value, Core::String const& text) {
+        return Core::Format::parseFloat(text, value);
+    }
+    static Core::String write(float const& value) {
+        return (Core::StringFormatStream(u"{0}") << value).getString();
+    }
+};
+
+} // namespace Xml

@@ -1,0 +1,81 @@
+// Xml::Value: a chart's data value or axis bound, read as a date, a number or free text.
+#pragma once
+
+#include "xmlattr/attributes/TXmlAttribute.h"
+#include "xmlattr/platform/DateTime.h"
+#include "xmlattr/platform/Export.h"
+#include "xmlattr/platform/String.h"
+
+namespace Xml {
+
+/// What a `Value` holds. The numbers are part of the interface.
+enum ValueType : int {
+    ValueNone = 0,
+    ValueFloat = 1,
+    ValueDateTime = 2,
+    ValueString = 3,
+};
+
+/// A typed chart value. The members are public and their order is part of the
+/// interface: the engine reads them directly. Only the members of the value's type
+/// are meaningful; `floatValue` is 0 wherever nothing set it.
+class XMLATTR_EXPORT Value {
+public:
+    Value() noexcept;
+    Value(float number);
+    Value(Core::DateTime date);
+    Value(Core::String text);
+    /// Copies `type`, `stringValue` and `ordinal`, and only the member of the source's type
+    /// among `floatValue` and `dateTimeValue`; the other keeps the target's content (0 and
+    /// no date for a new value).
+    Value(Value const& other);
+    Value const& operator=(Value const& other);
+    ~Value();
+
+    ValueType getType() const noexcept { return type; }
+    float getFloatValue() const noexcept { return floatValue; }
+    /// The text, whatever the type.
+    Core::String getStringValue() const { return stringValue; }
+    Core::DateTime const& getDateTimeValue() const noexcept { return dateTimeValue; }
+    int getOrdinal() const noexcept { return ordinal; }
+    void setOrdinal(int value) noexcept { ordinal = value; }
+    /// Replaces the text only: the type and the other members stay.
+    void setValue(Core::String const& text);
+
+    /// The text form: a number truncated towards zero to an integer ("3" for 3.7; beyond
+    /// the 32-bit range the nearest limit, 0 for NaN), a date as month/day/year, the text
+    /// itself, or the empty text for no value.
+    Core::String getValue() const;
+
+    /// The left operand's type decides and the right one's is not looked at: numbers,
+    /// dates or texts (exactly) are equal; no value equals nothing, not even itself.
+    bool operator==(Value const& other) const noexcept;
+    bool operator!=(Value const& other) const noexcept { return !(*this == other); }
+    /// False for different types and for no value. Texts are ordered by their length
+    /// alone: "pear" is less than "apple", "abc" neither less nor greater than "xyz".
+    bool operator<(Value const& other) const noexcept;
+    bool operator>(Value const& other) const noexcept;
+
+    /// Lenient: any text but the empty one is accepted, as a month/day/year date if
+    /// it is one, else as a number if the strict number reader takes it, else as free
+    /// text. The whole text is kept and the ordinal is unset (-1); the member of the
+    /// other type keeps what `out` held. On false (the empty text) `out` is untouched.
+    [[nodiscard]] static bool parseValue(Core::String const& text, Value& out);
+
+    ValueType type;
+    Core::String stringValue;
+    Core::DateTime dateTimeValue;
+    float floatValue;
+    /// The value's position, set by the caller; -1 when unset.
+    int ordinal;
+};
+
+template <> struct ValueTraits<Value> {
+    static bool parse(Value& value, Core::String const& text) {
+        return Value::parseValue(text, value);
+    }
+};
+
+extern template class XMLATTR_EXPORT TXmlAttribute<Value>;
+
+} // namespace Xml
