@@ -29,6 +29,7 @@ constexpr AttributeType kXslFo[] = {
     {"space-after.maximum", "Length"},
     {"space-start", "Length"},
     {"space-end", "Length"},
+    {"language", "Language"},
     {"column-gap", "LengthOrPercent"},
     {"leader-length", "LengthOrPercent"},
     {"leader-length.minimum", "LengthOrPercent"},

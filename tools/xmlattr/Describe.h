@@ -3,6 +3,10 @@
 
 #include "Fields.h"
 
+#include <xmlattr/chart/AxisUnits.h>
+#include <xmlattr/chart/FloatAttribute.h>
+#include <xmlattr/chart/Value.h>
+#include <xmlattr/language/Language.h>
 #include <xmlattr/length/LengthAttribute.h>
 #include <xmlattr/length/LengthOrPercent.h>
 
@@ -12,5 +16,11 @@ void describe(Fields& out, Xml::Length const& value);
 void describe(Fields& out, Xml::SLength const& value);
 void describe(Fields& out, Xml::LengthOrPercent const& value);
 void describe(Fields& out, Xml::SLengthOrPercent const& value);
+
+void describe(Fields& out, Xml::Language const& value);
+
+void describe(Fields& out, Xml::Value const& value);
+void describe(Fields& out, Xml::AxisUnits const& value);
+void describe(Fields& out, float value);
 
 } // namespace Tool

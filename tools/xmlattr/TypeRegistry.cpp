@@ -18,6 +18,10 @@ constexpr TypeRow kTypes[] = {
     row<Xml::SLength>("SLength", "SVG length: a number, in pixels unless a unit or \"%\" follows (\"12\", \"3cm\", \"50%\")"),
     row<Xml::LengthOrPercent>("LengthOrPercent", "formatting-object length, percentage or plain factor (\"12pt\", \"50%\", \"1.2\")"),
     row<Xml::SLengthOrPercent>("SLengthOrPercent", "SVG length or percentage; a plain number is in pixels (\"12\", \"50%\")"),
+    row<Xml::Language>("Language", "language code, in any letter case (\"en\", \"EN-US\", \"cze\")"),
+    row<Xml::Value>("Value", "chart value: a month/day/year date, a number, or else text (\"12/25/2010\", \"3.75\")"),
+    row<Xml::AxisUnits>("AxisUnits", "chart axis step: \"auto\", \"days\", \"months\", \"years\" or a number other than 0"),
+    row<float>("float", "plain number (\"0.5\", \"-2e3\"), white space around it allowed"),
 };
 // clang-format on
 
