@@ -1,0 +1,424 @@
+// The xmlattr tool run as a process: what it prints and the status it exits with.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(fs::path const& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(fs::path const& path, std::string_view content) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+// Each test gets a folder of its own: documents go in `docs`, which is the tool's working
+// folder, so that diagnostics name them by relative paths.
+class ToolTest : public ::testing::Test {
+public:
+    void SetUp() override {
+        ::testing::TestInfo const* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_root = fs::path(::testing::TempDir()) / "xmlattr_tool_test" /
+                 (std::string(info->test_suite_name()) + "." + info->name());
+        fs::remove_all(m_root);
+        fs::create_directories(docs());
+    }
+    void TearDown() override { fs::remove_all(m_root); }
+
+    fs::path docs() const { return m_root / "docs"; }
+
+    void document(std::string const& name, std::string_view content) const {
+        writeFile(docs() / name, content);
+    }
+
+    Outcome run(std::vector<std::string> const& arguments) const {
+        std::string const outPath = (m_root / "stdout").string();
+        std::string const errPath = (m_root / "stderr").string();
+        std::string const folder = docs().string();
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+        std::vector<std::string> words{XMLATTR_TOOL};
+        words.insert(words.end(), arguments.begin(), arguments.end());
+        std::vector<char*> argv;
+        for (std::string& word : words) {
+            argv.push_back(word.data());
+        }
+        argv.push_back(nullptr);
+        pid_t child = 0;
+        int const spawned =
+            posix_spawn(&child, XMLATTR_TOOL, &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        Outcome outcome;
+        if (spawned != 0) {
+            ADD_FAILURE() << "cannot start " << XMLATTR_TOOL;
+            return outcome;
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        outcome.out = readFile(outPath);
+        outcome.err = readFile(errPath);
+        return outcome;
+    }
+
+private:
+    fs::path m_root;
+};
+
+struct Expected {
+    std::vector<std::string> arguments;
+    int status;
+    std::string out;
+    std::string err = {};
+};
+
+std::string joined(std::vector<std::string> const& words) {
+    std::string text;
+    for (std::string const& word : words) {
+        text += (text.empty() ? "" : " ") + word;
+    }
+    return text;
+}
+
+void expectRuns(ToolTest const& test, std::vector<Expected> const& rows) {
+    for (Expected const& row : rows) {
+        SCOPED_TRACE(joined(row.arguments));
+        Outcome const outcome = test.run(row.arguments);
+        EXPECT_EQ(outcome.status, row.status);
+        EXPECT_EQ(outcome.out, row.out);
+        EXPECT_EQ(outcome.err, row.err);
+    }
+}
+
+#define EXPECT_RUNS(...) expectRuns(*this, __VA_ARGS__)
+
+// -- parse ------------------------------------------------------------------------------
+
+TEST_F(ToolTest, ParseShowsFieldsAndWrittenText) {
+    EXPECT_RUNS({
+        {{"parse", "Length", "12pt", "2em"},
+         0,
+         "Length \"12pt\": accepted\n  unit: pt (1)\n  size: 12\n  px: 16\n"
+         "  written: \"12pt\"\n"
+         "Length \"2em\": accepted\n  unit: em (6)\n  size: 2\n  written: \"2em\"\n"},
+        // The type's name in any case; a text that starts with "-" is a text, not an option.
+        {{"parse", "length", "-1.5cm"},
+         0,
+         "Length \"-1.5cm\": accepted\n  unit: cm (3)\n  size: -1.5\n  px: -56.692913\n"
+         "  written: \"-1.5cm\"\n"},
+        {{"parse", "SLength", "50%", "3pc"},
+         0,
+         "SLength \"50%\": accepted\n  unit: % (9)\n  size: 0.5\n  px: 0.5\n"
+         "  written: (no text form)\n"
+         "SLength \"3pc\": accepted\n  unit: pc (8)\n  size: 3\n  px: 48\n"
+         "  written: (no text form)\n"},
+        {{"parse", "LengthOrPercent", "50%"},
+         0,
+         "LengthOrPercent \"50%\": accepted\n  kind: percent (2)\n  length:\n    unit: px (0)\n"
+         "    size: 0\n    px: 0\n  percent: 0.5\n  written: \"50%\"\n"},
+        {{"parse", "Language", "EN-us"},
+         0,
+         "Language \"EN-us\": accepted\n  languageId: english (3)\n"
+         "  countryId: United States (1)\n  written: (no text form)\n"},
+        {{"parse", "Value", "12/25/2010"},
+         0,
+         "Value \"12/25/2010\": accepted\n  type: date (2)\n  stringValue: \"12/25/2010\"\n"
+         "  dateTimeValue:\n    year: 2010\n    month: 12\n    day: 25\n  ordinal: -1\n"
+         "  getValue: \"12/25/2010\"\n  written: (no text form)\n"},
+        // An overflowing number is held as infinity and shown as such.
+        {{"parse", "Length", "1e39pt"},
+         0,
+         "Length \"1e39pt\": accepted\n  unit: pt (1)\n  size: inf\n  px: inf\n"
+         "  written: \"infpt\"\n"},
+    });
+}
+
+TEST_F(ToolTest, ParseRejectsWithNearMissesAndExitsOne) {
+    EXPECT_RUNS({
+        {{"parse", "Length", "12PT"},
+         1,
+         "Length \"12PT\": rejected\n  note: did you mean \"12pt\"?\n"},
+        {{"parse", "Length", " 12pt", "12pt"},
+         1,
+         "Length \" 12pt\": rejected\n  note: did you mean \"12pt\"?\n"
+         "Length \"12pt\": accepted\n  unit: pt (1)\n  size: 12\n  px: 16\n"
+         "  written: \"12pt\"\n"},
+        {{"parse", "AxisUnits", "Days", "0"},
+         1,
+         "AxisUnits \"Days\": rejected\n  note: did you mean \"days\"?\n"
+         "AxisUnits \"0\": rejected\n"},
+        // No near miss is offered where none is accepted.
+        {{"parse", "LengthOrPercent", "auto"}, 1, "LengthOrPercent \"auto\": rejected\n"},
+        {{"parse", "Length", "a\t\"b\""}, 1, "Length \"a\\t\\\"b\\\"\": rejected\n"},
+    });
+}
+
+TEST_F(ToolTest, ParseWritesOneJsonObjectPerText) {
+    EXPECT_RUNS({
+        {{"parse", "--json", "Length", "12pt", "12PT"},
+         1,
+         R"({"type":"Length","text":"12pt","accepted":true,"value":{"unit":{"name":"pt","number":1},"size":12.0,"px":16.0},"written":"12pt"})"
+         "\n"
+         R"({"type":"Length","text":"12PT","accepted":false,"suggestion":"12pt"})"
+         "\n"},
+        // Single-precision numbers go out as their shortest text: 0.1, not 0.100000001.
+        {{"parse", "SLengthOrPercent", "--json", "0.1in", "x"},
+         1,
+         R"({"type":"SLengthOrPercent","text":"0.1in","accepted":true,"value":{"kind":{"name":"length","number":1},"length":{"unit":{"name":"in","number":5},"size":0.1,"px":9.6},"percent":0.0},"written":null})"
+         "\n"
+         R"({"type":"SLengthOrPercent","text":"x","accepted":false,"suggestion":null})"
+         "\n"},
+        {{"parse", "--json", "float", "1e39"},
+         1,
+         R"({"type":"float","text":"1e39","accepted":false,"suggestion":null})"
+         "\n"},
+        {{"parse", "--json", "Language", "cze"},
+         0,
+         R"({"type":"Language","text":"cze","accepted":true,"value":{"languageId":{"name":"czech","number":1},"countryId":{"name":null,"number":0}},"written":null})"
+         "\n"},
+    });
+}
+
+TEST_F(ToolTest, UsageErrorsExitTwo) {
+    EXPECT_RUNS({
+        {{"parse", "Lenght", "1pt"},
+         2,
+         "",
+         "xmlattr: error: unknown type \"Lenght\"; did you mean Length or SLength?\n"},
+        {{"parse", "Percent", "1pt"},
+         2,
+         "",
+         "xmlattr: error: unknown type \"Percent\"; did you mean LengthOrPercent or "
+         "SLengthOrPercent?\n"},
+        {{"parse", "Zebra", "1"},
+         2,
+         "",
+         "xmlattr: error: unknown type \"Zebra\"; \"xmlattr types\" lists the known types\n"},
+    });
+    for (std::vector<std::string> const& arguments : std::vector<std::vector<std::string>>{
+             {}, {"parse", "Length"}, {"frobnicate"}, {"check", "--bogus"}}) {
+        SCOPED_TRACE(joined(arguments));
+        Outcome const outcome = run(arguments);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_NE(outcome.err, "");
+    }
+}
+
+TEST_F(ToolTest, HelpVersionAndTypes) {
+    Outcome const version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "xmlattr " XMLATTR_VERSION_TEXT "\n");
+    for (std::string const command : {"parse", "types", "check"}) {
+        SCOPED_TRACE(command);
+        Outcome const help = run({command, "--help"});
+        EXPECT_EQ(help.status, 0);
+        EXPECT_NE(help.out.find("Usage:"), std::string::npos);
+    }
+    Outcome const types = run({"types"});
+    EXPECT_EQ(types.status, 0);
+    for (std::string const line :
+         {"Length            formatting-object length",
+          "\nSLengthOrPercent  SVG length or percentage", "\nfloat             plain number"}) {
+        EXPECT_NE(types.out.find(line), std::string::npos) << line;
+    }
+}
+
+// -- check ------------------------------------------------------------------------------
+
+// Line 7 has a two-byte character and a tab before its attributes: columns count
+// characters, as compilers do.
+constexpr std::string_view kPage =
+    "<?xml version=\"1.0\"?>\n"
+    "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" xmlns:x=\"urn:other\">\n"
+    "  <fo:block space-before=\"6pt\" space-after=\"6PT\"\n"
+    "      x:space-after=\"bad\" extent=\"inherit\" line-height=\"1em + 2pt\"\n"
+    "      padding=\"2mm\" language=\"EN-us\" master-name=\"first\">\n"
+    "    <other space-before=\"bad\"/>\n"
+    "    <fo:block-container id=\"\xC3\xA9\" line-height=\"normal\"\tcolumn-gap = '  5mm'/>\n"
+    "  </fo:block>\n"
+    "</fo:root>\n";
+
+constexpr std::string_view kPageReport =
+    "page.fo:3:32: error: space-after=\"6PT\" is not a valid Length\n"
+    "page.fo:3:32: note: did you mean \"6pt\"?\n"
+    "page.fo:7:32: error: line-height=\"normal\" is not a valid LengthOrPercent\n"
+    "page.fo:7:53: error: column-gap=\"  5mm\" is not a valid LengthOrPercent\n"
+    "page.fo:7:53: note: did you mean \"5mm\"?\n";
+
+TEST_F(ToolTest, CheckReportsRejectedValuesWhereTheyAre) {
+    document("page.fo", kPage);
+    EXPECT_RUNS({{{"check", "page.fo"},
+                  1,
+                  std::string(kPageReport) +
+                      "checked 1 file: 8 attributes, 3 accepted, 3 rejected, 2 skipped; 2 of no "
+                      "type the library reads\n"
+                      "attribute            type             accepted  rejected   skipped\n"
+                      "XSL-FO column-gap    LengthOrPercent         0         1         0\n"
+                      "XSL-FO extent        Length                  0         0         1\n"
+                      "XSL-FO language      Language                1         0         0\n"
+                      "XSL-FO line-height   LengthOrPercent         0         1         1\n"
+                      "XSL-FO padding       LengthOrPercent         1         0         0\n"
+                      "XSL-FO space-after   Length                  0         1         0\n"
+                      "XSL-FO space-before  Length                  1         0         0\n"}});
+}
+
+// Line ends are CRLF, and one inside the style attribute; the style's declarations stand
+// where they are written, except in a value holding a reference, which gives the value's.
+TEST_F(ToolTest, CheckReadsSvgStyleDeclarations) {
+    document("icon.svg",
+             "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"50%\">\r\n"
+             "  <rect x=\"1\" y=\"1\" id=\"r\"\r\n"
+             "        style=\"font-size:medium;stroke-width : 2 ;\r\n"
+             " font-size: 12pt !important;; font-size :small\"/>\r\n"
+             "  <text font-size=\"currentColor\" x=\"inherit\" y=\"&#32;1\">t</text>\r\n"
+             "  <text style=\"font-size: &quot;x&quot;\">t</text>\r\n"
+             "</svg>\r\n");
+    EXPECT_RUNS({{{"check", "icon.svg"},
+                  1,
+                  "icon.svg:3:16: error: font-size=\"medium\" is not a valid SLengthOrPercent\n"
+                  "icon.svg:4:31: error: font-size=\"small\" is not a valid SLengthOrPercent\n"
+                  "icon.svg:6:16: error: font-size=\"\\\"x\\\"\" is not a valid "
+                  "SLengthOrPercent\n"
+                  "checked 1 file: 12 attributes, 7 accepted, 3 rejected, 2 skipped; 1 of no "
+                  "type the library reads\n"
+                  "attribute         type              accepted  rejected   skipped\n"
+                  "SVG font-size     SLengthOrPercent         1         3         1\n"
+                  "SVG height        SLength                  1         0         0\n"
+                  "SVG stroke-width  SLength                  1         0         0\n"
+                  "SVG width         SLength                  1         0         0\n"
+                  "SVG x             SLength                  1         0         1\n"
+                  "SVG y             SLength                  2         0         0\n"}});
+}
+
+TEST_F(ToolTest, CheckExitsZeroWhenNothingIsRejected) {
+    document("clean.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='1'/>");
+    // Elements outside the two vocabularies are not looked at.
+    document("plain.xml", "<doc width='nonsense'><svg width='nonsense'/></doc>");
+    EXPECT_RUNS({{{"check", "clean.svg", "plain.xml"},
+                  0,
+                  "checked 2 files: 1 attributes, 1 accepted, 0 rejected, 0 skipped; 0 of no "
+                  "type the library reads\n"
+                  "attribute  type     accepted  rejected   skipped\n"
+                  "SVG width  SLength         1         0         0\n"}});
+}
+
+TEST_F(ToolTest, CheckSearchesFoldersForDocuments) {
+    std::string const bad = "<svg xmlns='http://www.w3.org/2000/svg' font-size='big'/>";
+    document("set/b.svg", bad);
+    document("set/A.SVG", bad);
+    document("set/notes.txt", bad);
+    document("set/deeper/c.fo",
+             "<fo:root xmlns:fo='http://www.w3.org/1999/XSL/Format' extent='1PX'/>");
+    document("set/deeper/d.xml", "<fo:root xmlns:fo='http://www.w3.org/1999/XSL/Format'/>");
+    Outcome const outcome = run({"check", "set"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "");
+    std::string const head = outcome.out.substr(0, outcome.out.find("checked"));
+    EXPECT_EQ(head, "set/A.SVG:1:41: error: font-size=\"big\" is not a valid SLengthOrPercent\n"
+                    "set/b.svg:1:41: error: font-size=\"big\" is not a valid SLengthOrPercent\n"
+                    "set/deeper/c.fo:1:55: error: extent=\"1PX\" is not a valid Length\n"
+                    "set/deeper/c.fo:1:55: note: did you mean \"1px\"?\n");
+    EXPECT_NE(outcome.out.find("checked 4 files: 3 attributes"), std::string::npos);
+}
+
+TEST_F(ToolTest, CheckReportsDocumentsThatAreNotWellFormed) {
+    document("broken.fo", "<fo:root xmlns:fo='http://www.w3.org/1999/XSL/Format'>\n"
+                          "  <fo:block extent='1PT'>\n"
+                          "</fo:root>\n");
+    document("empty.svg", "");
+    document("bytes.svg", "<svg xmlns='http://www.w3.org/2000/svg' id='\xFF'/>");
+    document("good.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='1'/>");
+    Outcome const outcome = run({"check", "broken.fo", "empty.svg", "bytes.svg", "good.svg"});
+    EXPECT_EQ(outcome.status, 2);
+    // The values read before the fault are reported and counted.
+    EXPECT_EQ(outcome.out,
+              "broken.fo:2:13: error: extent=\"1PT\" is not a valid Length\n"
+              "broken.fo:2:13: note: did you mean \"1pt\"?\n"
+              "checked 4 files: 2 attributes, 1 accepted, 1 rejected, 0 skipped; 0 of no type "
+              "the library reads\n"
+              "attribute      type     accepted  rejected   skipped\n"
+              "XSL-FO extent  Length          0         1         0\n"
+              "SVG width      SLength         1         0         0\n");
+    EXPECT_EQ(outcome.err, "broken.fo:3:3: error: not well-formed XML: mismatched tag\n"
+                           "empty.svg:1:1: error: not well-formed XML: no element found\n"
+                           "bytes.svg:1:45: error: not well-formed XML: not well-formed "
+                           "(invalid token)\n");
+}
+
+TEST_F(ToolTest, CheckReportsFilesThatCannotBeRead) {
+    document("bad.fo", "<fo:root xmlns:fo='http://www.w3.org/1999/XSL/Format' extent='x'/>");
+    Outcome const outcome = run({"check", "missing.fo", "bad.fo"});
+    // A file that cannot be read outranks a rejected value.
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err, "xmlattr: error: cannot read missing.fo: No such file or directory\n");
+    EXPECT_EQ(outcome.out.substr(0, outcome.out.find("checked")),
+              "bad.fo:1:55: error: extent=\"x\" is not a valid Length\n");
+}
+
+// Documents are streamed in 64 KiB pieces: tags that straddle two pieces keep their
+// attributes' positions.
+TEST_F(ToolTest, CheckStreamsLargeDocuments) {
+    constexpr int kLines = 400;
+    std::string const padding(1000, 'p');
+    std::ostringstream text;
+    std::ostringstream expected;
+    text << "<svg xmlns=\"http://www.w3.org/2000/svg\">\n";
+    for (int line = 2; line < kLines + 2; ++line) {
+        int const indent = line % 7;
+        std::string const number = std::to_string(line);
+        std::string const row = std::string(static_cast<std::size_t>(indent), ' ') + "<rect id=\"" +
+                                padding + "\" width=\"" + number + "\" height=\"" + number +
+                                "%\" font-size=\"x" + number + "\"/>\n";
+        text << row;
+        std::size_t const column = row.find("font-size") + 1;
+        expected << "big.svg:" << line << ":" << column << ": error: font-size=\"x" << line
+                 << "\" is not a valid SLengthOrPercent\n";
+    }
+    text << "</svg>\n";
+    document("big.svg", text.str());
+    ASSERT_GT(text.str().size(), 5u * 65536u);
+    Outcome const outcome = run({"check", "big.svg"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out.substr(0, outcome.out.find("checked")), expected.str());
+    EXPECT_NE(outcome.out.find("checked 1 file: 1200 attributes, 800 accepted, 400 rejected"),
+              std::string::npos);
+}
+
+// Without a path the bundled samples are checked; their deliberate mistakes make it exit 1.
+TEST_F(ToolTest, CheckWithoutPathChecksTheSamples) {
+    Outcome const outcome = run({"check"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_NE(outcome.out.find(XMLATTR_SAMPLES_DIR "/invoice.fo:"), std::string::npos);
+    EXPECT_NE(outcome.out.find("checked 2 files"), std::string::npos);
+}
+
+} // namespace
