@@ -1,0 +1,11 @@
+// The exported keyword attributes declared in BarcodeKeywords.h.
+#include "xmlattr/keywords/BarcodeKeywords.h"
+
+namespace Xml {
+
+template class TXmlAttribute<BarcodeType>;
+template class TXmlAttribute<DMEncoding>;
+template class TXmlAttribute<DMFormat>;
+template class TXmlAttribute<Code128CodeSet>;
+
+} // namespace Xml

@@ -1,0 +1,215 @@
+// Every plain keyword enumeration: its keywords in number order, case rule and writer.
+#include "xmlattr/keywords/BarcodeKeywords.h"
+#include "xmlattr/keywords/BorderKeywords.h"
+#include "xmlattr/keywords/ChartKeywords.h"
+#include "xmlattr/keywords/FontAttributes.h"
+#include "xmlattr/keywords/FormKeywords.h"
+#include "xmlattr/keywords/GraphicsKeywords.h"
+#include "xmlattr/keywords/LayoutKeywords.h"
+#include "xmlattr/keywords/MarkerKeywords.h"
+#include "xmlattr/keywords/MiscAttributes.h"
+#include "xmlattr/keywords/OutputKeywords.h"
+#include "xmlattr/keywords/PaginationKeywords.h"
+
+#include "testing/LogCapture.h"
+#include "xmlattr/platform/Exception.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace Xml {
+namespace {
+
+enum class Rule { Exact, AnyCase };
+enum class Writes { No, Yes, Throws };
+
+// One enumeration as its description gives it. `keywords` lists the keywords in number
+// order from `first`, separated by blanks; "-" marks a number that no keyword reads.
+struct Enumeration {
+    char const* name;
+    Rule rule;
+    Writes writes;
+    int first;
+    std::u16string_view keywords;
+    char16_t const* file = nullptr; // where a throwing writer records itself
+    int line = 0;
+    bool lenient = false; // every text reads; one that is no keyword keeps the value
+    // Filled by `of<E>`: the attribute's three slots, reached through the base class.
+    bool (*read)(Core::String const&, int&) = nullptr;
+    Core::String (*write)(int) = nullptr;
+    std::size_t tableSize = 0;
+};
+
+template <class E> Enumeration of(Enumeration row) {
+    row.read = [](Core::String const& text, int& number) {
+        TXmlAttribute<E> attribute(static_cast<E>(number));
+        bool const accepted = static_cast<XmlAttribute&>(attribute).parseValue(text);
+        number = static_cast<int>(attribute.getValue());
+        return accepted;
+    };
+    row.write = [](int number) {
+        TXmlAttribute<E> attribute(static_cast<E>(number));
+        return static_cast<XmlAttribute&>(attribute).getValueAsString();
+    };
+    row.tableSize = kKeywordTable<E>.reads.size();
+    return row;
+}
+
+constexpr Rule X = Rule::Exact;
+constexpr Rule A = Rule::AnyCase;
+constexpr Writes No = Writes::No;
+constexpr Writes Yes = Writes::Yes;
+constexpr Writes Throws = Writes::Throws;
+
+constexpr int kSentinel = 4242;
+
+std::u16string swapCase(std::u16string_view text) {
+    std::u16string swapped(text);
+    for (char16_t& unit : swapped) {
+        if (unit >= u'a' && unit <= u'z') {
+            unit = static_cast<char16_t>(unit - u'a' + u'A');
+        } else if (unit >= u'A' && unit <= u'Z') {
+            unit = static_cast<char16_t>(unit - u'A' + u'a');
+        }
+    }
+    return swapped;
+}
+
+// The text rejected: false (true for a lenient reader) and the value as it was.
+void expectRejected(Enumeration const& e, std::u16string_view text) {
+    SCOPED_TRACE("rejecting \"" + Core::String(text).toUtf8() + "\"");
+    int number = kSentinel;
+    EXPECT_EQ(e.read(Core::String(text), number), e.lenient);
+    EXPECT_EQ(number, kSentinel);
+}
+
+void expectWritten(Enumeration const& e, int number, std::u16string_view expected) {
+    SCOPED_TRACE("writing " + std::to_string(number));
+    if (e.writes != Writes::Throws || !expected.empty()) {
+        EXPECT_EQ(e.write(number), Core::String(expected));
+        return;
+    }
+    xmlattr_testing::LogCapture log;
+    try {
+        (void)e.write(number);
+        ADD_FAILURE() << "no exception";
+    } catch (Core::UnreacheableCodeException const& error) {
+        EXPECT_EQ(error.getFile(), Core::String(e.file));
+        EXPECT_EQ(error.getLine(), e.line);
+    }
+    EXPECT_EQ(log.entries().size(), 1u);
+}
+
+TEST(KeywordTables, EveryKeywordReadsToItsNumberAndWritesBack) {
+    // clang-format off
+    Enumeration const enumerations[] = {
+        of<Span>({"Span", A, Yes, 0, u"none all"}),
+        of<LineStackingStrategy>({"LineStackingStrategy", A, Yes, 0, u"line-height font-height max-height"}),
+        of<LineHeightShiftAdjustment>({"LineHeightShiftAdjustment", A, Yes, 0, u"consider-shifts disregard-shifts"}),
+        of<DisplayAlign>({"DisplayAlign", X, Yes, 0, u"before after center"}),
+        of<TextDirection>({"TextDirection", X, No, 0, u"ltr rtl"}),
+        of<LinefeedTreatment>({"LinefeedTreatment", A, Yes, 0, u"ignore preserve treat-as-space treat-as-zero-width-space"}),
+        of<WhiteSpaceTreatment>({"WhiteSpaceTreatment", A, Yes, 0, u"ignore preserve ignore-if-before-linefeed ignore-if-after-linefeed ignore-if-surrounding-linefeed"}),
+        of<WrapOption>({"WrapOption", A, Yes, 0, u"wrap no-wrap"}),
+        of<Visibility>({"Visibility", A, Yes, 0, u"visible hidden collapse"}),
+        of<LeaderPattern>({"LeaderPattern", X, Yes, 0, u"space rule dots use-content"}),
+        of<LeaderAlignment>({"LeaderAlignment", X, Yes, 0, u"none reference-area page"}),
+        of<RetrievePosition>({"RetrievePosition", X, Yes, 0, u"first-starting-within-page first-including-carryover last-starting-within-page last-ending-within-page"}),
+        of<RetrieveBoundary>({"RetrieveBoundary", X, Yes, 0, u"page page-sequence document"}),
+        of<RetrievePositionWithinTable>({"RetrievePositionWithinTable", X, Yes, 0, u"first-starting first-including-carryover last-starting last-ending"}),
+        of<RetrieveBoundaryWithinTable>({"RetrieveBoundaryWithinTable", X, No, 0, u"table table-fragment page"}),
+        of<Parity>({"Parity", X, No, 0, u"odd even any"}),
+        of<PagePosition>({"PagePosition", X, No, 0, u"first last rest any"}),
+        of<BlankOrNotBlank>({"BlankOrNotBlank", X, No, 0, u"blank not-blank any"}),
+        of<Break>({"Break", X, Yes, 0, u"auto column - page - - - even-page - - - odd-page"}),
+        of<ForcePageCount>({"ForcePageCount", X, No, 0, u"auto even odd end-on-even end-on-odd no-force"}),
+        of<Keep>({"Keep", X, Yes, 0, u"auto always"}),
+        of<FootnoteRestartRule>({"FootnoteRestartRule", A, No, 0, u"auto page"}),
+        of<AbsolutePosition>({"AbsolutePosition", X, Throws, 0, u"auto absolute fixed", u"MiscAttributes", 239}),
+        of<RelativePosition>({"RelativePosition", X, Throws, 0, u"static relative", u"MiscAttributes", 270}),
+        of<FloatPosition>({"FloatPosition", A, Yes, 0, u"left right"}),
+        of<AnchorX>({"AnchorX", A, No, 0, u"auto body page character"}),
+        of<AnchorY>({"AnchorY", A, No, 0, u"auto body page block line"}),
+        of<PositionX>({"PositionX", A, No, 0, u"auto left center right"}),
+        of<PositionY>({"PositionY", A, No, 0, u"auto top middle bottom"}),
+        of<BackgroundRepeat>({"BackgroundRepeat", X, Yes, 0, u"repeat repeat-x repeat-y no-repeat"}),
+        of<Scaling>({"Scaling", X, Yes, 0, u"uniform non-uniform"}),
+        of<TableLayout>({"TableLayout", X, Yes, 0, u"auto fixed"}),
+        of<AFPEncoding>({"AFPEncoding", A, No, 0, u"ASCII EBCDIC UTF-16"}),
+        of<LightingScheme>({"LightingScheme", A, No, 0, u"artwork none white day night hard primary blue red cube cad headlamp"}),
+        of<BarcodeType>({"BarcodeType", A, No, 0, u"Auto UPC-E EAN-8 UPC-A EAN-13 DataMatrix 3of9 2of5 Postnet Planet Code128 Code128Raw Code128UCC OMR Pdf417"}),
+        of<DMEncoding>({"DMEncoding", A, No, 0, u"ASCII C40 TEXT BASE256 NONE AUTO"}),
+        of<DMFormat>({"DMFormat", A, No, -1, u"AUTO C10X10 C12X12 C14X14 C16X16 C18X18 C20X20 C22X22 C24X24 C26X26 C32X32 C36X36 C40X40 C44X44 C48X48 C52X52 C64X64 C72X72 C80X80 C88X88 C96X96 C104X104 C120X120 C132X132 C144X144 C8X18 C8X32 C12X26 C12X36 C16X36 C16X48"}),
+        of<Code128CodeSet>({"Code128CodeSet", A, No, 0, u"CodeSetA CodeSetB CodeSetC"}),
+        of<BorderStyle>({"BorderStyle", X, Yes, 0, u"none inset groove outset ridge dotted dashed solid double hidden"}),
+        of<BorderCollapse>({"BorderCollapse", X, Yes, 0, u"collapse collapse-with-precedence separate"}),
+        of<FontVariant>({"FontVariant", X, No, 0, u"normal small-caps"}),
+        of<TextLineStyle>({"TextLineStyle", X, Throws, 0, u"none solid double dotted dashed dot-dash dot-dot-dash", u"FontAttributes", 204}),
+        of<FormControlType>({"FormControlType", A, No, 0, u"check-box text button radiobutton -"}),
+        of<FormActionType>({"FormActionType", A, No, 0, u"- url javascript submit"}),
+        of<FormTriggerAction>({"FormTriggerAction", A, No, 0, u"- OnMouseUp OnMouseDown OnMouseEnter OnMouseExit OnFocus OnBlur"}),
+        of<STextAnchor>({"STextAnchor", X, No, 0, u"- start middle end"}),
+        of<SLineCap>({"SLineCap", X, No, 0, u"butt round square"}),
+        of<SLineJoin>({"SLineJoin", X, No, 0, u"miter bevel round"}),
+        of<SVisibility>({"SVisibility", X, No, 0, u"- visible hidden collapse"}),
+        of<SDisplay>({"SDisplay", X, No, 0, u"inline block list-item run-in compact marker table inline-table table-row-group table-header-group table-footer-group table-row table-column-group table-column table-cell table-caption none", nullptr, 0, true}),
+        of<Drawing::GradientUnits>({"GradientUnits", X, No, 0, u"objectBoundingBox userSpaceOnUse"}),
+        of<Drawing::GradientSpreadMethod>({"GradientSpreadMethod", X, No, 0, u"repeat reflect pad"}),
+        of<ChartType>({"ChartType", X, No, 0, u"line bar area - pie spider"}),
+        of<LabelType>({"LabelType", X, No, 0, u"line square circle triangle"}),
+        of<SliceOrientation>({"SliceOrientation", X, No, 0, u"clockwise counterclockwise"}),
+        of<AxisPosition>({"AxisPosition", X, No, 0, u"top left bottom right"}),
+        of<AxisOrientation>({"AxisOrientation", X, No, 0, u"auto vertical horizontal"}),
+        of<AxisIntersection>({"AxisIntersection", X, No, 0, u"max min auto"}),
+        of<TickStyle>({"TickStyle", X, No, 0, u"inside cross outside"}),
+        of<SerieGrouping>({"SerieGrouping", X, No, 0, u"overlapped clustered stacked"}),
+        of<DisplayValPlacement>({"DisplayValPlacement", X, No, 0, u"center between auto"}),
+        of<PDFConformance>({"PDFConformance", X, No, 0, u"Default PDF/X-1a:2003 PDF/A-1a:2005 PDF/A-1b:2005"}),
+    };
+    // clang-format on
+    for (Enumeration const& e : enumerations) {
+        SCOPED_TRACE(e.name);
+        int number = e.first;
+        std::size_t keywords = 0;
+        std::u16string_view rest = e.keywords;
+        while (!rest.empty()) {
+            std::size_t const blank = rest.find(u' ');
+            std::u16string_view const keyword = rest.substr(0, blank);
+            rest = blank == std::u16string_view::npos ? u"" : rest.substr(blank + 1);
+            bool const hasKeyword = keyword != u"-";
+            std::u16string_view const written =
+                hasKeyword && e.writes != Writes::No ? keyword : u"";
+            expectWritten(e, number, written);
+            if (hasKeyword) {
+                SCOPED_TRACE(Core::String(keyword).toUtf8());
+                ++keywords;
+                int value = kSentinel;
+                EXPECT_TRUE(e.read(Core::String(keyword), value));
+                EXPECT_EQ(value, number);
+
+                std::u16string const swapped = swapCase(keyword);
+                if (e.rule == Rule::AnyCase) {
+                    value = kSentinel;
+                    EXPECT_TRUE(e.read(Core::String(swapped), value));
+                    EXPECT_EQ(value, number);
+                } else if (swapped != keyword) {
+                    expectRejected(e, swapped);
+                }
+                expectRejected(e, u" " + std::u16string(keyword));
+                expectRejected(e, std::u16string(keyword) + u" ");
+                expectRejected(e, keyword.substr(0, keyword.size() - 1));
+            }
+            ++number;
+        }
+        EXPECT_EQ(e.tableSize, keywords) << "keywords the description does not list";
+        expectRejected(e, u"");
+        expectRejected(e, u"inherit");
+        // Numbers beyond both ends have no keyword.
+        expectWritten(e, e.first - 1, u"");
+        expectWritten(e, number, u"");
+    }
+}
+
+} // namespace
+} // namespace Xml

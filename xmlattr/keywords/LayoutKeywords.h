@@ -1,0 +1,171 @@
+// Keywords of text and line layout, and of leaders.
+#pragma once
+
+#include "xmlattr/attributes/KeywordTable.h"
+#include "xmlattr/platform/Export.h"
+
+namespace Xml {
+
+/// Whether a block spans all columns.
+enum Span : int { SpanNone = 0, SpanAll = 1 };
+
+inline constexpr KeywordEntry<Span> kSpanKeywords[] = {{u"none", SpanNone}, {u"all", SpanAll}};
+template <>
+inline constexpr KeywordTable<Span> kKeywordTable<Span>{
+    .reads = kSpanKeywords, .match = KeywordCase::AnyCase, .writes = kSpanKeywords};
+
+/// How the height of a line is measured.
+enum LineStackingStrategy : int {
+    LineStackingStrategyLineHeight = 0,
+    LineStackingStrategyFontHeight = 1,
+    LineStackingStrategyMaxHeight = 2
+};
+
+inline constexpr KeywordEntry<LineStackingStrategy> kLineStackingStrategyKeywords[] = {
+    {u"line-height", LineStackingStrategyLineHeight},
+    {u"font-height", LineStackingStrategyFontHeight},
+    {u"max-height", LineStackingStrategyMaxHeight}};
+template <>
+inline constexpr KeywordTable<LineStackingStrategy> kKeywordTable<LineStackingStrategy>{
+    .reads = kLineStackingStrategyKeywords,
+    .match = KeywordCase::AnyCase,
+    .writes = kLineStackingStrategyKeywords};
+
+/// Whether shifted baselines enlarge a line.
+enum LineHeightShiftAdjustment : int {
+    LineHeightShiftAdjustmentConsiderShifts = 0,
+    LineHeightShiftAdjustmentDisregardShifts = 1
+};
+
+inline constexpr KeywordEntry<LineHeightShiftAdjustment> kLineHeightShiftAdjustmentKeywords[] = {
+    {u"consider-shifts", LineHeightShiftAdjustmentConsiderShifts},
+    {u"disregard-shifts", LineHeightShiftAdjustmentDisregardShifts}};
+template <>
+inline constexpr KeywordTable<LineHeightShiftAdjustment> kKeywordTable<LineHeightShiftAdjustment>{
+    .reads = kLineHeightShiftAdjustmentKeywords,
+    .match = KeywordCase::AnyCase,
+    .writes = kLineHeightShiftAdjustmentKeywords};
+
+/// Where content sits in the block-progression direction.
+enum DisplayAlign : int { DisplayAlignBefore = 0, DisplayAlignAfter = 1, DisplayAlignCenter = 2 };
+
+inline constexpr KeywordEntry<DisplayAlign> kDisplayAlignKeywords[] = {
+    {u"before", DisplayAlignBefore},
+    {u"after", DisplayAlignAfter},
+    {u"center", DisplayAlignCenter}};
+template <>
+inline constexpr KeywordTable<DisplayAlign> kKeywordTable<DisplayAlign>{
+    .reads = kDisplayAlignKeywords, .match = KeywordCase::Exact, .writes = kDisplayAlignKeywords};
+
+/// The inline progression direction.
+enum TextDirection : int { TextDirectionLtr = 0, TextDirectionRtl = 1 };
+
+inline constexpr KeywordEntry<TextDirection> kTextDirectionKeywords[] = {
+    {u"ltr", TextDirectionLtr}, {u"rtl", TextDirectionRtl}};
+template <>
+inline constexpr KeywordTable<TextDirection> kKeywordTable<TextDirection>{
+    .reads = kTextDirectionKeywords, .match = KeywordCase::Exact};
+
+/// What becomes of a line feed.
+enum LinefeedTreatment : int {
+    LinefeedTreatmentIgnore = 0,
+    LinefeedTreatmentPreserve = 1,
+    LinefeedTreatmentTreatAsSpace = 2,
+    LinefeedTreatmentTreatAsZeroWidthSpace = 3
+};
+
+inline constexpr KeywordEntry<LinefeedTreatment> kLinefeedTreatmentKeywords[] = {
+    {u"ignore", LinefeedTreatmentIgnore},
+    {u"preserve", LinefeedTreatmentPreserve},
+    {u"treat-as-space", LinefeedTreatmentTreatAsSpace},
+    {u"treat-as-zero-width-space", LinefeedTreatmentTreatAsZeroWidthSpace}};
+template <>
+inline constexpr KeywordTable<LinefeedTreatment> kKeywordTable<LinefeedTreatment>{
+    .reads = kLinefeedTreatmentKeywords,
+    .match = KeywordCase::AnyCase,
+    .writes = kLinefeedTreatmentKeywords};
+
+/// Which white space around line feeds is kept.
+enum WhiteSpaceTreatment : int {
+    WhiteSpaceTreatmentIgnore = 0,
+    WhiteSpaceTreatmentPreserve = 1,
+    WhiteSpaceTreatmentIgnoreIfBeforeLinefeed = 2,
+    WhiteSpaceTreatmentIgnoreIfAfterLinefeed = 3,
+    WhiteSpaceTreatmentIgnoreIfSurroundingLinefeed = 4
+};
+
+inline constexpr KeywordEntry<WhiteSpaceTreatment> kWhiteSpaceTreatmentKeywords[] = {
+    {u"ignore", WhiteSpaceTreatmentIgnore},
+    {u"preserve", WhiteSpaceTreatmentPreserve},
+    {u"ignore-if-before-linefeed", WhiteSpaceTreatmentIgnoreIfBeforeLinefeed},
+    {u"ignore-if-after-linefeed", WhiteSpaceTreatmentIgnoreIfAfterLinefeed},
+    {u"ignore-if-surrounding-linefeed", WhiteSpaceTreatmentIgnoreIfSurroundingLinefeed}};
+template <>
+inline constexpr KeywordTable<WhiteSpaceTreatment> kKeywordTable<WhiteSpaceTreatment>{
+    .reads = kWhiteSpaceTreatmentKeywords,
+    .match = KeywordCase::AnyCase,
+    .writes = kWhiteSpaceTreatmentKeywords};
+
+/// Whether lines wrap.
+enum WrapOption : int { WrapOptionWrap = 0, WrapOptionNoWrap = 1 };
+
+inline constexpr KeywordEntry<WrapOption> kWrapOptionKeywords[] = {{u"wrap", WrapOptionWrap},
+                                                                   {u"no-wrap", WrapOptionNoWrap}};
+template <>
+inline constexpr KeywordTable<WrapOption> kKeywordTable<WrapOption>{
+    .reads = kWrapOptionKeywords, .match = KeywordCase::AnyCase, .writes = kWrapOptionKeywords};
+
+/// Visibility of a formatting object (the SVG one is `SVisibility`).
+enum Visibility : int { VisibilityVisible = 0, VisibilityHidden = 1, VisibilityCollapse = 2 };
+
+inline constexpr KeywordEntry<Visibility> kVisibilityKeywords[] = {
+    {u"visible", VisibilityVisible},
+    {u"hidden", VisibilityHidden},
+    {u"collapse", VisibilityCollapse}};
+template <>
+inline constexpr KeywordTable<Visibility> kKeywordTable<Visibility>{
+    .reads = kVisibilityKeywords, .match = KeywordCase::AnyCase, .writes = kVisibilityKeywords};
+
+/// What fills a leader.
+enum LeaderPattern : int {
+    LeaderPatternSpace = 0,
+    LeaderPatternRule = 1,
+    LeaderPatternDots = 2,
+    LeaderPatternUseContent = 3
+};
+
+inline constexpr KeywordEntry<LeaderPattern> kLeaderPatternKeywords[] = {
+    {u"space", LeaderPatternSpace},
+    {u"rule", LeaderPatternRule},
+    {u"dots", LeaderPatternDots},
+    {u"use-content", LeaderPatternUseContent}};
+template <>
+inline constexpr KeywordTable<LeaderPattern> kKeywordTable<LeaderPattern>{
+    .reads = kLeaderPatternKeywords, .match = KeywordCase::Exact, .writes = kLeaderPatternKeywords};
+
+/// What leader patterns line up with.
+enum LeaderAlignment : int {
+    LeaderAlignmentNone = 0,
+    LeaderAlignmentReferenceArea = 1,
+    LeaderAlignmentPage = 2
+};
+
+inline constexpr KeywordEntry<LeaderAlignment> kLeaderAlignmentKeywords[] = {
+    {u"none", LeaderAlignmentNone},
+    {u"reference-area", LeaderAlignmentReferenceArea},
+    {u"page", LeaderAlignmentPage}};
+template <>
+inline constexpr KeywordTable<LeaderAlignment> kKeywordTable<LeaderAlignment>{
+    .reads = kLeaderAlignmentKeywords,
+    .match = KeywordCase::Exact,
+    .writes = kLeaderAlignmentKeywords};
+
+extern template class XMLATTR_EXPORT TXmlAttribute<Span>;
+extern template class XMLATTR_EXPORT TXmlAttribute<LineStackingStrategy>;
+extern template class XMLATTR_EXPORT TXmlAttribute<LineHeightShiftAdjustment>;
+extern template class XMLATTR_EXPORT TXmlAttribute<DisplayAlign>;
+extern template class XMLATTR_EXPORT TXmlAttribute<TextDirection>;
+extern template class XMLATTR_EXPORT TXmlAttribute<LeaderPattern>;
+extern template class XMLATTR_EXPORT TXmlAttribute<LeaderAlignment>;
+
+} // namespace Xml

@@ -1,0 +1,262 @@
+// Keywords of text alignment, reference orientation, positioning, overflow, floats,
+// backgrounds, image scaling and table layout. The writers that throw record this file.
+#pragma once
+
+#include "xmlattr/attributes/KeywordTable.h"
+#include "xmlattr/platform/Export.h"
+#include "xmlattr/platform/Format.h"
+
+#include <string_view>
+
+namespace Xml {
+
+namespace detail {
+// Where the writers of this file record a number outside their tables.
+inline constexpr char16_t kMiscAttributesFile[] = u"MiscAttributes";
+inline constexpr int kAbsolutePositionWriterLine = 239;
+inline constexpr int kRelativePositionWriterLine = 270;
+inline constexpr int kTextAlignWriterLine = 387;
+inline constexpr int kReferenceOrientationWriterLine = 462;
+} // namespace detail
+
+/// Alignment of the lines of a block. The relative keywords read as the absolute ones;
+/// 0 (the default) and 5 to 8 are read from no keyword but are written.
+enum TextAlign : int {
+    TextAlignDefault = 0,
+    TextAlignLeft = 1,
+    TextAlignRight = 2,
+    TextAlignCenter = 3,
+    TextAlignJustify = 4,
+    TextAlignStart = 5,
+    TextAlignEnd = 6,
+    TextAlignInside = 7,
+    TextAlignOutside = 8
+};
+
+inline constexpr KeywordEntry<TextAlign> kTextAlignReads[] = {
+    {u"left", TextAlignLeft},     {u"start", TextAlignLeft},     {u"inside", TextAlignLeft},
+    {u"right", TextAlignRight},   {u"end", TextAlignRight},      {u"outside", TextAlignRight},
+    {u"center", TextAlignCenter}, {u"justify", TextAlignJustify}};
+inline constexpr KeywordEntry<TextAlign> kTextAlignWrites[] = {
+    {u"left", TextAlignDefault},  {u"left", TextAlignLeft},       {u"right", TextAlignRight},
+    {u"center", TextAlignCenter}, {u"justify", TextAlignJustify}, {u"start", TextAlignStart},
+    {u"end", TextAlignEnd},       {u"inside", TextAlignInside},   {u"outside", TextAlignOutside}};
+template <>
+inline constexpr KeywordTable<TextAlign> kKeywordTable<TextAlign>{
+    .reads = kTextAlignReads,
+    .match = KeywordCase::Exact,
+    .writes = kTextAlignWrites,
+    .unwrittenThrowsAt = {detail::kMiscAttributesFile, detail::kTextAlignWriterLine}};
+
+/// The rotation of a reference area, in quarter turns counterclockwise; read from an angle.
+enum ReferenceOrientation : int {
+    ReferenceOrientation0 = 0,
+    ReferenceOrientation90 = 1,
+    ReferenceOrientation180 = 2,
+    ReferenceOrientation270 = 3
+};
+
+namespace detail {
+/// Lenient about the number: the text is read as C's atoi would, so text without a number
+/// is the angle 0. Accepts 0, 90, 180, 270, -90, -180 and -270; any other angle is rejected.
+inline bool readAngle(std::u16string_view text, ReferenceOrientation& out) noexcept {
+    switch (Core::Format::parseInt(text)) {
+    case 0:
+        out = ReferenceOrientation0;
+        return true;
+    case 90:
+    case -270:
+        out = ReferenceOrientation90;
+        return true;
+    case 180:
+    case -180:
+        out = ReferenceOrientation180;
+        return true;
+    case 270:
+    case -90:
+        out = ReferenceOrientation270;
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace detail
+
+inline constexpr KeywordEntry<ReferenceOrientation> kReferenceOrientationWrites[] = {
+    {u"0", ReferenceOrientation0},
+    {u"90", ReferenceOrientation90},
+    {u"180", ReferenceOrientation180},
+    {u"270", ReferenceOrientation270}};
+template <>
+inline constexpr KeywordTable<ReferenceOrientation> kKeywordTable<ReferenceOrientation>{
+    .reads = {},
+    .match = KeywordCase::Exact,
+    .otherwise = detail::readAngle,
+    .writes = kReferenceOrientationWrites,
+    .unwrittenThrowsAt = {detail::kMiscAttributesFile, detail::kReferenceOrientationWriterLine}};
+
+/// How a block is taken out of the flow.
+enum AbsolutePosition : int {
+    AbsolutePositionAuto = 0,
+    AbsolutePositionAbsolute = 1,
+    AbsolutePositionFixed = 2
+};
+
+inline constexpr KeywordEntry<AbsolutePosition> kAbsolutePositionKeywords[] = {
+    {u"auto", AbsolutePositionAuto},
+    {u"absolute", AbsolutePositionAbsolute},
+    {u"fixed", AbsolutePositionFixed}};
+template <>
+inline constexpr KeywordTable<AbsolutePosition> kKeywordTable<AbsolutePosition>{
+    .reads = kAbsolutePositionKeywords,
+    .match = KeywordCase::Exact,
+    .writes = kAbsolutePositionKeywords,
+    .unwrittenThrowsAt = {detail::kMiscAttributesFile, detail::kAbsolutePositionWriterLine}};
+
+/// Whether a block is offset from its place.
+enum RelativePosition : int { RelativePositionStatic = 0, RelativePositionRelative = 1 };
+
+inline constexpr KeywordEntry<RelativePosition> kRelativePositionKeywords[] = {
+    {u"static", RelativePositionStatic}, {u"relative", RelativePositionRelative}};
+template <>
+inline constexpr KeywordTable<RelativePosition> kKeywordTable<RelativePosition>{
+    .reads = kRelativePositionKeywords,
+    .match = KeywordCase::Exact,
+    .writes = kRelativePositionKeywords,
+    .unwrittenThrowsAt = {detail::kMiscAttributesFile, detail::kRelativePositionWriterLine}};
+
+/// What happens to content that overflows its area. Six keywords read onto three numbers;
+/// writing uses the first spelling of each.
+enum Overflow : int { OverflowVisible = 0, OverflowHidden = 1, OverflowErrorIfOverflow = 2 };
+
+inline constexpr KeywordEntry<Overflow> kOverflowKeywords[] = {
+    {u"visible", OverflowVisible}, {u"repeat", OverflowVisible},
+    {u"auto", OverflowVisible},    {u"hidden", OverflowHidden},
+    {u"scroll", OverflowHidden},   {u"error-if-overflow", OverflowErrorIfOverflow}};
+template <>
+inline constexpr KeywordTable<Overflow> kKeywordTable<Overflow>{
+    .reads = kOverflowKeywords, .match = KeywordCase::Exact, .writes = kOverflowKeywords};
+
+/// The side a float goes to.
+enum FloatPosition : int { FloatPositionLeft = 0, FloatPositionRight = 1 };
+
+inline constexpr KeywordEntry<FloatPosition> kFloatPositionKeywords[] = {
+    {u"left", FloatPositionLeft}, {u"right", FloatPositionRight}};
+template <>
+inline constexpr KeywordTable<FloatPosition> kKeywordTable<FloatPosition>{
+    .reads = kFloatPositionKeywords,
+    .match = KeywordCase::AnyCase,
+    .writes = kFloatPositionKeywords};
+
+/// What a float is anchored to horizontally.
+enum AnchorX : int { AnchorXAuto = 0, AnchorXBody = 1, AnchorXPage = 2, AnchorXCharacter = 3 };
+
+inline constexpr KeywordEntry<AnchorX> kAnchorXKeywords[] = {{u"auto", AnchorXAuto},
+                                                             {u"body", AnchorXBody},
+                                                             {u"page", AnchorXPage},
+                                                             {u"character", AnchorXCharacter}};
+template <>
+inline constexpr KeywordTable<AnchorX> kKeywordTable<AnchorX>{.reads = kAnchorXKeywords,
+                                                              .match = KeywordCase::AnyCase};
+
+/// What a float is anchored to vertically.
+enum AnchorY : int {
+    AnchorYAuto = 0,
+    AnchorYBody = 1,
+    AnchorYPage = 2,
+    AnchorYBlock = 3,
+    AnchorYLine = 4
+};
+
+inline constexpr KeywordEntry<AnchorY> kAnchorYKeywords[] = {{u"auto", AnchorYAuto},
+                                                             {u"body", AnchorYBody},
+                                                             {u"page", AnchorYPage},
+                                                             {u"block", AnchorYBlock},
+                                                             {u"line", AnchorYLine}};
+template <>
+inline constexpr KeywordTable<AnchorY> kKeywordTable<AnchorY>{.reads = kAnchorYKeywords,
+                                                              .match = KeywordCase::AnyCase};
+
+/// Horizontal position of a float at its anchor.
+enum PositionX : int {
+    PositionXAuto = 0,
+    PositionXLeft = 1,
+    PositionXCenter = 2,
+    PositionXRight = 3
+};
+
+inline constexpr KeywordEntry<PositionX> kPositionXKeywords[] = {{u"auto", PositionXAuto},
+                                                                 {u"left", PositionXLeft},
+                                                                 {u"center", PositionXCenter},
+                                                                 {u"right", PositionXRight}};
+template <>
+inline constexpr KeywordTable<PositionX> kKeywordTable<PositionX>{.reads = kPositionXKeywords,
+                                                                  .match = KeywordCase::AnyCase};
+
+/// Vertical position of a float at its anchor.
+enum PositionY : int {
+    PositionYAuto = 0,
+    PositionYTop = 1,
+    PositionYMiddle = 2,
+    PositionYBottom = 3
+};
+
+inline constexpr KeywordEntry<PositionY> kPositionYKeywords[] = {{u"auto", PositionYAuto},
+                                                                 {u"top", PositionYTop},
+                                                                 {u"middle", PositionYMiddle},
+                                                                 {u"bottom", PositionYBottom}};
+template <>
+inline constexpr KeywordTable<PositionY> kKeywordTable<PositionY>{.reads = kPositionYKeywords,
+                                                                  .match = KeywordCase::AnyCase};
+
+/// How a background image repeats.
+enum BackgroundRepeat : int {
+    BackgroundRepeatRepeat = 0,
+    BackgroundRepeatRepeatX = 1,
+    BackgroundRepeatRepeatY = 2,
+    BackgroundRepeatNoRepeat = 3
+};
+
+inline constexpr KeywordEntry<BackgroundRepeat> kBackgroundRepeatKeywords[] = {
+    {u"repeat", BackgroundRepeatRepeat},
+    {u"repeat-x", BackgroundRepeatRepeatX},
+    {u"repeat-y", BackgroundRepeatRepeatY},
+    {u"no-repeat", BackgroundRepeatNoRepeat}};
+template <>
+inline constexpr KeywordTable<BackgroundRepeat> kKeywordTable<BackgroundRepeat>{
+    .reads = kBackgroundRepeatKeywords,
+    .match = KeywordCase::Exact,
+    .writes = kBackgroundRepeatKeywords};
+
+/// Whether an image keeps its aspect ratio when scaled.
+enum Scaling : int { ScalingUniform = 0, ScalingNonUniform = 1 };
+
+inline constexpr KeywordEntry<Scaling> kScalingKeywords[] = {{u"uniform", ScalingUniform},
+                                                             {u"non-uniform", ScalingNonUniform}};
+template <>
+inline constexpr KeywordTable<Scaling> kKeywordTable<Scaling>{
+    .reads = kScalingKeywords, .match = KeywordCase::Exact, .writes = kScalingKeywords};
+
+/// How column widths of a table are found.
+enum TableLayout : int { TableLayoutAuto = 0, TableLayoutFixed = 1 };
+
+inline constexpr KeywordEntry<TableLayout> kTableLayoutKeywords[] = {{u"auto", TableLayoutAuto},
+                                                                     {u"fixed", TableLayoutFixed}};
+template <>
+inline constexpr KeywordTable<TableLayout> kKeywordTable<TableLayout>{
+    .reads = kTableLayoutKeywords, .match = KeywordCase::Exact, .writes = kTableLayoutKeywords};
+
+extern template class XMLATTR_EXPORT TXmlAttribute<TextAlign>;
+extern template class XMLATTR_EXPORT TXmlAttribute<ReferenceOrientation>;
+extern template class XMLATTR_EXPORT TXmlAttribute<AbsolutePosition>;
+extern template class XMLATTR_EXPORT TXmlAttribute<RelativePosition>;
+extern template class XMLATTR_EXPORT TXmlAttribute<Overflow>;
+extern template class XMLATTR_EXPORT TXmlAttribute<AnchorX>;
+extern template class XMLATTR_EXPORT TXmlAttribute<AnchorY>;
+extern template class XMLATTR_EXPORT TXmlAttribute<PositionX>;
+extern template class XMLATTR_EXPORT TXmlAttribute<PositionY>;
+extern template class XMLATTR_EXPORT TXmlAttribute<BackgroundRepeat>;
+extern template class XMLATTR_EXPORT TXmlAttribute<Scaling>;
+extern template class XMLATTR_EXPORT TXmlAttribute<TableLayout>;
+
+} // namespace Xml

@@ -1,0 +1,32 @@
+// Attributes of free text and of whole numbers.
+#pragma once
+
+#include "xmlattr/attributes/TXmlAttribute.h"
+#include "xmlattr/platform/Format.h"
+#include "xmlattr/platform/String.h"
+#include "xmlattr/platform/StringFormatStream.h"
+
+namespace Xml {
+
+/// Free text: every text is stored as it stands (nothing trimmed or unquoted), the
+/// empty text included, and written back unchanged.
+template <> struct ValueTraits<Core::String> {
+    [[nodiscard]] static bool parse(Core::String& value, Core::String const& text) {
+        value = text;
+        return true;
+    }
+    static Core::String write(Core::String const& value) { return value; }
+};
+
+/// A whole number, read strictly by `Core::Format::parseInt` (blanks around it and one
+/// trailing "%" allowed; on false the value is untouched) and written in its decimal form.
+template <> struct ValueTraits<int> {
+    [[nodiscard]] static bool parse(int& value, Core::String const& text) noexcept {
+        return Core::Format::parseInt(text, value);
+    }
+    static Core::String write(int const& value) {
+        return (Core::StringFormatStream(u"{0}") << value).getString();
+    }
+};
+
+} // namespace Xml

@@ -1,0 +1,199 @@
+// The readers and writers that are not one keyword per number: folded keywords, angles,
+// counts, strengths, weights, the lenient display, whole numbers, free text; the corpus.
+#include "xmlattr/keywords/FontAttributes.h"
+#include "xmlattr/keywords/GraphicsKeywords.h"
+#include "xmlattr/keywords/MiscAttributes.h"
+#include "xmlattr/keywords/PaginationKeywords.h"
+#include "xmlattr/keywords/PlainAttributes.h"
+
+#include "testing/KeywordCorpus.h"
+#include "testing/LogCapture.h"
+#include "xmlattr/platform/Allocator.h"
+#include "xmlattr/platform/Exception.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+namespace Xml {
+namespace {
+
+constexpr int kSentinel = 4242;
+
+struct Accepted {
+    char16_t const* text;
+    int number;              // held after reading
+    char16_t const* written; // what that number writes
+};
+
+// Each accepted text reads to its number and writes back; each rejected one returns false
+// and leaves the held kSentinel.
+template <class E>
+void checkReads(std::initializer_list<Accepted> accepted,
+                std::initializer_list<char16_t const*> rejected) {
+    for (Accepted const& row : accepted) {
+        SCOPED_TRACE(Core::String(row.text).toUtf8());
+        TXmlAttribute<E> attribute(static_cast<E>(kSentinel));
+        EXPECT_TRUE(attribute.parseValue(row.text));
+        EXPECT_EQ(static_cast<int>(*attribute), row.number);
+        EXPECT_EQ(attribute.getValueAsString(), Core::String(row.written));
+    }
+    for (char16_t const* text : rejected) {
+        SCOPED_TRACE(Core::String(text).toUtf8());
+        TXmlAttribute<E> attribute(static_cast<E>(kSentinel));
+        EXPECT_FALSE(attribute.parseValue(text));
+        EXPECT_EQ(static_cast<int>(*attribute), kSentinel);
+    }
+}
+
+// Writes each number; nullptr stands for the exception at `line` of `file`.
+template <class E>
+void checkWrites(std::initializer_list<std::pair<int, char16_t const*>> rows,
+                 char16_t const* file = nullptr, int line = 0) {
+    for (auto const& [number, written] : rows) {
+        SCOPED_TRACE(number);
+        TXmlAttribute<E> attribute(static_cast<E>(number));
+        if (written != nullptr) {
+            EXPECT_EQ(attribute.getValueAsString(), Core::String(written));
+            continue;
+        }
+        xmlattr_testing::LogCapture log;
+        try {
+            (void)attribute.getValueAsString();
+            ADD_FAILURE() << "no exception";
+        } catch (Core::UnreacheableCodeException const& error) {
+            EXPECT_EQ(error.getFile(), Core::String(file));
+            EXPECT_EQ(error.getLine(), line);
+        }
+        EXPECT_EQ(log.entries().size(), 1u);
+    }
+}
+
+// clang-format off
+TEST(SpecialReaders, TextAlignFoldsRelativeKeywordsAndWritesNineNumbers) {
+    checkReads<TextAlign>(
+        {{u"left", 1, u"left"},     {u"start", 1, u"left"},     {u"inside", 1, u"left"},
+         {u"right", 2, u"right"},   {u"end", 2, u"right"},      {u"outside", 2, u"right"},
+         {u"center", 3, u"center"}, {u"justify", 4, u"justify"}},
+        {u"Left", u"START", u" end", u"", u"centre", u"inherit"});
+    checkWrites<TextAlign>({{0, u"left"}, {5, u"start"}, {6, u"end"}, {7, u"inside"},
+                            {8, u"outside"}, {9, nullptr}, {-1, nullptr}, {INT_MIN, nullptr}},
+                           u"MiscAttributes", 387);
+}
+
+TEST(SpecialReaders, OverflowWritesTheFirstSpellingOfEachNumber) {
+    checkReads<Overflow>(
+        {{u"visible", 0, u"visible"}, {u"repeat", 0, u"visible"}, {u"auto", 0, u"visible"},
+         {u"hidden", 1, u"hidden"},   {u"scroll", 1, u"hidden"},
+         {u"error-if-overflow", 2, u"error-if-overflow"}},
+        {u"Visible", u"hidden ", u""});
+    checkWrites<Overflow>({{3, u""}, {-1, u""}});
+}
+
+TEST(SpecialReaders, ReferenceOrientationReadsQuarterTurnsFromAngles) {
+    checkReads<ReferenceOrientation>(
+        {{u"0", 0, u"0"},       {u"90", 1, u"90"},     {u"-270", 1, u"90"},
+         {u"180", 2, u"180"},   {u"-180", 2, u"180"},  {u"270", 3, u"270"},
+         {u"-90", 3, u"270"},   {u"+90", 1, u"90"},
+         // The angle is read as atoi reads it: leading blanks go, reading stops at the
+         // first character that is no digit, and no digits at all is the angle 0.
+         {u" 90", 1, u"90"},    {u"90deg", 1, u"90"},  {u"180.5", 2, u"180"},
+         {u"", 0, u"0"},        {u"auto", 0, u"0"}},
+        // The last is clamped to the largest int: no quarter turn.
+        {u"360", u"45", u"-360", u"450", u"99999999999"});
+    checkWrites<ReferenceOrientation>({{4, nullptr}, {-1, nullptr}}, u"MiscAttributes", 462);
+}
+
+TEST(SpecialReaders, MaxRepeatsReadsEveryTextAsACount) {
+    checkReads<MaxRepeats>(
+        {{u"no-limit", -1, u""}, {u"3", 3, u""},  {u"0", 0, u""},  {u"-5", 0, u""},
+         {u"12abc", 12, u""},    {u"", 0, u""},   {u"99999999999", INT_MAX, u""},
+         {u"No-Limit", 0, u""}}, // not the keyword: no digits, so a count of 0
+        {});
+}
+
+TEST(SpecialReaders, KeepReadsAnIntegerStrength) {
+    checkReads<Keep>(
+        {{u"auto", 0, u"auto"}, {u"always", 1, u"always"}, {u"7", 1, u"always"},
+         {u"1", 1, u"always"},  {u"+3", 1, u"always"},     {u"0", 0, u"auto"},
+         {u"-1", 0, u"auto"}},
+        {u"AUTO", u"1.5", u"7x", u"99999999999", u""});
+}
+
+TEST(SpecialReaders, FontWeightIsBoldAbove400) {
+    checkReads<FontWeight>(
+        {{u"bold", 1, u"bold"},       {u"bolded", 1, u"bold"}, {u"bolder", 1, u"bold"},
+         {u"normal", 0, u"normal"},   {u"lighter", 0, u"normal"},
+         {u"401", 1, u"bold"},        {u"700", 1, u"bold"},    {u"400", 0, u"normal"},
+         {u"100", 0, u"normal"},      {u"-900", 0, u"normal"}},
+        {u"Bold", u"heavy", u" bold", u"", u"600.5"});
+    checkWrites<FontWeight>({{2, u"normal"}, {-1, u"normal"}, {INT_MAX, u"normal"}});
+}
+
+TEST(SpecialReaders, FontStyleReadsObliqueAsItalic) {
+    checkReads<FontStyle>(
+        {{u"normal", 0, u"normal"},   {u"italic", 1, u"italic"}, {u"oblique", 1, u"italic"},
+         {u"backslant", 3, u"backslant"}},
+        {u"Italic", u""});
+    checkWrites<FontStyle>({{2, u"oblique"}, {4, nullptr}, {-1, nullptr}}, u"FontAttributes", 144);
+}
+// clang-format on
+
+TEST(SpecialReaders, SDisplayAcceptsEveryTextAndKeepsTheValueForNonKeywords) {
+    for (char16_t const* text : {u"inherit", u"", u"Block", u" none"}) {
+        SCOPED_TRACE(Core::String(text).toUtf8());
+        TXmlAttribute<SDisplay> display(SDisplayTable);
+        EXPECT_TRUE(display.parseValue(text));
+        EXPECT_EQ(*display, SDisplayTable);
+    }
+    TXmlAttribute<SDisplay> display(SDisplayTable);
+    EXPECT_TRUE(display.parseValue(u"none"));
+    EXPECT_EQ(static_cast<int>(*display), 16);
+}
+
+TEST(PlainAttributes, IntegersReadStrictlyAndWriteTheirDecimalText) {
+    struct Row {
+        char16_t const* text;
+        bool accepted;
+        int value;
+        char16_t const* written;
+    };
+    Row const rows[] = {
+        {u"4", true, 4, u"4"},      {u"-12", true, -12, u"-12"},
+        {u" 3 ", true, 3, u"3"},    {u"+7", true, 7, u"7"},
+        {u"50%", true, 50, u"50"},  {u"2147483647", true, INT_MAX, u"2147483647"},
+        {u"", false, 0, nullptr},   {u"1.5", false, 0, nullptr},
+        {u"2x", false, 0, nullptr}, {u"2147483648", false, 0, nullptr},
+    };
+    for (Row const& row : rows) {
+        SCOPED_TRACE(Core::String(row.text).toUtf8());
+        TXmlAttribute<int> attribute(kSentinel);
+        EXPECT_EQ(static_cast<XmlAttribute&>(attribute).parseValue(row.text), row.accepted);
+        EXPECT_EQ(*attribute, row.accepted ? row.value : kSentinel);
+        EXPECT_EQ(attribute.getValueAsString(), Core::String(row.accepted ? row.written : u"4242"));
+    }
+}
+
+TEST(PlainAttributes, FreeTextIsKeptAsItStands) {
+    TXmlAttribute<Core::String> attribute(Core::String(u"Times"));
+    for (char16_t const* text :
+         {u"", u"  serif, 'Andale Mono' ", u"\"quoted\"", u"a text longer than fifteen units"}) {
+        SCOPED_TRACE(Core::String(text).toUtf8());
+        EXPECT_TRUE(static_cast<XmlAttribute&>(attribute).parseValue(text));
+        EXPECT_EQ(attribute.getValueAsString(), Core::String(text));
+    }
+}
+
+TEST(KeywordCorpus, RealValuesAllReadAndWithoutTheHeap) {
+    auto const values = xmlattr_testing::keywordCorpus();
+    ASSERT_GT(values.size(), 60u);
+    std::uint64_t const before = Core::Allocator::allocations();
+    for (xmlattr_testing::KeywordValue const& value : values) {
+        EXPECT_TRUE(value.parse(value.text)) << value.attribute << " " << value.text.toUtf8();
+    }
+    EXPECT_EQ(Core::Allocator::allocations(), before);
+}
+
+} // namespace
+} // namespace Xml
