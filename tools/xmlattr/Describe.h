@@ -3,12 +3,7 @@
 
 #include "Fields.h"
 
-#include <xmlattr/chart/AxisUnits.h>
-#include <xmlattr/chart/FloatAttribute.h>
-#include <xmlattr/chart/Value.h>
-#include <xmlattr/language/Language.h>
-#include <xmlattr/length/LengthAttribute.h>
-#include <xmlattr/length/LengthOrPercent.h>
+#include <xmlattr/xmlattr.h>
 
 namespace Tool {
 
@@ -22,5 +17,9 @@ void describe(Fields& out, Xml::Language const& value);
 void describe(Fields& out, Xml::Value const& value);
 void describe(Fields& out, Xml::AxisUnits const& value);
 void describe(Fields& out, float value);
+
+void describe(Fields& out, Xml::Url const& value);
+void describe(Fields& out, Core::String const& value);
+void describe(Fields& out, int value);
 
 } // namespace Tool

@@ -12,6 +12,9 @@ namespace Tool {
 
 namespace {
 
+// Enough to recognise a family; `parse` suggests the right one for a near miss.
+constexpr std::size_t kKeywordsShown = 4;
+
 void print(std::string const& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
 std::string unknownTypeMessage(std::string const& typeName) {
@@ -103,7 +106,15 @@ int runTypes() {
     for (TypeRow const& type : allTypes()) {
         out += std::string(type.name);
         out.append(width + 2 - type.name.size(), ' ');
-        out += std::string(type.description) + "\n";
+        out += std::string(type.description);
+        std::vector<std::u16string_view> const keywords = type.keywords();
+        for (std::size_t i = 0; i < keywords.size() && i < kKeywordsShown; ++i) {
+            out += (i == 0 ? " [" : ", ") + Core::String(keywords[i]).toUtf8();
+        }
+        if (!keywords.empty()) {
+            out += keywords.size() > kKeywordsShown ? ", ...]" : "]";
+        }
+        out += "\n";
     }
     print(out);
     return kExitClean;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -152,6 +153,20 @@ TEST_F(ToolTest, ParseShowsFieldsAndWrittenText) {
          "Value \"12/25/2010\": accepted\n  type: date (2)\n  stringValue: \"12/25/2010\"\n"
          "  dateTimeValue:\n    year: 2010\n    month: 12\n    day: 25\n  ordinal: -1\n"
          "  getValue: \"12/25/2010\"\n  written: (no text form)\n"},
+        // Keywords by the first keyword of their number; numbers without one alone.
+        {{"parse", "TextAlign", "start", "justify"},
+         0,
+         "TextAlign \"start\": accepted\n  enumerator: left (1)\n  written: \"left\"\n"
+         "TextAlign \"justify\": accepted\n  enumerator: justify (4)\n  written: \"justify\"\n"},
+        {{"parse", "ReferenceOrientation", "-90"},
+         0,
+         "ReferenceOrientation \"-90\": accepted\n  enumerator: 3\n  written: \"270\"\n"},
+        {{"parse", "FontWeight", "700"},
+         0,
+         "FontWeight \"700\": accepted\n  enumerator: bold (1)\n  written: \"bold\"\n"},
+        {{"parse", "Url", "url( 'a b.png' )"},
+         0,
+         "Url \"url( 'a b.png' )\": accepted\n  url: \"a b.png\"\n  written: \"url(a b.png)\"\n"},
         // An overflowing number is held as infinity and shown as such.
         {{"parse", "Length", "1e39pt"},
          0,
@@ -174,6 +189,15 @@ TEST_F(ToolTest, ParseRejectsWithNearMissesAndExitsOne) {
          1,
          "AxisUnits \"Days\": rejected\n  note: did you mean \"days\"?\n"
          "AxisUnits \"0\": rejected\n"},
+        // A keyword one or two edits away, or in another letter case.
+        {{"parse", "STextAnchor", "midle", "Middle"},
+         1,
+         "STextAnchor \"midle\": rejected\n  note: did you mean \"middle\"?\n"
+         "STextAnchor \"Middle\": rejected\n  note: did you mean \"middle\"?\n"},
+        {{"parse", "BorderStyle", "sollid", "dased"},
+         1,
+         "BorderStyle \"sollid\": rejected\n  note: did you mean \"solid\"?\n"
+         "BorderStyle \"dased\": rejected\n  note: did you mean \"dashed\"?\n"},
         // No near miss is offered where none is accepted.
         {{"parse", "LengthOrPercent", "auto"}, 1, "LengthOrPercent \"auto\": rejected\n"},
         {{"parse", "Length", "a\t\"b\""}, 1, "Length \"a\\t\\\"b\\\"\": rejected\n"},
@@ -198,6 +222,12 @@ TEST_F(ToolTest, ParseWritesOneJsonObjectPerText) {
         {{"parse", "--json", "float", "1e39"},
          1,
          R"({"type":"float","text":"1e39","accepted":false,"suggestion":null})"
+         "\n"},
+        {{"parse", "--json", "GradientUnits", "objectboundingbox", "userSpaceOnUse"},
+         1,
+         R"({"type":"GradientUnits","text":"objectboundingbox","accepted":false,"suggestion":"objectBoundingBox"})"
+         "\n"
+         R"({"type":"GradientUnits","text":"userSpaceOnUse","accepted":true,"value":{"enumerator":{"name":"userSpaceOnUse","number":1}},"written":null})"
          "\n"},
         {{"parse", "--json", "Language", "cze"},
          0,
@@ -244,11 +274,27 @@ TEST_F(ToolTest, HelpVersionAndTypes) {
     }
     Outcome const types = run({"types"});
     EXPECT_EQ(types.status, 0);
-    for (std::string const line :
-         {"Length            formatting-object length",
-          "\nSLengthOrPercent  SVG length or percentage", "\nfloat             plain number"}) {
-        EXPECT_NE(types.out.find(line), std::string::npos) << line;
+    // Each line: the name, blanks to a common column, the description, and for a keyword
+    // type its first keywords.
+    std::map<std::string, std::string> listed;
+    std::istringstream lines(types.out);
+    std::size_t column = 0;
+    for (std::string line; std::getline(lines, line);) {
+        std::size_t const gap = line.find("  ");
+        std::size_t const start = line.find_first_not_of(' ', gap);
+        ASSERT_NE(start, std::string::npos) << line;
+        EXPECT_TRUE(column == 0 || column == start) << line;
+        column = start;
+        listed[line.substr(0, gap)] = line.substr(start);
     }
+    EXPECT_EQ(listed["Length"],
+              "formatting-object length: a number and a unit in small letters (\"12pt\"), or "
+              "\"0\"");
+    EXPECT_EQ(listed["DisplayAlign"], "display-align: where content sits in the "
+                                      "block-progression direction [before, after, center]");
+    EXPECT_EQ(listed["TextAlign"], "text-align, text-align-last: alignment of the lines of a "
+                                   "block [left, start, inside, right, ...]");
+    EXPECT_EQ(listed.count("float"), 1u);
 }
 
 // -- check ------------------------------------------------------------------------------
@@ -316,6 +362,33 @@ TEST_F(ToolTest, CheckReadsSvgStyleDeclarations) {
                   "SVG width         SLength                  1         0         0\n"
                   "SVG x             SLength                  1         0         1\n"
                   "SVG y             SLength                  2         0         0\n"}});
+}
+
+TEST_F(ToolTest, CheckOffersNearMissesForKeywords) {
+    document("keywords.fo", "<fo:block xmlns:fo='http://www.w3.org/1999/XSL/Format'\n"
+                            " text-align='centre' break-before='Page' font-weight='700'\n"
+                            " keep-together.within-page='5' border-top-style='dahsed'/>\n");
+    document("keywords.svg", "<svg xmlns='http://www.w3.org/2000/svg'>\n"
+                             " <path visibility='Visible' style='stroke-linecap: Round;"
+                             "display:inherit'/>\n"
+                             "</svg>\n");
+    Outcome const outcome = run({"check", "keywords.fo", "keywords.svg"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out.substr(0, outcome.out.find("checked")),
+              "keywords.fo:2:2: error: text-align=\"centre\" is not a valid TextAlign\n"
+              "keywords.fo:2:2: note: did you mean \"center\"?\n"
+              "keywords.fo:2:22: error: break-before=\"Page\" is not a valid Break\n"
+              "keywords.fo:2:22: note: did you mean \"page\"?\n"
+              "keywords.fo:3:32: error: border-top-style=\"dahsed\" is not a valid "
+              "BorderStyle\n"
+              "keywords.fo:3:32: note: did you mean \"dashed\"?\n"
+              "keywords.svg:2:8: error: visibility=\"Visible\" is not a valid SVisibility\n"
+              "keywords.svg:2:8: note: did you mean \"visible\"?\n"
+              "keywords.svg:2:36: error: stroke-linecap=\"Round\" is not a valid SLineCap\n"
+              "keywords.svg:2:36: note: did you mean \"round\"?\n");
+    EXPECT_NE(outcome.out.find("checked 2 files: 8 attributes, 2 accepted, 5 rejected, 1 "
+                               "skipped; 0 of no type the library reads\n"),
+              std::string::npos);
 }
 
 TEST_F(ToolTest, CheckExitsZeroWhenNothingIsRejected) {

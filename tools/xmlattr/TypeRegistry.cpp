@@ -1,7 +1,6 @@
 // The table of readable types, looked up by name, and the capture of the library's log.
 #include "TypeRegistry.h"
 
-#include "Describe.h"
 #include "Suggest.h"
 
 #include <xmlattr/platform/Log.h>
@@ -11,19 +10,6 @@
 namespace Tool {
 
 namespace {
-
-// clang-format off
-constexpr TypeRow kTypes[] = {
-    row<Xml::Length>("Length", "formatting-object length: a number and a unit in small letters (\"12pt\"), or \"0\""),
-    row<Xml::SLength>("SLength", "SVG length: a number, in pixels unless a unit or \"%\" follows (\"12\", \"3cm\", \"50%\")"),
-    row<Xml::LengthOrPercent>("LengthOrPercent", "formatting-object length, percentage or plain factor (\"12pt\", \"50%\", \"1.2\")"),
-    row<Xml::SLengthOrPercent>("SLengthOrPercent", "SVG length or percentage; a plain number is in pixels (\"12\", \"50%\")"),
-    row<Xml::Language>("Language", "language code, in any letter case (\"en\", \"EN-US\", \"cze\")"),
-    row<Xml::Value>("Value", "chart value: a month/day/year date, a number, or else text (\"12/25/2010\", \"3.75\")"),
-    row<Xml::AxisUnits>("AxisUnits", "chart axis step: \"auto\", \"days\", \"months\", \"years\" or a number other than 0"),
-    row<float>("float", "plain number (\"0.5\", \"-2e3\"), white space around it allowed"),
-};
-// clang-format on
 
 bool sameName(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -53,10 +39,8 @@ void record(Core::Log::Level level, Core::String const& message) {
 
 } // namespace
 
-std::span<TypeRow const> allTypes() noexcept { return kTypes; }
-
 TypeRow const* findType(std::string_view name) noexcept {
-    for (TypeRow const& type : kTypes) {
+    for (TypeRow const& type : allTypes()) {
         if (sameName(type.name, name)) {
             return &type;
         }
@@ -69,7 +53,7 @@ std::vector<std::string_view> closestTypes(std::string_view name) {
     // A third of the name may be wrong, at least two letters, never all of it.
     int const allowed = std::max(2, wanted.length() / 3);
     std::vector<std::pair<int, std::string_view>> near;
-    for (TypeRow const& type : kTypes) {
+    for (TypeRow const& type : allTypes()) {
         Core::String const known{type.name};
         int distance = editDistance(wanted.view(), known.view(), true, allowed);
         if (distance >= wanted.length()) {

@@ -114,7 +114,7 @@ template <Xml::KeywordEnumeration E> void describe(Fields& out, E const& value) 
             break;
         }
     }
-    out.enumerator("value", keyword, static_cast<int>(value));
+    out.enumerator("enumerator", keyword, static_cast<int>(value));
 }
 
 } // namespace Tool
