@@ -53,14 +53,15 @@ bool collect(std::string const& given, std::vector<Document>& documents, Console
             found.push_back(it->path());
         }
     }
+    // What was found before a fault is still checked.
+    std::sort(found.begin(), found.end());
+    for (fs::path const& document : found) {
+        documents.push_back({document, document.string()});
+    }
     if (error) {
         console.problem("xmlattr: error: cannot read the folder " + given + ": " + error.message() +
                         "\n");
         return false;
-    }
-    std::sort(found.begin(), found.end());
-    for (fs::path const& document : found) {
-        documents.push_back({document, document.string()});
     }
     return true;
 }

@@ -2,11 +2,27 @@
 #include "Console.h"
 
 #include <cstdio>
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace Tool {
 
-Console::Console(bool progress) : m_enabled(progress && isatty(STDERR_FILENO) != 0) {}
+namespace {
+
+bool standardErrorIsTerminal() {
+#ifdef _WIN32
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(STDERR_FILENO) != 0;
+#endif
+}
+
+} // namespace
+
+Console::Console(bool progress) : m_enabled(progress && standardErrorIsTerminal()) {}
 
 Console::~Console() { clearProgress(); }
 

@@ -220,7 +220,11 @@ private:
 
 DocumentResult checkDocument(std::filesystem::path const& path, std::string const& shownPath,
                              Tally& tally, Console& console) {
+#ifdef _WIN32
+    std::unique_ptr<std::FILE, FileCloser> const file(_wfopen(path.c_str(), L"rb"));
+#else
     std::unique_ptr<std::FILE, FileCloser> const file(std::fopen(path.c_str(), "rb"));
+#endif
     if (!file) {
         console.problem("xmlattr: error: cannot read " + shownPath + ": " + std::strerror(errno) +
                         "\n");
