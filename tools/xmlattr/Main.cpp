@@ -15,15 +15,15 @@ int main(int argc, char** argv) {
     std::vector<std::string> texts;
     CLI::App* parse = app.add_subcommand(
         "parse", "Read each TEXT as a value of TYPE and show what the library makes of it.\n"
-                 "Exit status 0 when every text is accepted, 1 when one is rejected.");
+                 "Exit status 0 when every text is accepted, 1 when one is rejected, 2 for an "
+                 "unknown type.");
     parse->add_flag("--json", json, "One JSON object per text instead of text");
     parse->add_option("TYPE", typeName, "The value type, as \"xmlattr types\" lists them")
-        ->required();
-    parse
-        ->add_option("TEXT", texts,
-                     "Attribute texts; put \"--\" before texts that start with "
-                     "\"-\"")
-        ->required();
+        ->required()
+        ->type_name("");
+    parse->add_option("TEXT", texts, "Attribute texts; \"--\" before one that starts with \"-\"")
+        ->required()
+        ->type_name("");
 
     CLI::App* types = app.add_subcommand("types", "List the types that \"parse\" reads.");
 
@@ -33,9 +33,11 @@ int main(int argc, char** argv) {
         "Check the attributes of XSL-FO and SVG documents against the library's types.\n"
         "Exit status 0 when nothing is rejected, 1 when a value is, 2 when a document cannot "
         "be read or is not well-formed XML.");
-    check->add_option("PATH", paths,
-                      "Documents, or folders searched for .fo, .xml and .svg files; without "
-                      "one, the bundled samples");
+    check
+        ->add_option("PATH", paths,
+                     "Documents, or folders searched for .fo, .xml and .svg files; without "
+                     "one, the bundled samples")
+        ->type_name("");
 
     try {
         app.parse(argc, argv);
