@@ -21,8 +21,21 @@
 #include "xmlattr/attributes/TXmlAttribute.h"
 #include "xmlattr/attributes/XmlAttribute.h"
 
+#include "xmlattr/length/BackgroundPosition.h"
+#include "xmlattr/length/BaselineShift.h"
+#include "xmlattr/length/BorderWidth.h"
+#include "xmlattr/length/ContentLength.h"
+#include "xmlattr/length/FontSize.h"
+#include "xmlattr/length/IndentAttribute.h"
 #include "xmlattr/length/LengthAttribute.h"
 #include "xmlattr/length/LengthOrPercent.h"
+#include "xmlattr/length/LengthOrPercentAuto.h"
+#include "xmlattr/length/PageDimension.h"
+#include "xmlattr/length/SNullableLength.h"
+
+#include "xmlattr/color/BoxShadow.h"
+#include "xmlattr/color/ColorParse.h"
+#include "xmlattr/color/SColor.h"
 
 #include "xmlattr/language/Language.h"
 

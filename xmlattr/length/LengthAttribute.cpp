@@ -151,8 +151,7 @@ bool readSLength(std::u16string_view text, SLength& out) noexcept {
         if (!Core::Format::parseFloat(allButLast(text, 1), percent)) {
             return false;
         }
-        out =
-            SLength(static_cast<float>(static_cast<double>(percent) / 100.0), SLength::UnitPercent);
+        out = SLength(fractionOf(percent), SLength::UnitPercent);
         return true;
     }
     if (Core::String::isDigit(text.back())) {
@@ -207,7 +206,7 @@ template <std::size_t N>
 std::ostream& show(std::ostream& out, UnitRule const (&rules)[N], int unit, float size) {
     UnitRule const* rule = ruleOf(rules, unit);
     if (rule != nullptr && rule->scale == Scale::Fraction) {
-        return out << Core::Format::toString(static_cast<float>(size * 100.0)) << '%';
+        return out << detail::writePercent(size);
     }
     out << Core::Format::toString(size);
     if (rule == nullptr || rule->scale == Scale::Zero) {

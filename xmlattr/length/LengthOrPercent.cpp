@@ -1,4 +1,5 @@
-// LengthOrPercent and SLengthOrPercent: their readers, the percentage writer and pixels.
+// LengthOrPercent, SLengthOrPercent and FloatOrPercent: readers, the percentage writer
+// and pixels.
 #include "xmlattr/length/LengthOrPercent.h"
 
 #include "xmlattr/length/detail/LengthText.h"
@@ -6,13 +7,17 @@
 #include "xmlattr/platform/StringFormatStream.h"
 
 #include <bit>
+#include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
 namespace Xml {
 
 template class TXmlAttribute<LengthOrPercent>;
 template class TXmlAttribute<SLengthOrPercent>;
+template class TXmlAttribute<FloatOrPercent>;
 
 namespace {
 
@@ -29,12 +34,9 @@ static_assert(std::bit_cast<LayoutProbe>(LengthOrPercent(Length(3.0f, Length::Un
                   3.0f);
 static_assert(std::bit_cast<LayoutProbe>(LengthOrPercent(0.25f)).kind == 2 &&
               std::bit_cast<LayoutProbe>(LengthOrPercent(0.25f)).percent == 0.25f);
+static_assert(sizeof(FloatOrPercent) == 4 && std::bit_cast<float>(FloatOrPercent()) == 1.0f);
 static_assert(std::bit_cast<LayoutProbe>(SLengthOrPercent(2.0f, SLength::UnitPc)).unit == 8 &&
               std::bit_cast<LayoutProbe>(SLengthOrPercent(0.5f)).percent == 0.5f);
-
-// These percentages are multiplied by the float 0.01, where SLength's are divided by 100:
-// "2.3%" is 0.0229999982 here and 0.023 there.
-constexpr float kPercent = 0.01f;
 
 } // namespace
 
@@ -46,7 +48,7 @@ bool readLengthOrPercent(std::u16string_view text, LengthOrPercent& out) noexcep
     }
     char16_t const last = text.back();
     if (last == u'%') {
-        out = LengthOrPercent(kPercent * Core::Format::parseFloat(allButLast(text, 1)));
+        out = LengthOrPercent(fractionOf(Core::Format::parseFloat(allButLast(text, 1))));
         return true;
     }
     if (last == u'.' || Core::String::isDigit(last)) {
@@ -71,15 +73,40 @@ bool readSLengthOrPercent(std::u16string_view text, SLengthOrPercent& out) noexc
     if (Core::String::isDigit(last)) {
         out = SLengthOrPercent(Core::Format::parseFloat(text), SLength::UnitPx);
     } else if (text.size() > 1 && last == u'%') {
-        out = SLengthOrPercent(Core::Format::parseFloat(allButLast(text, 1)) * kPercent);
+        out = SLengthOrPercent(fractionOf(Core::Format::parseFloat(allButLast(text, 1))));
     } else if (text.size() > 2) {
         out = SLengthOrPercent(Core::Format::parseFloat(allButLast(text, 2)),
                                slengthUnit(lastTwo(text)));
     } else {
-        // What a number cut short ("+", "5.") has always read as.
+        // One or two code units ending in neither a digit nor "%" ("+", "5.") are 1px.
         out = SLengthOrPercent(1.0f, SLength::UnitPx);
     }
     return true;
+}
+
+float fractionOf(float percent) noexcept {
+    return static_cast<float>(static_cast<double>(percent) / 100.0);
+}
+
+Core::String writePercent(float fraction) {
+    // The shortest percentage that reads back to the same fraction: fraction × 100 in float
+    // arithmetic would write the 1.2 of "120%" as "120.00001%" and "10%" as "9.999999%".
+    float number = static_cast<float>(static_cast<double>(fraction) * 100.0);
+    if (std::isfinite(number)) {
+        for (int digits = 1; digits <= std::numeric_limits<float>::max_digits10; ++digits) {
+            char buffer[32];
+            std::to_chars_result const text =
+                std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(fraction) * 100.0,
+                              std::chars_format::scientific, digits - 1);
+            float candidate = 0;
+            if (std::from_chars(buffer, text.ptr, candidate).ec == std::errc() &&
+                fractionOf(candidate) == fraction) {
+                number = candidate;
+                break;
+            }
+        }
+    }
+    return (Core::StringFormatStream(u"{0}%") << number).getString();
 }
 
 } // namespace detail
@@ -97,7 +124,7 @@ bool LengthOrPercent::parseLengthOrPercent(LengthOrPercent& out,
 
 Core::String LengthOrPercent::getValueAsString(LengthOrPercent const& value) {
     if (value.isPercent()) {
-        return (Core::StringFormatStream(u"{0}%") << value.m_percent * 100.0f).getString();
+        return detail::writePercent(value.m_percent);
     }
     return Length::getValueAsString(value.m_length);
 }
@@ -110,6 +137,17 @@ float SLengthOrPercent::getLengthPxSize() const { return m_length.pxSize(); }
 
 bool SLength::parseSLengthOrPercent(SLengthOrPercent& out, Core::String const& text) noexcept {
     return detail::readSLengthOrPercent(text, out);
+}
+
+bool ValueTraits<FloatOrPercent>::parse(FloatOrPercent& value, Core::String const& text) {
+    std::u16string_view const view = text;
+    if (view.empty()) {
+        return false;
+    }
+    value = view.back() == u'%'
+                ? detail::fractionOf(Core::Format::parseFloat(detail::allButLast(view, 1)))
+                : Core::Format::parseFloat(view);
+    return true;
 }
 
 } // namespace Xml

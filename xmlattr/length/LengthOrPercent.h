@@ -1,5 +1,5 @@
-// Xml::LengthOrPercent and Xml::SLengthOrPercent: a length or a percentage held as a
-// fraction (1.0 is one hundred per cent), with their attributes.
+// Xml::LengthOrPercent, Xml::SLengthOrPercent and Xml::FloatOrPercent: a length or a
+// percentage held as a fraction (1.0 is one hundred per cent), with their attributes.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
@@ -107,8 +107,25 @@ private:
     float m_percent = 0.0f;
 };
 
+/// A plain factor, a percentage being held as a fraction: "150%" and "1.5" are both 1.5.
+class XMLATTR_EXPORT FloatOrPercent {
+public:
+    constexpr FloatOrPercent(float value = 1.0f) noexcept : m_value(value) {}
+
+    constexpr bool operator==(FloatOrPercent const& other) const noexcept {
+        return m_value == other.m_value;
+    }
+    constexpr bool operator!=(FloatOrPercent const& other) const noexcept {
+        return !(*this == other);
+    }
+    constexpr float getValue() const noexcept { return m_value; }
+
+private:
+    float m_value;
+};
+
 template <> struct ValueTraits<LengthOrPercent> {
-    static bool parse(LengthOrPercent& value, Core::String const& text) {
+    [[nodiscard]] static bool parse(LengthOrPercent& value, Core::String const& text) {
         return LengthOrPercent::parseLengthOrPercent(value, text);
     }
     static Core::String write(LengthOrPercent const& value) {
@@ -117,12 +134,19 @@ template <> struct ValueTraits<LengthOrPercent> {
 };
 
 template <> struct ValueTraits<SLengthOrPercent> {
-    static bool parse(SLengthOrPercent& value, Core::String const& text) {
+    [[nodiscard]] static bool parse(SLengthOrPercent& value, Core::String const& text) {
         return SLength::parseSLengthOrPercent(value, text);
     }
 };
 
+template <> struct XMLATTR_EXPORT ValueTraits<FloatOrPercent> {
+    /// Lenient: every non-empty text is read, as far as its number goes ("x" is 0), a final
+    /// "%" dividing it by 100. The empty text gives false with the value untouched.
+    [[nodiscard]] static bool parse(FloatOrPercent& value, Core::String const& text);
+};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<LengthOrPercent>;
 extern template class XMLATTR_EXPORT TXmlAttribute<SLengthOrPercent>;
+extern template class XMLATTR_EXPORT TXmlAttribute<FloatOrPercent>;
 
 } // namespace Xml

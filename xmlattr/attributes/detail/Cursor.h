@@ -64,6 +64,14 @@ public:
         return slice(start);
     }
 
+    /// Takes the run of code units up to `stop` or the end (possibly empty), leaving the
+    /// position on `stop`.
+    constexpr std::u16string_view until(char16_t stop) noexcept {
+        int const start = m_position;
+        skipWhile([stop](char16_t unit) { return unit != stop; });
+        return slice(start);
+    }
+
     /// As `word`, but a "(" ends the name and opens an argument list that runs to the
     /// first ")" (included) or the end: parentheses do not nest, and white space inside
     /// them belongs to the result.

@@ -29,6 +29,9 @@ constexpr std::u16string_view step(std::u16string_view text, int from, char whic
     case 'f':
         piece = cursor.wordOrFunction();
         break;
+    case 'u':
+        piece = cursor.until(u',');
+        break;
     default:
         break;
     }
@@ -52,6 +55,9 @@ static_assert(steps(u"f(g(x)) y", 0, 'f', u"f(g(x)", 6));
 static_assert(steps(u"rotate(45", 0, 'f', u"rotate(45", 9));
 static_assert(steps(u"ab", 7, 'w', u"", 2)); // clamped into the text
 static_assert(steps(u"ab", -4, 'w', u"ab", 2));
+static_assert(steps(u"5 ,3", 0, 'u', u"5 ", 2)); // stops on the comma, white space kept
+static_assert(steps(u",3", 0, 'u', u"", 0));
+static_assert(steps(u"53", 1, 'u', u"3", 2));
 static_assert(Cursor(u"").peek() == u'\0');
 
 struct StepRow {

@@ -21,6 +21,11 @@ constexpr std::u16string_view allButLast(std::u16string_view text, std::size_t c
     return text.substr(0, text.size() - count);
 }
 
+/// A percentage as the fraction it stands for, divided by 100 as every reader does.
+float fractionOf(float percent) noexcept;
+/// "N%" with the shortest N that reads back (through `fractionOf`) to `fraction`.
+Core::String writePercent(float fraction);
+
 [[nodiscard]] bool readLength(std::u16string_view text, Length& out) noexcept;
 [[nodiscard]] bool readSLength(std::u16string_view text, SLength& out) noexcept;
 [[nodiscard]] bool readLengthOrPercent(std::u16string_view text, LengthOrPercent& out) noexcept;

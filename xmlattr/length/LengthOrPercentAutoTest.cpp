@@ -1,0 +1,96 @@
+// The keyword-or-measure family: what each reader accepts, how each writes its keyword.
+#include "xmlattr/length/LengthOrPercentAuto.h"
+
+#include <gtest/gtest.h>
+
+namespace Xml {
+namespace {
+
+LengthOrPercent points(float size) { return LengthOrPercent(Length(size, Length::UnitPt)); }
+
+// What one text does to a reader.
+enum class Result { Rejected, Kept, Keyword, Value };
+struct Outcome {
+    Result result;
+    LengthOrPercent value;
+};
+
+template <class Measure, class Parse>
+void expectOutcome(Parse parse, char16_t const* text, Outcome const& outcome) {
+    Measure const sentinel(points(-7.0f));
+    Measure value = sentinel;
+    ASSERT_EQ(parse(value, Core::String(text)), outcome.result != Result::Rejected);
+    bool const kept = outcome.result == Result::Rejected || outcome.result == Result::Kept;
+    EXPECT_EQ(value, kept                                ? sentinel
+                     : outcome.result == Result::Keyword ? Measure()
+                                                         : Measure(outcome.value));
+}
+
+TEST(LengthOrPercentAuto, Readers) {
+    Outcome const no{Result::Rejected, {}};
+    Outcome const twelve{Result::Value, points(12.0f)};
+    Outcome const half{Result::Value, LengthOrPercent(0.5f)};
+    Outcome const keyword{Result::Keyword, {}};
+    struct Row {
+        char16_t const* text;
+        Outcome margin, autoLength, tableWidth, leaderWidth;
+    };
+    // clang-format off
+    Row const rows[] = {
+        //  text                 margin  auto     table/column                     leader width
+        {u"12pt",                twelve, twelve,  twelve,                          twelve},
+        {u"50%",                 half,   half,    half,                            half},
+        {u"auto",                no,     keyword, no,                              no},
+        {u"AUTO",                no,     keyword, no,                              no},
+        {u"use-font-metrics",    no,     no,      no,                    {Result::Kept, {}}},
+        {u"Use-font-metrics",    no,     no,      no,                              no},
+        {u"w(3)",                no,     no,      {Result::Value, LengthOrPercent(3.0f)}, no},
+        {u"f(25%)",              no,     no,      {Result::Value, LengthOrPercent(0.25f)}, no},
+        {u"f(2cm",               no,     no,      {Result::Value,
+                                            LengthOrPercent(Length(2.0f, Length::UnitCm))}, no},
+        {u"f(12pt)x)",           no,     no,      twelve,                          no},
+        {u"()",                  no,     no,      no,                              no},
+        {u"f(auto)",             no,     no,      no,                              no},
+        {u"",                    no,     no,      no,                              no},
+    };
+    // clang-format on
+    for (Row const& row : rows) {
+        SCOPED_TRACE(Core::String(row.text).toUtf8());
+        expectOutcome<Margin>(&Margin::parseMargin, row.text, row.margin);
+        expectOutcome<LengthOrPercentAuto>(&LengthOrPercentAuto::parseLengthOrPercentAuto, row.text,
+                                           row.autoLength);
+        expectOutcome<TableWidth>(&TableWidth::parseTableWidth, row.text, row.tableWidth);
+        expectOutcome<ColumnWidth>(&ColumnWidth::parseColumnWidth, row.text, row.tableWidth);
+        expectOutcome<LeaderPatternWidth>(&ValueTraits<LeaderPatternWidth>::parse, row.text,
+                                          row.leaderWidth);
+    }
+}
+
+TEST(LengthOrPercentAuto, AutoKeepsTheValue) {
+    LengthOrPercentAuto value(points(3.0f));
+    ASSERT_TRUE(LengthOrPercentAuto::parseLengthOrPercentAuto(value, u"Auto"));
+    EXPECT_TRUE(value.isAuto());
+    EXPECT_EQ(value.getLengthOrPercent(), points(3.0f));
+    EXPECT_EQ(value.pxSize(0.0f), 4.0f);     // whatever the flag
+    EXPECT_EQ(value, LengthOrPercentAuto()); // two keywords are equal whatever they carry
+}
+
+TEST(LengthOrPercentAuto, Writers) {
+    TXmlAttribute<Margin> margin;
+    TXmlAttribute<LengthOrPercentAuto> autoLength;
+    TXmlAttribute<TableWidth> table;
+    TXmlAttribute<ColumnWidth> column;
+    TXmlAttribute<LeaderPatternWidth> leader;
+    XmlAttribute* const all[] = {&margin, &autoLength, &table, &column, &leader};
+    char16_t const* const keywords[] = {u"", u"auto", u"", u"", u""};
+    char16_t const* const measures[] = {u"25%", u"25%", u"", u"25%", u"25%"};
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(all[i]->getValueAsString(), Core::String(keywords[i]));
+        ASSERT_TRUE(all[i]->parseValue(u"25%"));
+        EXPECT_EQ(all[i]->getValueAsString(), Core::String(measures[i]));
+    }
+}
+
+} // namespace
+} // namespace Xml
