@@ -11,6 +11,28 @@ void describe(Fields& out, Xml::Length const& value);
 void describe(Fields& out, Xml::SLength const& value);
 void describe(Fields& out, Xml::LengthOrPercent const& value);
 void describe(Fields& out, Xml::SLengthOrPercent const& value);
+void describe(Fields& out, Xml::Margin const& value);
+void describe(Fields& out, Xml::LengthOrPercentAuto const& value);
+void describe(Fields& out, Xml::TableWidth const& value);
+void describe(Fields& out, Xml::ColumnWidth const& value);
+void describe(Fields& out, Xml::LeaderPatternWidth const& value);
+void describe(Fields& out, Xml::ContentLength const& value);
+void describe(Fields& out, Xml::DLength const& value);
+void describe(Fields& out, Xml::FloatOrPercent const& value);
+void describe(Fields& out, Xml::SNullableLength const& value);
+void describe(Fields& out, Core::Vector<Xml::SLength> const& value);
+void describe(Fields& out, Xml::FontSize const& value);
+void describe(Fields& out, Xml::Indent const& value);
+void describe(Fields& out, Xml::LetterSpacing const& value);
+void describe(Fields& out, Xml::SSpacing const& value);
+void describe(Fields& out, Xml::AlignmentAdjust const& value);
+void describe(Fields& out, Xml::BaselineShift const& value);
+void describe(Fields& out, Xml::SBaselineShift const& value);
+void describe(Fields& out, Xml::STextDecoration const& value);
+void describe(Fields& out, Xml::BackgroundSize const& value);
+void describe(Fields& out, Xml::PageDimension const& value);
+void describe(Fields& out, Xml::InitialPageNumber const& value);
+void describe(Fields& out, Xml::InitialSheetNumber const& value);
 
 void describe(Fields& out, Xml::Language const& value);
 

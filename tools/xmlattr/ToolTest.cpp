@@ -167,6 +167,21 @@ TEST_F(ToolTest, ParseShowsFieldsAndWrittenText) {
         {{"parse", "Url", "url( 'a b.png' )"},
          0,
          "Url \"url( 'a b.png' )\": accepted\n  url: \"a b.png\"\n  written: \"url(a b.png)\"\n"},
+        // Records nest; lists show their items by index, an empty one as "[]".
+        {{"parse", "DashPattern", "5, 10%", "none"},
+         0,
+         "DashPattern \"5, 10%\": accepted\n  lengths:\n    [0]:\n      unit: px (0)\n"
+         "      size: 5\n      px: 5\n    [1]:\n      unit: % (9)\n      size: 0.1\n"
+         "      px: 0.1\n  written: (no text form)\n"
+         "DashPattern \"none\": accepted\n  lengths: []\n  written: (no text form)\n"},
+        {{"parse", "FontSize", "larger"},
+         0,
+         "FontSize \"larger\": accepted\n  type: relative (1)\n  relativeSize: larger (0)\n"
+         "  written: \"larger\"\n"},
+        {{"parse", "AlignmentAdjust", "text-top"},
+         0,
+         "AlignmentAdjust \"text-top\": accepted\n  isBaseline: true\n"
+         "  baseline: text-top (13)\n  written: \"text-top\"\n"},
         // An overflowing number is held as infinity and shown as such.
         {{"parse", "Length", "1e39pt"},
          0,
@@ -198,6 +213,14 @@ TEST_F(ToolTest, ParseRejectsWithNearMissesAndExitsOne) {
          1,
          "BorderStyle \"sollid\": rejected\n  note: did you mean \"solid\"?\n"
          "BorderStyle \"dased\": rejected\n  note: did you mean \"dashed\"?\n"},
+        // Measures that also read keywords offer those.
+        {{"parse", "BorderWidth", "mediun", "Thick"},
+         1,
+         "BorderWidth \"mediun\": rejected\n  note: did you mean \"medium\"?\n"
+         "BorderWidth \"Thick\": rejected\n  note: did you mean \"thick\"?\n"},
+        {{"parse", "Indent", "body-start( )"},
+         1,
+         "Indent \"body-start( )\": rejected\n  note: did you mean \"body-start()\"?\n"},
         // No near miss is offered where none is accepted.
         {{"parse", "LengthOrPercent", "auto"}, 1, "LengthOrPercent \"auto\": rejected\n"},
         {{"parse", "Length", "a\t\"b\""}, 1, "Length \"a\\t\\\"b\\\"\": rejected\n"},
@@ -229,6 +252,12 @@ TEST_F(ToolTest, ParseWritesOneJsonObjectPerText) {
          "\n"
          R"({"type":"GradientUnits","text":"userSpaceOnUse","accepted":true,"value":{"enumerator":{"name":"userSpaceOnUse","number":1}},"written":null})"
          "\n"},
+        {{"parse", "--json", "ContentLength", "scale-to-fit", "50%"},
+         0,
+         R"({"type":"ContentLength","text":"scale-to-fit","accepted":true,"value":{"scaleMode":{"name":"scale-to-fit","number":1},"isNull":false},"written":"scale-to-fit"})"
+         "\n"
+         R"({"type":"ContentLength","text":"50%","accepted":true,"value":{"scaleMode":{"name":"length","number":2},"length":{"kind":{"name":"percent","number":2},"length":{"unit":{"name":"px","number":0},"size":0.0,"px":0.0},"percent":0.5},"isNull":false},"written":"50%"})"
+         "\n"},
         {{"parse", "--json", "Language", "cze"},
          0,
          R"({"type":"Language","text":"cze","accepted":true,"value":{"languageId":{"name":"czech","number":1},"countryId":{"name":null,"number":0}},"written":null})"
@@ -241,12 +270,12 @@ TEST_F(ToolTest, UsageErrorsExitTwo) {
         {{"parse", "Lenght", "1pt"},
          2,
          "",
-         "xmlattr: error: unknown type \"Lenght\"; did you mean Length or SLength?\n"},
+         "xmlattr: error: unknown type \"Lenght\"; did you mean Length?\n"},
         {{"parse", "Percent", "1pt"},
          2,
          "",
-         "xmlattr: error: unknown type \"Percent\"; did you mean LengthOrPercent or "
-         "SLengthOrPercent?\n"},
+         "xmlattr: error: unknown type \"Percent\"; did you mean FloatOrPercent, "
+         "LengthOrPercent or SLengthOrPercent?\n"},
         {{"parse", "Zebra", "1"},
          2,
          "",

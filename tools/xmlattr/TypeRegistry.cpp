@@ -67,10 +67,14 @@ std::vector<std::string_view> closestTypes(std::string_view name) {
             near.emplace_back(distance, type.name);
         }
     }
-    std::stable_sort(near.begin(), near.end(),
-                     [](auto const& a, auto const& b) { return a.first < b.first; });
+    // Only the nearest are named, the shorter names first.
+    std::sort(near.begin(), near.end(), [](auto const& a, auto const& b) {
+        return a.first != b.first                   ? a.first < b.first
+               : a.second.size() != b.second.size() ? a.second.size() < b.second.size()
+                                                    : a.second < b.second;
+    });
     std::vector<std::string_view> names;
-    for (std::size_t i = 0; i < near.size() && i < 3; ++i) {
+    for (std::size_t i = 0; i < near.size() && i < 3 && near[i].first == near[0].first; ++i) {
         names.push_back(near[i].second);
     }
     return names;

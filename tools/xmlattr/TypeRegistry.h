@@ -44,7 +44,7 @@ struct TypeRow {
 std::span<TypeRow const> allTypes() noexcept;
 /// The type of that name, without regard to the case of ASCII letters; null if none.
 TypeRow const* findType(std::string_view name) noexcept;
-/// The names nearest an unknown one, best first; empty when none is near.
+/// Up to three names equally nearest an unknown one, shorter first; empty when none is near.
 std::vector<std::string_view> closestTypes(std::string_view name);
 
 /// Collects what the library logs, instead of letting it reach standard error: the
@@ -104,17 +104,23 @@ constexpr TypeRow keywordRow(std::string_view name, std::string_view description
     return {name, description, detail::accepts<E>, detail::parse<E>, detail::tableKeywords<E>};
 }
 
-/// A keyword enumeration's value: the first keyword that reads as its number, and the
-/// number. A number that no keyword reads shows as the number alone.
-template <Xml::KeywordEnumeration E> void describe(Fields& out, E const& value) {
-    std::string keyword;
+/// The first keyword that reads as `value`; empty when none does.
+template <Xml::KeywordEnumeration E> std::string keywordOf(E value) {
     for (Xml::KeywordEntry<E> const& entry : Xml::kKeywordTable<E>.reads) {
         if (entry.number == value) {
-            keyword = Core::String(entry.keyword).toUtf8();
-            break;
+            return Core::String(entry.keyword).toUtf8();
         }
     }
-    out.enumerator("enumerator", keyword, static_cast<int>(value));
+    return {};
 }
+
+/// A keyword enumeration's value: its keyword and number, or the number alone.
+template <Xml::KeywordEnumeration E> void describe(Fields& out, E const& value) {
+    out.enumerator("enumerator", keywordOf(value), static_cast<int>(value));
+}
+
+/// The keywords a row offers as near misses, for types that read keywords besides a
+/// measure: `row<T>(name, description, [] { return Words{u"auto"}; })`.
+using Words = std::vector<std::u16string_view>;
 
 } // namespace Tool
