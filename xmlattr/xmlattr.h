@@ -56,3 +56,9 @@
 #include "xmlattr/keywords/PaginationKeywords.h"
 #include "xmlattr/keywords/PlainAttributes.h"
 #include "xmlattr/keywords/UrlAttribute.h"
+
+#include "xmlattr/svg/PathDataCommand.h"
+#include "xmlattr/svg/Point.h"
+#include "xmlattr/svg/SPreserveAspectRatio.h"
+#include "xmlattr/svg/TransformListAttribute.h"
+#include "xmlattr/svg/ViewBox.h"

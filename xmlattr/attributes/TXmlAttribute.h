@@ -36,50 +36,64 @@ public:
     /// A class type runs its default constructor; a number or enumeration starts at zero.
     /// The constructors are constant expressions where `T`'s are, so that an attribute of a
     /// literal type can be `constinit`.
-    constexpr TXmlAttribute() : m_value() {}
-    constexpr TXmlAttribute(T const& value) : m_value(value) {}
-    constexpr TXmlAttribute(TXmlAttribute const& other) : XmlAttribute(), m_value(other.m_value) {}
+    XMLATTR_INLINE_EXPORT constexpr TXmlAttribute() : m_value() {}
+    XMLATTR_INLINE_EXPORT constexpr TXmlAttribute(T const& value) : m_value(value) {}
+    XMLATTR_INLINE_EXPORT constexpr TXmlAttribute(TXmlAttribute const& other)
+        : XmlAttribute(), m_value(other.m_value) {}
     ~TXmlAttribute() = default;
 
-    TXmlAttribute& operator=(T const& value) {
+    XMLATTR_INLINE_EXPORT TXmlAttribute& operator=(T const& value) {
         m_value = value;
         return *this;
     }
-    TXmlAttribute& operator=(TXmlAttribute const& other) {
+    XMLATTR_INLINE_EXPORT TXmlAttribute& operator=(TXmlAttribute const& other) {
         m_value = other.m_value;
         return *this;
     }
 
-    bool operator==(T const& value) const { return m_value == value; }
-    bool operator!=(T const& value) const { return !(*this == value); }
+    XMLATTR_INLINE_EXPORT bool operator==(T const& value) const { return m_value == value; }
+    XMLATTR_INLINE_EXPORT bool operator!=(T const& value) const { return !(*this == value); }
     // Without these, comparing two attributes would convert one of them to `T` and
     // C++20 would see the call as ambiguous with its reversed form.
-    bool operator==(TXmlAttribute const& other) const { return m_value == other.m_value; }
-    bool operator!=(TXmlAttribute const& other) const { return !(m_value == other.m_value); }
+    XMLATTR_INLINE_EXPORT bool operator==(TXmlAttribute const& other) const {
+        return m_value == other.m_value;
+    }
+    XMLATTR_INLINE_EXPORT bool operator!=(TXmlAttribute const& other) const {
+        return !(m_value == other.m_value);
+    }
 
-    T const& getValue() const noexcept { return m_value; }
-    T const& operator*() const noexcept { return m_value; }
-    operator T const&() const noexcept { return m_value; }
-    T* operator->() noexcept { return &m_value; }
-    T const* operator->() const noexcept { return &m_value; }
-    void setValue(T const& value) { m_value = value; }
+    XMLATTR_INLINE_EXPORT T const& getValue() const noexcept { return m_value; }
+    XMLATTR_INLINE_EXPORT T const& operator*() const noexcept { return m_value; }
+    XMLATTR_INLINE_EXPORT operator T const&() const noexcept { return m_value; }
+    XMLATTR_INLINE_EXPORT T* operator->() noexcept { return &m_value; }
+    XMLATTR_INLINE_EXPORT T const* operator->() const noexcept { return &m_value; }
+    XMLATTR_INLINE_EXPORT void setValue(T const& value) { m_value = value; }
 
-    [[nodiscard]] bool parseValue(Core::String const& text) override {
-        return ValueTraits<T>::parse(m_value, text);
-    }
-    void copyFrom(XmlAttribute const& other) override {
-        m_value = static_cast<TXmlAttribute const&>(other).m_value;
-    }
-    Core::String getValueAsString() override {
-        if constexpr (HasTextForm<T>) {
-            return ValueTraits<T>::write(m_value);
-        } else {
-            return detail::noTextForm();
-        }
-    }
+    // Defined below the class, not inline: the library instantiates every attribute's
+    // virtual table, and an inline mark would export the slots of instantiations that it
+    // only uses, such as those of the int and string defaults.
+    [[nodiscard]] bool parseValue(Core::String const& text) override;
+    void copyFrom(XmlAttribute const& other) override;
+    Core::String getValueAsString() override;
 
 private:
     T m_value;
 };
+
+template <class T> bool TXmlAttribute<T>::parseValue(Core::String const& text) {
+    return ValueTraits<T>::parse(m_value, text);
+}
+
+template <class T> void TXmlAttribute<T>::copyFrom(XmlAttribute const& other) {
+    m_value = static_cast<TXmlAttribute const&>(other).m_value;
+}
+
+template <class T> Core::String TXmlAttribute<T>::getValueAsString() {
+    if constexpr (HasTextForm<T>) {
+        return ValueTraits<T>::write(m_value);
+    } else {
+        return detail::noTextForm();
+    }
+}
 
 } // namespace Xml

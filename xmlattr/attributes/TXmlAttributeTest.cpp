@@ -87,6 +87,14 @@ TEST(TXmlAttribute, SlotsForwardToTheValueType) {
     EXPECT_EQ((*attribute).count, 1);
 }
 
+#if defined(_WIN32)
+TEST(TXmlAttribute, ReadsWideLiteralsOnWindows) {
+    TXmlAttribute<Tally> attribute;
+    EXPECT_TRUE(attribute.parseValue(L"xx"));
+    EXPECT_EQ(attribute->count, 2);
+}
+#endif
+
 TEST(TXmlAttribute, EnumerationsStartAtZero) {
     EXPECT_EQ(static_cast<int>(TXmlAttribute<Probe>().getValue()), 0);
 }

@@ -128,7 +128,11 @@ public:
     constexpr STextDecoration(bool underline, bool overline, bool lineThrough) noexcept
         : m_underline(underline), m_overline(overline), m_lineThrough(lineThrough) {}
 
-    constexpr bool operator==(STextDecoration const& other) const noexcept = default;
+    // Written out: a defaulted member comparison is exported by a DLL but hidden on Linux.
+    constexpr bool operator==(STextDecoration const& other) const noexcept {
+        return m_underline == other.m_underline && m_overline == other.m_overline &&
+               m_lineThrough == other.m_lineThrough;
+    }
 
     constexpr bool isUnderline() const noexcept { return m_underline; }
     constexpr bool isOverline() const noexcept { return m_overline; }

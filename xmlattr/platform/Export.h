@@ -11,3 +11,12 @@
 #else
 #define XMLATTR_EXPORT __attribute__((visibility("default")))
 #endif
+
+// g++ leaves the inline members of an exported class template instantiation out of a
+// DLL's exports unless each member is marked itself. Only the library marks them: on a
+// caller's side the mark would import the members of the caller's own instantiations.
+#if defined(XMLATTR_BUILDING)
+#define XMLATTR_INLINE_EXPORT XMLATTR_EXPORT
+#else
+#define XMLATTR_INLINE_EXPORT
+#endif

@@ -6,11 +6,14 @@
 #include "xmlattr/platform/detail/Space.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <system_error>
+#include <type_traits>
 
 namespace Core {
 
@@ -218,12 +221,103 @@ template <class T> Range toFloating(View number, T& value) noexcept {
     return Range::Underflow;
 }
 
+// Powers of ten that a double holds exactly.
+constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// A double that lies exactly halfway between two adjacent floats of the normal range: the
+// 29 bits below a float's precision are one 1 and zeros.
+bool isFloatMidpoint(double value) noexcept {
+    constexpr std::uint64_t kBelowFloat = (std::uint64_t{1} << 29) - 1;
+    return (std::bit_cast<std::uint64_t>(value) & kBelowFloat) == std::uint64_t{1} << 28;
+}
+
+// Appends the run of decimal digits at `p` to `digits` (wrapping past 19 digits, which the
+// caller rejects) and steps over it; returns its length.
+std::ptrdiff_t takeDigits(char16_t const*& p, char16_t const* end, std::uint64_t& digits) noexcept {
+    char16_t const* const first = p;
+    while (p < end && String::isDigit(*p)) {
+        digits = digits * 10 + static_cast<std::uint64_t>(*p++ - u'0');
+    }
+    return p - first;
+}
+
+// The short way, for the numbers attribute text is made of, in one pass over the text: the
+// digits of the integer and fraction parts, at most 19 of them, form an integer m and the
+// point and exponent a power of ten p. When m is at most 2^53 and p lies within ±22, both are
+// exact doubles and one multiplication or division rounds m·10^p correctly; a float is that
+// double rounded again, which is the correct float unless the double fell exactly halfway
+// between two floats. True with `value` and the number's `length` set; false leaves the
+// number, whatever it is, to the long way.
+template <class T> bool readShort(View text, std::size_t& length, T& value) noexcept {
+    char16_t const* const begin = text.data();
+    char16_t const* const end = begin + text.size();
+    char16_t const* p = begin;
+    // Signs and the presence of a fraction are as good as random in real text, so they are
+    // taken without branches.
+    bool const negative = p < end && *p == u'-';
+    p += p < end && (*p == u'-' || *p == u'+') ? 1 : 0;
+    std::uint64_t digits = 0;
+    std::ptrdiff_t const integer = takeDigits(p, end, digits);
+    // Without a point the code unit here is no digit, so reading a fraction takes nothing.
+    p += p < end && *p == u'.' ? 1 : 0;
+    std::ptrdiff_t const fraction = takeDigits(p, end, digits);
+    std::ptrdiff_t const count = integer + fraction;
+    if (count == 0) {
+        return false;
+    }
+    long long power = -fraction;
+    if (p < end && (*p == u'e' || *p == u'E')) {
+        char16_t const* q = p + 1;
+        bool const negativeExponent = q < end && *q == u'-';
+        if (q < end && (*q == u'-' || *q == u'+')) {
+            ++q;
+        }
+        char16_t const* const exponentDigits = q;
+        long long exponent = 0;
+        while (q < end && String::isDigit(*q) && exponent < 1000) {
+            exponent = exponent * 10 + (*q++ - u'0');
+        }
+        if (q > exponentDigits) {
+            if (q < end && String::isDigit(*q)) {
+                return false;
+            }
+            power += negativeExponent ? -exponent : exponent;
+            p = q;
+        }
+    }
+    if (count > 19 || digits > std::uint64_t{1} << 53 || power < -22 || power > 22) {
+        return false;
+    }
+    auto const exponent = static_cast<std::size_t>(power < 0 ? -power : power);
+    double const magnitude = power < 0 ? static_cast<double>(digits) / kPowers[exponent]
+                                       : static_cast<double>(digits) * kPowers[exponent];
+    double const result = std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) |
+                                                std::uint64_t{negative} << 63);
+    if constexpr (std::is_same_v<T, float>) {
+        if (isFloatMidpoint(result)) {
+            return false;
+        }
+        value = static_cast<float>(result);
+    } else {
+        value = result;
+    }
+    length = static_cast<std::size_t>(p - begin);
+    return true;
+}
+
 template <class T> NumberRead readFloating(View text, T& out) noexcept {
-    std::size_t const length = scanDecimal(text);
+    T value = 0;
+    std::size_t length = 0;
+    if (readShort(text, length, value)) {
+        out = value;
+        return {static_cast<int>(std::min(length, kMaxConsumed)), std::errc()};
+    }
+    length = scanDecimal(text);
     if (length == 0) {
         return {0, std::errc::invalid_argument};
     }
-    T value = 0;
     int const consumed = static_cast<int>(std::min<std::size_t>(length, kMaxConsumed));
     if (toFloating(text.substr(0, length), value) == Range::Overflow) {
         return {consumed, std::errc::result_out_of_range};

@@ -12,6 +12,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace Core {
 namespace {
@@ -268,6 +269,83 @@ TEST(FormatTest, PrefixReaderRoundsAsFromChars) {
         if (dblFits) {
             EXPECT_EQ(dbl, dblExpected);
         }
+    }
+}
+
+// Numbers of the size attribute text holds, near float midpoints among them, read exactly
+// as std::from_chars reads them.
+TEST(FormatTest, ShortNumbersRoundAsFromChars) {
+    std::uint64_t state = 0x2545F4914F6CDD1Du;
+    auto next = [&state](unsigned bound) {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return static_cast<unsigned>(state % bound);
+    };
+    std::vector<std::string> texts = {
+        // Within half a double's step of the float midpoint 0.5 + 2^-25, above and below it:
+        // the double nearest each is that midpoint, so rounding it again to float would tie.
+        "0.5000000298023224",
+        "0.5000000298023223",
+        "16777217",
+        "-16777219",
+        "1e22",
+        "9007199254740993",
+        "4.9e-22",
+        "0.000001",
+        "-0"};
+    for (int i = 0; i < 20000; ++i) {
+        std::string ascii = next(2) == 0 ? "-" : "";
+        for (unsigned n = next(10); n > 0; --n) {
+            ascii += static_cast<char>('0' + next(10));
+        }
+        ascii += '.';
+        for (unsigned n = next(12) + 1; n > 0; --n) {
+            ascii += static_cast<char>('0' + next(10));
+        }
+        if (next(3) == 0) {
+            ascii += 'e' + std::to_string(static_cast<int>(next(30)) - 15);
+        }
+        texts.push_back(ascii);
+    }
+    for (std::string const& ascii : texts) {
+        std::u16string const text(ascii.begin(), ascii.end());
+        SCOPED_TRACE(ascii);
+        float single = 0;
+        float singleExpected = 0;
+        double dbl = 0;
+        double dblExpected = 0;
+        char const* end = ascii.data() + ascii.size();
+        ASSERT_EQ(std::from_chars(ascii.data(), end, singleExpected).ec, std::errc());
+        ASSERT_EQ(std::from_chars(ascii.data(), end, dblExpected).ec, std::errc());
+        ASSERT_TRUE(Format::fromChars(text, single));
+        ASSERT_TRUE(Format::fromChars(text, dbl));
+        EXPECT_EQ(bits(single), bits(singleExpected));
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(dbl), std::bit_cast<std::uint64_t>(dblExpected));
+    }
+}
+
+// A code unit whose low byte looks like a digit is no digit.
+TEST(FormatTest, PrefixReaderStopsAtLookAlikeDigits) {
+    struct Row {
+        std::u16string_view text;
+        int consumed;
+        float value;
+    };
+    Row const rows[] = {
+        {u"12\u01313456", 2, 12},
+        {u"1234\u0135678", 4, 1234},
+        {u"12345678\u0660", 8, 12345678},
+        {u"-0.5\uFF10\uFF10\uFF10\uFF10", 4, -0.5f},
+        {u"1.2345678901x", 12, 1.2345678901f},
+    };
+    for (Row const& row : rows) {
+        SCOPED_TRACE(row.consumed);
+        float value = 0;
+        NumberRead const read = Format::fromChars(row.text, value);
+        EXPECT_TRUE(read);
+        EXPECT_EQ(read.consumed, row.consumed);
+        EXPECT_EQ(value, row.value);
     }
 }
 

@@ -95,6 +95,21 @@ void appendUtf8(std::string& out, char32_t code) {
     }
 }
 
+// Appends UTF-8 text, decoded, to `text`.
+template <class Unit> void appendDecoded(String& text, std::basic_string_view<Unit> utf8) {
+    text.reserve(text.length() + clampedLength(utf8.size()));
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        char32_t const code = decodeUtf8(utf8, pos);
+        if (code >= 0x10000) {
+            text.append(static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)));
+            text.append(static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
+        } else {
+            text.append(static_cast<char16_t>(code));
+        }
+    }
+}
+
 } // namespace
 
 String::String(char16_t const* text) : String() {
@@ -116,23 +131,10 @@ String::String(std::u16string_view text) : String() {
     }
 }
 
-String::String(std::string_view utf8) : String() { assignUtf8(utf8); }
+String::String(std::string_view utf8) : String() { appendDecoded(*this, utf8); }
 
-String::String(std::u8string_view utf8) : String() { assignUtf8(utf8); }
+String::String(std::u8string_view utf8) : String() { appendDecoded(*this, utf8); }
 
-template <class Unit> void String::assignUtf8(std::basic_string_view<Unit> utf8) {
-    reserve(clampedLength(utf8.size()));
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        char32_t const code = decodeUtf8(utf8, pos);
-        if (code >= 0x10000) {
-            append(static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)));
-            append(static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
-        } else {
-            append(static_cast<char16_t>(code));
-        }
-    }
-}
 
 String::String(String const& other) : String() { assign(other.data(), other.m_length); }
 

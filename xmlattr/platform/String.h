@@ -25,6 +25,17 @@ public:
     String(char16_t const* text);
     /// From the first `count` code units of `text`; a negative count gives the empty text.
     String(char16_t const* text, int count);
+#if defined(_WIN32)
+    /// From terminated text in the 16-bit wide characters of Windows, so that callers can
+    /// write `L"12pt"`; null gives the empty text. Inline, so that the DLL exports what the
+    /// library exports elsewhere.
+    String(wchar_t const* text) : String() {
+        static_assert(sizeof(wchar_t) == sizeof(char16_t));
+        for (; text != nullptr && *text != L'\0'; ++text) {
+            append(static_cast<char16_t>(*text));
+        }
+    }
+#endif
     explicit String(std::u16string_view text);
     /// From UTF-8 (a `std::string`, a view, or a `u8"..."` literal); a malformed sequence
     /// becomes U+FFFD.
@@ -104,7 +115,6 @@ private:
     char16_t* data() noexcept { return isLocal() ? m_local : m_heap; }
     char16_t const* data() const noexcept { return isLocal() ? m_local : m_heap; }
     void assign(char16_t const* text, int count);
-    template <class Unit> void assignUtf8(std::basic_string_view<Unit> utf8);
 
     int m_length = 0;
     int m_capacity = kInlineCapacity;

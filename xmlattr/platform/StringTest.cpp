@@ -52,6 +52,17 @@ TEST(String, CopyMoveAndSelfReference) {
     EXPECT_EQ(small.append(std::u16string_view()), String(u"abcabc"));
 }
 
+#if defined(_WIN32)
+TEST(String, FromWindowsWideText) {
+    EXPECT_EQ(String(L"12pt"), String(u"12pt"));
+    // Past the inline storage, with a surrogate pair kept as its two code units.
+    EXPECT_EQ(String(L"caf\u00e9 \U0001F600 and more text"),
+              String(u"caf\u00e9 \U0001F600 and more text"));
+    EXPECT_EQ(String(L""), String());
+    EXPECT_EQ(String(static_cast<wchar_t const*>(nullptr)), String());
+}
+#endif
+
 TEST(String, IndexOutsideTheTextIsZero) {
     String const text(u"ab");
     EXPECT_EQ(text[0], u'a');

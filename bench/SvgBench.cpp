@@ -1,0 +1,147 @@
+// Throughput of the SVG list readers on the paths and transforms of real icons, each beside
+// a floor: the same texts split at white space and commas with every number read by strtof.
+#include <xmlattr/xmlattr.h>
+
+#include "testing/Corpus.h"
+
+#include <benchmark/benchmark.h>
+
+#include <charconv>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Texts {
+    std::vector<Core::String> utf16;
+    std::vector<std::string> utf8;
+    std::int64_t bytes = 0;
+
+    void add(std::string text) {
+        bytes += static_cast<std::int64_t>(text.size());
+        utf16.emplace_back(text);
+        utf8.push_back(std::move(text));
+    }
+};
+
+Texts corpusTexts(std::initializer_list<std::string_view> attributes) {
+    Texts texts;
+    for (auto const& row : xmlattr_testing::corpusValues("svg-attributes.tsv", attributes)) {
+        texts.add(row.value.toUtf8());
+    }
+    return texts;
+}
+
+bool isSeparator(char c) { return c == ' ' || c == ',' || c == '\t' || c == '\n' || c == '\r'; }
+bool beginsNumber(char c) { return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.'; }
+
+// The corpus has no point lists: these are the numbers of every path, exactly as written,
+// paired as "x,y x,y ...".
+Texts pointTexts() {
+    Texts texts;
+    for (std::string const& path : corpusTexts({"d"}).utf8) {
+        std::vector<std::string_view> numbers;
+        for (std::size_t i = 0; i < path.size();) {
+            std::size_t const start = path[i] == '+' ? i + 1 : i;
+            float value = 0;
+            auto const result =
+                std::from_chars(path.data() + start, path.data() + path.size(), value);
+            if (result.ec == std::errc()) {
+                auto const end = static_cast<std::size_t>(result.ptr - path.data());
+                numbers.emplace_back(path.data() + i, end - i);
+                i = end;
+            } else {
+                ++i;
+            }
+        }
+        std::string points;
+        for (std::size_t i = 0; i + 1 < numbers.size(); i += 2) {
+            points.append(i == 0 ? "" : " ").append(numbers[i]).append(",").append(numbers[i + 1]);
+        }
+        texts.add(std::move(points));
+    }
+    return texts;
+}
+
+void report(benchmark::State& state, Texts const& texts, std::uint64_t allocationsBefore) {
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.utf16.size()));
+    state.SetBytesProcessed(state.iterations() * texts.bytes);
+    state.counters["allocs/text"] =
+        benchmark::Counter(static_cast<double>(Core::Allocator::allocations() - allocationsBefore) /
+                               static_cast<double>(texts.utf16.size()),
+                           benchmark::Counter::kAvgIterations);
+}
+
+// The library's reader, each text into a fresh attribute as the engine would hold it.
+template <class List> void readAll(benchmark::State& state, Texts const& texts) {
+    std::uint64_t const before = Core::Allocator::allocations();
+    for (auto _ : state) {
+        for (Core::String const& text : texts.utf16) {
+            Xml::TXmlAttribute<List> attribute;
+            benchmark::DoNotOptimize(attribute.parseValue(text));
+            benchmark::DoNotOptimize(attribute->data());
+        }
+    }
+    report(state, texts, before);
+}
+
+// The floor: split at white space and commas, then strtof at every number in each piece.
+void floorAll(benchmark::State& state, Texts const& texts) {
+    std::uint64_t const before = Core::Allocator::allocations();
+    for (auto _ : state) {
+        for (std::string const& text : texts.utf8) {
+            char const* p = text.c_str();
+            char const* const end = p + text.size();
+            while (p < end) {
+                while (p < end && isSeparator(*p)) {
+                    ++p;
+                }
+                char const* pieceEnd = p;
+                while (pieceEnd < end && !isSeparator(*pieceEnd)) {
+                    ++pieceEnd;
+                }
+                while (p < pieceEnd) {
+                    char* next = nullptr;
+                    float const value = beginsNumber(*p) ? std::strtof(p, &next) : 0.0f;
+                    benchmark::DoNotOptimize(value);
+                    p = next != nullptr && next > p ? next : p + 1;
+                }
+            }
+        }
+    }
+    report(state, texts, before);
+}
+
+Texts const& paths() {
+    static Texts const texts = corpusTexts({"d"});
+    return texts;
+}
+Texts const& transforms() {
+    static Texts const texts = corpusTexts({"transform"});
+    return texts;
+}
+Texts const& points() {
+    static Texts const texts = pointTexts();
+    return texts;
+}
+
+void pathData(benchmark::State& state) {
+    readAll<Core::Vector<Xml::PathDataCommand>>(state, paths());
+}
+void pathDataFloor(benchmark::State& state) { floorAll(state, paths()); }
+void transformList(benchmark::State& state) {
+    readAll<Core::Vector<Xml::Transform>>(state, transforms());
+}
+void transformListFloor(benchmark::State& state) { floorAll(state, transforms()); }
+void pointList(benchmark::State& state) { readAll<Core::Vector<Xml::Point>>(state, points()); }
+void pointListFloor(benchmark::State& state) { floorAll(state, points()); }
+
+BENCHMARK(pathData);
+BENCHMARK(pathDataFloor);
+BENCHMARK(transformList);
+BENCHMARK(transformListFloor);
+BENCHMARK(pointList);
+BENCHMARK(pointListFloor);
+
+} // namespace

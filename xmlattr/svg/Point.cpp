@@ -1,0 +1,86 @@
+// Point lists: the coordinate reader and the writer.
+#include "xmlattr/svg/Point.h"
+
+#include "xmlattr/attributes/detail/Cursor.h"
+#include "xmlattr/platform/Format.h"
+#include "xmlattr/svg/detail/ListBuilder.h"
+#include "xmlattr/svg/detail/ListText.h"
+
+#include <cstddef>
+#include <string_view>
+
+namespace Xml {
+
+template class TXmlAttribute<Core::Vector<Point>>;
+
+namespace {
+
+using detail::Cursor;
+
+static_assert(sizeof(Point) == 2 * sizeof(SLength) && offsetof(Point, x) == 0 &&
+              offsetof(Point, y) == sizeof(SLength));
+
+// A coordinate's unit: whatever follows its number up to white space, a comma, a sign, a
+// point or a digit.
+constexpr auto kPointUnit = [](std::u16string_view rest, char16_t) -> std::size_t {
+    char16_t const unit = rest[0];
+    return Core::String::isSpace(unit) || unit == u',' || detail::beginsNumber(unit) ? 0 : 1;
+};
+
+// A coordinate, or false where none begins (the text up to the next separator is still
+// stepped over, so that the caller can tell a lone last coordinate).
+bool readCoordinate(Cursor& cursor, SLength& out) noexcept {
+    float number = 0.0f;
+    bool const found = detail::readNumber(cursor, number);
+    std::u16string_view const suffix = detail::takeRun(cursor, kPointUnit);
+    if (found) {
+        out = detail::sLengthWithSuffix(number, suffix);
+    }
+    return found;
+}
+
+} // namespace
+
+bool Point::parsePointList(Core::Vector<Point>& points, Core::String const& text) {
+    constexpr int kBlock = 256;
+    detail::ListBuilder<Point, kBlock> list;
+    Cursor cursor(text);
+    while (!cursor.atEnd()) {
+        cursor.skipSpace();
+        Point point;
+        bool const hasX = readCoordinate(cursor, point.x);
+        if (cursor.atEnd()) {
+            break;
+        }
+        if (cursor.peek() == u',') {
+            cursor.advance();
+        }
+        cursor.skipSpace();
+        bool const hasY = readCoordinate(cursor, point.y);
+        if (!hasX || !hasY) {
+            return false;
+        }
+        list.push(point);
+        // A sign or point that ended the y begins the next x.
+        if (Core::String::isSpace(cursor.peek()) || cursor.peek() == u',') {
+            cursor.advance();
+        }
+    }
+    points = list.take();
+    return true;
+}
+
+Core::String Point::getPointListValueAsString(Core::Vector<Point> const& points) {
+    Core::String text;
+    for (int i = 0; i < points.size(); ++i) {
+        if (i > 0) {
+            text.append(u',');
+        }
+        text.append(Core::Format::toString(points[i].x.pxSize()));
+        text.append(u' ');
+        text.append(Core::Format::toString(points[i].y.pxSize()));
+    }
+    return text;
+}
+
+} // namespace Xml

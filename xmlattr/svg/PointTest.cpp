@@ -1,0 +1,102 @@
+// Point lists: separators, signs and points between coordinates, units, rejection, writer.
+#include "xmlattr/svg/Point.h"
+
+#include "testing/LogCapture.h"
+#include "testing/SvgText.h"
+#include "xmlattr/platform/Allocator.h"
+#include "xmlattr/platform/Exception.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace Xml {
+namespace {
+
+std::string describe(Core::Vector<Point> const& points) {
+    std::string text;
+    for (Point const& point : points) {
+        text += (text.empty() ? "" : ",") + xmlattr_testing::shortText(point.x) + " " +
+                xmlattr_testing::shortText(point.y);
+    }
+    return text;
+}
+
+TEST(PointList, Read) {
+    struct Row {
+        std::u16string_view text;
+        bool accepted;
+        char const* points;
+    };
+    // clang-format off
+    Row const rows[] = {
+        {u"10,20 30,40",        true,  "10 20,30 40"},
+        {u"10 20 30 40",        true,  "10 20,30 40"},
+        {u"10,20,30,40",        true,  "10 20,30 40"},
+        {u" 10, 20\t30\n40\r",  true,  "10 20,30 40"},
+        {u"10-20-30-40",        true,  "10 -20,-30 -40"},
+        {u"10 20-30 40",        true,  "10 20,-30 40"},
+        // A "+" begins a number as a "-" does; an exponent keeps its sign; a second point
+        // begins the next number.
+        {u"10+20 1e-5 2E+1",    true,  "10 20,0.00001 20"},
+        {u"1.5.5 .25.75",       true,  "1.5 0.5,0.25 0.75"},
+        {u"10px,2cm 50%,3pt -4mm-5in", true, "10 2cm,0.5% 3pt,-4mm -5in"},
+        // A lone last coordinate is dropped.
+        {u"10 20 30",           true,  "10 20"},
+        {u"",                   true,  ""},
+        // Any coordinate that is no number rejects the whole text.
+        {u"10,",                false, ""},
+        {u"10 20 , 30 40",      false, ""}, // the comma after white space leaves an empty x
+        {u"10 x",               false, ""},
+        {u"10 20 px 5",         false, ""},
+        {u"10 20 - 5",          false, ""},
+    };
+    // clang-format on
+    for (Row const& row : rows) {
+        SCOPED_TRACE(Core::String(row.text).toUtf8());
+        Core::Vector<Point> points{Point(SLength(-1), SLength(-2))};
+        EXPECT_EQ(Point::parsePointList(points, Core::String(row.text)), row.accepted);
+        EXPECT_EQ(describe(points), row.accepted ? row.points : "-1 -2");
+        EXPECT_EQ(points.capacity(), points.size());
+    }
+}
+
+TEST(PointList, BuiltOnTheStackUpToABlock) {
+    for (int count : {256, 257}) {
+        Core::String text;
+        for (int i = 0; i < count; ++i) {
+            text.append(u"1,2 ");
+        }
+        Core::Vector<Point> points;
+        std::uint64_t const before = Core::Allocator::allocations();
+        ASSERT_TRUE(Point::parsePointList(points, text));
+        EXPECT_EQ(points.size(), count);
+        EXPECT_EQ(points.capacity(), count);
+        EXPECT_EQ(Core::Allocator::allocations() - before > 1u, count > 256);
+    }
+}
+
+TEST(PointList, WritesPixelsAndReadsThemBack) {
+    TXmlAttribute<Core::Vector<Point>> attribute;
+    EXPECT_EQ(attribute.getValueAsString(), Core::String());
+    ASSERT_TRUE(attribute.parseValue(u"10 20 1in,72pt 2.5 -1.5 3pc 50%"));
+    Core::String const text = attribute.getValueAsString();
+    // A percentage has no size in pixels: its fraction is written.
+    EXPECT_EQ(text, Core::String(u"10 20,96 96,2.5 -1.5,48 0.5"));
+    ASSERT_TRUE(attribute.parseValue(text));
+    EXPECT_EQ(describe(*attribute), "10 20,96 96,2.5 -1.5,48 0.5");
+
+    xmlattr_testing::LogCapture log;
+    attribute = Core::Vector<Point>{Point(SLength(1, SLength::UnitEm), SLength())};
+    EXPECT_THROW(attribute.getValueAsString(), Core::UnreacheableCodeException);
+}
+
+TEST(PointList, Equality) {
+    EXPECT_EQ(Point(), Point(SLength(0), SLength(0)));
+    EXPECT_NE(Point(SLength(96), SLength()), Point(SLength(1, SLength::UnitIn), SLength()));
+    TXmlAttribute<Core::Vector<Point>> const list(Core::Vector<Point>{Point()});
+    EXPECT_TRUE(list != (Core::Vector<Point>{Point(), Point()}));
+}
+
+} // namespace
+} // namespace Xml

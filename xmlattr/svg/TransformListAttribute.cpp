@@ -1,0 +1,227 @@
+// Transform lists: the kinds table, the item reader and the list reader.
+#include "xmlattr/svg/TransformListAttribute.h"
+
+#include "xmlattr/attributes/detail/Cursor.h"
+#include "xmlattr/attributes/detail/Table.h"
+#include "xmlattr/platform/Exception.h"
+#include "xmlattr/svg/detail/ListText.h"
+
+#include <array>
+#include <cstddef>
+#include <iterator>
+#include <string_view>
+
+namespace Xml {
+
+template class TXmlAttribute<Core::Vector<Transform>>;
+
+namespace {
+
+using detail::Cursor;
+
+// The location recorded for the impossible states of this file.
+constexpr char16_t const* kFile = u"TransformListAttribute";
+constexpr int kBuildLine = 212;
+
+static_assert(sizeof(TransformType) == 4);
+
+enum class Arg : unsigned char { Number, Length };
+
+struct KindRule {
+    int type;
+    std::u16string_view name;
+    int maxCount;
+    std::array<Arg, 6> args;
+};
+
+constexpr Arg N = Arg::Number;
+constexpr Arg L = Arg::Length;
+
+// clang-format off
+// Indexed by TransformType. Names are compared exactly.
+constexpr KindRule kKinds[] = {
+    {0,         u"",          0, {}},
+    {Matrix,    u"matrix",    6, {N, N, N, N, N, N}},
+    {Translate, u"translate", 2, {L, L}},
+    {Scale,     u"scale",     2, {N, N}},
+    {Rotate,    u"rotate",    3, {N, L, L}},
+    {SkewX,     u"skewX",     1, {N}},
+    {SkewY,     u"skewY",     1, {N}},
+};
+// clang-format on
+static_assert(std::size(kKinds) == SkewY + 1 && detail::indexedInOrder(kKinds, &KindRule::type));
+
+int kindOf(std::u16string_view name) noexcept {
+    for (KindRule const& rule : kKinds) {
+        if (rule.type != 0 && rule.name == name) {
+            return rule.type;
+        }
+    }
+    return 0;
+}
+
+constexpr bool endsArgument(char16_t unit) noexcept {
+    return Core::String::isSpace(unit) || unit == u',' || unit == u')';
+}
+
+// An argument runs to white space, a comma or ")". Its number is read as far as it goes
+// (0 where none begins); for a length what follows the number is its unit.
+void readArgument(Cursor& cursor, Arg arg, float& number, SLength& length) noexcept {
+    bool const found = detail::readNumber(cursor, number);
+    std::u16string_view const rest =
+        detail::takeRun(cursor, [](std::u16string_view text, char16_t) -> std::size_t {
+            return endsArgument(text[0]) ? 0 : 1;
+        });
+    if (found && arg == Arg::Length) {
+        length = detail::sLengthWithSuffix(number, rest);
+    }
+}
+
+// What the arguments of an item make: the item's kind with them, or the default transform
+// for a count the kind does not take.
+Transform build(int type, int count, float const (&numbers)[6], SLength const (&lengths)[6]) {
+    if (count == 0 || count > kKinds[type].maxCount) {
+        return Transform();
+    }
+    switch (type) {
+    case Matrix:
+        return count == 6 ? Transform(numbers[0], numbers[1], numbers[2], numbers[3], numbers[4],
+                                      numbers[5])
+                          : Transform();
+    case Translate:
+        return Transform(lengths[0], lengths[1]);
+    case Scale:
+        return Transform(numbers[0], count == 1 ? numbers[0] : numbers[1]);
+    case Rotate:
+        return Transform(numbers[0], lengths[1], lengths[2]);
+    case SkewX:
+    case SkewY:
+        return Transform(static_cast<TransformType>(type), numbers[0]);
+    default:
+        break;
+    }
+    Core::throwWithLocation<Core::UnreacheableCodeException>(kFile, kBuildLine);
+}
+
+// Steps past the ")" that closes an item, or to the end; true when a ")" was found.
+bool skipPastClose(Cursor& cursor) noexcept {
+    while (!cursor.atEnd() && cursor.peek() != u')') {
+        cursor.advance();
+    }
+    bool const closed = !cursor.atEnd();
+    cursor.advance();
+    return closed;
+}
+
+// One item from the cursor, up to and including its ")" (or to the end of the text): the
+// name, "(", then arguments separated by white space and at most one comma. A second comma
+// in a row stands for an empty argument, read as 0 (or 0 px), which still counts.
+bool readItem(Cursor& cursor, Transform& out) {
+    cursor.skipSpace();
+    std::u16string_view const name =
+        detail::takeRun(cursor, [](std::u16string_view text, char16_t) -> std::size_t {
+            return Core::String::isSpace(text[0]) || text[0] == u'(' || text[0] == u')' ? 0 : 1;
+        });
+    int const type = kindOf(name);
+    cursor.skipSpace();
+    if (type == 0 || cursor.peek() != u'(') {
+        out = Transform();
+        return skipPastClose(cursor);
+    }
+    cursor.advance();
+    float numbers[6] = {};
+    SLength lengths[6] = {};
+    int count = 0;
+    cursor.skipSpace();
+    while (!cursor.atEnd() && cursor.peek() != u')') {
+        if (count < kKinds[type].maxCount) {
+            readArgument(cursor, kKinds[type].args[static_cast<std::size_t>(count)], numbers[count],
+                         lengths[count]);
+        } else {
+            float ignoredNumber = 0.0f;
+            SLength ignoredLength;
+            readArgument(cursor, Arg::Number, ignoredNumber, ignoredLength);
+        }
+        ++count;
+        cursor.skipSpace();
+        if (cursor.peek() == u',') {
+            cursor.advance();
+            cursor.skipSpace();
+        }
+    }
+    out = build(type, count, numbers, lengths);
+    return skipPastClose(cursor);
+}
+
+} // namespace
+
+Transform::Transform() noexcept : Transform(SLength(), SLength()) {}
+
+Transform::Transform(double a, double b, double c, double d, double e, double f) noexcept
+    : type(Matrix), matrix{a, b, c, d, e, f}, sx(0), sy(0), angle(0), skewAngleX(0), skewAngleY(0) {
+}
+
+Transform::Transform(SLength const& x, SLength const& y) noexcept
+    : type(Translate), matrix{}, tx(x), ty(y), sx(0), sy(0), angle(0), skewAngleX(0),
+      skewAngleY(0) {}
+
+Transform::Transform(double x, double y) noexcept
+    : type(Scale), matrix{}, sx(x), sy(y), angle(0), skewAngleX(0), skewAngleY(0) {}
+
+Transform::Transform(double degrees, SLength const& x, SLength const& y) noexcept
+    : type(Rotate), matrix{}, sx(0), sy(0), angle(degrees), cx(x), cy(y), skewAngleX(0),
+      skewAngleY(0) {}
+
+Transform::Transform(TransformType kind, double degrees) noexcept
+    : type(kind), matrix{}, sx(0), sy(0), angle(0), skewAngleX(degrees), skewAngleY(degrees) {}
+
+bool Transform::operator==(Transform const& other) const noexcept {
+    if (type != other.type) {
+        return false;
+    }
+    switch (type) {
+    case Matrix:
+        for (int i = 0; i < 6; ++i) {
+            if (matrix[i] != other.matrix[i]) {
+                return false;
+            }
+        }
+        return true;
+    case Translate:
+        return tx == other.tx && ty == other.ty;
+    case Scale:
+        return sx == other.sx && sy == other.sy;
+    case Rotate:
+        return angle == other.angle && cx == other.cx && cy == other.cy;
+    case SkewX:
+    case SkewY:
+        return skewAngleX == other.skewAngleX && skewAngleY == other.skewAngleY;
+    }
+    return false;
+}
+
+Transform Transform::readTransform(Core::String const& text) {
+    Cursor cursor(text);
+    Transform item;
+    static_cast<void>(readItem(cursor, item));
+    return item;
+}
+
+bool ValueTraits<Core::Vector<Transform>>::parse(Core::Vector<Transform>& value,
+                                                 Core::String const& text) {
+    Cursor cursor(text);
+    while (cursor.skipSpace(), !cursor.atEnd()) {
+        Transform item;
+        if (!readItem(cursor, item)) {
+            break;
+        }
+        value.push_back(item);
+        cursor.skipSpace();
+        if (cursor.peek() == u',') {
+            cursor.advance();
+        }
+    }
+    return true;
+}
+
+} // namespace Xml

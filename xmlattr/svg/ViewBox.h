@@ -1,0 +1,40 @@
+// Xml::ViewBox: the rectangle of user space an SVG viewport shows, and its attribute.
+#pragma once
+
+#include "xmlattr/attributes/TXmlAttribute.h"
+#include "xmlattr/length/LengthOrPercent.h"
+#include "xmlattr/platform/Export.h"
+#include "xmlattr/platform/String.h"
+
+namespace Xml {
+
+class XMLATTR_EXPORT ViewBox {
+public:
+    /// 0%, 0%, 100%, 100%.
+    constexpr ViewBox() noexcept : minX(0.0f), minY(0.0f), width(1.0f), height(1.0f) {}
+    constexpr ViewBox(SLengthOrPercent const& x, SLengthOrPercent const& y,
+                      SLengthOrPercent const& w, SLengthOrPercent const& h) noexcept
+        : minX(x), minY(y), width(w), height(h) {}
+
+    constexpr bool operator==(ViewBox const& other) const noexcept {
+        return minX == other.minX && minY == other.minY && width == other.width &&
+               height == other.height;
+    }
+    constexpr bool operator!=(ViewBox const& other) const noexcept { return !(*this == other); }
+
+    SLengthOrPercent minX;
+    SLengthOrPercent minY;
+    SLengthOrPercent width;
+    SLengthOrPercent height;
+};
+
+/// Strict: four words separated by white space (not commas: "0,0,10,10" is one word), each
+/// read by `SLength::parseSLengthOrPercent`; what follows the fourth is ignored. On false
+/// (a word missing or unreadable) `value` is untouched. No text form.
+template <> struct XMLATTR_EXPORT ValueTraits<ViewBox> {
+    [[nodiscard]] static bool parse(ViewBox& value, Core::String const& text) noexcept;
+};
+
+extern template class XMLATTR_EXPORT TXmlAttribute<ViewBox>;
+
+} // namespace Xml

@@ -1,0 +1,74 @@
+// Steps shared by the SVG list readers (path data, points, transforms): numbers that may
+// carry a unit, read at a cursor without copying the text.
+#pragma once
+
+#include "xmlattr/attributes/detail/Cursor.h"
+#include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/platform/Format.h"
+
+#include <cstddef>
+#include <limits>
+#include <string_view>
+#include <system_error>
+
+namespace Xml::detail {
+
+/// A code unit that can begin a number: a sign, a point or a digit.
+constexpr bool beginsNumber(char16_t unit) noexcept {
+    return Core::String::isDigit(unit) || unit == u'+' || unit == u'-' || unit == u'.';
+}
+
+/// The cursor's `number` step, except that a number too large for a float is stepped over
+/// and read as the infinity of its sign, as the runtime's lenient reader reads it. False,
+/// with nothing moved and `out` untouched, where no number begins.
+[[nodiscard]] inline bool readNumber(Cursor& cursor, float& out) noexcept {
+    if (cursor.number(out)) {
+        return true;
+    }
+    float ignored = 0.0f;
+    Core::NumberRead const read = Core::Format::fromChars(cursor.rest(), ignored);
+    if (read.error != std::errc::result_out_of_range) {
+        return false;
+    }
+    out = cursor.peek() == u'-' ? -std::numeric_limits<float>::infinity()
+                                : std::numeric_limits<float>::infinity();
+    for (int i = 0; i < read.consumed; ++i) {
+        cursor.advance();
+    }
+    return true;
+}
+
+/// The length that a number already read, followed by `suffix`, stands for by the rules of
+/// `readSLength`: "%" makes a fraction, the last two code units name the unit, and any other
+/// suffix (the empty one included) gives pixels.
+inline SLength sLengthWithSuffix(float number, std::u16string_view suffix) noexcept {
+    if (suffix.empty()) {
+        return SLength(number);
+    }
+    if (suffix == u"%") {
+        return SLength(static_cast<float>(static_cast<double>(number) / 100.0),
+                       SLength::UnitPercent);
+    }
+    return SLength(number, suffix.size() >= 2 ? slengthUnit(lastTwo(suffix)) : SLength::UnitPx);
+}
+
+/// Steps over a run of code units and returns it. `rule(rest, previous)` sees the text from
+/// the next code unit on (never empty) and the code unit taken before it (0 at the start),
+/// and says how many code units to take: 0 ends the run.
+template <class Rule> std::u16string_view takeRun(Cursor& cursor, Rule rule) noexcept {
+    std::u16string_view const rest = cursor.rest();
+    std::size_t length = 0;
+    while (length < rest.size()) {
+        std::size_t const taken = rule(rest.substr(length), length == 0 ? u'\0' : rest[length - 1]);
+        if (taken == 0) {
+            break;
+        }
+        length += taken;
+    }
+    for (std::size_t i = 0; i < length; ++i) {
+        cursor.advance();
+    }
+    return rest.substr(0, length);
+}
+
+} // namespace Xml::detail
