@@ -173,6 +173,13 @@ constexpr AttributeType kXslFo[] = {
 // SVG attributes and presentation properties, as attributes of elements in the SVG
 // namespace and as declarations of their `style` attribute.
 constexpr AttributeType kSvg[] = {
+    {"d", "PathData"},
+    {"transform", "TransformList"},
+    {"gradientTransform", "TransformList"},
+    {"patternTransform", "TransformList"},
+    {"points", "PointList"},
+    {"viewBox", "ViewBox"},
+    {"preserveAspectRatio", "SPreserveAspectRatio"},
     {"x", "SLength"},
     {"y", "SLength"},
     {"width", "SLength"},

@@ -36,6 +36,12 @@ void describe(Fields& out, Xml::InitialSheetNumber const& value);
 
 void describe(Fields& out, Xml::Language const& value);
 
+void describe(Fields& out, Core::Vector<Xml::Transform> const& value);
+void describe(Fields& out, Core::Vector<Xml::PathDataCommand> const& value);
+void describe(Fields& out, Core::Vector<Xml::Point> const& value);
+void describe(Fields& out, Xml::ViewBox const& value);
+void describe(Fields& out, Xml::SPreserveAspectRatio const& value);
+
 void describe(Fields& out, Xml::Value const& value);
 void describe(Fields& out, Xml::AxisUnits const& value);
 void describe(Fields& out, float value);

@@ -182,6 +182,17 @@ TEST_F(ToolTest, ParseShowsFieldsAndWrittenText) {
          0,
          "AlignmentAdjust \"text-top\": accepted\n  isBaseline: true\n"
          "  baseline: text-top (13)\n  written: \"text-top\"\n"},
+        // Geometry members as held: a single-precision number widened to double.
+        {{"parse", "TransformList", "scale(0.1) skewX(30)"},
+         0,
+         "TransformList \"scale(0.1) skewX(30)\": accepted\n  transforms:\n    [0]:\n"
+         "      type: Scale (3)\n      sx: 0.10000000149011612\n      sy: 0.10000000149011612\n"
+         "    [1]:\n      type: SkewX (5)\n      skewAngleX: 30\n      skewAngleY: 30\n"
+         "  written: (no text form)\n"},
+        {{"parse", "SPreserveAspectRatio", "xMinYMax slice"},
+         0,
+         "SPreserveAspectRatio \"xMinYMax slice\": accepted\n  aspectRatio: 268\n"
+         "  flags: \"AspectSlice | AspectXMin | AspectYMax\"\n  written: (no text form)\n"},
         // An overflowing number is held as infinity and shown as such.
         {{"parse", "Length", "1e39pt"},
          0,
@@ -257,6 +268,21 @@ TEST_F(ToolTest, ParseWritesOneJsonObjectPerText) {
          R"({"type":"ContentLength","text":"scale-to-fit","accepted":true,"value":{"scaleMode":{"name":"scale-to-fit","number":1},"isNull":false},"written":"scale-to-fit"})"
          "\n"
          R"({"type":"ContentLength","text":"50%","accepted":true,"value":{"scaleMode":{"name":"length","number":2},"length":{"kind":{"name":"percent","number":2},"length":{"unit":{"name":"px","number":0},"size":0.0,"px":0.0},"percent":0.5},"isNull":false},"written":"50%"})"
+         "\n"},
+        {{"parse", "--json", "PathData", "m1 2h3z"},
+         0,
+         R"({"type":"PathData","text":"m1 2h3z","accepted":true,"value":{"commands":[)"
+         R"({"type":{"name":"MoveTo","number":2},"relative":true,"x":{"unit":{"name":"px","number":0},"size":1.0,"px":1.0},"y":{"unit":{"name":"px","number":0},"size":2.0,"px":2.0}},)"
+         R"({"type":{"name":"HorizontalLineTo","number":5},"relative":true,"x":{"unit":{"name":"px","number":0},"size":3.0,"px":3.0}},)"
+         R"({"type":{"name":"ClosePath","number":3},"relative":false}]},"written":null})"
+         "\n"},
+        {{"parse", "--json", "PointList", "1,2 3,4", "1,"},
+         1,
+         R"({"type":"PointList","text":"1,2 3,4","accepted":true,"value":{"points":[)"
+         R"({"x":{"unit":{"name":"px","number":0},"size":1.0,"px":1.0},"y":{"unit":{"name":"px","number":0},"size":2.0,"px":2.0}},)"
+         R"({"x":{"unit":{"name":"px","number":0},"size":3.0,"px":3.0},"y":{"unit":{"name":"px","number":0},"size":4.0,"px":4.0}}]},"written":"1 2,3 4"})"
+         "\n"
+         R"({"type":"PointList","text":"1,","accepted":false,"suggestion":null})"
          "\n"},
         {{"parse", "--json", "Language", "cze"},
          0,

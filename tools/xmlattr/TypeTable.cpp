@@ -112,6 +112,12 @@ constexpr TypeRow kTypes[] = {
     keywordRow<Xml::DisplayValPlacement>("DisplayValPlacement", "where a chart data value label is placed"),
     keywordRow<Xml::PDFConformance>("PDFConformance", "the PDF standard the output conforms to"),
     row<int>("int", "integer (\"3\", \"-12\"), white space around it allowed"),
+    // SVG geometry.
+    row<Core::Vector<Xml::Transform>>("TransformList", "SVG transform: matrix, translate, scale, rotate, skewX and skewY items; every text reads"),
+    row<Core::Vector<Xml::PathDataCommand>>("PathData", "SVG path data: commands and their numbers; every text reads"),
+    row<Core::Vector<Xml::Point>>("PointList", "SVG points: pairs of coordinates (\"10,20 30,40\")"),
+    row<Xml::ViewBox>("ViewBox", "SVG viewBox: four lengths separated by white space (\"0 0 100 50\")"),
+    row<Xml::SPreserveAspectRatio>("SPreserveAspectRatio", "SVG preserveAspectRatio: an alignment and \"meet\" or \"slice\"; every text reads"),
     // Language.
     row<Xml::Language>("Language", "language code, in any letter case (\"en\", \"EN-US\", \"cze\")"),
     // Chart values.
