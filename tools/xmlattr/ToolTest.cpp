@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -54,9 +55,12 @@ public:
         writeFile(docs() / name, content);
     }
 
-    Outcome run(std::vector<std::string> const& arguments) const {
+    /// Standard error goes to `errorDevice` instead of a file when one is named.
+    Outcome run(std::vector<std::string> const& arguments,
+                std::string const& errorDevice = {}) const {
         std::string const outPath = (m_root / "stdout").string();
-        std::string const errPath = (m_root / "stderr").string();
+        std::string const errPath =
+            errorDevice.empty() ? (m_root / "stderr").string() : errorDevice;
         std::string const folder = docs().string();
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
@@ -85,7 +89,9 @@ public:
         waitpid(child, &status, 0);
         outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
         outcome.out = readFile(outPath);
-        outcome.err = readFile(errPath);
+        if (errorDevice.empty()) {
+            outcome.err = readFile(errPath);
+        }
         return outcome;
     }
 
@@ -538,6 +544,29 @@ TEST_F(ToolTest, CheckStreamsLargeDocuments) {
     EXPECT_EQ(outcome.out.substr(0, outcome.out.find("checked")), expected.str());
     EXPECT_NE(outcome.out.find("checked 1 file: 1200 attributes, 800 accepted, 400 rejected"),
               std::string::npos);
+}
+
+// On a terminal a progress line names each document on standard error, and is wiped before
+// anything else is written and at the end.
+TEST_F(ToolTest, CheckShowsProgressOnATerminal) {
+    document("a.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='1'/>");
+    document("b.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='1'/>");
+    int const terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(grantpt(terminal), 0);
+    ASSERT_EQ(unlockpt(terminal), 0);
+    Outcome const outcome = run({"check", "a.svg", "b.svg"}, ptsname(terminal));
+    fcntl(terminal, F_SETFL, O_NONBLOCK);
+    std::string shown;
+    char buffer[4096];
+    for (ssize_t got; (got = read(terminal, buffer, sizeof buffer)) > 0;) {
+        shown.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(terminal);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(shown.rfind("\r\033[Kchecking 1/2 a.svg", 0), 0u) << shown;
+    EXPECT_EQ(shown.substr(shown.size() - 4), "\r\033[K") << shown;
+    EXPECT_EQ(outcome.out.rfind("checked 2 files", 0), 0u);
 }
 
 // Without a path the bundled samples are checked; their deliberate mistakes make it exit 1.
