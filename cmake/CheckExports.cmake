@@ -24,15 +24,22 @@ endmacro()
 # runtime put in every library that instantiates their inline code (as CompareExports.cmake).
 set(own "^_Z(T[VITS]|GV|Th?n?[0-9]*_|Tv[n0-9_]+)?Z?N?[rVKRO]*(3Xml|4Core|7Drawing|8SmartPtr)")
 set(runtime "^_Z(T[VTIS]|GV)?Z?N?[rVKRO]*(S[tabsiod]|[0-9]+__|nw|na|dl|da)")
+# The type information of function types, which clang's undefined-behaviour sanitizer emits to
+# check indirect calls.
+set(function_types "^_ZT[IS]F")
 foreach(name IN LISTS mangled)
-  if(NOT name MATCHES "${own}" AND NOT name MATCHES "${runtime}")
+  if(NOT name MATCHES "${own}" AND NOT name MATCHES "${runtime}" AND
+     NOT name MATCHES "${function_types}")
     list(APPEND foreign "${name}")
   endif()
 endforeach()
 
+# c++filt reads the names from a file beside the library.
+get_filename_component(list_file "${LIBRARY}" DIRECTORY)
+string(APPEND list_file "/exported-names.txt")
 string(JOIN "\n" text ${mangled})
-file(WRITE "${CMAKE_CURRENT_BINARY_DIR}/exported-symbols.txt" "${text}\n")
-execute_process(COMMAND ${CXXFILT} INPUT_FILE "${CMAKE_CURRENT_BINARY_DIR}/exported-symbols.txt"
+file(WRITE "${list_file}" "${text}\n")
+execute_process(COMMAND ${CXXFILT} INPUT_FILE "${list_file}"
   OUTPUT_VARIABLE demangled COMMAND_ERROR_IS_FATAL ANY)
 # A bracket would change how CMake splits the list ("operator[]").
 string(REPLACE "[" "<lsb>" demangled "${demangled}")

@@ -8,10 +8,12 @@
 
 namespace {
 
+int changedDefaults = 0;
+
 std::string quoted(Core::String const& text) { return '"' + text.toUtf8() + '"'; }
 
 template <class T>
-bool change(char const* name, Xml::TXmlAttribute<T> const& byDefault, char16_t const* text) {
+void change(char const* name, Xml::TXmlAttribute<T> const& byDefault, char16_t const* text) {
     Xml::TXmlAttribute<T> attribute(byDefault);
     Core::String const before = attribute.getValueAsString();
     bool const accepted = attribute.parseValue(text);
@@ -19,22 +21,24 @@ bool change(char const* name, Xml::TXmlAttribute<T> const& byDefault, char16_t c
                 quoted(Core::String(text)).c_str(),
                 accepted ? quoted(attribute.getValueAsString()).c_str() : "rejected, unchanged");
     // Parsing into the copy never reaches the default.
-    return Xml::writeDefault(byDefault) == before;
+    if (Xml::writeDefault(byDefault) != before) {
+        ++changedDefaults;
+    }
 }
 
 } // namespace
 
 int main() {
-    bool const untouched = change("DefaultBorderLength", Xml::DefaultBorderLength, u"2.5mm") &
-                           change("DefaultLineHeight", Xml::DefaultLineHeight, u"1.5") &
-                           change("DefaultTextAlign", Xml::DefaultTextAlign, u"justify") &
-                           change("DefaultBorderStyle", Xml::DefaultBorderStyle, u"dashed") &
-                           change("DefaultFillColor", Xml::DefaultFillColor, u"#ff8000") &
-                           change("DefaultBoxShadow", Xml::DefaultBoxShadow, u"2pt 3pt 4pt gray") &
-                           change("DefaultPointList", Xml::DefaultPointList, u"0,0 10,20 30,5") &
-                           change("DefaultFontFamily", Xml::DefaultFontFamily, u"Helvetica") &
-                           change("DefaultDotSize", Xml::DefaultDotSize, u"six");
+    change("DefaultBorderLength", Xml::DefaultBorderLength, u"2.5mm");
+    change("DefaultLineHeight", Xml::DefaultLineHeight, u"1.5");
+    change("DefaultTextAlign", Xml::DefaultTextAlign, u"justify");
+    change("DefaultBorderStyle", Xml::DefaultBorderStyle, u"dashed");
+    change("DefaultFillColor", Xml::DefaultFillColor, u"#ff8000");
+    change("DefaultBoxShadow", Xml::DefaultBoxShadow, u"2pt 3pt 4pt gray");
+    change("DefaultPointList", Xml::DefaultPointList, u"0,0 10,20 30,5");
+    change("DefaultFontFamily", Xml::DefaultFontFamily, u"Helvetica");
+    change("DefaultDotSize", Xml::DefaultDotSize, u"six");
     std::printf("%zu defaults in all; those above %s\n", Xml::defaultAttributes().size(),
-                untouched ? "are unchanged" : "CHANGED");
-    return untouched ? 0 : 1;
+                changedDefaults == 0 ? "are unchanged" : "CHANGED");
+    return changedDefaults == 0 ? 0 : 1;
 }
