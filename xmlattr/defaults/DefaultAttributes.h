@@ -46,10 +46,11 @@
 #include "xmlattr/svg/ViewBox.h"
 
 // Every default is complete before any caller can reach it: most are constant data, built at
-// compile time, and the few that own a colour, a text or a chart value are built when the
-// library is loaded and destroyed when it is unloaded. A caller reads them, copies them into
-// attributes of its own and compares against them; it never changes them. Each is a separate
-// object, also where two hold the same type and value.
+// compile time, and the few that the library must build (black colours and paints, texts, the
+// language and the chart values) are built when it is loaded and destroyed when it is unloaded.
+// A caller reads them, copies them into attributes of its own and compares against them; it
+// never changes them (`writeDefault` of DefaultList.h writes one, the writer's slot not being
+// const). Each is a separate object, also where two hold the same type and value.
 namespace Xml {
 
 // Formatting-object keywords.

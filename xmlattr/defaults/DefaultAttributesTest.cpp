@@ -94,8 +94,8 @@ template <class Measure> auto autoMeasure() {
 constexpr Length pt(float size) { return Length(size, Length::UnitPt); }
 constexpr Length px(float size) { return Length(size, Length::UnitPx); }
 
-// Every default with its value and text as the description gives them; a keyword default by
-// its number, whatever the enumerator is called.
+// Every default with its value and its text; a keyword default by its number, whatever its
+// enumerator is called.
 // clang-format off
 std::vector<Row> allRows() {
     return {
@@ -304,7 +304,7 @@ TEST(DefaultAttributes, TheListNamesEachDefaultOnce) {
         SCOPED_TRACE(name);
         EXPECT_TRUE(names.insert(name).second);
         EXPECT_TRUE(objects.insert(list[i].attribute).second);
-        // The rows follow the description's grouping, the list the header's: the same order.
+        // The rows and the list group the defaults alike, so they run in the same order.
         EXPECT_EQ(name, rows[i].name);
         EXPECT_EQ(list[i].attribute, rows[i].attribute);
         EXPECT_EQ(writeDefault(*list[i].attribute), rows[i].written);
@@ -329,19 +329,6 @@ TEST(DefaultAttributes, TheTwoBlackColoursAreDistinctObjects) {
         EXPECT_FALSE(copy == *DefaultFillColor); // colours compare by object
     }
     EXPECT_EQ(border->getRefCount(), 1);
-}
-
-TEST(DefaultAttributes, ParsingIntoACopyLeavesTheDefault) {
-    TXmlAttribute<Length> length(DefaultBorderLength);
-    ASSERT_TRUE(length.parseValue(u"3mm"));
-    EXPECT_EQ(*DefaultBorderLength, pt(1.5f));
-    TXmlAttribute<SmartPtr<Drawing::Color>> color(DefaultFillColor);
-    ASSERT_TRUE(color.parseValue(u"red"));
-    EXPECT_TRUE(isBlack(*DefaultFillColor));
-    EXPECT_EQ(DefaultFillColor->get()->getRefCount(), 1);
-    TXmlAttribute<Core::String> family(DefaultFontFamily);
-    ASSERT_TRUE(family.parseValue(u"Helvetica"));
-    EXPECT_EQ(*DefaultFontFamily, Core::String(u"Times"));
 }
 
 // The edges a caller is most likely to trip on, one by one.
