@@ -15,6 +15,8 @@ inline constexpr int kExitTrouble = 2;
 
 int runParse(std::string const& typeName, std::vector<std::string> const& texts, bool json);
 int runTypes();
+/// Every exported default: name, type and written text, or its fields as JSON.
+int runDefaults(bool json);
 /// With no path, the sample documents in `samplesFolder`.
 int runCheck(std::vector<std::string> const& paths, std::string const& samplesFolder);
 

@@ -34,6 +34,13 @@ void describe(Fields& out, Xml::PageDimension const& value);
 void describe(Fields& out, Xml::InitialPageNumber const& value);
 void describe(Fields& out, Xml::InitialSheetNumber const& value);
 
+/// A colour by its drawing class and components; the empty colour is "none".
+void describeColor(Fields& out, SmartPtr<Drawing::Color> const& color);
+void describe(Fields& out, SmartPtr<Drawing::Color> const& value);
+void describe(Fields& out, Xml::SColor const& value);
+void describe(Fields& out, Xml::SNullableColor const& value);
+void describe(Fields& out, Xml::BoxShadow const& value);
+
 void describe(Fields& out, Xml::Language const& value);
 
 void describe(Fields& out, Core::Vector<Xml::Transform> const& value);

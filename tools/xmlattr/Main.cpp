@@ -27,6 +27,12 @@ int main(int argc, char** argv) {
 
     CLI::App* types = app.add_subcommand("types", "List the types that \"parse\" reads.");
 
+    bool defaultsJson = false;
+    CLI::App* defaults = app.add_subcommand(
+        "defaults", "List the library's exported default attributes: name, type, written text.");
+    defaults->add_flag("--json", defaultsJson,
+                       "One JSON object per default, with the held value's fields");
+
     std::vector<std::string> paths;
     CLI::App* check = app.add_subcommand(
         "check",
@@ -52,6 +58,9 @@ int main(int argc, char** argv) {
     }
     if (*types) {
         return Tool::runTypes();
+    }
+    if (*defaults) {
+        return Tool::runDefaults(defaultsJson);
     }
     return Tool::runCheck(paths, XMLATTR_SAMPLES_DIR);
 }

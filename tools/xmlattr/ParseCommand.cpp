@@ -37,8 +37,8 @@ std::string asText(TypeRow const& type, std::string const& text, Parsed const& p
                       (parsed.accepted ? ": accepted\n" : ": rejected\n");
     if (parsed.accepted) {
         parsed.value.writeText(out, 2);
-        out += parsed.hasTextForm ? "  written: " + inQuotes(parsed.written) + "\n"
-                                  : "  written: (no text form)\n";
+        out += type.hasTextForm ? "  written: " + inQuotes(parsed.written) + "\n"
+                                : "  written: (no text form)\n";
     }
     for (std::string const& message : parsed.messages) {
         out += "  note: " + message + "\n";
@@ -58,7 +58,7 @@ std::string asJson(TypeRow const& type, std::string const& text, Parsed const& p
     if (parsed.accepted) {
         json["value"] = parsed.value.toJson();
         json["written"] = nullptr;
-        if (parsed.hasTextForm) {
+        if (type.hasTextForm) {
             json["written"] = parsed.written;
         }
     } else {

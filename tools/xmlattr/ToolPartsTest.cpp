@@ -51,7 +51,8 @@ bool acceptsKeyword(Core::String const& text) {
 
 Tool::Parsed notUsed(Core::String const&) { return {}; }
 
-constexpr Tool::TypeRow kKeywordType{"Keyword", "", acceptsKeyword, notUsed, keywords};
+constexpr Tool::TypeRow kKeywordType{"Keyword", "",    acceptsKeyword, notUsed,
+                                     keywords,  false, nullptr,        nullptr};
 
 TEST(Suggest, OffersAcceptedNearMisses) {
     struct Row {

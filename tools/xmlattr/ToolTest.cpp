@@ -199,6 +199,19 @@ TEST_F(ToolTest, ParseShowsFieldsAndWrittenText) {
          0,
          "SPreserveAspectRatio \"xMinYMax slice\": accepted\n  aspectRatio: 268\n"
          "  flags: \"AspectSlice | AspectXMin | AspectYMax\"\n  written: (no text form)\n"},
+        // Colours by their drawing class; what the library logs follows as a note.
+        {{"parse", "Color", "#f80", "spot-color(Gold,0.5)"},
+         0,
+         "Color \"#f80\": accepted\n  color:\n    class: \"RGBColor\"\n    r: 255\n    g: 136\n"
+         "    b: 0\n  written: \"rgb(255,136,0)\"\n"
+         "Color \"spot-color(Gold,0.5)\": accepted\n  color:\n    class: \"SpotColor\"\n"
+         "    colorName: \"Gold\"\n    tint: 0.5\n    rgbSubstitute:\n      r: 0\n      g: 0\n"
+         "      b: 0\n  written: \"spot-color(Gold,0.5,rgb(0,0,0))\"\n"
+         "  note: No substitute is known for spot color \"Gold\"; black is used.\n"},
+        {{"parse", "SColor", "url(#g) red"},
+         0,
+         "SColor \"url(#g) red\": accepted\n  type: UrlPaint (1)\n  url: \"#g\"\n"
+         "  written: (no text form)\n"},
         // An overflowing number is held as infinity and shown as such.
         {{"parse", "Length", "1e39pt"},
          0,
@@ -238,6 +251,11 @@ TEST_F(ToolTest, ParseRejectsWithNearMissesAndExitsOne) {
         {{"parse", "Indent", "body-start( )"},
          1,
          "Indent \"body-start( )\": rejected\n  note: did you mean \"body-start()\"?\n"},
+        {{"parse", "Color", "CornflowerBlue", "rgb-icc(255,0,0,Coated,1)"},
+         1,
+         "Color \"CornflowerBlue\": rejected\n  note: did you mean \"cornflowerblue\"?\n"
+         "Color \"rgb-icc(255,0,0,Coated,1)\": rejected\n"
+         "  note: Malformed ICC color \"rgb-icc(255,0,0,Coated,1)\"; the value is ignored.\n"},
         // No near miss is offered where none is accepted.
         {{"parse", "LengthOrPercent", "auto"}, 1, "LengthOrPercent \"auto\": rejected\n"},
         {{"parse", "Length", "a\t\"b\""}, 1, "Length \"a\\t\\\"b\\\"\": rejected\n"},
@@ -289,6 +307,14 @@ TEST_F(ToolTest, ParseWritesOneJsonObjectPerText) {
          R"({"x":{"unit":{"name":"px","number":0},"size":3.0,"px":3.0},"y":{"unit":{"name":"px","number":0},"size":4.0,"px":4.0}}]},"written":"1 2,3 4"})"
          "\n"
          R"({"type":"PointList","text":"1,","accepted":false,"suggestion":null})"
+         "\n"},
+        // Two ICC components make a count of 1, and only the first is kept.
+        {{"parse", "--json", "Color", "rgb-icc(1,2,3,#P,0.5,0.25)", "rgb-icc(1,2,3,P,1)"},
+         1,
+         R"j({"type":"Color","text":"rgb-icc(1,2,3,#P,0.5,0.25)","accepted":true,"value":{"color":{"class":"ICCColor","profileName":"P","colorCount":1,)j"
+         R"j("components":{"0":0.5,"1":0.0,"2":0.0,"3":0.0},"fallBack":{"r":1,"g":2,"b":3}}},"written":"rgb-icc(1,2,3,#P,0.5)"})j"
+         "\n"
+         R"j({"type":"Color","text":"rgb-icc(1,2,3,P,1)","accepted":false,"suggestion":null,"messages":["Malformed ICC color \"rgb-icc(1,2,3,P,1)\"; the value is ignored."]})j"
          "\n"},
         {{"parse", "--json", "Language", "cze"},
          0,
@@ -356,6 +382,55 @@ TEST_F(ToolTest, HelpVersionAndTypes) {
     EXPECT_EQ(listed["TextAlign"], "text-align, text-align-last: alignment of the lines of a "
                                    "block [left, start, inside, right, ...]");
     EXPECT_EQ(listed.count("float"), 1u);
+}
+
+// -- defaults ---------------------------------------------------------------------------
+
+TEST_F(ToolTest, DefaultsListsEveryExportedDefault) {
+    Outcome const text = run({"defaults"});
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(text.err, "");
+    std::map<std::string, std::pair<std::string, std::string>> listed;
+    std::istringstream lines(text.out);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line);
+        std::string name;
+        std::string type;
+        words >> name >> type;
+        std::string written;
+        std::getline(words >> std::ws, written);
+        listed[name] = {type, written};
+    }
+    EXPECT_EQ(listed.size(), 152u);
+    using Row = std::pair<std::string, std::pair<std::string, std::string>>;
+    for (Row const& row : {
+             Row{"DefaultTextAlign", {"TextAlign", "\"left\""}},
+             Row{"DefaultBorderWidth", {"BorderWidth", "\"1.5pt\""}},
+             Row{"DefaultMargin", {"Margin", "\"\""}},
+             Row{"DefaultLineHeight", {"LengthOrPercent", "\"120%\""}},
+             Row{"DefaultBorderColor", {"Color", "\"rgb(0,0,0)\""}},
+             Row{"DefaultBoxShadow", {"BoxShadow", "\"0px 0px 0px \""}},
+             Row{"DefaultDotSize", {"int", "\"4\""}},
+             Row{"DefaultMaxFloat", {"float", "\"2147483648\""}},
+             Row{"DefaultSDashPattern", {"DashPattern", "(no text form)"}},
+             Row{"DefaultFormControlTypeAttribute", {"FormControlType", "(no text form)"}},
+         }) {
+        SCOPED_TRACE(row.first);
+        EXPECT_EQ(listed[row.first], row.second);
+    }
+    Outcome const json = run({"defaults", "--json"});
+    EXPECT_EQ(json.status, 0);
+    EXPECT_NE(json.out.find(R"({"name":"DefaultSNullableFillColor","type":"SNullableColor",)"
+                            R"("written":null,"value":{"type":{"name":"ColorPaint","number":2},)"
+                            R"("color":{"class":"RGBColor","r":0,"g":0,"b":0},"isNull":true}})"
+                            "\n"),
+              std::string::npos);
+    EXPECT_NE(
+        json.out.find(R"({"name":"DefaultSPreserveAspectRatio","type":"SPreserveAspectRatio",)"
+                      R"("written":null,"value":{"aspectRatio":146,)"
+                      R"("flags":"AspectMeet | AspectXMid | AspectYMid"}})"
+                      "\n"),
+        std::string::npos);
 }
 
 // -- check ------------------------------------------------------------------------------
@@ -450,6 +525,23 @@ TEST_F(ToolTest, CheckOffersNearMissesForKeywords) {
     EXPECT_NE(outcome.out.find("checked 2 files: 8 attributes, 2 accepted, 5 rejected, 1 "
                                "skipped; 0 of no type the library reads\n"),
               std::string::npos);
+}
+
+// A value the library accepts with a warning is reported as a warning, which leaves the
+// exit status alone; a rejected value's warning becomes a note.
+TEST_F(ToolTest, CheckReportsWhatTheLibraryLogs) {
+    document("colours.fo", "<fo:block xmlns:fo='http://www.w3.org/1999/XSL/Format'\n"
+                           " color='spot-color(Gold)' background-color='rgb-icc(1,2,3,P,1)'/>\n");
+    Outcome const outcome = run({"check", "colours.fo"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out.substr(0, outcome.out.find("checked")),
+              "colours.fo:2:2: warning: color=\"spot-color(Gold)\": No substitute is known for "
+              "spot color \"Gold\"; black is used.\n"
+              "colours.fo:2:27: error: background-color=\"rgb-icc(1,2,3,P,1)\" is not a valid "
+              "Color\n"
+              "colours.fo:2:27: note: Malformed ICC color \"rgb-icc(1,2,3,P,1)\"; the value is "
+              "ignored.\n");
+    EXPECT_EQ(outcome.err, "");
 }
 
 TEST_F(ToolTest, CheckExitsZeroWhenNothingIsRejected) {
@@ -574,7 +666,9 @@ TEST_F(ToolTest, CheckWithoutPathChecksTheSamples) {
     Outcome const outcome = run({"check"});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.err, "");
-    EXPECT_NE(outcome.out.find(XMLATTR_SAMPLES_DIR "/invoice.fo:"), std::string::npos);
+    for (std::string const sample : {"/invoice.fo:", "/badge.svg:"}) {
+        EXPECT_NE(outcome.out.find(XMLATTR_SAMPLES_DIR + sample), std::string::npos) << sample;
+    }
     EXPECT_NE(outcome.out.find("checked 2 files"), std::string::npos);
 }
 

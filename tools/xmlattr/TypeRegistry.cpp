@@ -34,7 +34,9 @@ std::vector<std::string>& logged() {
 }
 
 void record(Core::Log::Level level, Core::String const& message) {
-    logged().push_back((level == Core::Log::Warning ? "warning: " : "error: ") + message.toUtf8());
+    // A warning explains a value; an error is the library's own trouble and says so.
+    logged().push_back((level == Core::Log::Warning ? "" : "the library logs an error: ") +
+                       message.toUtf8());
 }
 
 } // namespace
@@ -78,6 +80,15 @@ std::vector<std::string_view> closestTypes(std::string_view name) {
         names.push_back(near[i].second);
     }
     return names;
+}
+
+TypeRow const* typeOf(Xml::XmlAttribute const& attribute) noexcept {
+    for (TypeRow const& type : allTypes()) {
+        if (type.holds(attribute)) {
+            return &type;
+        }
+    }
+    return nullptr;
 }
 
 void captureLibraryLog() { Core::Log::setSink(record); }

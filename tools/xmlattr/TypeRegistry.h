@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 namespace Tool {
@@ -21,8 +22,6 @@ struct Parsed {
     bool accepted = false;
     /// The held value, when accepted.
     Fields value;
-    /// False for the types whose attribute writes no text.
-    bool hasTextForm = false;
     /// What `getValueAsString` writes for the held value, when accepted.
     std::string written;
     /// What the library logged while reading and writing.
@@ -38,6 +37,11 @@ struct TypeRow {
     Parsed (*parse)(Core::String const& text);
     /// The keywords the type reads, offered as near misses; often none.
     std::vector<std::u16string_view> (*keywords)();
+    /// False for the types whose attribute writes no text.
+    bool hasTextForm;
+    /// Whether an attribute is of this type's instantiation, and its value's fields if so.
+    bool (*holds)(Xml::XmlAttribute const& attribute);
+    void (*describeHeld)(Fields& out, Xml::XmlAttribute const& attribute);
 };
 
 /// Every readable type, in the order `xmlattr types` lists them.
@@ -46,6 +50,9 @@ std::span<TypeRow const> allTypes() noexcept;
 TypeRow const* findType(std::string_view name) noexcept;
 /// Up to three names equally nearest an unknown one, shorter first; empty when none is near.
 std::vector<std::string_view> closestTypes(std::string_view name);
+
+/// The type of an attribute's instantiation; null when the tool reads no such type.
+TypeRow const* typeOf(Xml::XmlAttribute const& attribute) noexcept;
 
 /// Collects what the library logs, instead of letting it reach standard error: the
 /// tool reports it beside the value that caused it. Installed once by `main`.
@@ -66,7 +73,6 @@ template <class T> Parsed parse(Core::String const& text) {
     Parsed result;
     Xml::TXmlAttribute<T> attribute;
     result.accepted = attribute.parseValue(text);
-    result.hasTextForm = Xml::HasTextForm<T>;
     if (result.accepted) {
         describe(result.value, attribute.getValue());
         try {
@@ -79,6 +85,14 @@ template <class T> Parsed parse(Core::String const& text) {
     std::vector<std::string> logged = takeLibraryLog();
     result.messages.insert(result.messages.begin(), logged.begin(), logged.end());
     return result;
+}
+
+template <class T> bool holds(Xml::XmlAttribute const& attribute) {
+    return typeid(attribute) == typeid(Xml::TXmlAttribute<T>);
+}
+
+template <class T> void describeHeld(Fields& out, Xml::XmlAttribute const& attribute) {
+    describe(out, static_cast<Xml::TXmlAttribute<T> const&>(attribute).getValue());
 }
 
 template <Xml::KeywordEnumeration E> std::vector<std::u16string_view> tableKeywords() {
@@ -95,13 +109,14 @@ template <Xml::KeywordEnumeration E> std::vector<std::u16string_view> tableKeywo
 template <class T>
 constexpr TypeRow row(std::string_view name, std::string_view description,
                       std::vector<std::u16string_view> (*keywords)() = detail::noKeywords) {
-    return {name, description, detail::accepts<T>, detail::parse<T>, keywords};
+    return {name,     description,         detail::accepts<T>, detail::parse<T>,
+            keywords, Xml::HasTextForm<T>, detail::holds<T>,   detail::describeHeld<T>};
 }
 
 /// The row of a keyword enumeration: its table gives the keywords to suggest.
 template <Xml::KeywordEnumeration E>
 constexpr TypeRow keywordRow(std::string_view name, std::string_view description) {
-    return {name, description, detail::accepts<E>, detail::parse<E>, detail::tableKeywords<E>};
+    return row<E>(name, description, detail::tableKeywords<E>);
 }
 
 /// The first keyword that reads as `value`; empty when none does.

@@ -39,6 +39,11 @@ constexpr TypeRow kTypes[] = {
     row<Xml::PageDimension>("PageDimension", "page-height, page-width: \"auto\", \"indefinite\" or a length", [] { return Words{u"auto", u"indefinite"}; }),
     row<Xml::InitialPageNumber>("InitialPageNumber", "initial-page-number: \"auto\", \"auto-odd\", \"auto-even\" or a number; every text reads"),
     row<Xml::InitialSheetNumber>("InitialSheetNumber", "initial sheet number: \"auto\" or a number; every text reads"),
+    // Colours.
+    row<SmartPtr<Drawing::Color>>("Color", "colour: a keyword, \"#rgb\", \"#rrggbb\", rgb(), cmyk(), rgb-icc() or spot-color(); \"none\" is no colour"),
+    row<Xml::SColor>("SColor", "SVG paint: \"none\", \"url(#id)\" or a colour"),
+    row<Xml::SNullableColor>("SNullableColor", "SVG paint that may be absent: \"none\", \"url(#id)\" or a colour"),
+    row<Xml::BoxShadow>("BoxShadow", "box shadow: up to three lengths and a colour, blank-separated; every text but blanks reads"),
     // Formatting-object keywords.
     keywordRow<Xml::Span>("Span", "span: whether a block spans all columns"),
     keywordRow<Xml::LineStackingStrategy>("LineStackingStrategy", "line-stacking-strategy: how the height of a line is measured"),
