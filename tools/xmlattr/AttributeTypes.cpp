@@ -270,10 +270,15 @@ TypeRow const* attributeType(Vocabulary vocabulary, std::string_view name) {
 std::string unresolvedAttributeType() {
     for (std::span<AttributeType const> table :
          {std::span<AttributeType const>(kXslFo), std::span<AttributeType const>(kSvg)}) {
-        for (AttributeType const& entry : table) {
-            if (findType(entry.type) == nullptr) {
-                return std::string(entry.attribute) + " names the unknown type " +
-                       std::string(entry.type);
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            if (findType(table[i].type) == nullptr) {
+                return std::string(table[i].attribute) + " names the unknown type " +
+                       std::string(table[i].type);
+            }
+            for (std::size_t j = 0; j < i; ++j) {
+                if (table[j].attribute == table[i].attribute) {
+                    return std::string(table[i].attribute) + " is listed twice";
+                }
             }
         }
     }

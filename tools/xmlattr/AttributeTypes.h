@@ -21,8 +21,8 @@ std::string_view vocabularyName(Vocabulary vocabulary) noexcept;
 /// attribute) of that name in that vocabulary; null when the library has none for it.
 TypeRow const* attributeType(Vocabulary vocabulary, std::string_view name);
 
-/// An entry of the table that names no readable type, for a self-check before use; empty
-/// when every entry resolves.
+/// What is wrong with the table, for a self-check before use: an entry that names no
+/// readable type, or an attribute listed twice; empty when nothing is.
 std::string unresolvedAttributeType();
 
 } // namespace Tool
