@@ -214,8 +214,12 @@ bool PathDataCommand::operator==(PathDataCommand const& other) const noexcept {
     return true;
 }
 
-[[gnu::flatten]] bool ValueTraits<Core::Vector<PathDataCommand>>::parse(Core::Vector<PathDataCommand>& value,
-                                                       Core::String const& text) {
+// Every step inlined into the loop, which then keeps the cursor in registers: the steps are
+// each too large for the compiler to inline by itself, and a call per argument costs more
+// than reading it.
+[[gnu::flatten]] bool
+ValueTraits<Core::Vector<PathDataCommand>>::parse(Core::Vector<PathDataCommand>& value,
+                                                  Core::String const& text) {
     // Most real paths have fewer commands than this; longer ones move to the heap in blocks.
     constexpr int kBlock = 64;
     detail::ListBuilder<PathDataCommand, kBlock> list;

@@ -38,6 +38,9 @@ bool readCoordinate(Cursor& cursor, SLength& out) noexcept {
 
 } // namespace
 
+// Every step inlined into the loop, which then keeps the cursor in registers: the steps are
+// each too large for the compiler to inline by itself, and a call per argument costs more
+// than reading it.
 [[gnu::flatten]] bool Point::parsePointList(Core::Vector<Point>& points, Core::String const& text) {
     constexpr int kBlock = 256;
     detail::ListBuilder<Point, kBlock> list;
