@@ -30,7 +30,7 @@ public:
 
     /// Holds `object`, just made with `new` (a count of 0, seen by no other thread yet): the
     /// same as `SmartPtr(object)`, but the first reference is a plain store rather than an
-    /// atomic addition, which costs as much as the allocation itself.
+    /// atomic addition, which costs about as much as the allocation.
     static SmartPtr adoptNew(T* object) noexcept {
         SmartPtr held;
         held.m_object = object;

@@ -136,4 +136,26 @@ constexpr std::size_t readShortNumber(std::u16string_view text, T& value) noexce
     return i;
 }
 
+// Reads `text` as `readShortNumber` and `readShortInteger` do, and compares the result with a
+// length of `expected` code units and `value`; a sentinel stays where nothing is read.
+template <class T>
+constexpr bool readsShort(std::u16string_view text, std::size_t expected, T value) noexcept {
+    T out = T(-7);
+    std::size_t length = 0;
+    if constexpr (std::is_same_v<T, int>) {
+        length = readShortInteger(text, out);
+    } else {
+        length = readShortNumber(text, out);
+    }
+    return length == expected && out == (expected == 0 ? T(-7) : value);
+}
+static_assert(readsShort(u"-0.5,1", 4, -0.5) && readsShort(u"12e2x", 4, 1200.0) &&
+              readsShort(u"1e+", 1, 1.0) && readsShort(u"+.25", 4, 0.25f) &&
+              readsShort(u"5.", 2, 5.0f) && readsShort(u"123456789012345", 15, 123456789012345.0) &&
+              readsShort(u"1234567890123456", 0, 0.0) && readsShort(u"1e23", 0, 0.0) &&
+              readsShort(u"-.", 0, 0.0) && readsShort(u"", 0, 0.0));
+static_assert(readsShort(u"-255)", 4, -255) && readsShort(u"+007", 4, 7) &&
+              readsShort(u"123456789", 9, 123456789) && readsShort(u"1234567890", 0, 0) &&
+              readsShort(u"-", 0, 0) && readsShort(u"", 0, 0));
+
 } // namespace Core::detail
