@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 namespace Xml::detail {
@@ -32,6 +33,9 @@ constexpr std::u16string_view step(std::u16string_view text, int from, char whic
     case 'u':
         piece = cursor.until(u',');
         break;
+    case 't':
+        piece = cursor.takeWhile([](char16_t unit) { return unit >= u'a' && unit <= u'z'; });
+        break;
     default:
         break;
     }
@@ -58,6 +62,9 @@ static_assert(steps(u"ab", -4, 'w', u"ab", 2));
 static_assert(steps(u"5 ,3", 0, 'u', u"5 ", 2)); // stops on the comma, white space kept
 static_assert(steps(u",3", 0, 'u', u"", 0));
 static_assert(steps(u"53", 1, 'u', u"3", 2));
+static_assert(steps(u"abc(1)", 0, 't', u"abc", 3));
+static_assert(steps(u"(1)", 0, 't', u"", 0));
+static_assert(steps(u"xab", 1, 't', u"ab", 3)); // to the end
 static_assert(Cursor(u"").peek() == u'\0');
 
 struct StepRow {
@@ -124,6 +131,11 @@ TEST(Cursor, NumberTypes) {
     EXPECT_EQ(cursor.rest(), u" 3");
     EXPECT_FALSE(Cursor(u"2147483648").number(whole));
     EXPECT_EQ(whole, 7);
+    // Ten digits and more take the long way, to the limits of int.
+    Cursor longest(u"-2147483648,");
+    EXPECT_TRUE(longest.number(whole));
+    EXPECT_EQ(whole, std::numeric_limits<int>::min());
+    EXPECT_EQ(longest.position(), 11);
 }
 
 } // namespace
