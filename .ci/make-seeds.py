@@ -1,11 +1,12 @@
 """Seeds for the fuzz targets: the checked-in texts of fuzz/seeds and the corpus values.
 
-    make-seeds.py CORPUS_DIR SEEDS_DIR ATTRIBUTE_FUZZER_SOURCE OUT_DIR
+    make-seeds.py CORPUS_DIR SEEDS_DIR EVERY_ATTRIBUTE_HEADER OUT_DIR
 
 Writes OUT_DIR/<Target>/ for every fuzz/seeds/<Target>.txt. Each checked-in text is written
 in UTF-8 and in UTF-16LE; each distinct corpus value in UTF-16LE. AttributeFuzzer's inputs
-begin with the byte that chooses the attribute: its checked-in lines name the value type,
-and corpus values get the type of their attribute where the table below knows it.
+begin with the byte that chooses the attribute, the value type's position in the header's
+list: its checked-in lines name the value type (without "Xml::"), and corpus values get
+the type of their attribute where the table below knows it.
 """
 import fnmatch
 import hashlib
@@ -17,7 +18,7 @@ import sys
 ATTRIBUTE_TYPES = {
     "fo": [
         ("margin*", "Margin"), ("font-size", "FontSize"), ("line-height", "LengthOrPercent"),
-        ("*color", "Color"), ("border*-width*", "BorderWidth"), ("column-width", "ColumnWidth"),
+        ("*color", "SmartPtr<Drawing::Color>"), ("border*-width*", "BorderWidth"), ("column-width", "ColumnWidth"),
         ("provisional-*", "LengthOrPercent"), ("padding*", "LengthOrPercent"),
         ("space-*", "LengthOrPercent"), ("leader-length", "LengthOrPercent"),
         ("start-indent", "Indent"), ("end-indent", "Indent"), ("last-line-end-indent", "Indent"),
@@ -52,7 +53,7 @@ ATTRIBUTE_TYPES = {
         ("d", "Core::Vector<PathDataCommand>"), ("*ransform", "Core::Vector<Transform>"),
         ("viewBox", "ViewBox"), ("preserveAspectRatio", "SPreserveAspectRatio"),
         ("points", "Core::Vector<Point>"), ("fill", "SNullableColor"), ("stroke", "SColor"),
-        ("*color", "Color"), ("stroke-dasharray", "Core::Vector<SLength>"),
+        ("*color", "SmartPtr<Drawing::Color>"), ("stroke-dasharray", "Core::Vector<SLength>"),
         ("stroke-width", "SLength"), ("stroke-miterlimit", "SLength"),
         ("stroke-dashoffset", "SLength"), ("r", "SLength"), ("x", "SLengthOrPercent"),
         ("y", "SLengthOrPercent"), ("width", "SLengthOrPercent"), ("height", "SLengthOrPercent"),
@@ -100,10 +101,28 @@ def corpus_values(corpus):
                 yield kind, columns[0], columns[1]
 
 
+def attribute_types(header):
+    """The types of `using EveryAttribute = TypeList<...>;`, in order, without "Xml::"."""
+    text = header.read_text(encoding="utf-8")
+    text = re.sub(r"//[^\n]*", "", text)
+    body = text[text.index("TypeList<", text.index("using EveryAttribute")) + len("TypeList<"):]
+    types, depth, current = [], 0, ""
+    for char in body:
+        depth += {"<": 1, ">": -1}.get(char, 0)
+        if depth < 0:
+            break
+        if char == "," and depth == 0:
+            types.append(current)
+            current = ""
+        else:
+            current += char
+    types.append(current)
+    return [re.sub(r"\s+", "", name).replace("Xml::", "") for name in types]
+
+
 def main():
     corpus, seeds, source, out = map(pathlib.Path, sys.argv[1:5])
-    entries = re.findall(r"&run<(.*?)>(?=\s*[,}])", source.read_text(encoding="utf-8"))
-    index = {name: position for position, name in enumerate(entries)}
+    index = {name: position for position, name in enumerate(attribute_types(source))}
     values = list(corpus_values(corpus))
     for listing in sorted(seeds.glob("*.txt")):
         target = out / listing.stem

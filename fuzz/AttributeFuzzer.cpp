@@ -7,8 +7,9 @@
 //   not leak in), equals its copies, and can be written;
 // - where the writer's text is a readable form, reading it back gives an equal value and
 //   writing that gives the same text.
-// Seeds in fuzz/seeds/AttributeFuzzer begin with the index of their entry in `kEntries`:
-// add new entries at the end so that they keep their meaning.
+// The first byte is a position in `xmlattr_testing::EveryAttribute`.
+#include "testing/EveryAttribute.h"
+
 #include <xmlattr/xmlattr.h>
 
 #include <bit>
@@ -478,46 +479,11 @@ template <class T> void run(Core::String const& text) {
 
 using Check = void (*)(Core::String const&);
 
-// One entry per instantiation, by the first byte; append new ones at the end.
-constexpr Check kEntries[] = {
-    // Whole numbers, free text and plain numbers.
-    &run<int>, &run<Core::String>, &run<float>,
-    // Lengths and measures.
-    &run<Length>, &run<SLength>, &run<LengthOrPercent>, &run<LengthOrPercentAuto>, &run<Margin>,
-    &run<ColumnWidth>, &run<ContentLength>, &run<LeaderPatternWidth>, &run<BorderWidth>,
-    &run<SLengthOrPercent>, &run<TableWidth>, &run<DLength>, &run<FloatOrPercent>,
-    &run<SNullableLength>, &run<Core::Vector<SLength>>, &run<FontSize>, &run<Indent>,
-    &run<LetterSpacing>, &run<AlignmentAdjust>, &run<BaselineShift>, &run<AlignmentBaseline>,
-    &run<SSpacing>, &run<SBaselineShift>, &run<STextDecoration>, &run<TabStopType>,
-    &run<BackgroundPosition>, &run<BackgroundSize>, &run<PageDimension>, &run<InitialPageNumber>,
-    &run<InitialSheetNumber>,
-    // Colour and paint.
-    &run<Color>, &run<BoxShadow>, &run<SColor>, &run<SNullableColor>,
-    // Text, language, geometry and charts.
-    &run<Url>, &run<Language>, &run<Core::Vector<Transform>>, &run<Core::Vector<PathDataCommand>>,
-    &run<Core::Vector<Point>>, &run<ViewBox>, &run<SPreserveAspectRatio>, &run<Value>,
-    &run<AxisUnits>,
-    // Keywords with a text form.
-    &run<AbsolutePosition>, &run<BackgroundRepeat>, &run<BorderCollapse>, &run<BorderStyle>,
-    &run<Break>, &run<DisplayAlign>, &run<FloatPosition>, &run<FontStyle>, &run<FontWeight>,
-    &run<Keep>, &run<LeaderAlignment>, &run<LeaderPattern>, &run<LineHeightShiftAdjustment>,
-    &run<LineStackingStrategy>, &run<LinefeedTreatment>, &run<Overflow>, &run<ReferenceOrientation>,
-    &run<RelativePosition>, &run<RetrieveBoundary>, &run<RetrievePosition>,
-    &run<RetrievePositionWithinTable>, &run<Scaling>, &run<Span>, &run<TableLayout>,
-    &run<TextAlign>, &run<TextLineStyle>, &run<Visibility>, &run<WhiteSpaceTreatment>,
-    &run<WrapOption>,
-    // Keywords without one.
-    &run<AFPEncoding>, &run<AnchorX>, &run<AnchorY>, &run<AxisIntersection>, &run<AxisOrientation>,
-    &run<AxisPosition>, &run<BarcodeType>, &run<BlankOrNotBlank>, &run<ChartType>,
-    &run<Code128CodeSet>, &run<DMEncoding>, &run<DMFormat>, &run<DisplayValPlacement>,
-    &run<Drawing::GradientSpreadMethod>, &run<Drawing::GradientUnits>, &run<FontVariant>,
-    &run<FootnoteRestartRule>, &run<ForcePageCount>, &run<FormActionType>, &run<FormControlType>,
-    &run<FormTriggerAction>, &run<LabelType>, &run<LightingScheme>, &run<MaxRepeats>,
-    &run<PDFConformance>, &run<PagePosition>, &run<Parity>, &run<PositionX>, &run<PositionY>,
-    &run<RetrieveBoundaryWithinTable>, &run<SDisplay>, &run<SLineCap>, &run<SLineJoin>,
-    &run<STextAnchor>, &run<SVisibility>, &run<SerieGrouping>, &run<SliceOrientation>,
-    &run<TextDirection>, &run<TickStyle>};
-static_assert(std::size(kEntries) == 114, "one entry for every instantiation of the library");
+template <class... T> constexpr Check kEntries[] = {&run<T>...};
+// One entry per instantiation of the library, chosen by the first byte.
+template <class... T> constexpr std::span<Check const> entries(xmlattr_testing::TypeList<T...>) {
+    return kEntries<T...>;
+}
 
 } // namespace
 
@@ -527,7 +493,8 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    Check const entry = kEntries[data[0] % std::size(kEntries)];
+    constexpr std::span<Check const> kEveryEntry = entries(xmlattr_testing::EveryAttribute());
+    Check const entry = kEveryEntry[data[0] % kEveryEntry.size()];
     std::span<std::uint8_t const> const rest(data + 1, size - 1);
 
     // Exact-size copies, so that a read past the end of the text is caught.
