@@ -22,3 +22,9 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/xmlattrConfigVersion.cmak
   COMPATIBILITY SameMinorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/xmlattrConfig.cmake ${PROJECT_BINARY_DIR}/xmlattrConfigVersion.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/xmlattr)
+
+# pkg-config: xmlattr.pc beside the libraries.
+file(RELATIVE_PATH XMLATTR_PC_PREFIX "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
+string(REGEX REPLACE "/$" "" XMLATTR_PC_PREFIX "${XMLATTR_PC_PREFIX}")
+configure_file(${PROJECT_SOURCE_DIR}/cmake/xmlattr.pc.in ${PROJECT_BINARY_DIR}/xmlattr.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/xmlattr.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

@@ -62,3 +62,6 @@
 #include "xmlattr/svg/SPreserveAspectRatio.h"
 #include "xmlattr/svg/TransformListAttribute.h"
 #include "xmlattr/svg/ViewBox.h"
+
+#include "xmlattr/defaults/DefaultAttributes.h"
+#include "xmlattr/defaults/DefaultList.h"

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+#include <utility>
+
 namespace {
 
 // A value with a reader and a writer: a count of "x" code units.
@@ -55,6 +58,14 @@ namespace {
 static_assert(sizeof(XmlAttribute) == sizeof(void*));
 static_assert(sizeof(TXmlAttribute<Tally>) == sizeof(void*) + sizeof(Tally) + 4);
 static_assert(HasTextForm<Tally> && !HasTextForm<SmartPtr<Shared>>);
+// The attribute of a value that owns something has a destructor of its own (the library
+// exports it); any other keeps the trivial one, so that it can be constant data. Free text
+// keeps the first definition, which the library exports nothing of.
+static_assert(OwningValue<SmartPtr<Shared>> && !OwningValue<Tally> && !OwningValue<Core::String>);
+static_assert(std::is_trivially_destructible_v<TXmlAttribute<Tally>>);
+static_assert(std::is_trivially_destructible_v<TXmlAttribute<Probe>>);
+static_assert(!std::is_trivially_destructible_v<TXmlAttribute<SmartPtr<Shared>>>);
+static_assert(sizeof(TXmlAttribute<SmartPtr<Shared>>) == 2 * sizeof(void*));
 
 // Constant initialisation: built before any code runs, whatever the order of initialisation.
 constinit TXmlAttribute<Tally> const kConstant(Tally{5});
@@ -120,6 +131,18 @@ TEST(TXmlAttribute, EqualityAndAssignment) {
     EXPECT_TRUE(four == a); // either side
     Tally const& held = a;
     EXPECT_EQ(&held, &a.getValue());
+}
+
+TEST(TXmlAttribute, BuildsItsValueInPlace) {
+    constinit static TXmlAttribute<Tally> const built(std::in_place, Tally{7});
+    EXPECT_EQ(built->count, 7);
+    SmartPtr<Shared> const object(new Shared);
+    {
+        TXmlAttribute<SmartPtr<Shared>> const owning(std::in_place, object);
+        EXPECT_TRUE(owning == object);
+        EXPECT_EQ(object->getRefCount(), 2);
+    }
+    EXPECT_EQ(object->getRefCount(), 1); // its destructor released the value's reference
 }
 
 TEST(TXmlAttribute, ValueWithoutTextFormWritesNothingAndSharesOnCopy) {

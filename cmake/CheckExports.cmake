@@ -1,0 +1,202 @@
+# Checks the names that the shared library exports against its interface: every default
+# attribute by name, every member of each exported attribute instantiation, the destructor only
+# where the held value owns something, nothing of the instantiations that callers compile
+# themselves, and nothing but the library's own namespaces (no internal helper, test or tool).
+#   cmake -DLIBRARY=libxmlattr.so -P CheckExports.cmake
+cmake_minimum_required(VERSION 3.25)
+
+find_program(NM nm REQUIRED)
+find_program(CXXFILT c++filt REQUIRED)
+execute_process(COMMAND ${NM} -D --defined-only -P "${LIBRARY}"
+  OUTPUT_VARIABLE table COMMAND_ERROR_IS_FATAL ANY)
+# nm -P writes one "name type value size" line per symbol.
+string(REGEX REPLACE " [^\n]*" "" mangled "${table}")
+string(REPLACE "\n" ";" mangled "${mangled}")
+list(FILTER mangled INCLUDE REGEX "^_Z")
+
+set(failures "")
+macro(fail text)
+  string(APPEND failures "  ${text}\n")
+endmacro()
+
+# The library's own names: its three namespaces and the smart pointer, with their virtual
+# tables, type information and thunks. Also allowed: what the standard library and the compiler
+# runtime put in every library that instantiates their inline code (as CompareExports.cmake).
+set(own "^_Z(T[VITS]|GV|Th?n?[0-9]*_|Tv[n0-9_]+)?Z?N?[rVKRO]*(3Xml|4Core|7Drawing|8SmartPtr)")
+set(runtime "^_Z(T[VTIS]|GV)?Z?N?[rVKRO]*(S[tabsiod]|[0-9]+__|nw|na|dl|da)")
+# The type information of function types, which clang's undefined-behaviour sanitizer emits to
+# check indirect calls.
+set(function_types "^_ZT[IS]F")
+foreach(name IN LISTS mangled)
+  if(NOT name MATCHES "${own}" AND NOT name MATCHES "${runtime}" AND
+     NOT name MATCHES "${function_types}")
+    list(APPEND foreign "${name}")
+  endif()
+endforeach()
+
+# c++filt reads the names from a file beside the library.
+get_filename_component(list_file "${LIBRARY}" DIRECTORY)
+string(APPEND list_file "/exported-names.txt")
+string(JOIN "\n" text ${mangled})
+file(WRITE "${list_file}" "${text}\n")
+execute_process(COMMAND ${CXXFILT} INPUT_FILE "${list_file}"
+  OUTPUT_VARIABLE demangled COMMAND_ERROR_IS_FATAL ANY)
+# A bracket would change how CMake splits the list ("operator[]").
+string(REPLACE "[" "<lsb>" demangled "${demangled}")
+string(REPLACE "]" "<rsb>" demangled "${demangled}")
+string(REPLACE "\n" ";" exported "${demangled}")
+list(REMOVE_DUPLICATES exported)
+
+foreach(name IN LISTS foreign)
+  fail("outside the library's namespaces: ${name}")
+endforeach()
+foreach(name IN LISTS exported)
+  # The standard library's own "__detail" is not one of ours.
+  if(name MATCHES "(^|[^_])detail::")
+    fail("internal helper: ${name}")
+  endif()
+endforeach()
+
+# The defaults, named as the engine knows them.
+set(defaults
+  # Formatting-object keywords.
+  SpanAttribute LineStackingStrategy LineHeightShiftAdjustment TextAlign DisplayAlign
+  TextDirection LinefeedTreatmentAttribute WhiteSpaceTreatmentAttribute WrapOptionAttribute
+  FOVisibilityAttribute LeaderPattern LeaderAlignment RetrievePosition RetrieveBoundary
+  RetrievePositionWithinTable RetrieveBoundaryWithinTable Parity PagePosition BlankOrNotBlank
+  Break ForcePageCount Keep FootnoteRestartRule ReferenceOrientation AbsolutePosition
+  RelativePosition Overflow FloatPositionAttribute AnchorXAttribute AnchorYAttribute
+  PositionXAttribute PositionYAttribute BackgroundRepeat Scaling TableLayout AFPEncoding
+  FOLightingSchemeAttribute
+  # Graphics, font, border, barcode, form, chart and output keywords.
+  BarcodeType DMEncoding DMFormat Code128CodeSet BorderStyle LeaderRuleStyle BorderCollapse
+  FontWeight FontStyle FontVariant TextLineStyle FormControlTypeAttribute
+  FormActionTypeAttribute FormTriggerActionAttribute STextAnchor SLineCap SLineJoin SVisibility
+  SDisplay SGradientUnits SGradientSpreadMethod PDFConformance ChartType LabelType
+  SliceOrientation AxisPosition AxisOrientation AxisIntersection TickStyle SerieGrouping
+  DisplayValPlacement
+  # Numbers.
+  DotSize BarColumnCount BarRowCount ColumnCount HyphenationCharCount WidowsAndOrphans MinFloat
+  MaxFloat
+  # Formatting-object lengths and measures.
+  Length BorderLength RuleThickness TabStopLength BarUnit DLength LengthOrPercent
+  FloatLengthOrPercent OneHundredPercent ProvisionalLabelSeparation
+  ProvisionalDistanceBetweenStarts LeaderLength LineHeight ContentLength ColumnWidth TableWidth
+  Margin LengthOrPercentAuto LeaderPatternWidth FloatOrPercent BorderWidth FontSize Indent
+  LetterSpacing AlignmentBaseline AlignmentAdjust BaselineShift TabStopType PageDimension
+  BackgroundPosition BackgroundSize InitialPageNumber InitialSheetNumber
+  # SVG lengths, spacing and decoration.
+  SLength Miterlimit StrokeWidth SNullableLength SLengthOrPercent SOneHundredPercent SFontSize
+  SDashPattern SBaselineShift SSpacing STextDecoration
+  # Colours and paint.
+  BackgroundColor StrokeColor GradientStopColor BorderColor FillColor SColor SStrokeColor
+  SFillColor SNullableStrokeColor SNullableFillColor BoxShadow
+  # Text, reference and language.
+  FontFamily HyphenationCharacter NumberFormat Url Language
+  # SVG geometry.
+  PathData PointList TransformList ViewBox SPreserveAspectRatio
+  # Chart lengths and values.
+  Aspect3DDepth Aspect3DShading CaptionOffset TickLength Aspect3DChartDepth Aspect3DSceneDepth
+  WidthLength AxisUnits MinValue MaxValue Value)
+list(LENGTH defaults count)
+if(NOT count EQUAL 152)
+  message(FATAL_ERROR "the list of defaults holds ${count} names")
+endif()
+set(found ${exported})
+list(FILTER found INCLUDE REGEX "^Xml::Default[A-Za-z0-9]*$")
+foreach(name IN LISTS defaults)
+  if(NOT "Xml::Default${name}" IN_LIST found)
+    fail("missing default: Xml::Default${name}")
+  endif()
+  list(REMOVE_ITEM found "Xml::Default${name}")
+endforeach()
+foreach(name IN LISTS found)
+  fail("unexpected default: ${name}")
+endforeach()
+
+# The attribute instantiations whose members are exported, by held type as c++filt writes it.
+set(owning
+  "SmartPtr<Drawing::Color>" Xml::SColor Xml::SNullableColor Xml::BoxShadow Xml::Language
+  Xml::Url Xml::Value "Core::Vector<Xml::PathDataCommand>" "Core::Vector<Xml::Point>"
+  "Core::Vector<Xml::SLength>" "Core::Vector<Xml::Transform>")
+set(plain
+  # Lengths and measures.
+  Length SLength LengthOrPercent LengthOrPercentAuto Margin ColumnWidth ContentLength
+  LeaderPatternWidth BorderWidth SLengthOrPercent TableWidth DLength FloatOrPercent
+  SNullableLength FontSize Indent LetterSpacing AlignmentAdjust BaselineShift AlignmentBaseline
+  SSpacing SBaselineShift STextDecoration TabStopType BackgroundPosition BackgroundSize
+  PageDimension InitialPageNumber InitialSheetNumber
+  # Keywords with a text form.
+  AbsolutePosition BackgroundRepeat BorderCollapse BorderStyle Break DisplayAlign FontStyle
+  FontWeight Keep LeaderAlignment LeaderPattern LineHeightShiftAdjustment LineStackingStrategy
+  Overflow ReferenceOrientation RelativePosition RetrieveBoundary RetrievePosition
+  RetrievePositionWithinTable Scaling Span TableLayout TextAlign TextLineStyle
+  # Keywords without one.
+  AFPEncoding AnchorX AnchorY AxisIntersection AxisOrientation AxisPosition BarcodeType
+  BlankOrNotBlank ChartType Code128CodeSet DMEncoding DMFormat DisplayValPlacement FontVariant
+  FootnoteRestartRule ForcePageCount LabelType MaxRepeats PDFConformance PagePosition Parity
+  PositionX PositionY RetrieveBoundaryWithinTable SDisplay SLineCap SLineJoin STextAnchor
+  SVisibility SerieGrouping SliceOrientation TextDirection TickStyle
+  # Geometry and chart values.
+  ViewBox SPreserveAspectRatio AxisUnits)
+list(TRANSFORM plain PREPEND "Xml::")
+list(APPEND plain Drawing::GradientSpreadMethod Drawing::GradientUnits)
+# The attributes that callers compile themselves: the library exports none of their members.
+set(compiled_by_callers int float Core::String FloatPosition FormActionType FormControlType
+  FormTriggerAction LightingScheme LinefeedTreatment Visibility WhiteSpaceTreatment WrapOption)
+list(TRANSFORM compiled_by_callers REPLACE "^([A-Z][A-Za-z]*)$" "Xml::\\1")
+
+set(members
+  "@A@::TXmlAttribute()" "@A@::TXmlAttribute(@T@ const&)" "@A@::TXmlAttribute(@A@ const&)"
+  "@A@::operator=(@T@ const&)" "@A@::operator=(@A@ const&)" "@A@::operator==(@T@ const&) const"
+  "@A@::operator!=(@T@ const&) const" "@A@::getValue() const" "@A@::operator*() const"
+  "@A@::operator @T@ const&() const" "@A@::operator->()" "@A@::operator->() const"
+  "@A@::setValue(@T@ const&)" "@A@::parseValue(Core::String const&)"
+  "@A@::copyFrom(Xml::XmlAttribute const&)" "@A@::getValueAsString()" "vtable for @A@")
+
+function(attribute_of out type)
+  # c++filt closes a template argument list that ends in one with "> >".
+  if(type MATCHES ">$")
+    string(APPEND type " ")
+  endif()
+  set(${out} "Xml::TXmlAttribute<${type}>" PARENT_SCOPE)
+endfunction()
+
+set(destructors ${exported})
+list(FILTER destructors INCLUDE REGEX "^Xml::TXmlAttribute<.*>::~TXmlAttribute\\(\\)$")
+foreach(type IN LISTS owning plain)
+  attribute_of(A "${type}")
+  foreach(member IN LISTS members)
+    string(REPLACE "@A@" "${A}" member "${member}")
+    string(REPLACE "@T@" "${type}" member "${member}")
+    if(NOT member IN_LIST exported)
+      fail("missing member: ${member}")
+    endif()
+  endforeach()
+  if(type IN_LIST owning)
+    if(NOT "${A}::~TXmlAttribute()" IN_LIST destructors)
+      fail("missing destructor: ${A}::~TXmlAttribute()")
+    endif()
+    list(REMOVE_ITEM destructors "${A}::~TXmlAttribute()")
+  endif()
+endforeach()
+foreach(name IN LISTS destructors)
+  fail("destructor of a value that owns nothing: ${name}")
+endforeach()
+foreach(type IN LISTS compiled_by_callers)
+  attribute_of(A "${type}")
+  foreach(name IN LISTS exported)
+    string(FIND "${name}" "${A}" at)
+    if(NOT at EQUAL -1)
+      fail("member of an attribute compiled by callers: ${name}")
+    endif()
+  endforeach()
+endforeach()
+
+if(failures)
+  string(REPLACE "<lsb>" "[" failures "${failures}")
+  string(REPLACE "<rsb>" "]" failures "${failures}")
+  message(FATAL_ERROR "The library's exported names do not match its interface:\n${failures}")
+endif()
+list(LENGTH exported count)
+message(STATUS "${count} exported names match the interface.")
