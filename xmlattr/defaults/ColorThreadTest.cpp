@@ -1,9 +1,7 @@
-// Colours shared between threads: many threads copy the same colour attributes, read colours
-// into attributes of their own, hand copies to one another and destroy them, all at once.
-// Run under ThreadSanitizer by the tsan preset; elsewhere it checks the reference counts.
-#include "xmlattr/color/BoxShadow.h"
-#include "xmlattr/color/ColorParse.h"
-#include "xmlattr/color/SColor.h"
+// Colours shared between threads: many threads copy the colour defaults, read colours into
+// attributes of their own, hand copies to one another and destroy them, all at once. Run
+// under ThreadSanitizer by the tsan preset; everywhere it checks the reference counts.
+#include "xmlattr/defaults/DefaultAttributes.h"
 
 #include <gtest/gtest.h>
 
@@ -20,21 +18,15 @@ using ColorAttribute = ColorParse::ColorAttribute;
 constexpr int kThreads = 8;
 constexpr int kRounds = 1500;
 
-ColorAttribute parsedOnce(char16_t const* text) {
-    ColorAttribute colour;
-    (void)colour.parseValue(text);
-    return colour;
-}
-
 int failed(bool ok) { return ok ? 0 : 1; }
 
-// Stand-ins for the exported colour defaults, built before any thread starts as the
-// library's load builds those: swap this list for the defaults themselves once they exist.
-ColorAttribute const kBlack = parsedOnce(u"black");
-ColorAttribute const kCmyk = parsedOnce(u"cmyk(0,0.5,1,0)");
-ColorAttribute const kSpot = parsedOnce(u"spot-color(Gold,0.5,cmyk(0,0.2,1,0))");
-ColorAttribute const kNoColour;
-ColorAttribute const* const kShared[] = {&kBlack, &kCmyk, &kSpot, &kNoColour};
+// The colour defaults, two holding a colour each, two holding none.
+ColorAttribute const* const kShared[] = {&Xml::DefaultBorderColor, &Xml::DefaultFillColor,
+                                         &Xml::DefaultBackgroundColor, &Xml::DefaultStrokeColor};
+// The paint defaults, which hold colours in the same way.
+Xml::SColor const* const kSharedPaints[] = {&Xml::DefaultSFillColor.getValue(),
+                                            &Xml::DefaultSColor.getValue(),
+                                            &Xml::DefaultSNullableFillColor.getValue()};
 
 char16_t const* const kTexts[] = {u"red",
                                   u"#f80",
@@ -86,6 +78,15 @@ int work(int seed, Exchange& exchange) {
                                sharing.getColor() == shadow.getColor() &&
                                copy.getValueAsString() == ColorParse::getColorAsString(*shared));
         }
+        for (Xml::SColor const* shared : kSharedPaints) {
+            Xml::TXmlAttribute<Xml::SColor> const copy(*shared);
+            Xml::TXmlAttribute<Xml::SColor> assigned;
+            assigned = *shared;
+            failures += failed(copy == *shared && assigned == *shared &&
+                               copy->getColor() == shared->getColor());
+        }
+        Xml::TXmlAttribute<Xml::BoxShadow> const shadow(Xml::DefaultBoxShadow);
+        failures += failed(shadow == Xml::DefaultBoxShadow);
         // A colour of this thread's own, shared by attributes and handed to another thread.
         char16_t const* const text =
             kTexts[static_cast<std::size_t>(seed + round) % std::size(kTexts)];
@@ -105,10 +106,17 @@ int work(int seed, Exchange& exchange) {
 }
 
 TEST(ColorThreads, CopiesAndDestructionsFromManyThreadsKeepEveryCount) {
-    ASSERT_TRUE(kBlack.getValue() && kCmyk.getValue() && kSpot.getValue());
+    ASSERT_TRUE(Xml::DefaultBorderColor.getValue() && Xml::DefaultFillColor.getValue() &&
+                Xml::DefaultSFillColor->getColor() && Xml::DefaultBoxShadow->getColor() == nullptr);
+    auto count = [](SmartPtr<Drawing::Color> const& colour) {
+        return colour ? colour->getRefCount() : 0;
+    };
     std::vector<int> counts;
     for (ColorAttribute const* shared : kShared) {
-        counts.push_back(shared->getValue() ? shared->getValue()->getRefCount() : 0);
+        counts.push_back(count(shared->getValue()));
+    }
+    for (Xml::SColor const* shared : kSharedPaints) {
+        counts.push_back(count(shared->getColor()) - 1); // less the one getColor took
     }
     Exchange exchange;
     std::atomic<int> failures{0};
@@ -121,10 +129,12 @@ TEST(ColorThreads, CopiesAndDestructionsFromManyThreadsKeepEveryCount) {
     }
     EXPECT_EQ(failures.load(), 0);
     // Every copy taken on any thread was dropped again.
-    for (std::size_t i = 0; i < std::size(kShared); ++i) {
-        Core::String const written = ColorParse::getColorAsString(*kShared[i]);
-        SCOPED_TRACE(written.toUtf8());
-        EXPECT_EQ(kShared[i]->getValue() ? kShared[i]->getValue()->getRefCount() : 0, counts[i]);
+    std::size_t index = 0;
+    for (ColorAttribute const* shared : kShared) {
+        EXPECT_EQ(count(shared->getValue()), counts[index++]);
+    }
+    for (Xml::SColor const* shared : kSharedPaints) {
+        EXPECT_EQ(count(shared->getColor()) - 1, counts[index++]);
     }
 }
 
