@@ -12,6 +12,8 @@ TEST(AxisUnits, Reader) {
         {u"auto", AxisUnits::Auto}, {u"days", AxisUnits::Days}, {u"months", AxisUnits::Months},
         {u"years", AxisUnits::Years}, {u"2.5", 2.5f}, {u"-1", -1.0f}, {u"0", 7.5f}, {u"-0", 7.5f},
         {u"1e-50", 7.5f}, {u"Days", 7.5f}, {u" auto", 7.5f}, {u"", 7.5f}, {u"2pt", 7.5f},
+        // Past every float, or so small that it reads as 0, a step is no step.
+        {u"1e99999999999", 7.5f}, {u"-1e-99999999999", 7.5f}, {u"days\xD800", 7.5f},
     };
     // clang-format on
     for (auto const& [text, expected] : rows) {

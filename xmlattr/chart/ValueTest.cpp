@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 namespace Xml {
 namespace {
 
 using Core::DateTime;
 using Core::String;
+using namespace std::string_literals;
 
 DateTime const kOld(1999, 9, 9);
 
@@ -46,6 +48,36 @@ TEST(Value, ReaderClassifiesAndKeepsTheOtherTypesMember) {
     Sentinel attribute;
     EXPECT_FALSE(attribute.parseValue(String()));
     EXPECT_EQ(attribute->getOrdinal(), 5);
+}
+
+TEST(Value, HostileText) {
+    std::u16string const zeros(100000, u'0');
+    struct Row {
+        std::u16string text;
+        ValueType type;
+        float number;
+    };
+    Row const rows[] = {
+        // A number is taken when the strict reader takes it, however long; past every float
+        // it is text, far below the smallest it is 0.
+        {zeros + u"1.5", ValueFloat, 1.5f},
+        {u"1e-99999999999", ValueFloat, 0.0f},
+        {u"1e99999999999", ValueString, 7.0f},
+        // NUL and unpaired surrogates are text, and a date followed by one is no date.
+        {u"\0"s, ValueString, 7.0f},
+        {u"1/1/2000\0"s, ValueString, 7.0f},
+        {u"\xDC00", ValueString, 7.0f},
+    };
+    for (Row const& row : rows) {
+        SCOPED_TRACE(String(std::u16string_view(row.text).substr(0, 20)).toUtf8());
+        Sentinel attribute;
+        String const text{std::u16string_view(row.text)};
+        ASSERT_TRUE(attribute.parseValue(text));
+        EXPECT_EQ(attribute->getType(), row.type);
+        EXPECT_EQ(attribute->getStringValue(), text);
+        EXPECT_EQ(attribute->getFloatValue(), row.number);
+        EXPECT_EQ(attribute->getDateTimeValue(), kOld);
+    }
 }
 
 TEST(Value, CopiesOnlyTheMemberOfTheSourcesType) {

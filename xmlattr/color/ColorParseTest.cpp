@@ -15,6 +15,8 @@
 namespace Xml {
 namespace {
 
+using namespace std::string_literals;
+
 using ColorAttribute = TXmlAttribute<SmartPtr<Drawing::Color>>;
 using xmlattr_testing::LogCapture;
 
@@ -215,6 +217,44 @@ SmartPtr<Drawing::Color> iccColor(int count, char16_t const* profile = u"Coated"
 
 template <class C, class... Args> SmartPtr<Drawing::Color> make(Args... args) {
     return SmartPtr<Drawing::Color>(new C(args...));
+}
+
+TEST(ColorParse, HostileText) {
+    std::u16string const zeros(5000, u'0');
+    std::u16string const nines(5000, u'9');
+    struct Row {
+        std::u16string text;
+        char16_t const* written; // null when rejected
+    };
+    Row const rows[] = {
+        // Keywords and hexadecimal digits are matched whole: a NUL is one code unit more.
+        {u"red\0"s, nullptr},
+        {u"#f\0f"s, nullptr},
+        {u"rgb(1\xD800,2,3)", nullptr},
+        // Components of thousands of digits are read in full; past the range, rejected.
+        {u"rgb(" + zeros + u"255,0,0)", u"rgb(255,0,0)"},
+        {u"rgb(" + nines + u",0,0)", nullptr},
+        {u"cmyk(1e99999999999,0,0,0)", nullptr},
+        {u"cmyk(0." + zeros + u"1e4999,0,0,0)", u"cmyk(0.01,0,0,0)"},
+        // The ICC components and the spot tint are read as far as they go, however far.
+        {u"rgb-icc(1,2,3,#P,1e99999999999)", u"rgb-icc(1,2,3,#P,inf)"},
+        {u"spot-color(Gold," + nines + u")", u"spot-color(Gold,inf,rgb(0,0,0))"},
+        // A spot colour's name is kept as written, unpaired surrogate and all.
+        {u"spot-color(\xD800)", u"spot-color(\xD800,1,rgb(0,0,0))"},
+    };
+    SmartPtr<Drawing::Color> const sentinel(new Drawing::RGBColor(1, 2, 3));
+    for (Row const& row : rows) {
+        SCOPED_TRACE(Core::String(std::u16string_view(row.text).substr(0, 30)).toUtf8());
+        ColorAttribute attr(sentinel);
+        LogCapture log;
+        ASSERT_EQ(attr.parseValue(Core::String(std::u16string_view(row.text))),
+                  row.written != nullptr);
+        if (row.written != nullptr) {
+            EXPECT_EQ(attr.getValueAsString(), Core::String(row.written));
+        } else {
+            EXPECT_EQ(attr.getValue(), sentinel);
+        }
+    }
 }
 
 TEST(ColorParse, WriterPatterns) {

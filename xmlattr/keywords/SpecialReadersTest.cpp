@@ -5,6 +5,7 @@
 #include "xmlattr/keywords/MiscAttributes.h"
 #include "xmlattr/keywords/PaginationKeywords.h"
 #include "xmlattr/keywords/PlainAttributes.h"
+#include "xmlattr/keywords/UrlAttribute.h"
 
 #include "testing/KeywordCorpus.h"
 #include "testing/LogCapture.h"
@@ -18,6 +19,8 @@
 
 namespace Xml {
 namespace {
+
+using namespace std::string_literals;
 
 constexpr int kSentinel = 4242;
 
@@ -183,6 +186,57 @@ TEST(PlainAttributes, FreeTextIsKeptAsItStands) {
         EXPECT_TRUE(static_cast<XmlAttribute&>(attribute).parseValue(text));
         EXPECT_EQ(attribute.getValueAsString(), Core::String(text));
     }
+}
+
+TEST(PlainAttributes, HostileText) {
+    std::u16string const zeros(5000, u'0');
+    std::u16string const nines(5000, u'9');
+    auto text = [](std::u16string const& units) {
+        return Core::String(std::u16string_view(units));
+    };
+
+    // Whole numbers: thousands of leading zeros are read, thousands of nines are out of range
+    // for the strict readers and the largest integer for the lenient ones.
+    TXmlAttribute<int> count(kSentinel);
+    EXPECT_TRUE(count.parseValue(text(zeros + u"42")));
+    EXPECT_EQ(*count, 42);
+    EXPECT_FALSE(count.parseValue(text(nines)));
+    EXPECT_FALSE(count.parseValue(text(u"4\0"s)));
+    EXPECT_EQ(*count, 42);
+    TXmlAttribute<Keep> keep(KeepAlways);
+    EXPECT_FALSE(keep.parseValue(text(nines)));
+    EXPECT_TRUE(keep.parseValue(text(u"-" + zeros + u"1")));
+    EXPECT_EQ(*keep, KeepAuto);
+    TXmlAttribute<FontWeight> weight(FontWeightBold);
+    EXPECT_FALSE(weight.parseValue(text(nines)));
+    EXPECT_EQ(*weight, FontWeightBold);
+    TXmlAttribute<MaxRepeats> repeats;
+    EXPECT_TRUE(repeats.parseValue(text(nines)));
+    EXPECT_EQ(static_cast<int>(*repeats), INT_MAX);
+    EXPECT_TRUE(repeats.parseValue(text(u"-" + nines)));
+    EXPECT_EQ(static_cast<int>(*repeats), 0);
+    // An angle is read as C's atoi reads it: leading zeros and a NUL after it change nothing.
+    TXmlAttribute<ReferenceOrientation> angle(ReferenceOrientation0);
+    EXPECT_TRUE(angle.parseValue(text(zeros + u"90")));
+    EXPECT_EQ(*angle, ReferenceOrientation90);
+    EXPECT_TRUE(angle.parseValue(text(u"-90\0"s)));
+    EXPECT_EQ(*angle, ReferenceOrientation270);
+
+    // Keywords are matched whole: a NUL or an unpaired surrogate after one is a different text.
+    TXmlAttribute<Break> breaks(BreakPage);
+    EXPECT_FALSE(breaks.parseValue(text(u"auto\0"s)));
+    TXmlAttribute<Span> span(SpanNone);
+    EXPECT_FALSE(span.parseValue(text(u"ALL\xD800")));
+    EXPECT_EQ(*breaks, BreakPage);
+    EXPECT_EQ(*span, SpanNone);
+
+    // Free text and references keep every code unit, NUL and surrogates included.
+    TXmlAttribute<Core::String> free;
+    EXPECT_TRUE(free.parseValue(text(u"a\0\xD800" u"b"s)));
+    EXPECT_EQ(free.getValueAsString(), text(u"a\0\xD800" u"b"s));
+    TXmlAttribute<Url> url;
+    EXPECT_TRUE(url.parseValue(text(u"url(a\0\xDC00)"s)));
+    EXPECT_EQ(url->getUrl(), text(u"a\0\xDC00"s));
 }
 
 TEST(KeywordCorpus, RealValuesAllReadAndWithoutTheHeap) {

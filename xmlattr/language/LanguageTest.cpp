@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace Xml {
 namespace {
 
@@ -18,6 +20,8 @@ TEST(Language, ReadsCodesInEitherCaseAndRejectsNearMisses) {
         {u"ga", 40, 0}, {u"GL", 42, 0}, {u"zU", 139, 0},
         {u"en-ca", 9, 2}, {u"en_us", 9, 2}, {u" en", 9, 2}, {u"en ", 9, 2}, {u"english", 9, 2},
         {u"", 9, 2}, {u"e", 9, 2}, {u"zz", 9, 2}, {u"\u0130t", 9, 2},
+        // Only ASCII letters fold: the Kelvin sign is no "k"; a surrogate is no letter.
+        {u"\u212Am", 9, 2}, {u"e\xD800", 9, 2},
     };
     // clang-format on
     for (auto const& row : rows) {
@@ -26,6 +30,17 @@ TEST(Language, ReadsCodesInEitherCaseAndRejectsNearMisses) {
         EXPECT_EQ(attribute.parseValue(row.text), row.language != 9);
         EXPECT_EQ(attribute->getLanguageId(), row.language);
         EXPECT_EQ(attribute->getCountryId(), row.country);
+    }
+}
+
+TEST(Language, RejectsTextWithNulOrOfAnyLength) {
+    for (std::u16string const& text :
+         {std::u16string(u"en\0", 3), std::u16string(u"e\0n", 3), std::u16string(u"en-us\0", 6),
+          std::u16string(100000, u'e')}) {
+        SCOPED_TRACE(text.size());
+        TXmlAttribute<Language> attribute(language(9, 2));
+        EXPECT_FALSE(attribute.parseValue(Core::String(std::u16string_view(text))));
+        EXPECT_EQ(attribute->getLanguageId(), 9);
     }
 }
 

@@ -9,10 +9,14 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <sstream>
+#include <string>
 
 namespace Xml {
 namespace {
+
+using namespace std::string_literals;
 
 using U = Length::Unit;
 using SU = SLength::Unit;
@@ -91,6 +95,67 @@ TEST(LengthAttribute, ParseSLength) {
         SLength const expected = row.accepted ? SLength(row.size, row.unit) : sentinel;
         EXPECT_EQ(value.getUnit(), expected.getUnit());
         EXPECT_EQ(value.getSize(), expected.getSize());
+    }
+}
+
+TEST(LengthAttribute, HostileText) {
+    std::u16string const zeros(5000, u'0');
+    std::u16string const nines(5000, u'9');
+    float const inf = std::numeric_limits<float>::infinity();
+    struct Row {
+        std::u16string text;
+        bool accepted;
+        float size;
+        U unit;
+    };
+    Row const lengths[] = {
+        // Between the first code unit and the unit the number is read as far as it goes: a
+        // NUL or an unpaired surrogate ends it, thousands of digits or a huge exponent make it
+        // infinite, a tiny one 0.
+        {u"12\0pt"s, true, 12.0f, Length::UnitPt},
+        {u"12\xD800pt", true, 12.0f, Length::UnitPt},
+        {u"1" + zeros + u"pt", true, inf, Length::UnitPt},
+        {u"-" + nines + u"mm", true, -inf, Length::UnitMm},
+        {u"1e99999999999px", true, inf, Length::UnitPx},
+        {u"1e-99999999999in", true, 0.0f, Length::UnitIn},
+        {u"0." + zeros + u"1e5001cm", true, 1.0f, Length::UnitCm},
+        {u"\0pt"s, false, 0, {}},
+        {u"12p\0"s, false, 0, {}},
+        {u"12\xDC00", false, 0, {}},
+    };
+    for (Row const& row : lengths) {
+        SCOPED_TRACE(Core::String(std::u16string_view(row.text).substr(0, 20)).toUtf8());
+        Length value(-7.0f, Length::UnitEx);
+        ASSERT_EQ(Length::parseLength(value, Core::String(std::u16string_view(row.text))),
+                  row.accepted);
+        EXPECT_EQ(value, row.accepted ? Length(row.size, row.unit) : Length(-7.0f, Length::UnitEx));
+    }
+    struct SRow {
+        std::u16string text;
+        bool accepted;
+        float size;
+        SU unit;
+    };
+    SRow const svgLengths[] = {
+        // A percentage's number is read strictly: one past every float is rejected.
+        {u"1e99999999999%", false, 0, {}},
+        {u"1" + zeros + u"%", false, 0, {}},
+        {u"1e-99999999999%", true, 0.0f, SLength::UnitPercent},
+        {u"1" + zeros, true, inf, SLength::UnitPx},
+        // Two code units that do not end in a digit are too short for a unit; any other pair
+        // of code units is pixels.
+        {u"5\0"s, false, 0, {}},
+        {u"5\0\0"s, true, 5.0f, SLength::UnitPx},
+        {u"5\xD800\xDC00", true, 5.0f, SLength::UnitPx},
+        {u"\xD800" u"9", true, 0.0f, SLength::UnitPx},
+    };
+    for (SRow const& row : svgLengths) {
+        SCOPED_TRACE(Core::String(std::u16string_view(row.text).substr(0, 20)).toUtf8());
+        SLength value(-7.0f, SLength::UnitEx);
+        ASSERT_EQ(SLength::parseSLength(value, Core::String(std::u16string_view(row.text))),
+                  row.accepted);
+        EXPECT_EQ(value,
+                  row.accepted ? SLength(row.size, row.unit) : SLength(-7.0f, SLength::UnitEx));
     }
 }
 

@@ -182,6 +182,48 @@ TEST(FormatTest, LongNumbersRoundExactlyWithoutHeap) {
     EXPECT_EQ(Allocator::allocations(), before);
 }
 
+// Exponents beyond every integer type and mantissas of a million digits: the value is still
+// the one the text names, and the number ends where its text does.
+TEST(FormatTest, HostileNumbers) {
+    std::u16string const million(1000000, u'0');
+    std::u16string const nines(5000, u'9');
+    struct Row {
+        std::u16string text;
+        std::errc error;
+        float value; // what a sentinel of -7 becomes
+    };
+    constexpr std::errc kRange = std::errc::result_out_of_range;
+    Row const rows[] = {
+        {u"1e" + nines, kRange, -7},
+        {u"1e-" + nines, {}, 0},
+        {u"1e" + std::u16string(5000, u'0') + u"1", {}, 10},
+        {u"1e4294967297", kRange, -7},
+        {u"1e-4294967296", {}, 0},
+        {u"0.1e18446744073709551617", kRange, -7},
+        {u"1" + million + u"e-1000000", {}, 1},
+        {u"0." + million + u"1e1000001", {}, 1},
+        {million + u"1.5", {}, 1.5f},
+        {u"1" + million + u"e-2147483648", {}, 0},
+        {u"0." + million + u"1e2147483647", kRange, -7},
+    };
+    for (Row const& row : rows) {
+        SCOPED_TRACE(show(View(row.text).substr(0, 30)));
+        float value = -7;
+        NumberRead const read = Format::fromChars(row.text, value);
+        EXPECT_EQ(read.error, row.error);
+        EXPECT_EQ(read.consumed, static_cast<int>(row.text.size()));
+        EXPECT_EQ(value, row.value);
+    }
+    // The int reader stops where an integer does, and says when it is too large.
+    int whole = -7;
+    NumberRead const read = Format::fromChars(u"-" + million + u"2147483648.5", whole);
+    EXPECT_TRUE(read);
+    EXPECT_EQ(whole, kIntMin);
+    EXPECT_EQ(read.consumed, 1000011);
+    EXPECT_EQ(Format::fromChars(u"1" + million, whole).error, std::errc::result_out_of_range);
+    EXPECT_EQ(Format::parseInt(u"1" + million), kIntMax);
+}
+
 struct PrefixRow {
     View text;
     std::errc error;

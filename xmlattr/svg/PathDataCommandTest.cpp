@@ -12,6 +12,8 @@
 namespace Xml {
 namespace {
 
+using namespace std::string_view_literals;
+
 using xmlattr_testing::shortText;
 
 // The records as text: each command's letter (lower case when relative), then its arguments
@@ -147,6 +149,47 @@ TEST(PathData, ReplacesTheHeldListWithOneOfExactSize) {
         if (count <= 64) {
             EXPECT_EQ(Core::Allocator::allocations() - before, count == 0 ? 0u : 1u);
         }
+    }
+}
+
+TEST(PathData, HostileText) {
+    // Megabytes of path data: every record read, none lost or spare.
+    constexpr int kPairs = 100000;
+    std::u16string text;
+    for (int i = 0; i < kPairs; ++i) {
+        text += u"M 1 2 L 3 4 ";
+    }
+    TXmlAttribute<Core::Vector<PathDataCommand>> attribute;
+    ASSERT_TRUE(attribute.parseValue(Core::String(std::u16string_view(text))));
+    ASSERT_EQ(attribute->size(), 2 * kPairs);
+    EXPECT_EQ(attribute->capacity(), 2 * kPairs);
+    PathDataCommand const move{.type = MoveTo, .x = SLength(1), .y = SLength(2)};
+    PathDataCommand const line{.type = LineTo, .x = SLength(3), .y = SLength(4)};
+    int wrong = 0;
+    for (int i = 0; i < attribute->size(); ++i) {
+        wrong += (*attribute)[i] == (i % 2 == 0 ? move : line) ? 0 : 1;
+    }
+    EXPECT_EQ(wrong, 0);
+
+    std::u16string const digits(1000000, u'1');
+    struct Row {
+        std::u16string text;
+        char const* records;
+    };
+    Row const rows[] = {
+        // A number of a million digits, or with an exponent past every float, is infinite;
+        // one far below the smallest is 0.
+        {u"M " + digits + u" 2", "M inf 2"},
+        {u"M 1e99999999999 -1e99999999999", "M inf -inf"},
+        {u"M 1e-99999999999 2", "M 0 2"},
+        {u"M 0." + digits + u"e1 2", "M 1.1111112 2"},
+        // NUL and unpaired surrogates start no command and are skipped like any other.
+        {std::u16string(u"M 1 2 \0 L 3 4"sv), "M 1 2|L 3 4"},
+        {u"\xD800M 1 2 \xDC00 z", "M 1 2|Z"},
+    };
+    for (Row const& row : rows) {
+        SCOPED_TRACE(Core::String(std::u16string_view(row.text).substr(0, 40)).toUtf8());
+        EXPECT_EQ(read(row.text), row.records);
     }
 }
 

@@ -13,6 +13,8 @@
 namespace Xml {
 namespace {
 
+using namespace std::string_view_literals;
+
 std::string describe(Core::Vector<Point> const& points) {
     std::string text;
     for (Point const& point : points) {
@@ -73,6 +75,44 @@ TEST(PointList, BuiltOnTheStackUpToABlock) {
         EXPECT_EQ(points.size(), count);
         EXPECT_EQ(points.capacity(), count);
         EXPECT_EQ(Core::Allocator::allocations() - before > 1u, count > 256);
+    }
+}
+
+TEST(PointList, HostileText) {
+    // A megabyte of points, each read, none spare.
+    constexpr int kPoints = 250000;
+    std::u16string text;
+    for (int i = 0; i < kPoints; ++i) {
+        text += u"1,2 ";
+    }
+    Core::Vector<Point> points;
+    ASSERT_TRUE(Point::parsePointList(points, Core::String(std::u16string_view(text))));
+    ASSERT_EQ(points.size(), kPoints);
+    EXPECT_EQ(points.capacity(), kPoints);
+    EXPECT_EQ(points[0], Point(SLength(1), SLength(2)));
+    EXPECT_EQ(points[kPoints - 1], Point(SLength(1), SLength(2)));
+
+    struct Row {
+        std::u16string text;
+        bool accepted;
+        char const* points;
+    };
+    Row const rows[] = {
+        // Numbers past every float are infinite, and a million digits are no different.
+        {u"1e99999999999 -1e99999999999", true, "inf -inf"},
+        {std::u16string(1000000, u'9') + u" 1e-99999999999", true, "inf 0"},
+        // A NUL or an unpaired surrogate is no number: as a coordinate it rejects the list,
+        // and as a lone last one it is dropped.
+        {u"1 2 \xDC00 4", false, ""},
+        {std::u16string(u"\0 1 2"sv), false, ""},
+        {u"1 2 \xD800", true, "1 2"},
+    };
+    for (Row const& row : rows) {
+        SCOPED_TRACE(Core::String(std::u16string_view(row.text).substr(0, 40)).toUtf8());
+        Core::Vector<Point> read{Point(SLength(-1), SLength(-2))};
+        EXPECT_EQ(Point::parsePointList(read, Core::String(std::u16string_view(row.text))),
+                  row.accepted);
+        EXPECT_EQ(describe(read), row.accepted ? row.points : "-1 -2");
     }
 }
 

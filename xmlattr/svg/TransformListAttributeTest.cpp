@@ -11,6 +11,8 @@
 namespace Xml {
 namespace {
 
+using namespace std::string_view_literals;
+
 using xmlattr_testing::shortText;
 
 std::string number(double value) { return Core::Format::toString(value).toUtf8(); }
@@ -109,6 +111,53 @@ TEST(Transform, ReadListAppends) {
         EXPECT_TRUE(attribute.parseValue(Core::String(row.text)));
         std::string items;
         for (Transform const& item : *attribute) {
+            items += (items.empty() ? "" : "|") + describe(item);
+        }
+        EXPECT_EQ(items, row.items);
+    }
+}
+
+TEST(Transform, HostileText) {
+    // Ten thousand items, each read in full.
+    constexpr int kItems = 10000;
+    std::u16string text;
+    for (int i = 0; i < kItems / 2; ++i) {
+        text += u"rotate(30 1 2) scale(2,3)";
+    }
+    TXmlAttribute<Core::Vector<Transform>> attribute;
+    ASSERT_TRUE(attribute.parseValue(Core::String(std::u16string_view(text))));
+    ASSERT_EQ(attribute->size(), kItems);
+    Transform const rotate(30, SLength(1), SLength(2));
+    Transform const scale(2, 3);
+    int wrong = 0;
+    for (int i = 0; i < kItems; ++i) {
+        wrong += (*attribute)[i] == (i % 2 == 0 ? rotate : scale) ? 0 : 1;
+    }
+    EXPECT_EQ(wrong, 0);
+
+    struct Row {
+        std::u16string text;
+        char const* items;
+    };
+    Row const rows[] = {
+        // Brackets that never close hold no item; each lone ")" closes an empty one.
+        {std::u16string(100000, u'('), ""},
+        {u")))", "translate 0 0|translate 0 0|translate 0 0"},
+        // Numbers past every float are infinite; far below the smallest, 0.
+        {u"rotate(" + std::u16string(5000, u'9') + u")", "rotate inf 0 0"},
+        {u"scale(1e-99999999999 1e99999999999)", "scale 0 inf"},
+        // A NUL or an unpaired surrogate in a name makes it no name; after a number it ends
+        // the number, and as an argument it is no number, 0.
+        {std::u16string(u"rot\0ate(1) skewX(2)"sv), "translate 0 0|skewX 2 2"},
+        {std::u16string(u"rotate(3\0)"sv), "rotate 3 0 0"},
+        {u"rotate\xD800(1) rotate(\xDC00)", "translate 0 0|rotate 0 0 0"},
+    };
+    for (Row const& row : rows) {
+        SCOPED_TRACE(Core::String(std::u16string_view(row.text).substr(0, 40)).toUtf8());
+        TXmlAttribute<Core::Vector<Transform>> list;
+        EXPECT_TRUE(list.parseValue(Core::String(std::u16string_view(row.text))));
+        std::string items;
+        for (Transform const& item : *list) {
             items += (items.empty() ? "" : "|") + describe(item);
         }
         EXPECT_EQ(items, row.items);
