@@ -8,9 +8,7 @@
 
 namespace xmlattr_testing {
 
-template <class... T> struct TypeList {
-    static constexpr int size = sizeof...(T);
-};
+template <class... T> struct TypeList { static constexpr int size = sizeof...(T); };
 
 // clang-format off
 using EveryAttribute = TypeList<

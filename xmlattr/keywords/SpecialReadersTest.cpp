@@ -232,8 +232,10 @@ TEST(PlainAttributes, HostileText) {
 
     // Free text and references keep every code unit, NUL and surrogates included.
     TXmlAttribute<Core::String> free;
-    EXPECT_TRUE(free.parseValue(text(u"a\0\xD800" u"b"s)));
-    EXPECT_EQ(free.getValueAsString(), text(u"a\0\xD800" u"b"s));
+    EXPECT_TRUE(free.parseValue(text(u"a\0\xD800"
+                                     u"b"s)));
+    EXPECT_EQ(free.getValueAsString(), text(u"a\0\xD800"
+                                            u"b"s));
     TXmlAttribute<Url> url;
     EXPECT_TRUE(url.parseValue(text(u"url(a\0\xDC00)"s)));
     EXPECT_EQ(url->getUrl(), text(u"a\0\xDC00"s));

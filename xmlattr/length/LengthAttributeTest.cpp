@@ -147,7 +147,9 @@ TEST(LengthAttribute, HostileText) {
         {u"5\0"s, false, 0, {}},
         {u"5\0\0"s, true, 5.0f, SLength::UnitPx},
         {u"5\xD800\xDC00", true, 5.0f, SLength::UnitPx},
-        {u"\xD800" u"9", true, 0.0f, SLength::UnitPx},
+        {u"\xD800"
+         u"9",
+         true, 0.0f, SLength::UnitPx},
     };
     for (SRow const& row : svgLengths) {
         SCOPED_TRACE(Core::String(std::u16string_view(row.text).substr(0, 20)).toUtf8());

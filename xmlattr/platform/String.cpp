@@ -36,8 +36,7 @@ int compareFolded(std::u16string_view a, std::u16string_view b, Fold fold) noexc
 
 // Decodes one UTF-8 sequence at `pos`, advancing it; a malformed one yields U+FFFD
 // and consumes one byte, so that decoding always moves forward.
-template <class Unit>
-char32_t decodeUtf8(std::basic_string_view<Unit> text, std::size_t& pos) {
+template <class Unit> char32_t decodeUtf8(std::basic_string_view<Unit> text, std::size_t& pos) {
     auto const byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     unsigned const lead = byte(pos);
     if (lead < 0x80) {
@@ -134,7 +133,6 @@ String::String(std::u16string_view text) : String() {
 String::String(std::string_view utf8) : String() { appendDecoded(*this, utf8); }
 
 String::String(std::u8string_view utf8) : String() { appendDecoded(*this, utf8); }
-
 
 String::String(String const& other) : String() { assign(other.data(), other.m_length); }
 

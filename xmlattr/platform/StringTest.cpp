@@ -199,7 +199,8 @@ TEST(String, StandardLibraryInterop) {
     for (auto const& [key, rank] : ordered) {
         keys += key.toUtf8() + std::to_string(rank);
     }
-    EXPECT_EQ(keys, "B1a2ab3\xC3\xA9" "4");
+    EXPECT_EQ(keys, "B1a2ab3\xC3\xA9"
+                    "4");
     EXPECT_TRUE(String(u"a") < String(u"ab") && String(u"b") > String(u"ab"));
     EXPECT_EQ(String(u"x") <=> String(u"x"), std::strong_ordering::equal);
     // Equal texts hash alike whatever their storage; unordered containers find them.
