@@ -16,18 +16,6 @@ namespace {
 
 using Reader = bool (*)(std::u16string_view, SmartPtr<Drawing::Color>&);
 
-struct Notation {
-    std::u16string_view prefix;
-    Reader read;
-};
-
-// The first prefix that the text starts with decides; "rgb-icc" goes before its prefix "rgb".
-constexpr Notation kNotations[] = {
-    {u"rgb-icc", detail::readICCColor}, {u"spot-color", detail::readSpotColor},
-    {u"rgb", detail::readRGB},          {u"cmyk", detail::readCMYK},
-    {u"#", detail::readHexColor},
-};
-
 template <Reader read> bool readInto(std::u16string_view text, ColorParse::ColorAttribute* attr) {
     SmartPtr<Drawing::Color> color;
     if (!read(text, color)) {
@@ -86,11 +74,31 @@ Core::String writeSpot(Drawing::SpotColor const& spot) {
 namespace detail {
 
 bool readColor(std::u16string_view text, SmartPtr<Drawing::Color>& out) {
-    for (Notation const& notation : kNotations) {
-        // The first code unit tells most texts apart without a comparison of the whole prefix.
-        if (!text.empty() && text[0] == notation.prefix[0] && text.starts_with(notation.prefix)) {
-            return notation.read(text, out);
+    // The first code unit tells the notations apart; a text that starts like one of them
+    // and is not it, such as "rgbx(1,2,3)" or "cyan", goes on as the next rule says.
+    switch (text.empty() ? u'\0' : text[0]) {
+    case u'#':
+        return readHexColor(text, out);
+    case u'r':
+        if (text.starts_with(u"rgb-icc")) {
+            return readICCColor(text, out);
         }
+        if (text.starts_with(u"rgb")) {
+            return readRGB(text, out);
+        }
+        break;
+    case u's':
+        if (text.starts_with(u"spot-color")) {
+            return readSpotColor(text, out);
+        }
+        break;
+    case u'c':
+        if (text.starts_with(u"cmyk")) {
+            return readCMYK(text, out);
+        }
+        break;
+    default:
+        break;
     }
     return readColorName(text, out);
 }
