@@ -54,16 +54,6 @@ constexpr KindRule kKinds[] = {
 // clang-format on
 static_assert(std::size(kKinds) == SkewY + 1 && detail::indexedInOrder(kKinds, &KindRule::type));
 
-int kindOf(std::u16string_view name) noexcept {
-    for (KindRule const& rule : kKinds) {
-        if (rule.type != 0 && rule.name.size() == name.size() &&
-            std::equal(name.begin(), name.end(), rule.name.begin())) {
-            return rule.type;
-        }
-    }
-    return 0;
-}
-
 constexpr bool inArgument(char16_t unit) noexcept {
     constexpr std::uint64_t kEnds = Core::detail::kSpaceUnits | Core::detail::unitSet(u",)");
     return !Core::detail::inUnitSet(unit, kEnds);
@@ -72,6 +62,25 @@ constexpr bool inArgument(char16_t unit) noexcept {
 constexpr bool inName(char16_t unit) noexcept {
     constexpr std::uint64_t kEnds = Core::detail::kSpaceUnits | Core::detail::unitSet(u"()");
     return !Core::detail::inUnitSet(unit, kEnds);
+}
+
+// Steps over the item's name, a run up to white space, "(" or ")", and returns its kind (0
+// for a name that is none). The known names are tried in place, so that the common case
+// reads each code unit once.
+int readKind(Cursor& cursor) noexcept {
+    std::u16string_view const rest = cursor.rest();
+    for (KindRule const& rule : kKinds) {
+        std::size_t const length = rule.name.size();
+        // The first code unit rules out most names without a comparison of the rest.
+        if (length != 0 && length <= rest.size() && rest[0] == rule.name[0] &&
+            std::equal(rule.name.begin(), rule.name.end(), rest.begin()) &&
+            (rest.size() == length || !inName(rest[length]))) {
+            cursor.advance(length);
+            return rule.type;
+        }
+    }
+    cursor.takeWhile(inName);
+    return 0;
 }
 
 // An argument runs to white space, a comma or ")". Its number is read as far as it goes
@@ -126,7 +135,7 @@ bool skipPastClose(Cursor& cursor) noexcept {
 // tells whether the ")" was there.
 Transform readItem(Cursor& cursor, bool& closed) {
     cursor.skipSpace();
-    int const type = kindOf(cursor.takeWhile(inName));
+    int const type = readKind(cursor);
     cursor.skipSpace();
     if (type == 0 || cursor.peek() != u'(') {
         closed = skipPastClose(cursor);
@@ -210,8 +219,10 @@ Transform Transform::readTransform(Core::String const& text) {
     return readItem(cursor, closed);
 }
 
-bool ValueTraits<Core::Vector<Transform>>::parse(Core::Vector<Transform>& value,
-                                                 Core::String const& text) {
+// Every step inlined into the loop, as for path data: a call per argument costs more than
+// reading it.
+[[gnu::flatten]] bool ValueTraits<Core::Vector<Transform>>::parse(Core::Vector<Transform>& value,
+                                                                  Core::String const& text) {
     Cursor cursor(text);
     while (cursor.skipSpace(), !cursor.atEnd()) {
         bool closed = false;

@@ -6,6 +6,7 @@
 #include "xmlattr/platform/detail/ShortNumber.h"
 #include "xmlattr/platform/detail/UnitSet.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -50,6 +51,10 @@ public:
         if (!atEnd()) {
             ++m_position;
         }
+    }
+    /// Steps over `count` code units, or to the end where fewer are left.
+    constexpr void advance(std::size_t count) noexcept {
+        m_position += static_cast<int>(std::min(count, m_text.size() - index()));
     }
 
     /// Steps over white space; true when at least one code unit was skipped.

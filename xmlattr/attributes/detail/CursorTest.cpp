@@ -36,6 +36,9 @@ constexpr std::u16string_view step(std::u16string_view text, int from, char whic
     case 't':
         piece = cursor.takeWhile([](char16_t unit) { return unit >= u'a' && unit <= u'z'; });
         break;
+    case '3':
+        cursor.advance(3);
+        break;
     default:
         break;
     }
@@ -65,6 +68,8 @@ static_assert(steps(u"53", 1, 'u', u"3", 2));
 static_assert(steps(u"abc(1)", 0, 't', u"abc", 3));
 static_assert(steps(u"(1)", 0, 't', u"", 0));
 static_assert(steps(u"xab", 1, 't', u"ab", 3)); // to the end
+static_assert(steps(u"abcde", 1, '3', u"", 4));
+static_assert(steps(u"abc", 1, '3', u"", 3)); // no further than the end
 static_assert(Cursor(u"").peek() == u'\0');
 
 struct StepRow {

@@ -55,9 +55,7 @@ static_assert([] {
     }
     out = cursor.peek() == u'-' ? -std::numeric_limits<float>::infinity()
                                 : std::numeric_limits<float>::infinity();
-    for (int i = 0; i < read.consumed; ++i) {
-        cursor.advance();
-    }
+    cursor.advance(static_cast<std::size_t>(read.consumed));
     return true;
 }
 
@@ -88,9 +86,7 @@ template <class Rule> std::u16string_view takeRun(Cursor& cursor, Rule rule) noe
         }
         length += taken;
     }
-    for (std::size_t i = 0; i < length; ++i) {
-        cursor.advance();
-    }
+    cursor.advance(length);
     return rest.substr(0, length);
 }
 
