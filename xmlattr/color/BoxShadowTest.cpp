@@ -9,13 +9,13 @@
 namespace Xml {
 namespace {
 
-struct ShadowRow {
-    char16_t const* text;
-    char const* written; // the attribute's value after parsing, written
-};
-
 TEST(BoxShadow, WalkOrder) {
-    ShadowRow const rows[] = {
+    // Read into a fresh shadow: what the walk does not reach is 0px, not the 9in held before.
+    Length const nine(9, Length::UnitIn);
+    BoxShadow const sentinel(nine, nine, nine, {});
+    // clang-format off
+    struct Row { char16_t const* text; char const* written; };
+    Row const rows[] = {
         {u"2pt 3pt 4pt gray", "2pt 3pt 4pt rgb(128,128,128)"},
         {u"black 2pt 3pt", "2pt 3pt 0px rgb(0,0,0)"},
         {u"2pt black 3pt 4pt", "2pt 3pt 4pt rgb(0,0,0)"},
@@ -30,37 +30,33 @@ TEST(BoxShadow, WalkOrder) {
         {u"rgb(1, 2, 3) 1pt", "0px 0px 0px "}, // blanks cut the function apart
         {u"2pt\t3pt", "2pt 0px 0px "}, // only " " separates: one length, its number read leniently
     };
-    for (ShadowRow const& row : rows) {
+    // clang-format on
+    for (Row const& row : rows) {
         SCOPED_TRACE(Core::String(row.text).toUtf8());
-        TXmlAttribute<BoxShadow> attr(
-            BoxShadow(Length(9, Length::UnitIn), Length(9, Length::UnitIn),
-                      Length(9, Length::UnitIn), SmartPtr<Drawing::Color>()));
+        TXmlAttribute<BoxShadow> attr(sentinel);
         ASSERT_TRUE(attr.parseValue(row.text));
         EXPECT_EQ(attr.getValueAsString().toUtf8(), row.written);
     }
 }
 
-TEST(BoxShadow, TextWithoutPartsIsRejected) {
-    for (char16_t const* text : {u"", u" ", u"   "}) {
+TEST(BoxShadow, ReadingKeepsWhatTheWalkDidNotReach) {
+    Length const pt7(7, Length::UnitPt);
+    Length const pt8(8, Length::UnitPt);
+    Length const pt9(9, Length::UnitPt);
+    BoxShadow shadow(pt7, pt8, pt9, SmartPtr<Drawing::Color>(new Drawing::RGBColor(0, 0, 255)));
+    SmartPtr<Drawing::Color> const kept = shadow.getColor();
+    for (char16_t const* text : {u"", u" ", u"   "}) { // no part at all: untouched
         SCOPED_TRACE(Core::String(text).toUtf8());
-        BoxShadow shadow(Length(1, Length::UnitPt), Length(), Length(), {});
         EXPECT_FALSE(shadow.readFromString(text));
-        EXPECT_EQ(shadow.getDx(), Length(1, Length::UnitPt));
         TXmlAttribute<BoxShadow> attr(shadow);
         EXPECT_FALSE(attr.parseValue(text));
-        EXPECT_EQ(attr->getDx(), Length(1, Length::UnitPt));
+        EXPECT_EQ(attr, shadow);
     }
-}
-
-TEST(BoxShadow, ReadingKeepsWhatTheWalkDidNotReach) {
-    SmartPtr<Drawing::Color> const blue(new Drawing::RGBColor(0, 0, 255));
-    BoxShadow shadow(Length(7, Length::UnitPt), Length(8, Length::UnitPt),
-                     Length(9, Length::UnitPt), blue);
-    SmartPtr<Drawing::Color> const kept = shadow.getColor();
+    EXPECT_EQ(shadow.getDx(), pt7);
     ASSERT_TRUE(shadow.readFromString(u"1pt none"));
     EXPECT_EQ(shadow.getDx(), Length(1, Length::UnitPt));
-    EXPECT_EQ(shadow.getDy(), Length(8, Length::UnitPt));
-    EXPECT_EQ(shadow.getBlurRadius(), Length(9, Length::UnitPt));
+    EXPECT_EQ(shadow.getDy(), pt8);
+    EXPECT_EQ(shadow.getBlurRadius(), pt9);
     EXPECT_EQ(shadow.getColor(), kept);
 }
 
@@ -70,12 +66,10 @@ TEST(BoxShadow, CopiesShareAndAssignmentsClone) {
     EXPECT_NE(shadow.getColor(), red); // the constructor keeps a clone
     EXPECT_EQ(ColorParse::getColorAsString(shadow.getColor()), Core::String(u"rgb(255,0,0)"));
 
-    BoxShadow const copy(shadow);
-    EXPECT_EQ(copy, shadow);
+    // Copies share the colour object, as ColorThreadTest checks; assignments clone it.
     BoxShadow assigned;
     assigned = shadow;
     EXPECT_NE(assigned, shadow);
-    EXPECT_EQ(ColorParse::getColorAsString(assigned.getColor()), Core::String(u"rgb(255,0,0)"));
 
     BoxShadow const colourless(Length(1, Length::UnitPt), Length(), Length(), {});
     BoxShadow other;
@@ -84,9 +78,6 @@ TEST(BoxShadow, CopiesShareAndAssignmentsClone) {
 
     // The attribute follows the value type: its copy shares, its assignment clones.
     TXmlAttribute<BoxShadow> const attr(shadow);
-    EXPECT_EQ(attr, shadow);
-    TXmlAttribute<BoxShadow> const attrCopy(attr);
-    EXPECT_EQ(attrCopy, attr);
     TXmlAttribute<BoxShadow> target;
     target.copyFrom(attr);
     EXPECT_NE(target, attr);

@@ -20,165 +20,149 @@ using namespace std::string_literals;
 using ColorAttribute = TXmlAttribute<SmartPtr<Drawing::Color>>;
 using xmlattr_testing::LogCapture;
 
-struct Accepted {
-    char16_t const* text;
-    char const* written; // the colour read, in its written form
-    int warning = 0;     // the message logged, if any
+struct ColorRow {
+    std::u16string text;
+    char16_t const* written = nullptr; // the colour read, in its written form; null: rejected
+    int warning = 0;                   // the message logged, if any
 };
 
-struct Rejected {
-    char16_t const* text;
-    int warning = 0;
-};
-
-// The message numbered `id` with its "{0}" filled by hand.
-std::string message(int id, std::string const& argument) {
+// The message numbered `id` with its "{0}" filled by hand: the whole text, or the name alone
+// for a spot colour without substitute.
+std::string message(int id, std::string const& text) {
     std::string pattern = Core::String::loadString(id).toUtf8();
-    return pattern.replace(pattern.find("{0}"), 3, argument);
+    return pattern.replace(pattern.find("{0}"), 3,
+                           id == 30001 ? text.substr(11, text.find_first_of(",)") - 11) : text);
 }
 
-void expectLogged(LogCapture const& log, int warning, std::string const& text) {
-    if (warning == 0) {
-        EXPECT_TRUE(log.entries().empty());
-        return;
-    }
-    ASSERT_EQ(log.entries().size(), 1u);
-    EXPECT_EQ(log.entries()[0].level, Core::Log::Warning);
-    // The warning of a spot colour without substitute names the spot colour alone.
-    std::string const argument =
-        warning == 30001 ? text.substr(11, text.find_first_of(",)") - 11) : text;
-    EXPECT_EQ(log.entries()[0].message, message(warning, argument));
-}
-
-// Each text through the attribute's dispatch. An accepted colour must also read back from
-// its written form; a rejected text must leave the colour held before.
-void checkNotation(std::initializer_list<Accepted> accepted,
-                   std::initializer_list<Rejected> rejected) {
+// Each text through the attribute's dispatch. An accepted colour writes as the row says and,
+// when `readBack`, reads back from that text; a rejected text leaves the colour held before.
+void checkNotation(std::initializer_list<ColorRow> rows, bool readBack = true) {
     SmartPtr<Drawing::Color> const sentinel(new Drawing::RGBColor(1, 2, 3));
-    for (Accepted const& row : accepted) {
-        std::string const text = Core::String(row.text).toUtf8();
-        SCOPED_TRACE(text);
+    for (ColorRow const& row : rows) {
+        Core::String const text{std::u16string_view(row.text)};
+        SCOPED_TRACE(Core::String(std::u16string_view(row.text).substr(0, 40)).toUtf8());
         ColorAttribute attr(sentinel);
         LogCapture log;
-        ASSERT_TRUE(attr.parseValue(row.text));
-        expectLogged(log, row.warning, text);
-        EXPECT_EQ(attr.getValueAsString().toUtf8(), row.written);
+        ASSERT_EQ(attr.parseValue(text), row.written != nullptr);
+        ASSERT_EQ(log.entries().size(), row.warning == 0 ? 0u : 1u);
+        if (row.warning != 0) {
+            EXPECT_EQ(log.entries()[0].level, Core::Log::Warning);
+            EXPECT_EQ(log.entries()[0].message, message(row.warning, text.toUtf8()));
+        }
+        if (row.written == nullptr) {
+            EXPECT_EQ(attr.getValue(), sentinel);
+            continue;
+        }
+        Core::String const written = attr.getValueAsString();
+        EXPECT_EQ(written, Core::String(row.written));
         ColorAttribute again;
-        ASSERT_TRUE(again.parseValue(attr.getValueAsString()));
-        EXPECT_EQ(again.getValueAsString(), attr.getValueAsString());
-    }
-    for (Rejected const& row : rejected) {
-        std::string const text = Core::String(row.text).toUtf8();
-        SCOPED_TRACE(text);
-        ColorAttribute attr(sentinel);
-        LogCapture log;
-        EXPECT_FALSE(attr.parseValue(row.text));
-        expectLogged(log, row.warning, text);
-        EXPECT_EQ(attr.getValue(), sentinel);
+        if (readBack && !written.empty()) {
+            ASSERT_TRUE(again.parseValue(written));
+            EXPECT_EQ(again.getValueAsString(), written);
+        }
     }
 }
 
-TEST(ColorParse, Dispatch) {
-    // The text's beginning alone chooses the reader, which does not look at the name again;
-    // anything else, a blank or capitals in front included, goes to the keywords.
-    checkNotation({{u"rgbx(1,2,3)", "rgb(1,2,3)"},
-                   {u"cmyka(0,0,0,1)", "cmyk(0,0,0,1)"},
-                   {u"rgb-iccx(1,2,3,#P,0.5)", "rgb-icc(1,2,3,#P,0.5)"},
-                   {u"spot-colors(Cyan)", "spot-color(Cyan,1,cmyk(1,0,0,0))"}},
-                  {{u"rgb-ic(1,2,3,#P,0.5)"},
-                   {u"spot-colour(Cyan)"},
-                   {u"RGB(1,2,3)"},
-                   {u" rgb(1,2,3)"},
-                   {u" #fff"}});
-}
-
-TEST(ColorParse, Hexadecimal) {
-    // clang-format off
-    checkNotation({{u"#f80", "rgb(255,136,0)"}, {u"#FF8800", "rgb(255,136,0)"},
-                   {u"#0a1B2c", "rgb(10,27,44)"}},
-                  {{u"#ff880"}, {u"#ff8800ff"}, {u"#"}, {u"#ff 000"}, {u"#1%2345"},
-                   {u"#+f0"}, {u"#0x1234"}, {u"#ff000 "},
-                   {u"#\uff10\uff10\uff10"}}); // full-width digits
-    // clang-format on
-}
-
-TEST(ColorParse, FunctionalRgb) {
-    // clang-format off
+// clang-format off
+TEST(ColorParse, Notations) {
     checkNotation({
-        {u"rgb( 1 ,\t2 , 3\n) and more", "rgb(1,2,3)"},
-        {u"rgb(+1,-0,007)", "rgb(1,0,7)"},
+        // Dispatch: the text's beginning alone chooses the reader, which does not look at the
+        // name again; anything else, a blank or capitals in front included, goes to the keywords.
+        {u"rgbx(1,2,3)", u"rgb(1,2,3)"}, {u"cmyka(0,0,0,1)", u"cmyk(0,0,0,1)"},
+        {u"rgb-iccx(1,2,3,#P,0.5)", u"rgb-icc(1,2,3,#P,0.5)"},
+        {u"spot-colors(Cyan)", u"spot-color(Cyan,1,cmyk(1,0,0,0))"},
+        {u"rgb-ic(1,2,3,#P,0.5)"}, {u"spot-colour(Cyan)"}, {u"RGB(1,2,3)"}, {u" rgb(1,2,3)"},
+        {u" #fff"},
+        // Keywords, exact names only: not in other cases, with blanks, cut short or extended, from
+        // a later colour list, sorting before or after every name, or with a code unit whose low
+        // byte is the letter "e". The 147 names are checked in ColorKeywordsTest.
+        {u"grey", u"rgb(128,128,128)"}, {u"none", u""}, {u"transparent", u""},
+        {u"Red"}, {u" red"}, {u"red "}, {u"re"}, {u"redd"}, {u"grayy"}, {u""}, {u"rebeccapurple"},
+        {u"aaa"}, {u"zzz"}, {u"None"}, {u"none "}, {u"Transparent"}, {u"r\u0165d"},
+        {u"lightgoldenrodyellows"},
+        // "#rgb" and "#rrggbb": hexadecimal digits only, in either case.
+        {u"#f80", u"rgb(255,136,0)"}, {u"#FF8800", u"rgb(255,136,0)"},
+        {u"#0a1B2c", u"rgb(10,27,44)"},
+        {u"#ff880"}, {u"#ff8800ff"}, {u"#"}, {u"#ff 000"}, {u"#1%2345"}, {u"#+f0"}, {u"#0x1234"},
+        {u"#ff000 "}, {u"#\uff10\uff10\uff10"}, // full-width digits
+        // "rgb(...)": blanks around each component; what follows ")" is ignored.
+        {u"rgb( 1 ,\t2 , 3\n) and more", u"rgb(1,2,3)"},
+        {u"rgb(+1,-0,007)", u"rgb(1,0,7)"},
         // Out of range components are clamped, not wrapped.
-        {u"rgb(300,-1,2147483647)", "rgb(255,0,255)"},
+        {u"rgb(300,-1,2147483647)", u"rgb(255,0,255)"},
         // A percentage is scaled by 255/100 and truncated, decimals allowed, then clamped.
-        {u"rgb(100%,50%,0%)", "rgb(255,127,0)"},
-        {u"rgb(18.039216%,20.392157%,21.176471%)", "rgb(46,52,54)"},
-        {u"rgb(0.5%,.4%,1e1%)", "rgb(1,1,25)"},
-        {u"rgb(150%,-5%,99999999999%)", "rgb(255,0,255)"}},
+        {u"rgb(100%,50%,0%)", u"rgb(255,127,0)"},
+        {u"rgb(18.039216%,20.392157%,21.176471%)", u"rgb(46,52,54)"},
+        {u"rgb(0.5%,.4%,1e1%)", u"rgb(1,1,25)"},
+        {u"rgb(150%,-5%,99999999999%)", u"rgb(255,0,255)"},
         // Without "%" a component is an integer in int's range.
-        {{u"rgb(127.5,0,0)"}, {u"rgb(1e2,0,0)"}, {u"rgb(2147483648,0,0)"}, {u"rgb(1,2,3,4)"},
-         {u"rgb(1,2,3"}, {u"rgb 1,2,3"}, {u"rgb(1,,3)"}, {u"rgb(5 %,0,0)"}, {u"rgb(5%%,0,0)"},
-         {u"rgb(1 2,3,4)"}, {u"rgb(%,0,0)"}, {u"rgb("}});
-    // clang-format on
-}
-
-TEST(ColorParse, FunctionalCmyk) {
-    // clang-format off
-    checkNotation({
-        {u"cmyk(0%,50%,100%,0%)", "cmyk(0,0.5,1,0)"},
-        // Read in single precision, each component writes back as it was written.
-        {u"cmyk( 0.1 ,0.2,0.3,0.7) and more", "cmyk(0.1,0.2,0.3,0.7)"},
-        {u"cmyk(50% ,0,0,0)", "cmyk(0.5,0,0,0)"},  // a blank after "%" keeps the percentage
-        {u"cmyk(2,-1,150%,0)", "cmyk(2,-1,1.5,0)"}, // not clamped
-        {u"cmyk(1e-50,-0,0,0)", "cmyk(0,-0,0,0)"}},
-        {{u"cmyk(1e39,0,0,0)"}, {u"cmyk(0,1,0)"}, {u"cmyk(0,0,0,0,0)"}, {u"cmyk(0,0,0,0"},
-         {u"cmyk 0,0,0,0"}, {u"cmyk(0,,0,0)"}, {u"cmyk(0 %,0,0,0)"}, {u"cmyk(0,0,0,1x)"}});
-    // clang-format on
-}
-
-TEST(ColorParse, IccColour) {
-    // clang-format off
-    checkNotation({
-        {u"rgb-icc(255,0,0,#Coated,0.1,0.2,0.3,0.4)",
-         "rgb-icc(255,0,0,#Coated,0.1, 0.2, 0.3, 0.4)"},
-        {u"rgb-icc( 1 , 2 , 3 , #P , 0.5 , 0.25 , 1 )", "rgb-icc(1,2,3,#P,0.5, 0.25, 1)"},
-        {u"rgb-icc(1,2,3,#P,0.5,0.6)", "rgb-icc(1,2,3,#P,0.5)"},  // two count as one
-        {u"rgb-icc(1,2,3,#P,1,2,3,4,5)", "rgb-icc(1,2,3,#P,1, 2, 3, 4)"},
-        {u"rgb-icc(1,2,3,#P,1) ,5", "rgb-icc(1,2,3,#P,1)"},
-        {u"rgb-icc(1,2,3,#,abc)", "rgb-icc(1,2,3,#,0)"},  // components are read leniently
+        {u"rgb(127.5,0,0)"}, {u"rgb(1e2,0,0)"}, {u"rgb(2147483648,0,0)"}, {u"rgb(1,2,3,4)"},
+        {u"rgb(1,2,3"}, {u"rgb 1,2,3"}, {u"rgb(1,,3)"}, {u"rgb(5 %,0,0)"}, {u"rgb(5%%,0,0)"},
+        {u"rgb(1 2,3,4)"}, {u"rgb(%,0,0)"}, {u"rgb("},
+        // "cmyk(...)": read in single precision, each component writes back as it was written.
+        {u"cmyk(0%,50%,100%,0%)", u"cmyk(0,0.5,1,0)"},
+        {u"cmyk( 0.1 ,0.2,0.3,0.7) and more", u"cmyk(0.1,0.2,0.3,0.7)"},
+        {u"cmyk(50% ,0,0,0)", u"cmyk(0.5,0,0,0)"},  // a blank after "%" keeps the percentage
+        {u"cmyk(2,-1,150%,0)", u"cmyk(2,-1,1.5,0)"}, // not clamped
+        {u"cmyk(1e-50,-0,0,0)", u"cmyk(0,-0,0,0)"},
+        {u"cmyk(1e39,0,0,0)"}, {u"cmyk(0,1,0)"}, {u"cmyk(0,0,0,0,0)"}, {u"cmyk(0,0,0,0"},
+        {u"cmyk 0,0,0,0"}, {u"cmyk(0,,0,0)"}, {u"cmyk(0 %,0,0,0)"}, {u"cmyk(0,0,0,1x)"},
+        // "rgb-icc(...)": one, three or four components, the fallback first.
+        {u"rgb-icc(255,0,0,#C,0.1,0.2,0.3,0.4)", u"rgb-icc(255,0,0,#C,0.1, 0.2, 0.3, 0.4)"},
+        {u"rgb-icc( 1 , 2 , 3 , #P , 0.5 , 0.25 , 1 )", u"rgb-icc(1,2,3,#P,0.5, 0.25, 1)"},
+        {u"rgb-icc(1,2,3,#P,0.5,0.6)", u"rgb-icc(1,2,3,#P,0.5)"},  // two count as one
+        {u"rgb-icc(1,2,3,#P,1,2,3,4,5)", u"rgb-icc(1,2,3,#P,1, 2, 3, 4)"},
+        {u"rgb-icc(1,2,3,#P,1) ,5", u"rgb-icc(1,2,3,#P,1)"},
+        {u"rgb-icc(1,2,3,#,abc)", u"rgb-icc(1,2,3,#,0)"},  // components are read leniently
         // Fallbacks: percentages scaled in integers, then clamped rather than wrapped.
-        {u"rgb-icc(100%,50%,0,#P,0.5)", "rgb-icc(255,127,0,#P,0.5)"},
-        {u"rgb-icc(300,-1,2147483647%,#P,1)", "rgb-icc(255,0,255,#P,1)"}},
+        {u"rgb-icc(100%,50%,0,#P,0.5)", u"rgb-icc(255,127,0,#P,0.5)"},
+        {u"rgb-icc(300,-1,2147483647%,#P,1)", u"rgb-icc(255,0,255,#P,1)"},
         // An unreadable fallback is rejected silently; malformed text is reported.
-        {{u"rgb-icc(x,0,0,#P,1)"}, {u"rgb-icc(12.5%,0,0,#P,1)"},
-         {u"rgb-icc(255,0,0,Coated,1)", 30002}, {u"rgb-icc(255,0,0,#Coated)", 30002},
-         {u"rgb-icc(255,0,,#P,1)", 30002},      {u"rgb-icc(1,2,3,#P,,0.5)", 30002},
-         {u"rgb-icc(1,2,3,#P,0.5", 30002},      {u"rgb-icc(1,2,3)", 30002},
-         {u"rgb-icc(", 30002},                  {u"rgb-icc", 30002}});
-    // clang-format on
+        {u"rgb-icc(x,0,0,#P,1)"}, {u"rgb-icc(12.5%,0,0,#P,1)"},
+        {u"rgb-icc(255,0,0,P,1)", nullptr, 30002},   {u"rgb-icc(255,0,0,#P)", nullptr, 30002},
+        {u"rgb-icc(255,0,,#P,1)", nullptr, 30002},   {u"rgb-icc(1,2,3,#P,,0.5)", nullptr, 30002},
+        {u"rgb-icc(1,2,3,#P,0.5", nullptr, 30002},   {u"rgb-icc(1,2,3)", nullptr, 30002},
+        {u"rgb-icc(", nullptr, 30002},               {u"rgb-icc", nullptr, 30002},
+        // "spot-color(name[,tint][,substitute])".
+        {u"spot-color(Gold,0.5,cmyk(0,0.2,1,0))", u"spot-color(Gold,0.5,cmyk(0,0.2,1,0))"},
+        {u"spot-color(Gold,cmyk(0,0.2,1,0))", u"spot-color(Gold,1,cmyk(0,0.2,1,0))"},
+        {u"spot-color(Gold,rgb(255,128,0))", u"spot-color(Gold,1,rgb(255,128,0))"},
+        {u"spot-color(Gold, 0.5, cmyk(0, 0.2, 1, 0))", u"spot-color(Gold,0.5,cmyk(0,0.2,1,0))"},
+        {u"spot-color(Cyan)", u"spot-color(Cyan,1,cmyk(1,0,0,0))"},
+        {u"spot-color(Cyan,0.3,bogus(1))", u"spot-color(Cyan,0.3,cmyk(1,0,0,0))"},
+        // Names without a known substitute are kept with black, and a warning names them.
+        {u"spot-color(Gold)", u"spot-color(Gold,1,rgb(0,0,0))", 30001},
+        {u"spot-color(Gold,0.5)", u"spot-color(Gold,0.5,rgb(0,0,0))", 30001},
+        {u"spot-color(Gold,abc)", u"spot-color(Gold,0,rgb(0,0,0))", 30001},
+        {u"spot-color( Cyan)", u"spot-color( Cyan,1,rgb(0,0,0))", 30001},
+        {u"spot-color(Gold,,cmyk(0,0,0,1))", u"spot-color(Gold,1,rgb(0,0,0))", 30001},
+        {u"spot-color(Gold,0.5,cmyk(0,0.2,1,0)", u"spot-color(Gold,0.5,rgb(0,0,0))", 30001},
+        {u"spot-color()", u"spot-color(,1,rgb(0,0,0))", 30001},
+        {u"spot-color(Gold", nullptr, 30000},     {u"spot-color(Gold,", nullptr, 30000},
+        {u"spot-color(Gold,0.5", nullptr, 30000}, {u"spot-color(Gold)x", nullptr, 30000},
+        {u"spot-color(", nullptr, 30000},         {u"spot-color", nullptr, 30000},
+    });
 }
 
-TEST(ColorParse, SpotColour) {
-    // clang-format off
+TEST(ColorParse, HostileText) {
+    std::u16string const zeros(5000, u'0');
+    std::u16string const nines(5000, u'9');
     checkNotation({
-        {u"spot-color(Gold,0.5,cmyk(0,0.2,1,0))", "spot-color(Gold,0.5,cmyk(0,0.2,1,0))"},
-        {u"spot-color(Gold,cmyk(0,0.2,1,0))", "spot-color(Gold,1,cmyk(0,0.2,1,0))"},
-        {u"spot-color(Gold,rgb(255,128,0))", "spot-color(Gold,1,rgb(255,128,0))"},
-        {u"spot-color(Gold, 0.5, cmyk(0, 0.2, 1, 0))", "spot-color(Gold,0.5,cmyk(0,0.2,1,0))"},
-        {u"spot-color(Cyan)", "spot-color(Cyan,1,cmyk(1,0,0,0))"},
-        {u"spot-color(Cyan,0.3,bogus(1))", "spot-color(Cyan,0.3,cmyk(1,0,0,0))"},
-        // Names without a known substitute are kept with black, and a warning names them.
-        {u"spot-color(Gold)", "spot-color(Gold,1,rgb(0,0,0))", 30001},
-        {u"spot-color(Gold,0.5)", "spot-color(Gold,0.5,rgb(0,0,0))", 30001},
-        {u"spot-color(Gold,abc)", "spot-color(Gold,0,rgb(0,0,0))", 30001},
-        {u"spot-color( Cyan)", "spot-color( Cyan,1,rgb(0,0,0))", 30001},
-        {u"spot-color(Gold,,cmyk(0,0,0,1))", "spot-color(Gold,1,rgb(0,0,0))", 30001},
-        {u"spot-color(Gold,0.5,cmyk(0,0.2,1,0)", "spot-color(Gold,0.5,rgb(0,0,0))", 30001},
-        {u"spot-color()", "spot-color(,1,rgb(0,0,0))", 30001}},
-        {{u"spot-color(Gold", 30000}, {u"spot-color(Gold,", 30000},
-         {u"spot-color(Gold,0.5", 30000}, {u"spot-color(Gold)x", 30000},
-         {u"spot-color(", 30000}, {u"spot-color", 30000}});
-    // clang-format on
+        // Keywords and hexadecimal digits are matched whole: a NUL is one code unit more.
+        {u"red\0"s}, {u"#f\0f"s}, {u"rgb(1\xD800,2,3)"},
+        // Components of thousands of digits are read in full; past the range, rejected.
+        {u"rgb(" + zeros + u"255,0,0)", u"rgb(255,0,0)"},
+        {u"rgb(" + nines + u",0,0)"},
+        {u"cmyk(1e99999999999,0,0,0)"},
+        {u"cmyk(0." + zeros + u"1e4999,0,0,0)", u"cmyk(0.01,0,0,0)"},
+        // The ICC components and the spot tint are read as far as they go, however far; what
+        // they write ("inf") does not read back.
+        {u"rgb-icc(1,2,3,#P,1e99999999999)", u"rgb-icc(1,2,3,#P,inf)"},
+        {u"spot-color(Gold," + nines + u")", u"spot-color(Gold,inf,rgb(0,0,0))", 30001},
+        // A spot colour's name is kept as written, unpaired surrogate and all.
+        {u"spot-color(\xD800)", u"spot-color(\xD800,1,rgb(0,0,0))", 30001}}, false);
 }
+// clang-format on
 
 TEST(ColorParse, ReadersStoreOnlyWhatTheyAccept) {
     SmartPtr<Drawing::Color> const sentinel(new Drawing::RGBColor(1, 2, 3));
@@ -204,105 +188,50 @@ public:
     SmartPtr<Drawing::Color> toRGB() const override { return {}; }
 };
 
-SmartPtr<Drawing::Color> iccColor(int count, char16_t const* profile = u"Coated") {
-    float const components[4] = {0.25f, 0.5f, 0.75f, 0.1f};
-    SmartPtr<Drawing::ICCColorSpace> space;
-    if (profile != nullptr) {
-        space = SmartPtr<Drawing::ICCColorSpace>(new Drawing::ICCColorSpace(profile));
-    }
-    SmartPtr<Drawing::ICCColor> const icc(new Drawing::ICCColor(count, components, space));
-    icc->setFallBack(10, 20, 30);
-    return icc;
-}
-
-template <class C, class... Args> SmartPtr<Drawing::Color> make(Args... args) {
-    return SmartPtr<Drawing::Color>(new C(args...));
-}
-
-TEST(ColorParse, HostileText) {
-    std::u16string const zeros(5000, u'0');
-    std::u16string const nines(5000, u'9');
-    struct Row {
-        std::u16string text;
-        char16_t const* written; // null when rejected
-    };
-    Row const rows[] = {
-        // Keywords and hexadecimal digits are matched whole: a NUL is one code unit more.
-        {u"red\0"s, nullptr},
-        {u"#f\0f"s, nullptr},
-        {u"rgb(1\xD800,2,3)", nullptr},
-        // Components of thousands of digits are read in full; past the range, rejected.
-        {u"rgb(" + zeros + u"255,0,0)", u"rgb(255,0,0)"},
-        {u"rgb(" + nines + u",0,0)", nullptr},
-        {u"cmyk(1e99999999999,0,0,0)", nullptr},
-        {u"cmyk(0." + zeros + u"1e4999,0,0,0)", u"cmyk(0.01,0,0,0)"},
-        // The ICC components and the spot tint are read as far as they go, however far.
-        {u"rgb-icc(1,2,3,#P,1e99999999999)", u"rgb-icc(1,2,3,#P,inf)"},
-        {u"spot-color(Gold," + nines + u")", u"spot-color(Gold,inf,rgb(0,0,0))"},
-        // A spot colour's name is kept as written, unpaired surrogate and all.
-        {u"spot-color(\xD800)", u"spot-color(\xD800,1,rgb(0,0,0))"},
-    };
-    SmartPtr<Drawing::Color> const sentinel(new Drawing::RGBColor(1, 2, 3));
-    for (Row const& row : rows) {
-        SCOPED_TRACE(Core::String(std::u16string_view(row.text).substr(0, 30)).toUtf8());
-        ColorAttribute attr(sentinel);
-        LogCapture log;
-        ASSERT_EQ(attr.parseValue(Core::String(std::u16string_view(row.text))),
-                  row.written != nullptr);
-        if (row.written != nullptr) {
-            EXPECT_EQ(attr.getValueAsString(), Core::String(row.written));
-        } else {
-            EXPECT_EQ(attr.getValue(), sentinel);
-        }
-    }
+std::string written(Drawing::Color* color) {
+    return ColorParse::getColorAsString(SmartPtr<Drawing::Color>(color)).toUtf8();
 }
 
 TEST(ColorParse, WriterPatterns) {
-    using std::uint8_t;
-    struct Row {
-        SmartPtr<Drawing::Color> color;
-        char const* written;
-    };
-    Row const rows[] = {
-        {SmartPtr<Drawing::Color>(), ""},
-        {make<Drawing::RGBColor>(uint8_t{255}, uint8_t{0}, uint8_t{128}), "rgb(255,0,128)"},
-        {make<Drawing::CMYKColor>(0.0, 0.5, 1.0, 0.1), "cmyk(0,0.5,1,0.1)"},
-        {iccColor(1), "rgb-icc(10,20,30,#Coated,0.25)"},
-        {iccColor(3), "rgb-icc(10,20,30,#Coated,0.25, 0.5, 0.75)"},
-        {iccColor(4), "rgb-icc(10,20,30,#Coated,0.25, 0.5, 0.75, 0.1)"},
-        {iccColor(0), ""},
-        {iccColor(2), ""},
-        {make<Drawing::SpotColor>(Core::String(u"Gold"), 0.5f, 0.0f, 0.2f, 1.0f, 0.0f),
-         "spot-color(Gold,0.5,cmyk(0,0.2,1,0))"},
-        {make<Drawing::SpotColor>(Core::String(u"Gold"), 0.25f, uint8_t{255}, uint8_t{128},
-                                  uint8_t{0}),
-         "spot-color(Gold,0.25,rgb(255,128,0))"},
-        {make<OtherColor>(), ""},
-    };
-    for (Row const& row : rows) {
-        SCOPED_TRACE(row.written);
-        EXPECT_EQ(ColorAttribute(row.color).getValueAsString().toUtf8(), row.written);
+    // An ICC colour of each component count: only 1, 3 and 4 have a written form, with blanks
+    // after the commas of the later components.
+    float const components[4] = {0.25f, 0.5f, 0.75f, 0.1f};
+    SmartPtr<Drawing::ICCColorSpace> const space(new Drawing::ICCColorSpace(u"Coated"));
+    char const* const icc[] = {"", "rgb-icc(10,20,30,#Coated,0.25)", "",
+                               "rgb-icc(10,20,30,#Coated,0.25, 0.5, 0.75)",
+                               "rgb-icc(10,20,30,#Coated,0.25, 0.5, 0.75, 0.1)"};
+    for (int count = 0; count < 5; ++count) {
+        auto* const color = new Drawing::ICCColor(count, components, space);
+        color->setFallBack(10, 20, 30);
+        EXPECT_EQ(written(color), icc[count]) << count;
     }
+    using std::uint8_t;
+    EXPECT_EQ(written(new Drawing::RGBColor(uint8_t{255}, uint8_t{0}, uint8_t{128})),
+              "rgb(255,0,128)");
+    EXPECT_EQ(written(new Drawing::CMYKColor(0.0, 0.5, 1.0, 0.1)), "cmyk(0,0.5,1,0.1)");
+    EXPECT_EQ(written(new Drawing::SpotColor(Core::String(u"Gold"), 0.5f, 0.0f, 0.2f, 1.0f, 0.0f)),
+              "spot-color(Gold,0.5,cmyk(0,0.2,1,0))");
+    EXPECT_EQ(written(new Drawing::SpotColor(Core::String(u"Gold"), 0.25f, uint8_t{255},
+                                             uint8_t{128}, uint8_t{0})),
+              "spot-color(Gold,0.25,rgb(255,128,0))");
+    EXPECT_EQ(written(new OtherColor), "");
     LogCapture log;
-    EXPECT_THROW((void)ColorParse::getColorAsString(iccColor(1, nullptr)),
+    EXPECT_THROW((void)written(new Drawing::ICCColor(1, components, {})),
                  Core::NullPointerException);
 }
 
 TEST(ColorParse, AttributesCompareColourObjects) {
+    // Copies share (ColorThreadTest checks each way of copying); two parses never do.
     ColorAttribute red1;
     ColorAttribute red2;
-    ASSERT_TRUE(red1.parseValue(u"red"));
-    ASSERT_TRUE(red2.parseValue(u"red"));
+    ASSERT_TRUE(red1.parseValue(u"red") && red2.parseValue(u"red"));
     EXPECT_NE(red1, red2); // equal values, two objects
     ColorAttribute copy(red1);
-    EXPECT_EQ(copy, red1);
     copy.copyFrom(red2);
     copy.copyFrom(copy);
     EXPECT_EQ(copy, red2);
     EXPECT_EQ(red1.getValue()->getRefCount(), 1);
     EXPECT_EQ(red2.getValue()->getRefCount(), 2);
-
-    EXPECT_EQ(ColorAttribute(), ColorAttribute());
     ASSERT_TRUE(copy.parseValue(u"none"));
     EXPECT_EQ(copy, ColorAttribute());
     EXPECT_EQ(red2.getValue()->getRefCount(), 1);

@@ -29,9 +29,7 @@ TEST(DLength, Read) {
 }
 
 TEST(BorderWidth, ReadAndWrite) {
-    auto width = [](Length const& length) {
-        return BorderWidth(length.getSize(), length.getUnit());
-    };
+    auto width = [](Length const& l) { return BorderWidth(l.getSize(), l.getUnit()); };
     // clang-format off
     expectRows<BorderWidth>(BorderWidth(), {
         {u"thin",   true, width(points(1.0f)), u"thin"},

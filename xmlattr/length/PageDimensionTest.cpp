@@ -24,12 +24,8 @@ TEST(PageDimension, Read) {
 }
 
 TEST(InitialPageNumber, EveryTextIsANumberOrAKeyword) {
-    struct Row {
-        char16_t const* text;
-        InitialPageNumber page;
-        InitialSheetNumber sheet;
-    };
     // clang-format off
+    struct Row { char16_t const* text; InitialPageNumber page; InitialSheetNumber sheet; };
     Row const rows[] = {
         {u"auto",        InitialPageNumber(),                          InitialSheetNumber()},
         {u"auto-odd",    InitialPageNumber(InitialPageNumberAutoOdd),  InitialSheetNumber(1)},
@@ -46,8 +42,7 @@ TEST(InitialPageNumber, EveryTextIsANumberOrAKeyword) {
         SCOPED_TRACE(Core::String(row.text).toUtf8());
         TXmlAttribute<InitialPageNumber> page(InitialPageNumber(42));
         TXmlAttribute<InitialSheetNumber> sheet(InitialSheetNumber(42));
-        ASSERT_TRUE(page.parseValue(row.text));
-        ASSERT_TRUE(sheet.parseValue(row.text));
+        ASSERT_TRUE(page.parseValue(row.text) && sheet.parseValue(row.text)); // always
         EXPECT_EQ(page, row.page);
         EXPECT_EQ(sheet, row.sheet);
     }
