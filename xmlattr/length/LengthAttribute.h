@@ -98,7 +98,7 @@ public:
     /// case-sensitive. On false `out` is untouched. Never throws.
     [[nodiscard]] static bool parseSLength(SLength& out, Core::String const& text) noexcept;
     /// Lenient after a strict first code unit (a digit, "+", "-" or "."): a final digit makes
-    /// a pixel length, a final "%" a fraction (number × 0.01), a longer text a length whose
+    /// a pixel length, a final "%" a fraction (number / 100), a longer text a length whose
     /// last two code units are its unit (unknown pairs are pixels), and the rest ("+", "5.")
     /// 1px. Untrimmed, case-sensitive. On false `out` is untouched. Never throws.
     [[nodiscard]] static bool parseSLengthOrPercent(SLengthOrPercent& out,

@@ -51,7 +51,7 @@ public:
     float getLengthPxSize() const;
 
     /// Strict about the first code unit, lenient after it. It must be a digit, "+", "-" or
-    /// ".". Then a final "%" makes a fraction (number × 0.01), a final digit or "." a plain
+    /// ".". Then a final "%" makes a fraction (number / 100), a final digit or "." a plain
     /// factor ("1.2" is "120%"), and anything else a length whose last two code units are
     /// its unit, an unknown pair being pixels ("12xy" is 12px). The number is read as far as
     /// it goes. Untrimmed, case-sensitive. On false `out` is untouched. Never throws.
