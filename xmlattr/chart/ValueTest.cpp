@@ -35,7 +35,7 @@ TEST(Value, ReaderClassifiesAndKeepsTheOtherTypesMember) {
     // clang-format off
     struct { std::u16string text; ValueType type; float number; char16_t const* written = nullptr; } const rows[] = {
         {u"12/25/2010", ValueDateTime, 7.0f, u"12/25/2010"}, {u"3.75", ValueFloat, 3.75f, u"3"}, {u"-2.5", ValueFloat, -2.5f, u"-2"},
-        {u" 5 ", ValueFloat, 5.0f, u"5"}, {u"50%", ValueFloat, 50.0f, u"50"}, // as the number reader
+        {u"2010", ValueFloat, 2010.0f, u"2010"}, {u" 5 ", ValueFloat, 5.0f, u"5"}, {u"50%", ValueFloat, 50.0f, u"50"}, // as the number reader
         {u"2147483648", ValueFloat, 2147483648.0f, u"2147483647"}, {u"-1e10", ValueFloat, -1e10f, u"-2147483648"}, // the nearest limit
         {u"Apples", ValueString, 7.0f}, {u"2/29/2011", ValueString, 7.0f}, {u"1e39", ValueString, 7.0f},
         // Hostile: a number however long is taken, past every float it is text, far below the
