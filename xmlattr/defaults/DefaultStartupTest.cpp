@@ -4,40 +4,24 @@
 
 #include <gtest/gtest.h>
 
+namespace Xml {
 namespace {
 
 struct ReadAtStartup {
-    ReadAtStartup()
-        : fontFamily(Xml::DefaultFontFamily), borderColor(Xml::DefaultBorderColor),
-          minValue(Xml::DefaultMinValue), url(Xml::DefaultUrl), length(Xml::DefaultBorderLength),
-          svgLength(Xml::DefaultSLength), dashes(Xml::DefaultSDashPattern),
-          textAlign(Xml::DefaultTextAlign) {}
-
-    Xml::TXmlAttribute<Core::String> fontFamily;
-    Xml::TXmlAttribute<SmartPtr<Drawing::Color>> borderColor;
-    Xml::TXmlAttribute<Xml::Value> minValue;
-    Xml::TXmlAttribute<Xml::Url> url;
-    Xml::TXmlAttribute<Xml::Length> length;
-    Xml::TXmlAttribute<Xml::SLength> svgLength;
-    Xml::TXmlAttribute<Core::Vector<Xml::SLength>> dashes;
-    Xml::TXmlAttribute<Xml::TextAlign> textAlign;
-};
-
-ReadAtStartup readAtStartup;
+    // Built at load: read before they were built, they would be empty or 0.
+    TXmlAttribute<Core::String> fontFamily{DefaultFontFamily};
+    TXmlAttribute<SmartPtr<Drawing::Color>> borderColor{DefaultBorderColor};
+    TXmlAttribute<Value> minValue{DefaultMinValue};
+    // Constant from the start: read before it was built, it would be 0.
+    TXmlAttribute<Length> length{DefaultBorderLength};
+} const readAtStartup;
 
 TEST(DefaultStartup, ACallersStaticObjectReadsBuiltDefaults) {
-    // Built at load.
     EXPECT_EQ(*readAtStartup.fontFamily, Core::String(u"Times"));
-    EXPECT_EQ(readAtStartup.borderColor.getValueAsString(), Core::String(u"rgb(0,0,0)"));
-    EXPECT_EQ(readAtStartup.borderColor->get(), Xml::DefaultBorderColor->get());
-    EXPECT_EQ(readAtStartup.minValue->getType(), Xml::ValueFloat);
+    EXPECT_EQ(readAtStartup.borderColor->get(), DefaultBorderColor->get());
     EXPECT_EQ(readAtStartup.minValue->getFloatValue(), -2147483648.0f);
-    EXPECT_EQ(readAtStartup.url.getValueAsString(), Core::String(u"url()"));
-    // Constant from the start.
-    EXPECT_EQ(*readAtStartup.length, Xml::Length(1.5f, Xml::Length::UnitPt));
-    EXPECT_EQ(*readAtStartup.svgLength, Xml::SLength());
-    EXPECT_TRUE(readAtStartup.dashes->empty());
-    EXPECT_EQ(readAtStartup.textAlign.getValueAsString(), Core::String(u"left"));
+    EXPECT_EQ(*readAtStartup.length, Length(1.5f, Length::UnitPt));
 }
 
 } // namespace
+} // namespace Xml
