@@ -1,4 +1,5 @@
-// Test support: SVG values as short text, so that a table row can say what a reader gives.
+// Test support: SVG values as short text, so that a table row can say what a reader gives, and
+// long texts made by repetition.
 #pragma once
 
 #include "xmlattr/length/LengthAttribute.h"
@@ -15,6 +16,15 @@ inline std::string shortText(Xml::SLength const& length) {
     int const unit = length.getUnit();
     return Core::Format::toString(length.getSize()).toUtf8() +
            (unit >= 0 && unit <= 9 ? kSuffixes[unit] : "?");
+}
+
+// `piece` `count` times over: the texts of megabytes and what they read as.
+template <class Char> std::basic_string<Char> repeated(Char const* piece, int count) {
+    std::basic_string<Char> text;
+    for (int i = 0; i < count; ++i) {
+        text += piece;
+    }
+    return text;
 }
 
 } // namespace xmlattr_testing

@@ -1,4 +1,5 @@
-// Point lists: separators, signs and points between coordinates, units, rejection, writer.
+// Point lists: separators, signs and points between coordinates, units, rejection, hostile
+// text, the writer.
 #include "xmlattr/svg/Point.h"
 
 #include "testing/LogCapture.h"
@@ -14,6 +15,7 @@ namespace Xml {
 namespace {
 
 using namespace std::string_view_literals;
+using xmlattr_testing::repeated;
 
 std::string describe(Core::Vector<Point> const& points) {
     std::string text;
@@ -26,18 +28,15 @@ std::string describe(Core::Vector<Point> const& points) {
 
 TEST(PointList, Read) {
     struct Row {
-        std::u16string_view text;
+        std::u16string text;
         bool accepted;
-        char const* points;
+        std::string points;
     };
     // clang-format off
     Row const rows[] = {
-        {u"10,20 30,40",        true,  "10 20,30 40"},
-        {u"10 20 30 40",        true,  "10 20,30 40"},
-        {u"10,20,30,40",        true,  "10 20,30 40"},
+        {u"10,20 30,40,50 60",  true,  "10 20,30 40,50 60"},
         {u" 10, 20\t30\n40\r",  true,  "10 20,30 40"},
         {u"10-20-30-40",        true,  "10 -20,-30 -40"},
-        {u"10 20-30 40",        true,  "10 20,-30 40"},
         // A "+" begins a number as a "-" does; an exponent keeps its sign; a second point
         // begins the next number.
         {u"10+20 1e-5 2E+1",    true,  "10 20,0.00001 20"},
@@ -49,70 +48,30 @@ TEST(PointList, Read) {
         // Any coordinate that is no number rejects the whole text.
         {u"10,",                false, ""},
         {u"10 20 , 30 40",      false, ""}, // the comma after white space leaves an empty x
-        {u"10 x",               false, ""},
         {u"10 20 px 5",         false, ""},
         {u"10 20 - 5",          false, ""},
-    };
-    // clang-format on
-    for (Row const& row : rows) {
-        SCOPED_TRACE(Core::String(row.text).toUtf8());
-        Core::Vector<Point> points{Point(SLength(-1), SLength(-2))};
-        EXPECT_EQ(Point::parsePointList(points, Core::String(row.text)), row.accepted);
-        EXPECT_EQ(describe(points), row.accepted ? row.points : "-1 -2");
-        EXPECT_EQ(points.capacity(), points.size());
-    }
-}
-
-TEST(PointList, BuiltOnTheStackUpToABlock) {
-    for (int count : {256, 257}) {
-        Core::String text;
-        for (int i = 0; i < count; ++i) {
-            text.append(u"1,2 ");
-        }
-        Core::Vector<Point> points;
-        std::uint64_t const before = Core::Allocator::allocations();
-        ASSERT_TRUE(Point::parsePointList(points, text));
-        EXPECT_EQ(points.size(), count);
-        EXPECT_EQ(points.capacity(), count);
-        EXPECT_EQ(Core::Allocator::allocations() - before > 1u, count > 256);
-    }
-}
-
-TEST(PointList, HostileText) {
-    // A megabyte of points, each read, none spare.
-    constexpr int kPoints = 250000;
-    std::u16string text;
-    for (int i = 0; i < kPoints; ++i) {
-        text += u"1,2 ";
-    }
-    Core::Vector<Point> points;
-    ASSERT_TRUE(Point::parsePointList(points, Core::String(std::u16string_view(text))));
-    ASSERT_EQ(points.size(), kPoints);
-    EXPECT_EQ(points.capacity(), kPoints);
-    EXPECT_EQ(points[0], Point(SLength(1), SLength(2)));
-    EXPECT_EQ(points[kPoints - 1], Point(SLength(1), SLength(2)));
-
-    struct Row {
-        std::u16string text;
-        bool accepted;
-        char const* points;
-    };
-    Row const rows[] = {
+        // A megabyte, each point read, none spare.
+        {repeated(u"1,2 ", 250000), true, "1 2" + repeated(",1 2", 249999)},
         // Numbers past every float are infinite, and a million digits are no different.
         {u"1e99999999999 -1e99999999999", true, "inf -inf"},
         {std::u16string(1000000, u'9') + u" 1e-99999999999", true, "inf 0"},
         // A NUL or an unpaired surrogate is no number: as a coordinate it rejects the list,
         // and as a lone last one it is dropped.
-        {u"1 2 \xDC00 4", false, ""},
+        {u"1 2 \xDC00 4",       false, ""},
         {std::u16string(u"\0 1 2"sv), false, ""},
-        {u"1 2 \xD800", true, "1 2"},
+        {u"1 2 \xD800",         true,  "1 2"},
     };
+    // clang-format on
     for (Row const& row : rows) {
         SCOPED_TRACE(Core::String(std::u16string_view(row.text).substr(0, 40)).toUtf8());
-        Core::Vector<Point> read{Point(SLength(-1), SLength(-2))};
-        EXPECT_EQ(Point::parsePointList(read, Core::String(std::u16string_view(row.text))),
-                  row.accepted);
-        EXPECT_EQ(describe(read), row.accepted ? row.points : "-1 -2");
+        Core::Vector<Point> points{Point(SLength(-1), SLength(-2))};
+        Core::String const text{std::u16string_view(row.text)};
+        std::uint64_t const before = Core::Allocator::allocations();
+        EXPECT_EQ(Point::parsePointList(points, text), row.accepted);
+        // One allocation while the points fit the reader's stack block.
+        EXPECT_LE(Core::Allocator::allocations() - before, points.size() <= 256 ? 1u : 40u);
+        EXPECT_EQ(describe(points), row.accepted ? row.points : "-1 -2");
+        EXPECT_EQ(points.capacity(), points.size());
     }
 }
 
@@ -125,17 +84,12 @@ TEST(PointList, WritesPixelsAndReadsThemBack) {
     EXPECT_EQ(text, Core::String(u"10 20,96 96,2.5 -1.5,48 0.5"));
     ASSERT_TRUE(attribute.parseValue(text));
     EXPECT_EQ(describe(*attribute), "10 20,96 96,2.5 -1.5,48 0.5");
+    // Points are equal as lengths, not as the pixels they write.
+    EXPECT_NE(Point(SLength(96), SLength()), Point(SLength(1, SLength::UnitIn), SLength()));
 
     xmlattr_testing::LogCapture log;
     attribute = Core::Vector<Point>{Point(SLength(1, SLength::UnitEm), SLength())};
     EXPECT_THROW(attribute.getValueAsString(), Core::UnreacheableCodeException);
-}
-
-TEST(PointList, Equality) {
-    EXPECT_EQ(Point(), Point(SLength(0), SLength(0)));
-    EXPECT_NE(Point(SLength(96), SLength()), Point(SLength(1, SLength::UnitIn), SLength()));
-    TXmlAttribute<Core::Vector<Point>> const list(Core::Vector<Point>{Point()});
-    EXPECT_TRUE(list != (Core::Vector<Point>{Point(), Point()}));
 }
 
 } // namespace
