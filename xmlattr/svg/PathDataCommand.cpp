@@ -10,7 +10,6 @@
 #include <cstddef>
 #include <iterator>
 #include <string_view>
-#include <utility>
 
 namespace Xml {
 
@@ -147,50 +146,23 @@ bool readFlag(Cursor& cursor) noexcept {
     return readArgument(cursor).getSize() != 0.0f;
 }
 
-template <Slot S> void readSlot(Cursor& cursor, PathDataCommand& record) noexcept {
-    if constexpr (S == Slot::Rotation) {
-        record.rotation = readArgument(cursor).getSize();
-    } else if constexpr (S == Slot::LargeArc) {
-        record.largeArc = readFlag(cursor);
-    } else if constexpr (S == Slot::Sweep) {
-        record.sweep = readFlag(cursor);
-    } else {
-        record.*kLengthFields[static_cast<std::size_t>(S)] = readArgument(cursor);
-    }
-}
-
-// The arguments of one command, in its row's order, unrolled at compile time: the slots and
-// their fields are constants, where a loop over the row would look each one up.
-template <int Type> void readArgumentsOf(Cursor& cursor, PathDataCommand& record) noexcept {
-    constexpr CommandRule kRule = kCommands[Type];
-    [&]<std::size_t... I>(std::index_sequence<I...>) {
-        (readSlot<kRule.slots[I]>(cursor, record), ...);
-    }
-    (std::make_index_sequence<static_cast<std::size_t>(kRule.count)>());
-}
-
-void readArguments(Cursor& cursor, int type, PathDataCommand& record) noexcept {
-    switch (type) {
-    case MoveTo:
-        return readArgumentsOf<MoveTo>(cursor, record);
-    case LineTo:
-        return readArgumentsOf<LineTo>(cursor, record);
-    case HorizontalLineTo:
-        return readArgumentsOf<HorizontalLineTo>(cursor, record);
-    case VerticalLineTo:
-        return readArgumentsOf<VerticalLineTo>(cursor, record);
-    case CurveTo:
-        return readArgumentsOf<CurveTo>(cursor, record);
-    case SmoothCurveTo:
-        return readArgumentsOf<SmoothCurveTo>(cursor, record);
-    case QuadraticCurveTo:
-        return readArgumentsOf<QuadraticCurveTo>(cursor, record);
-    case SmoothQuadraticCurveTo:
-        return readArgumentsOf<SmoothQuadraticCurveTo>(cursor, record);
-    case Arc:
-        return readArgumentsOf<Arc>(cursor, record);
-    default:
-        return;
+void readArguments(Cursor& cursor, CommandRule const& rule, PathDataCommand& record) noexcept {
+    for (int i = 0; i < rule.count; ++i) {
+        Slot const slot = rule.slots[static_cast<std::size_t>(i)];
+        switch (slot) {
+        case Slot::Rotation:
+            record.rotation = readArgument(cursor).getSize();
+            break;
+        case Slot::LargeArc:
+            record.largeArc = readFlag(cursor);
+            break;
+        case Slot::Sweep:
+            record.sweep = readFlag(cursor);
+            break;
+        default:
+            record.*kLengthFields[static_cast<std::size_t>(slot)] = readArgument(cursor);
+            break;
+        }
     }
 }
 
@@ -268,7 +240,7 @@ ValueTraits<Core::Vector<PathDataCommand>>::parse(Core::Vector<PathDataCommand>&
             PathDataCommand& record = list.add();
             record.type = PathCommandType(type);
             record.relative = relative;
-            readArguments(cursor, type, record);
+            readArguments(cursor, kCommands[type], record);
             // The pairs after a move are lines.
             if (type == MoveTo) {
                 type = LineTo;
