@@ -29,11 +29,6 @@ constexpr bool isPointUnit(char16_t unit) noexcept { return !detail::endsBareNum
 bool readCoordinate(Cursor& cursor, SLength& out) noexcept {
     float number = 0.0f;
     bool const found = detail::readNumber(cursor, number);
-    // Nearly every coordinate ends at a separator, the next number or the end.
-    if (found && (cursor.atEnd() || detail::endsBareNumber(cursor.peek()))) {
-        out = SLength(number);
-        return true;
-    }
     std::u16string_view const suffix = cursor.takeWhile(isPointUnit);
     if (found) {
         out = detail::sLengthWithSuffix(number, suffix);
