@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -39,36 +40,19 @@ ColorSubstitute rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return value;
 }
 
-TEST(ColorSubstitute, AcceptsCMYKAndRGBFunctionsAndReplacesOut) {
-    struct Row {
-        char16_t const* text;
-        ColorSubstitute expected;
-    };
+// An accepted text replaces `out` with what it names; any other text leaves `out` untouched.
+TEST(ColorSubstitute, ReadsCMYKAndRGBFunctionsStrictly) {
     // clang-format off
-    Row const rows[] = {
-        {u"cmyk(0,0.5,1,0)",            cmyk(0, 0.5, 1, 0)},
-        {u"cmyk(0,0.2,1,0)",            cmyk(0, 0.2, 1, 0)},
-        {u"cmyk( 0 ,\t0.5 ,1,  0 )",    cmyk(0, 0.5, 1, 0)},
-        {u"cmyk(0%,50%,100%,0%)",       cmyk(0, 0.5, 1, 0)},
-        {u"cmyk(10%,.5,1e-1,+1)",       cmyk(0.1, 0.5, 0.1, 1)},
-        {u"rgb(255,128,0)",             rgb(255, 128, 0)},
-        {u"rgb( 1 , 2 ,3 )",            rgb(1, 2, 3)},
-        {u"rgb(100%,50%,0%)",           rgb(255, 127, 0)},
-        {u"rgb(0,0,0)",                 rgb(0, 0, 0)},
-        {u" cmyk(0,0,0,1) ",            cmyk(0, 0, 0, 1)}, // as cut out of a spot colour text
+    std::pair<char16_t const*, ColorSubstitute> const accepted[] = {
+        {u"cmyk(0,0.5,1,0)", cmyk(0, 0.5, 1, 0)}, {u"cmyk(0,0.2,1,0)", cmyk(0, 0.2, 1, 0)},
+        {u"cmyk( 0 ,\t0.5 ,1,  0 )", cmyk(0, 0.5, 1, 0)},
+        {u"cmyk(0%,50%,100%,0%)", cmyk(0, 0.5, 1, 0)},
+        {u"cmyk(10%,.5,1e-1,+1)", cmyk(0.1, 0.5, 0.1, 1)}, {u"rgb(255,128,0)", rgb(255, 128, 0)},
+        {u"rgb( 1 , 2 ,3 )", rgb(1, 2, 3)}, {u"rgb(100%,50%,0%)", rgb(255, 127, 0)},
+        {u"rgb(0,0,0)", rgb(0, 0, 0)},
+        {u" cmyk(0,0,0,1) ", cmyk(0, 0, 0, 1)}, // as cut out of a spot colour text
     };
-    // clang-format on
-    for (Row const& row : rows) {
-        SCOPED_TRACE(Core::String(row.text).toUtf8());
-        ColorSubstitute out = sentinel();
-        ASSERT_TRUE(ColorSubstitute::parseColorFunctionString(row.text, out));
-        EXPECT_EQ(valueOf(out), valueOf(row.expected));
-    }
-}
-
-TEST(ColorSubstitute, RejectsOtherTextAndKeepsOut) {
-    // clang-format off
-    char16_t const* const rows[] = {
+    char16_t const* const rejected[] = {
         u"", u"cmyk", u"cmyk(", u"cmyk()", u"red", u"#ff0000", u"spot-color(Gold)",
         u"cmyk(0,0,0)", u"cmyk(0,0,0,0,0)", u"cmyk(0,,0,0)", u"cmyk(0,0,0,x)", u"cmyk(0,0,0,0%%)",
         u"cmyk(0,0,0,0))", u"cmyk(0,0,0,0", u"cmyk(0,0,0,1%",
@@ -79,34 +63,31 @@ TEST(ColorSubstitute, RejectsOtherTextAndKeepsOut) {
         u"rgb(256,0,0)", u"rgb(-1,0,0)", u"rgb(0.5,0,0)", u"rgb(101%,0,0)", u"rgb(50.5%,0,0)",
     };
     // clang-format on
-    for (char16_t const* text : rows) {
+    auto const check = [](char16_t const* text, bool ok, ColorSubstitute const& expected) {
         SCOPED_TRACE(Core::String(text).toUtf8());
         ColorSubstitute out = sentinel();
-        EXPECT_FALSE(ColorSubstitute::parseColorFunctionString(text, out));
-        EXPECT_EQ(valueOf(out), valueOf(sentinel()));
+        EXPECT_EQ(ColorSubstitute::parseColorFunctionString(text, out), ok);
+        EXPECT_EQ(valueOf(out), valueOf(expected));
+    };
+    for (auto const& [text, expected] : accepted) {
+        check(text, true, expected);
+    }
+    for (char16_t const* text : rejected) {
+        check(text, false, sentinel());
     }
 }
 
 TEST(SpotColorMapper, KnowsAFewNamesExactly) {
-    struct Row {
-        char16_t const* name;
-        ColorSubstitute expected;
-    };
     // clang-format off
-    Row const rows[] = {
-        {u"Cyan",    cmyk(1, 0, 0, 0)},
-        {u"Black",   cmyk(0, 0, 0, 1)},
-        {u"White",   cmyk(0, 0, 0, 0)},
-        {u"Gold",    ColorSubstitute()},
-        {u"cyan",    ColorSubstitute()},
-        {u"Cyan ",   ColorSubstitute()},
-        {u"",        ColorSubstitute()},
+    std::pair<char16_t const*, ColorSubstitute> const rows[] = {
+        {u"Cyan", cmyk(1, 0, 0, 0)}, {u"Black", cmyk(0, 0, 0, 1)}, {u"White", cmyk(0, 0, 0, 0)},
+        {u"Gold", ColorSubstitute()}, {u"cyan", ColorSubstitute()}, {u"Cyan ", ColorSubstitute()},
+        {u"", ColorSubstitute()},
     };
     // clang-format on
-    for (Row const& row : rows) {
-        SCOPED_TRACE(Core::String(row.name).toUtf8());
-        EXPECT_EQ(valueOf(Drawing::SpotColorMapper::getColorSubstitute(row.name)),
-                  valueOf(row.expected));
+    for (auto const& [name, expected] : rows) {
+        EXPECT_EQ(valueOf(Drawing::SpotColorMapper::getColorSubstitute(name)), valueOf(expected))
+            << Core::String(name).toUtf8();
     }
 }
 

@@ -6,6 +6,7 @@
 #include <limits>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -15,18 +16,6 @@ using Drawing::ICCColor;
 using Drawing::ICCColorSpace;
 using Drawing::RGBColor;
 using Drawing::SpotColor;
-
-struct Rgb {
-    int r, g, b;
-};
-
-void expectRGB(SmartPtr<Color> const& color, Rgb expected) {
-    SmartPtr<RGBColor> const rgb = color->toRGB().dynamicCast<RGBColor>();
-    ASSERT_TRUE(rgb);
-    EXPECT_EQ(rgb->getR(), expected.r);
-    EXPECT_EQ(rgb->getG(), expected.g);
-    EXPECT_EQ(rgb->getB(), expected.b);
-}
 
 // Every value a colour holds, with its class, as text.
 std::string valueOf(SmartPtr<Color> const& color) {
@@ -54,6 +43,8 @@ std::string valueOf(SmartPtr<Color> const& color) {
     return out.str();
 }
 
+std::string rgbOf(SmartPtr<Color> const& color) { return valueOf(color->toRGB()); }
+
 TEST(Color, CloneIsANewObjectEqualInValue) {
     float const components[4] = {0.1f, 0.2f, 0.3f, 0.4f};
     SmartPtr<ICCColor> const icc(
@@ -77,46 +68,33 @@ TEST(Color, CloneIsANewObjectEqualInValue) {
 
 TEST(Color, CMYKToRGBIsNaiveRoundedAndClamped) {
     double const nan = std::numeric_limits<double>::quiet_NaN();
-    struct Row {
-        double c, m, y, k;
-        Rgb expected;
-    };
     // clang-format off
+    struct Row { double c, m, y, k; char const* rgb; };
     Row const rows[] = {
-        {0,   0,   0,   0,   {255, 255, 255}},
-        {1,   0,   0,   0,   {0,   255, 255}},
-        {0,   0,   0,   1,   {0,   0,   0}},
-        {0.5, 0,   0,   0,   {128, 255, 255}},
-        {0.2, 0.4, 0.6, 0.1, {184, 138, 92}},
-        {2,   -1,  nan, 0,   {0,   255, 255}},
-        {0,   0,   0,   -3,  {255, 255, 255}},
+        {0, 0, 0, 0, "rgb 255 255 255"}, {1, 0, 0, 0, "rgb 0 255 255"}, {0, 0, 0, 1, "rgb 0 0 0"},
+        {0.5, 0, 0, 0, "rgb 128 255 255"}, {0.2, 0.4, 0.6, 0.1, "rgb 184 138 92"},
+        {2, -1, nan, 0, "rgb 0 255 255"}, {0, 0, 0, -3, "rgb 255 255 255"},
     };
     // clang-format on
     for (Row const& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.c << ',' << row.m << ',' << row.y << ',' << row.k);
-        expectRGB(SmartPtr<Color>(new CMYKColor(row.c, row.m, row.y, row.k)), row.expected);
+        EXPECT_EQ(rgbOf(SmartPtr<Color>(new CMYKColor(row.c, row.m, row.y, row.k))), row.rgb)
+            << row.c << ',' << row.m << ',' << row.y << ',' << row.k;
     }
 }
 
 TEST(Color, SpotToRGBBlendsTheSubstituteWithWhiteByTheTint) {
-    struct Row {
-        char const* label;
-        SpotColor* color;
-        Rgb expected;
-    };
     // clang-format off
-    Row const rows[] = {
-        {"full rgb",      new SpotColor(u"A", 1, 255, 128, 0),     {255, 128, 0}},
-        {"no tint",       new SpotColor(u"A", 0, 0, 0, 0),         {255, 255, 255}},
-        {"half black",    new SpotColor(u"A", 0.5f, 0, 0, 0),      {128, 128, 128}},
-        {"half cyan",     new SpotColor(u"A", 0.5f, 1.f, 0, 0, 0), {128, 255, 255}},
-        {"tint above 1",  new SpotColor(u"A", 2, 10, 20, 30),      {10, 20, 30}},
-        {"negative tint", new SpotColor(u"A", -1, 10, 20, 30),     {255, 255, 255}},
+    std::pair<SmartPtr<Color>, char const*> const rows[] = {
+        {SmartPtr<Color>(new SpotColor(u"A", 1, 255, 128, 0)), "rgb 255 128 0"},
+        {SmartPtr<Color>(new SpotColor(u"A", 0, 0, 0, 0)), "rgb 255 255 255"},
+        {SmartPtr<Color>(new SpotColor(u"A", 0.5f, 0, 0, 0)), "rgb 128 128 128"},
+        {SmartPtr<Color>(new SpotColor(u"A", 0.5f, 1.f, 0, 0, 0)), "rgb 128 255 255"}, // half cyan
+        {SmartPtr<Color>(new SpotColor(u"A", 2, 10, 20, 30)), "rgb 10 20 30"},
+        {SmartPtr<Color>(new SpotColor(u"A", -1, 10, 20, 30)), "rgb 255 255 255"},
     };
     // clang-format on
-    for (Row const& row : rows) {
-        SCOPED_TRACE(row.label);
-        expectRGB(SmartPtr<Color>(row.color), row.expected);
+    for (auto const& [color, rgb] : rows) {
+        EXPECT_EQ(rgbOf(color), rgb) << valueOf(color);
     }
 }
 
@@ -125,28 +103,28 @@ TEST(Color, ICCColourKeepsWhatItWasGiven) {
     SmartPtr<ICCColorSpace> const space(new ICCColorSpace(u"P"));
     SmartPtr<ICCColor> const icc(new ICCColor(7, components, space));
     icc->setFallBack(7, 8, 9);
-    expectRGB(icc, {7, 8, 9});
+    EXPECT_EQ(rgbOf(icc), "rgb 7 8 9");
     EXPECT_TRUE(icc->getColorSpace() == SmartPtr<Drawing::ColorSpace>(space));
     EXPECT_EQ(icc->getColorCount(), 7);
     EXPECT_EQ(icc->getColor(3) + icc->getColor(4) + icc->getColor(-1), 4.0f);
-    EXPECT_EQ(ICCColor(1, nullptr, SmartPtr<ICCColorSpace>()).getColor(0), 0.0f);
+    EXPECT_EQ(rgbOf(SmartPtr<Color>(new ICCColor(1, nullptr, {}))), "rgb 0 0 0");
     // Only as many components as the count names are read: a one-component grey is safe.
     float const grey = 0.5f;
     ICCColor const one(1, &grey, space);
-    EXPECT_EQ(one.getColor(0), 0.5f);
-    EXPECT_EQ(one.getColor(1), 0.0f);
+    EXPECT_EQ(std::pair(one.getColor(0), one.getColor(1)), std::pair(0.5f, 0.0f));
     EXPECT_EQ(ICCColor(-2, components, space).getColor(0), 0.0f);
     EXPECT_EQ(ICCColor(3, components, space).getColor(3), 0.0f);
-    EXPECT_FALSE(ICCColor(1, nullptr, SmartPtr<ICCColorSpace>()).getColorSpace());
-    EXPECT_FALSE(CMYKColor(0, 0, 0, 0).getColorSpace());
+    ICCColor const none(1, nullptr, {});
+    EXPECT_EQ(none.getColor(0), 0.0f);
+    EXPECT_FALSE(none.getColorSpace() || CMYKColor(0, 0, 0, 0).getColorSpace());
 }
 
+// The substitute keeps the double nearest each component's shortest decimal, which reads
+// back to the same float.
 TEST(Color, SpotCMYKComponentsKeepTheirShortestDecimal) {
-    EXPECT_EQ(SpotColor(u"A", 1, 0.2f, 0, 0, 0).getColorSubstitute().getC(), 0.2);
-    for (float value : {0.1f, 0.3f, 1.0f / 3.0f, 0.7f}) {
-        EXPECT_EQ(
-            static_cast<float>(SpotColor(u"A", 1, value, 0, 0, 0).getColorSubstitute().getC()),
-            value);
+    for (auto const& [single, wide] :
+         {std::pair{0.2f, 0.2}, {0.1f, 0.1}, {0.7f, 0.7}, {1.0f / 3.0f, 0.33333334}, {0.0f, 0.0}}) {
+        EXPECT_EQ(SpotColor(u"A", 1, single, 0, 0, 0).getColorSubstitute().getC(), wide);
     }
 }
 
