@@ -41,7 +41,6 @@ template <class T> void expectRead(View text, std::errc error, int consumed, T e
     T value = -7;
     NumberRead const read = Format::fromChars(text, value);
     EXPECT_EQ(read.error, error);
-    EXPECT_EQ(static_cast<bool>(read), error == std::errc());
     EXPECT_EQ(read.consumed, consumed);
     EXPECT_PRED2(same<T>, value, expected);
 }
