@@ -1,4 +1,5 @@
-// ParseUtil: where each step leaves the cursor, and what it cuts out.
+// ParseUtil: the caller-held position around the cursor's steps (whose own rules CursorTest
+// proves) and the pieces it hands back.
 #include "xmlattr/attributes/ParseUtil.h"
 
 #include <gtest/gtest.h>
@@ -6,88 +7,34 @@
 namespace Xml {
 namespace {
 
-struct SkipRow {
-    char16_t const* text;
-    int from;
-    bool moved;
-    int to;
-};
+// Each step as a function giving a text: the skips' results as "1" or "0".
+Core::String space(Core::String const& text, int& pos) {
+    return ParseUtil::skipWhiteSpace(text, pos) ? u"1" : u"0";
+}
+Core::String nonSpace(Core::String const& text, int& pos) {
+    return ParseUtil::skipNonWhiteSpace(text, pos) ? u"1" : u"0";
+}
+constexpr auto word = &ParseUtil::extractWord;
+constexpr auto function = &ParseUtil::extractWordOrFunction;
 
-TEST(ParseUtil, SkipWhiteSpace) {
-    SkipRow const rows[] = {
-        {u"  ab", 0, true, 2},         {u"  ab", 2, false, 2}, {u"  ab", 4, false, 4},
-        {u"  ab", 9, false, 9}, // past the end: not moved, not clamped
-        {u"\t\n\v\f\r x", 0, true, 6}, {u"", 0, false, 0},     {u" ", 0, true, 1},
-        {u"\u00A0x", 0, false, 0}, // only the C locale's white space
-        {u"  ab", -3, true, 2},    // a negative position counts as 0
-    };
-    for (SkipRow const& row : rows) {
-        SCOPED_TRACE(testing::Message() << Core::String(row.text).toUtf8() << " from " << row.from);
-        int pos = row.from;
-        EXPECT_EQ(ParseUtil::skipWhiteSpace(row.text, pos), row.moved);
-        EXPECT_EQ(pos, row.to);
-    }
+void expectStep(Core::String (*step)(Core::String const&, int&), char16_t const* text, int from,
+                char16_t const* piece, int to) {
+    SCOPED_TRACE(testing::Message() << Core::String(text).toUtf8() << " from " << from);
+    int pos = from;
+    EXPECT_EQ(step(text, pos), Core::String(piece));
+    EXPECT_EQ(pos, to);
 }
 
-TEST(ParseUtil, SkipNonWhiteSpace) {
-    SkipRow const rows[] = {
-        {u"ab  c", 0, true, 2}, {u"ab  c", 2, false, 2}, {u"ab  c", 4, true, 5},
-        {u"ab", 2, false, 2},   {u"", 0, false, 0},      {u"a(b c)", 0, true, 3},
-    };
-    for (SkipRow const& row : rows) {
-        SCOPED_TRACE(testing::Message() << Core::String(row.text).toUtf8() << " from " << row.from);
-        int pos = row.from;
-        EXPECT_EQ(ParseUtil::skipNonWhiteSpace(row.text, pos), row.moved);
-        EXPECT_EQ(pos, row.to);
-    }
-}
-
-struct ExtractRow {
-    char16_t const* text;
-    int from;
-    char16_t const* piece;
-    int to;
-};
-
-TEST(ParseUtil, ExtractWord) {
-    ExtractRow const rows[] = {
-        {u"  meet slice", 0, u"meet", 6},
-        {u"  meet slice", 6, u"slice", 12},
-        {u"  meet slice", 12, u"", 12},
-        {u"", 0, u"", 0},
-        {u"   ", 0, u"", 3},
-        {u"a,b c", 0, u"a,b", 3},
-        {u"x", 0, u"x", 1},
-        {u"x", 5, u"", 5},
-    };
-    for (ExtractRow const& row : rows) {
-        SCOPED_TRACE(testing::Message() << Core::String(row.text).toUtf8() << " from " << row.from);
-        int pos = row.from;
-        EXPECT_EQ(ParseUtil::extractWord(row.text, pos), Core::String(row.piece));
-        EXPECT_EQ(pos, row.to);
-    }
-}
-
-TEST(ParseUtil, ExtractWordOrFunction) {
-    ExtractRow const rows[] = {
-        {u"translate(10, 20) scale(2)", 0, u"translate(10, 20)", 17},
-        {u"translate(10, 20) scale(2)", 17, u"scale(2)", 26},
-        {u"f(g(x)) y", 0, u"f(g(x)", 6}, // parentheses do not nest
-        {u"rotate(45", 0, u"rotate(45", 9},
-        {u"(a)", 0, u"(a)", 3},
-        {u"  word next", 0, u"word", 6},
-        {u"a (b)", 0, u"a", 1}, // white space ends the name before any "("
-        {u"f()", 0, u"f()", 3},
-        {u"(", 0, u"(", 1},
-        {u"", 0, u"", 0},
-        {u" \t", 0, u"", 2},
-    };
-    for (ExtractRow const& row : rows) {
-        SCOPED_TRACE(testing::Message() << Core::String(row.text).toUtf8() << " from " << row.from);
-        int pos = row.from;
-        EXPECT_EQ(ParseUtil::extractWordOrFunction(row.text, pos), Core::String(row.piece));
-        EXPECT_EQ(pos, row.to);
-    }
+TEST(ParseUtil, StepsFromTheCallersPosition) {
+    expectStep(space, u"  ab", 0, u"1", 2);
+    expectStep(space, u"  ab", 9, u"0", 9);  // past the end: not moved, not clamped
+    expectStep(space, u"  ab", -3, u"1", 2); // a negative position counts as 0
+    expectStep(space, u"ab", -3, u"0", 0);
+    expectStep(nonSpace, u"ab  c", 4, u"1", 5);
+    expectStep(word, u"  meet slice", 6, u"slice", 12);
+    expectStep(word, u"", 0, u"", 0);
+    expectStep(function, u"translate(10, 20) scale(2)", 0, u"translate(10, 20)", 17);
+    expectStep(function, u"rotate(45", 12, u"", 12);
 }
 
 } // namespace

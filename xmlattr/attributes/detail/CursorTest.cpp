@@ -1,146 +1,87 @@
-// Cursor: each step's result and where it leaves the position; the constexpr steps are
-// also proved at compile time.
+// Cursor: each step's result and where it leaves the position, proved at compile time where
+// the step is constexpr.
 #include "xmlattr/attributes/detail/Cursor.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <string>
 
 namespace Xml::detail {
 namespace {
 
-// Runs one named step from `from` and gives what it cut out (or "1"/"0" for the skips).
-constexpr std::u16string_view step(std::u16string_view text, int from, char which, int& to) {
-    Cursor cursor(text, from);
-    std::u16string_view piece;
-    switch (which) {
-    case 's':
-        piece = cursor.skipSpace() ? u"1" : u"0";
-        break;
-    case 'n':
-        piece = cursor.skipNonSpace() ? u"1" : u"0";
-        break;
-    case 'c':
-        piece = cursor.skipSpaceAndComma() ? u"1" : u"0";
-        break;
-    case 'w':
-        piece = cursor.word();
-        break;
-    case 'f':
-        piece = cursor.wordOrFunction();
-        break;
-    case 'u':
-        piece = cursor.until(u',');
-        break;
-    case 't':
-        piece = cursor.takeWhile([](char16_t unit) { return unit >= u'a' && unit <= u'z'; });
-        break;
-    case '3':
-        cursor.advance(3);
-        break;
-    default:
-        break;
-    }
-    to = cursor.position();
-    return piece;
-}
+// Each step as a callable that gives what it cut out ("1"/"0" for a skip's result).
+constexpr std::u16string_view moved(bool yes) { return yes ? u"1" : u"0"; }
+constexpr auto space = [](Cursor& c) { return moved(c.skipSpace()); };
+constexpr auto nonSpace = [](Cursor& c) { return moved(c.skipNonSpace()); };
+constexpr auto spaceComma = [](Cursor& c) { return moved(c.skipSpaceAndComma()); };
+constexpr auto word = [](Cursor& c) { return c.word(); };
+constexpr auto function = [](Cursor& c) { return c.wordOrFunction(); };
+constexpr auto toComma = [](Cursor& c) { return c.until(u','); };
+constexpr bool isLetter(char16_t unit) { return unit >= u'a' && unit <= u'z'; }
+constexpr auto letters = [](Cursor& c) { return c.takeWhile(isLetter); };
+constexpr auto three = [](Cursor& c) { return c.advance(3), std::u16string_view(); };
 
-constexpr bool steps(std::u16string_view text, int from, char which, std::u16string_view piece,
+// Whether `step`, run from `from`, cuts out `piece` and leaves the position at `to`.
+constexpr bool steps(std::u16string_view text, int from, auto step, std::u16string_view piece,
                      int to) {
-    int reached = -1;
-    return step(text, from, which, reached) == piece && reached == to;
+    Cursor cursor(text, from);
+    return step(cursor) == piece && cursor.position() == to;
 }
 
-static_assert(steps(u" , ,x", 0, 'c', u"1", 4)); // commas and blanks in any mix
-static_assert(steps(u",,", 0, 'c', u"1", 2));    // commas alone
-static_assert(steps(u"x,", 0, 'c', u"0", 0));
-static_assert(steps(u" ,x", 0, 's', u"1", 1)); // a comma is not white space
-static_assert(steps(u"ab c", 0, 'n', u"1", 2));
-static_assert(steps(u"  meet slice", 0, 'w', u"meet", 6));
-static_assert(steps(u"f(g(x)) y", 0, 'f', u"f(g(x)", 6));
-static_assert(steps(u"rotate(45", 0, 'f', u"rotate(45", 9));
-static_assert(steps(u"ab", 7, 'w', u"", 2)); // clamped into the text
-static_assert(steps(u"ab", -4, 'w', u"ab", 2));
-static_assert(steps(u"5 ,3", 0, 'u', u"5 ", 2)); // stops on the comma, white space kept
-static_assert(steps(u",3", 0, 'u', u"", 0));
-static_assert(steps(u"53", 1, 'u', u"3", 2));
-static_assert(steps(u"abc(1)", 0, 't', u"abc", 3));
-static_assert(steps(u"(1)", 0, 't', u"", 0));
-static_assert(steps(u"xab", 1, 't', u"ab", 3)); // to the end
-static_assert(steps(u"abcde", 1, '3', u"", 4));
-static_assert(steps(u"abc", 1, '3', u"", 3)); // no further than the end
+static_assert(steps(u" , ,x", 0, spaceComma, u"1", 4)); // commas and blanks in any mix
+static_assert(steps(u",,", 0, spaceComma, u"1", 2));    // commas alone
+static_assert(steps(u"\t\n\v\f\r,x", 0, spaceComma, u"1", 6));
+static_assert(steps(u"x,", 0, spaceComma, u"0", 0));
+static_assert(steps(u"", 0, spaceComma, u"0", 0));
+static_assert(steps(u" ,x", 0, space, u"1", 1));     // a comma is not white space
+static_assert(steps(u"\u00A0x", 0, space, u"0", 0)); // only the C locale's white space
+static_assert(steps(u"ab c", 0, nonSpace, u"1", 2));
+static_assert(steps(u"  meet slice", 0, word, u"meet", 6));
+static_assert(steps(u"a,b c", 0, word, u"a,b", 3));
+static_assert(steps(u"   ", 0, word, u"", 3));
+static_assert(steps(u"ab", 7, word, u"", 2)); // clamped into the text
+static_assert(steps(u"ab", -4, word, u"ab", 2));
+static_assert(steps(u"translate(10, 20) scale(2)", 0, function, u"translate(10, 20)", 17));
+static_assert(steps(u"f(g(x)) y", 0, function, u"f(g(x)", 6)); // parentheses do not nest
+static_assert(steps(u"rotate(45", 0, function, u"rotate(45", 9));
+static_assert(steps(u"a (b)", 0, function, u"a", 1)); // white space ends the name before any "("
+static_assert(steps(u"(", 0, function, u"(", 1));
+static_assert(steps(u" \t", 0, function, u"", 2));
+static_assert(steps(u"5 ,3", 0, toComma, u"5 ", 2)); // stops on the comma, white space kept
+static_assert(steps(u",3", 0, toComma, u"", 0));
+static_assert(steps(u"53", 1, toComma, u"3", 2));
+static_assert(steps(u"abc(1)", 0, letters, u"abc", 3));
+static_assert(steps(u"(1)", 0, letters, u"", 0));
+static_assert(steps(u"xab", 1, letters, u"ab", 3)); // to the end
+static_assert(steps(u"abcde", 1, three, u"", 4));
+static_assert(steps(u"abc", 1, three, u"", 3)); // no further than the end
 static_assert(Cursor(u"").peek() == u'\0');
+static_assert(Cursor(u"7.25 3", 4).rest() == u" 3");
 
-struct StepRow {
-    char16_t const* text;
-    int from;
-    char which;
-    char16_t const* piece;
-    int to;
-};
-
-TEST(Cursor, Steps) {
-    StepRow const rows[] = {
-        {u"\t\n\v\f\r,x", 0, 'c', u"1", 6},
-        {u"", 0, 'c', u"0", 0},
-        {u"a , b", 1, 'c', u"1", 4},
-        {u"translate(10, 20) scale(2)", 0, 'f', u"translate(10, 20)", 17},
-        {u"translate(10, 20) scale(2)", 17, 'f', u"scale(2)", 26},
-        {u"(a)", 0, 'f', u"(a)", 3},
-        {u"a\u00A0b c", 0, 'w', u"a\u00A0b", 3}, // only the C locale's white space
-    };
-    for (StepRow const& row : rows) {
-        SCOPED_TRACE(testing::Message() << Core::String(row.text).toUtf8() << " " << row.which);
-        int to = -1;
-        EXPECT_EQ(step(row.text, row.from, row.which, to), std::u16string_view(row.piece));
-        EXPECT_EQ(to, row.to);
-    }
+// `number` read into a `T` that holds -7 gives `value` (-7 when rejected) and leaves the
+// position at `to`.
+template <class T> void expectNumber(char16_t const* text, int from, bool read, T value, int to) {
+    SCOPED_TRACE(testing::Message() << Core::String(text).toUtf8() << " from " << from);
+    Cursor cursor(text, from);
+    T out = -7;
+    EXPECT_EQ(cursor.number(out), read);
+    EXPECT_EQ(out, value);
+    EXPECT_EQ(cursor.position(), to);
 }
-
-struct NumberRow {
-    char16_t const* text;
-    int from;
-    bool read;
-    double value;
-    int to;
-};
 
 TEST(Cursor, Number) {
-    NumberRow const rows[] = {
-        {u"12pt", 0, true, 12, 2},        {u"1.5.5", 0, true, 1.5, 3}, {u"1.5.5", 3, true, 0.5, 5},
-        {u"M-1e-5,2", 1, true, -1e-5, 6}, {u"1e", 0, true, 1, 1},      {u"+.5", 0, true, 0.5, 3},
-        {u" 1", 0, false, -7, 0}, // white space is the caller's to skip
-        {u"-", 0, false, -7, 0},          {u".", 0, false, -7, 0},     {u"e5", 0, false, -7, 0},
-        {u"1e999", 0, false, -7, 0}, // out of range: neither moved nor written
-        {u"5", 1, false, -7, 1},
-    };
-    for (NumberRow const& row : rows) {
-        SCOPED_TRACE(testing::Message() << Core::String(row.text).toUtf8() << " from " << row.from);
-        Cursor cursor(row.text, row.from);
-        double value = -7;
-        EXPECT_EQ(cursor.number(value), row.read);
-        EXPECT_EQ(value, row.value);
-        EXPECT_EQ(cursor.position(), row.to);
-    }
-}
-
-TEST(Cursor, NumberTypes) {
-    Cursor cursor(u"7.25 3");
-    int whole = -1;
-    float part = -1;
-    EXPECT_TRUE(cursor.number(whole)); // an integer stops at the point
-    EXPECT_EQ(whole, 7);
-    EXPECT_TRUE(cursor.number(part));
-    EXPECT_EQ(part, 0.25f);
-    EXPECT_EQ(cursor.rest(), u" 3");
-    EXPECT_FALSE(Cursor(u"2147483648").number(whole));
-    EXPECT_EQ(whole, 7);
-    // Ten digits and more take the long way, to the limits of int.
-    Cursor longest(u"-2147483648,");
-    EXPECT_TRUE(longest.number(whole));
-    EXPECT_EQ(whole, std::numeric_limits<int>::min());
-    EXPECT_EQ(longest.position(), 11);
+    expectNumber(u"12pt", 0, true, 12.0, 2);
+    expectNumber(u"1.5.5", 0, true, 1.5, 3);
+    expectNumber(u"1.5.5", 3, true, 0.5, 5);
+    expectNumber(u"M-1e-5,2", 1, true, -1e-5, 6);
+    expectNumber(u" 1", 0, false, -7.0, 0); // white space is the caller's to skip
+    expectNumber(u"-", 0, false, -7.0, 0);
+    expectNumber(u"1e999", 0, false, -7.0, 0); // out of range: neither moved nor written
+    expectNumber(u"5", 1, false, -7.0, 1);
+    expectNumber(u"7.25 3", 0, true, 7, 1); // an integer stops at the point
+    expectNumber(u"7.25 3", 1, true, 0.25f, 4);
+    expectNumber(u"2147483648", 0, false, -7, 0);
+    expectNumber(u"-2147483648,", 0, true, std::numeric_limits<int>::min(), 11); // the long way
 }
 
 } // namespace
