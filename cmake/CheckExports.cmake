@@ -5,13 +5,9 @@
 #   cmake -DLIBRARY=libxmlattr.so -P CheckExports.cmake
 cmake_minimum_required(VERSION 3.25)
 
-find_program(NM nm REQUIRED)
-find_program(CXXFILT c++filt REQUIRED)
-execute_process(COMMAND ${NM} -D --defined-only -P "${LIBRARY}"
-  OUTPUT_VARIABLE table COMMAND_ERROR_IS_FATAL ANY)
-# nm -P writes one "name type value size" line per symbol.
-string(REGEX REPLACE " [^\n]*" "" mangled "${table}")
-string(REPLACE "\n" ";" mangled "${mangled}")
+include("${CMAKE_CURRENT_LIST_DIR}/ScriptSupport.cmake")
+
+dynamic_symbols(mangled "${LIBRARY}")
 list(FILTER mangled INCLUDE REGEX "^_Z")
 
 set(failures "")
@@ -35,16 +31,8 @@ foreach(name IN LISTS mangled)
 endforeach()
 
 # c++filt reads the names from a file beside the library.
-get_filename_component(list_file "${LIBRARY}" DIRECTORY)
-string(APPEND list_file "/exported-names.txt")
-string(JOIN "\n" text ${mangled})
-file(WRITE "${list_file}" "${text}\n")
-execute_process(COMMAND ${CXXFILT} INPUT_FILE "${list_file}"
-  OUTPUT_VARIABLE demangled COMMAND_ERROR_IS_FATAL ANY)
-# A bracket would change how CMake splits the list ("operator[]").
-string(REPLACE "[" "<lsb>" demangled "${demangled}")
-string(REPLACE "]" "<rsb>" demangled "${demangled}")
-string(REPLACE "\n" ";" exported "${demangled}")
+get_filename_component(library_dir "${LIBRARY}" DIRECTORY)
+demangle(exported "${library_dir}/exported-names.txt" ${mangled})
 list(REMOVE_DUPLICATES exported)
 
 foreach(name IN LISTS foreign)

@@ -4,12 +4,7 @@
 # The Linux library is configured once in HOST_DIR and rebuilt there on every run.
 cmake_minimum_required(VERSION 3.25)
 
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "failed (${result}): ${ARGN}")
-  endif()
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/ScriptSupport.cmake")
 
 # The cross build's environment must not leak into the native one.
 unset(ENV{CMAKE_TOOLCHAIN_FILE})
@@ -22,17 +17,12 @@ if(NOT EXISTS "${HOST_DIR}/CMakeCache.txt")
 endif()
 run(${CMAKE_COMMAND} --build "${HOST_DIR}" --target xmlattr --parallel 2)
 
-find_program(NM nm REQUIRED)
-find_program(CXXFILT c++filt REQUIRED)
-execute_process(COMMAND ${NM} -D --defined-only -P "${HOST_DIR}/xmlattr/libxmlattr.so"
-  OUTPUT_VARIABLE linux_table COMMAND_ERROR_IS_FATAL ANY)
+dynamic_symbols(linux_names "${HOST_DIR}/xmlattr/libxmlattr.so")
 execute_process(COMMAND ${OBJDUMP} -p "${DLL}" OUTPUT_VARIABLE dll_table COMMAND_ERROR_IS_FATAL ANY)
 
-# nm -P writes one "name type value size" line per symbol; objdump lists the exported
-# names in its "[Ordinal/Name Pointer] Table", one "[  n] name" line each, up to the next
-# blank line. Mangled names hold neither ";" nor brackets, so they make a safe list.
-string(REGEX REPLACE " [^\n]*" "" linux_names "${linux_table}")
-string(REPLACE "\n" ";" linux_names "${linux_names}")
+# objdump lists the exported names in its "[Ordinal/Name Pointer] Table", one "[  n] name"
+# line each, up to the next blank line. Mangled names hold neither ";" nor brackets, so they
+# make a safe list.
 string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n([^\n]+\n)*" dll_names "${dll_table}")
 string(REPLACE "[Ordinal/Name Pointer] Table\n" "" dll_names "${dll_names}")
 string(REGEX REPLACE "[\t ]*\\[ *[0-9]+\\] " "" dll_names "${dll_names}")
@@ -54,16 +44,8 @@ function(own_names out kind)
   list(FILTER ARGN INCLUDE REGEX "^_Z")
   list(FILTER ARGN EXCLUDE REGEX "^_Z(TS|GV)")
   list(FILTER ARGN EXCLUDE REGEX "^_Z(T[VTI])?Z?N?[rVKRO]*(S[tabsiod]|[0-9]+__|nw|na|dl|da)")
-  string(JOIN "\n" mangled ${ARGN})
-  file(WRITE "${HOST_DIR}/${kind}-exports.txt" "${mangled}\n")
-  execute_process(COMMAND ${CXXFILT} INPUT_FILE "${HOST_DIR}/${kind}-exports.txt"
-    OUTPUT_VARIABLE demangled COMMAND_ERROR_IS_FATAL ANY)
-  string(REPLACE "long long" "long" demangled "${demangled}")
-  # A bracket would change how CMake splits the list ("operator[]").
-  string(REPLACE "[" "<lsb>" demangled "${demangled}")
-  string(REPLACE "]" "<rsb>" demangled "${demangled}")
-  string(REPLACE "\n" ";" names "${demangled}")
-  list(REMOVE_ITEM names "")
+  demangle(names "${HOST_DIR}/${kind}-exports.txt" ${ARGN})
+  string(REPLACE "long long" "long" names "${names}")
   list(REMOVE_DUPLICATES names)
   list(SORT names)
   set(${out} "${names}" PARENT_SCOPE)

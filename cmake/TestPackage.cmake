@@ -4,12 +4,7 @@ set(prefix "${BUILD_DIR}/package-test/prefix")
 set(consumer "${BUILD_DIR}/package-test/consumer")
 file(REMOVE_RECURSE "${BUILD_DIR}/package-test")
 
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "failed (${result}): ${ARGN}")
-  endif()
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/ScriptSupport.cmake")
 
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
 if(EXISTS "${prefix}/include/xmlattr/attributes/detail" OR EXISTS "${prefix}/include/xmlattr/length/LengthAttributeTest.cpp")

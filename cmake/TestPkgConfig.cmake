@@ -3,12 +3,7 @@
 set(root "${BUILD_DIR}/pkgconfig-test")
 file(REMOVE_RECURSE "${root}")
 
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "failed (${result}): ${ARGN}")
-  endif()
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/ScriptSupport.cmake")
 
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${root}/prefix")
 file(GLOB_RECURSE pc_file "${root}/prefix/*/xmlattr.pc")
