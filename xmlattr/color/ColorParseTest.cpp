@@ -90,10 +90,12 @@ TEST(ColorParse, Notations) {
         {u"rgb(+1,-0,007)", u"rgb(1,0,7)"},
         // Out of range components are clamped, not wrapped.
         {u"rgb(300,-1,2147483647)", u"rgb(255,0,255)"},
-        // A percentage is scaled by 255/100 and truncated, decimals allowed, then clamped.
-        {u"rgb(100%,50%,0%)", u"rgb(255,127,0)"},
-        {u"rgb(18.039216%,20.392157%,21.176471%)", u"rgb(46,52,54)"},
-        {u"rgb(0.5%,.4%,1e1%)", u"rgb(1,1,25)"},
+        // A percentage is scaled by 255/100 and rounded, halves away from zero, decimals
+        // allowed, then clamped; truncation would make 56.99999955 the level 56.
+        {u"rgb(100%,50%,0%)", u"rgb(255,128,0)"},
+        {u"rgb(22.352941%,20.392157%,21.176471%)", u"rgb(57,52,54)"},
+        {u"rgb(0.5%,.4%,1e1%)", u"rgb(1,1,26)"},
+        {u"rgb(0.19%,0.2%,99.8%)", u"rgb(0,1,254)"},
         {u"rgb(150%,-5%,99999999999%)", u"rgb(255,0,255)"},
         // Without "%" a component is an integer in int's range.
         {u"rgb(127.5,0,0)"}, {u"rgb(1e2,0,0)"}, {u"rgb(2147483648,0,0)"}, {u"rgb(1,2,3,4)"},
@@ -155,10 +157,12 @@ TEST(ColorParse, HostileText) {
         {u"rgb(" + nines + u",0,0)"},
         {u"cmyk(1e99999999999,0,0,0)"},
         {u"cmyk(0." + zeros + u"1e4999,0,0,0)", u"cmyk(0.01,0,0,0)"},
-        // The ICC components and the spot tint are read as far as they go, however far; what
-        // they write ("inf") does not read back.
-        {u"rgb-icc(1,2,3,#P,1e99999999999)", u"rgb-icc(1,2,3,#P,inf)"},
-        {u"spot-color(Gold," + nines + u")", u"spot-color(Gold,inf,rgb(0,0,0))", 30001},
+        // The ICC components and the spot tint are read as far as they go, but never to an
+        // infinity, which would be written "inf" and not read back.
+        {u"rgb-icc(1,2,3,#P,1e99999999999)", nullptr, 30002},
+        {u"rgb-icc(1,2,3,#P,0,0,-1e39)", nullptr, 30002},
+        {u"spot-color(Gold," + nines + u")", nullptr, 30000},
+        {u"spot-color(Gold,-1e39,cmyk(0,0,0,1))", nullptr, 30000},
         // A spot colour's name is kept as written, unpaired surrogate and all.
         {u"spot-color(\xD800)", u"spot-color(\xD800,1,rgb(0,0,0))", 30001}}, false);
 }

@@ -4,6 +4,7 @@
 #include "xmlattr/platform/detail/Widen.h"
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <string_view>
 
@@ -58,9 +59,11 @@ std::uint8_t clampToByte(int value) noexcept {
     return static_cast<std::uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value);
 }
 
-// A percentage of full intensity, truncated toward zero and clamped.
+// A percentage of full intensity, rounded to the nearest level (halves away from zero) and
+// clamped: truncation would turn the rounding error of a written percentage such as
+// 22.352941% (56.99999955) into the level below.
 std::uint8_t byteFromPercent(double percent) noexcept {
-    double const scaled = percent * 255.0 / 100.0;
+    double const scaled = std::round(percent * 255.0 / 100.0);
     return static_cast<std::uint8_t>(scaled > 0 ? (scaled < 255 ? scaled : 255) : 0);
 }
 

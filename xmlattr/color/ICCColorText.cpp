@@ -4,6 +4,7 @@
 #include "xmlattr/platform/detail/Space.h"
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <string_view>
 
@@ -95,6 +96,10 @@ bool readICCColor(std::u16string_view text, SmartPtr<Drawing::Color>& out) {
         std::u16string_view const argument = arguments[kFirstComponent + i];
         given[i] = !argument.empty();
         components[i] = given[i] ? Core::Format::parseFloat(argument) : 0.0f;
+        // An infinite component would be written "inf", which nothing reads back.
+        if (!std::isfinite(components[i])) {
+            return rejectMalformed(text);
+        }
     }
     // Two components count as one: the counts of the colour spaces are 1, 3 and 4.
     int const count = given[0] && given[1] && given[2] && given[3] ? 4

@@ -4,6 +4,7 @@
 #include "xmlattr/platform/ColorSubstitute.h"
 #include "xmlattr/platform/Format.h"
 
+#include <cmath>
 #include <cstddef>
 #include <string_view>
 
@@ -61,6 +62,9 @@ bool readSpotColor(std::u16string_view text, SmartPtr<Drawing::Color>& out) {
         // A colour function cut at its first "," is no tint: it is read again whole below.
         if (!second.empty() && !contains(second, u"rgb") && !contains(second, u"cmyk")) {
             tint = Core::Format::parseFloat(second);
+            if (!std::isfinite(tint)) {
+                return rejectMalformed(text);
+            }
             substituteStart = secondEnd + 1;
         } else {
             substituteStart = secondStart;

@@ -6,10 +6,13 @@
 #include "xmlattr/platform/Exception.h"
 #include "xmlattr/platform/Format.h"
 #include "xmlattr/platform/StringFormatStream.h"
+#include "xmlattr/platform/detail/Space.h"
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <iterator>
+#include <limits>
 #include <ostream>
 #include <string_view>
 
@@ -138,7 +141,12 @@ bool readLength(std::u16string_view text, Length& out) noexcept {
     if (!findUnit(kLengthUnits, lastTwo(text), unit)) {
         return false;
     }
-    out = Length(Core::Format::parseFloat(allButLast(text, 2)), unit);
+    float const number = Core::Format::parseFloat(allButLast(text, 2));
+    // A length beyond the float range would be written "inf", which nothing reads back.
+    if (!std::isfinite(number)) {
+        return false;
+    }
+    out = Length(number, unit);
     return true;
 }
 
@@ -154,15 +162,26 @@ bool readSLength(std::u16string_view text, SLength& out) noexcept {
         out = SLength(fractionOf(percent), SLength::UnitPercent);
         return true;
     }
-    if (Core::String::isDigit(text.back())) {
-        out = SLength(Core::Format::parseFloat(text), SLength::UnitPx);
-        return true;
-    }
-    if (text.size() <= 2) {
+    if (text.size() <= 2 && !Core::String::isDigit(text.back())) {
         return false;
     }
-    out = SLength(Core::Format::parseFloat(allButLast(text, 2)), slengthUnit(lastTwo(text)));
+    bool const hasUnit = text.size() > 2 && isUnitPair(lastTwo(text));
+    float number = 0.0f;
+    if (!readLeadingNumber(hasUnit ? allButLast(text, 2) : text, number)) {
+        return false;
+    }
+    out = SLength(number, hasUnit ? slengthUnit(lastTwo(text)) : SLength::UnitPx);
     return true;
+}
+
+bool readLeadingNumber(std::u16string_view text, float& out) noexcept {
+    return static_cast<bool>(Core::Format::fromChars(Core::detail::trimLeadingSpace(text), out));
+}
+
+float clampedNumber(std::u16string_view text) noexcept {
+    float const number = Core::Format::parseFloat(text);
+    return std::isfinite(number) ? number
+                                 : std::copysign(std::numeric_limits<float>::max(), number);
 }
 
 bool findLengthUnit(std::u16string_view suffix, Length::Unit& unit) noexcept {

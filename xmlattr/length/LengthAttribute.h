@@ -47,7 +47,8 @@ public:
     /// "+", "-" or ".") and end in one of the unit suffixes, in lower case ("12pt", "-1.5cm";
     /// " 12pt", "12pt " and "12PT" are rejected), or be "0" alone (0pt). What lies between is
     /// read as C's atof reads it, as far as it is a number and 0 when it is none, so "12 pt"
-    /// is 12pt, "1x5pt" is 1pt and "--12pt" is 0pt. On false `out` is untouched.
+    /// is 12pt, "1x5pt" is 1pt and "--12pt" is 0pt. A number beyond the float range
+    /// ("1e39pt") is rejected. On false `out` is untouched.
     [[nodiscard]] static bool parseLength(Length& out, Core::String const& text) noexcept;
     /// The size followed by the unit's suffix ("12pt"). Throws
     /// `Core::UnreacheableCodeException` for a unit number outside the enumeration.
@@ -92,15 +93,18 @@ public:
     /// As `Length::pxSize`; a percentage gives its fraction unchanged, unit 2 gives 0.
     float pxSize() const;
 
-    /// Lenient about the unit, strict about emptiness: "12" and "12px" and "12xy" are
-    /// 12px, "50%" is the fraction 0.5 (its number read strictly), one- and
-    /// two-code-unit texts without a final digit are rejected. Untrimmed,
-    /// case-sensitive. On false `out` is untouched. Never throws.
+    /// Lenient about the unit, strict about the number: "12", "12px" and "12xy" are 12px,
+    /// "50%" is the fraction 0.5 (its number read strictly). Only two letters at the end are
+    /// a unit; otherwise the whole text is the number, read as far as it goes ("12 " and
+    /// "10." are 12px and 10px). The number must begin the text, after any white space
+    /// ("inherit" and "auto" are rejected) and lie within the float range. One- and
+    /// two-code-unit texts without a final digit are rejected. Case-sensitive. On false
+    /// `out` is untouched. Never throws.
     [[nodiscard]] static bool parseSLength(SLength& out, Core::String const& text) noexcept;
-    /// Lenient after a strict first code unit (a digit, "+", "-" or "."): a final digit makes
-    /// a pixel length, a final "%" a fraction (number / 100), a longer text a length whose
-    /// last two code units are its unit (unknown pairs are pixels), and the rest ("+", "5.")
-    /// 1px. Untrimmed, case-sensitive. On false `out` is untouched. Never throws.
+    /// As `parseSLength`, but the first code unit must begin the number (no white space),
+    /// a final "%" makes a fraction whose number is read as far as it goes, and texts of one
+    /// or two code units are numbers in px ("5." is 5px; "+" and "." are rejected).
+    /// Case-sensitive. On false `out` is untouched. Never throws.
     [[nodiscard]] static bool parseSLengthOrPercent(SLengthOrPercent& out,
                                                     Core::String const& text) noexcept;
 

@@ -47,21 +47,24 @@ bool readLengthOrPercent(std::u16string_view text, LengthOrPercent& out) noexcep
         return false;
     }
     char16_t const last = text.back();
+    LengthOrPercent read;
     if (last == u'%') {
-        out = LengthOrPercent(fractionOf(Core::Format::parseFloat(allButLast(text, 1))));
-        return true;
+        read = LengthOrPercent(fractionOf(Core::Format::parseFloat(allButLast(text, 1))));
+    } else if (last == u'.' || Core::String::isDigit(last)) {
+        read = LengthOrPercent(Core::Format::parseFloat(text));
+    } else if (text.size() < 2) {
+        // "+" and "-" alone have no room for a unit.
+        return false;
+    } else {
+        Length::Unit unit = Length::UnitPx;
+        (void)findLengthUnit(lastTwo(text), unit);
+        read = LengthOrPercent(Length(Core::Format::parseFloat(allButLast(text, 2)), unit));
     }
-    if (last == u'.' || Core::String::isDigit(last)) {
-        out = LengthOrPercent(Core::Format::parseFloat(text));
-        return true;
-    }
-    // "+" and "-" alone have no room for a unit.
-    if (text.size() < 2) {
+    // A number beyond the float range would hold an infinity that no writer gives back.
+    if (!std::isfinite(read.isPercent() ? read.getPercent() : read.getLength().getSize())) {
         return false;
     }
-    Length::Unit unit = Length::UnitPx;
-    (void)findLengthUnit(lastTwo(text), unit);
-    out = LengthOrPercent(Length(Core::Format::parseFloat(allButLast(text, 2)), unit));
+    out = read;
     return true;
 }
 
@@ -69,18 +72,19 @@ bool readSLengthOrPercent(std::u16string_view text, SLengthOrPercent& out) noexc
     if (text.empty() || !startsLikeNumber(text.front())) {
         return false;
     }
-    char16_t const last = text.back();
-    if (Core::String::isDigit(last)) {
-        out = SLengthOrPercent(Core::Format::parseFloat(text), SLength::UnitPx);
-    } else if (text.size() > 1 && last == u'%') {
-        out = SLengthOrPercent(fractionOf(Core::Format::parseFloat(allButLast(text, 1))));
-    } else if (text.size() > 2) {
-        out = SLengthOrPercent(Core::Format::parseFloat(allButLast(text, 2)),
-                               slengthUnit(lastTwo(text)));
-    } else {
-        // One or two code units ending in neither a digit nor "%" ("+", "5.") are 1px.
-        out = SLengthOrPercent(1.0f, SLength::UnitPx);
+    float number = 0.0f;
+    if (text.size() > 1 && text.back() == u'%') {
+        if (!readLeadingNumber(allButLast(text, 1), number)) {
+            return false;
+        }
+        out = SLengthOrPercent(fractionOf(number));
+        return true;
     }
+    bool const hasUnit = text.size() > 2 && isUnitPair(lastTwo(text));
+    if (!readLeadingNumber(hasUnit ? allButLast(text, 2) : text, number)) {
+        return false;
+    }
+    out = SLengthOrPercent(number, hasUnit ? slengthUnit(lastTwo(text)) : SLength::UnitPx);
     return true;
 }
 
@@ -145,8 +149,8 @@ bool ValueTraits<FloatOrPercent>::parse(FloatOrPercent& value, Core::String cons
         return false;
     }
     value = view.back() == u'%'
-                ? detail::fractionOf(Core::Format::parseFloat(detail::allButLast(view, 1)))
-                : Core::Format::parseFloat(view);
+                ? detail::fractionOf(detail::clampedNumber(detail::allButLast(view, 1)))
+                : detail::clampedNumber(view);
     return true;
 }
 

@@ -54,7 +54,8 @@ public:
     /// ".". Then a final "%" makes a fraction (number / 100), a final digit or "." a plain
     /// factor ("1.2" is "120%"), and anything else a length whose last two code units are
     /// its unit, an unknown pair being pixels ("12xy" is 12px). The number is read as far as
-    /// it goes. Untrimmed, case-sensitive. On false `out` is untouched. Never throws.
+    /// it goes; one beyond the float range is rejected. Untrimmed, case-sensitive. On false
+    /// `out` is untouched. Never throws.
     [[nodiscard]] static bool parseLengthOrPercent(LengthOrPercent& out,
                                                    Core::String const& text) noexcept;
     /// A fraction as its percentage followed by "%" ("50%"), a length as `Length` writes it.
@@ -141,7 +142,8 @@ template <> struct ValueTraits<SLengthOrPercent> {
 
 template <> struct XMLATTR_EXPORT ValueTraits<FloatOrPercent> {
     /// Lenient: every non-empty text is read, as far as its number goes ("x" is 0), a final
-    /// "%" dividing it by 100. The empty text gives false with the value untouched.
+    /// "%" dividing it by 100; a number beyond the float range is the largest finite float of
+    /// its sign. The empty text gives false with the value untouched.
     [[nodiscard]] static bool parse(FloatOrPercent& value, Core::String const& text);
 };
 

@@ -112,6 +112,7 @@ Core::String ValueTraits<ColumnWidth>::write(ColumnWidth const& value) {
 
 bool ValueTraits<LeaderPatternWidth>::parse(LeaderPatternWidth& value, Core::String const& text) {
     if (text.view() == u"use-font-metrics") {
+        value.m_keyword = true;
         return true;
     }
     return readMeasure(text.view(), value);

@@ -114,8 +114,8 @@ template <> struct XMLATTR_EXPORT ValueTraits<ColumnWidth> {
     static Core::String write(ColumnWidth const& value);
 };
 template <> struct XMLATTR_EXPORT ValueTraits<LeaderPatternWidth> {
-    /// "use-font-metrics", exactly, keeps the value as it is; any other text is read as a
-    /// `LengthOrPercent`, which clears the flag.
+    /// "use-font-metrics", exactly, sets the flag and keeps the measure beside it; any
+    /// other text is read by `LengthOrPercent::parseLengthOrPercent` and clears the flag.
     [[nodiscard]] static bool parse(LeaderPatternWidth& value, Core::String const& text);
     /// Empty for "use-font-metrics".
     static Core::String write(LeaderPatternWidth const& value);

@@ -41,7 +41,7 @@ TEST(LengthOrPercentAuto, Readers) {
         {u"50%",                 half,   half,    half,                            half},
         {u"auto",                no,     keyword, no,                              no},
         {u"AUTO",                no,     keyword, no,                              no},
-        {u"use-font-metrics",    no,     no,      no,                    {Result::Kept, {}}},
+        {u"use-font-metrics",    no,     no,      no,                              keyword},
         {u"Use-font-metrics",    no,     no,      no,                              no},
         {u"w(3)",                no,     no,      {Result::Value, LengthOrPercent(3.0f)}, no},
         {u"f(25%)",              no,     no,      {Result::Value, LengthOrPercent(0.25f)}, no},

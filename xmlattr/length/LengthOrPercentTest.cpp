@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 namespace Xml {
@@ -31,6 +32,7 @@ TEST(LengthOrPercent, Read) {
         {u"12PT",   true, length(12.0f, Length::UnitPx)},
         {u"12pt ",  true, length(12.0f, Length::UnitPx)},  // "t " is the pair
         {u"+p",     true, length(0.0f, Length::UnitPx)},
+        {u"1e39%",  false, {}}, {u"1e39", false, {}}, {u"-1e39pt", false, {}}, // no infinity
         {u"",       false, {}}, {u"auto", false, {}}, {u" 12pt", false, {}}, {u"%", false, {}},
         {u"+", false, {}},      {u"-", false, {}},      // no room for a unit
     });
@@ -45,10 +47,14 @@ TEST(LengthOrPercent, ReadSvg) {
         {u"3pc",   true, SLengthOrPercent(3.0f, SLength::UnitPc)},
         {u"12px",  true, SLengthOrPercent(12.0f, SLength::UnitPx)},
         {u"-.5em", true, SLengthOrPercent(-0.5f, SLength::UnitEm)},
-        {u"5.",    true, SLengthOrPercent(1.0f, SLength::UnitPx)},  // cut short: 1px
-        {u"+",     true, SLengthOrPercent(1.0f, SLength::UnitPx)},
+        {u"5.",    true, SLengthOrPercent(5.0f, SLength::UnitPx)},  // a whole number, not 1px
         {u"1p",    true, SLengthOrPercent(1.0f, SLength::UnitPx)},
+        {u"12 ",   true, SLengthOrPercent(12.0f, SLength::UnitPx)}, // only letters are a unit
+        {u"10.",   true, SLengthOrPercent(10.0f, SLength::UnitPx)},
+        {u"2.5%",  true, SLengthOrPercent(0.025f)},
         {u"",      false, {}}, {u"a", false, {}}, {u"%", false, {}}, {u" 5", false, {}},
+        {u"+", false, {}},     {u"-", false, {}}, {u".", false, {}}, {u"+%", false, {}},
+        {u"-px", false, {}},   {u"1e39", false, {}}, {u"1e39%", false, {}}, {u"-1e39cm", false, {}},
     });
     // clang-format on
 }
@@ -94,11 +100,14 @@ TEST(LengthOrPercent, AlternativesAndPixels) {
 }
 
 TEST(FloatOrPercent, Read) {
+    constexpr float kMax = std::numeric_limits<float>::max();
     // clang-format off
     expectRows<FloatOrPercent>(FloatOrPercent(-7.0f), {
         {u"150%", true, 1.5f}, {u"1.5", true, 1.5f}, {u"2.3%", true, 0.023f},
         {u"x", true, 0.0f},    {u"%", true, 0.0f},   {u" 2 ", true, 2.0f},
         {u"3pt", true, 3.0f},  // lenient: the number is read as far as it goes
+        // Beyond the float range: the largest finite float, never an infinity.
+        {u"1e39", true, kMax}, {u"-1e39%", true, static_cast<float>(-double{kMax} / 100.0)},
         {u"", false, {}},
     });
     // clang-format on

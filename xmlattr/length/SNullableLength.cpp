@@ -25,6 +25,11 @@ static_assert(sizeof(SNullableLength) == 12);
 static_assert(std::bit_cast<NullableProbe>(SNullableLength()).null &&
               std::bit_cast<NullableProbe>(SNullableLength()).unit == 0);
 
+// A dash or gap length runs to white space or a comma: real files write "5 3" as often as "5,3".
+constexpr bool inItem(char16_t unit) noexcept {
+    return unit != u',' && !Core::String::isSpace(unit);
+}
+
 } // namespace
 
 bool ValueTraits<SNullableLength>::parse(SNullableLength& value, Core::String const& text) {
@@ -44,11 +49,10 @@ bool ValueTraits<Core::Vector<SLength>>::parse(Core::Vector<SLength>& value,
         detail::Cursor cursor(text);
         while (cursor.skipSpaceAndComma(), !cursor.atEnd()) {
             SLength dash;
-            if (!detail::readSLength(cursor.until(u','), dash)) {
+            if (!detail::readSLength(cursor.takeWhile(inItem), dash)) {
                 return false;
             }
             dashes.push_back(dash);
-            cursor.advance();
         }
     }
     value = std::move(dashes);

@@ -32,10 +32,9 @@ template <> struct XMLATTR_EXPORT ValueTraits<SNullableLength> {
 
 /// A dash pattern: dash and gap lengths in order, none when empty.
 template <> struct XMLATTR_EXPORT ValueTraits<Core::Vector<SLength>> {
-    /// "none" and the empty text give no dashes. Otherwise items separated by commas, each
-    /// read by `SLength::parseSLength`: white space and commas before an item are skipped,
-    /// white space inside or after it belongs to it ("5 , 3" fails). Strict: one bad item
-    /// gives false with the list untouched.
+    /// "none" and the empty text give no dashes. Otherwise items separated by white space,
+    /// commas or both ("5 3", "5,3" and "5 , 3" are 5px then 3px), each read by
+    /// `SLength::parseSLength`. Strict: one bad item gives false with the list untouched.
     [[nodiscard]] static bool parse(Core::Vector<SLength>& value, Core::String const& text);
 };
 

@@ -33,14 +33,18 @@ TEST(DashPattern, Read) {
         {u" 5, 10%", true, Dashes{five, SLength(0.1f, SLength::UnitPercent)}},
         {u"5,,3",    true, Dashes{five, three}},
         {u",5,3,",   true, Dashes{five, three}},
-        {u"5 3",     true, Dashes{five}}, // one item, its number read as far as it goes
+        {u"5 3",     true, Dashes{five, three}}, // blanks separate as commas do
+        {u"5 ,3",    true, Dashes{five, three}},
+        {u"5 , 3",   true, Dashes{five, three}},
+        {u"5pt\t3",  true, Dashes{SLength(5.0f, SLength::UnitPt), three}},
         {u"none",    true, Dashes{}},
         {u"",        true, Dashes{}},
         {u" , ",     true, Dashes{}},
-        {u"None",    true, Dashes{SLength(0.0f)}}, // not the keyword: "ne" is pixels
         {u"5,x",     false, {}},
-        {u"5 , 3",   false, {}}, // white space after an item belongs to it
+        {u"5 inherit", false, {}}, // an item with no number
+        {u"None",    false, {}}, // not the keyword, and no length
         {u"5,%",     false, {}},
+        {u"5 1e39",  false, {}},
     });
     // clang-format on
 }

@@ -108,10 +108,10 @@ TEST(PathData, Reads) {
         {u" 10 20 X 1 # ",                 ""},
         // Megabytes: every record read, none lost or spare.
         {repeated(u"M 1 2 L 3 4 ", 100000), "M 1 2|L 3 4" + repeated("|M 1 2|L 3 4", 99999)},
-        // A number of a million digits, or with an exponent past every float, is infinite;
-        // one far below the smallest is 0.
-        {u"M " + digits + u" 2",           "M inf 2"},
-        {u"M 1e99999999999 -1e99999999999 1e-99999999999 2", "M inf -inf|L 0 2"},
+        // A number of a million digits, or with an exponent past every float, is the largest
+        // finite float of its sign, never an infinity; one far below the smallest is 0.
+        {u"M " + digits + u" 2",           "M 3.4028235e+38 2"},
+        {u"M 1e99999999999 -1e99999999999 1e-99999999999 2", "M 3.4028235e+38 -3.4028235e+38|L 0 2"},
         {u"M 0." + digits + u"e1 2",       "M 1.1111112 2"},
         // NUL and unpaired surrogates start no command and are skipped like any other.
         {std::u16string(u"M 1 2 \0 L 3 4"sv), "M 1 2|L 3 4"},

@@ -2,6 +2,7 @@
 #include "xmlattr/svg/Point.h"
 
 #include "xmlattr/attributes/detail/Cursor.h"
+#include "xmlattr/length/detail/LengthText.h"
 #include "xmlattr/platform/Format.h"
 #include "xmlattr/svg/detail/ListBuilder.h"
 #include "xmlattr/svg/detail/ListText.h"
@@ -24,16 +25,33 @@ static_assert(sizeof(Point) == 2 * sizeof(SLength) && offsetof(Point, x) == 0 &&
 // point or a digit.
 constexpr bool isPointUnit(char16_t unit) noexcept { return !detail::endsBareNumber(unit); }
 
-// A coordinate, or false where none begins (the text up to the next separator is still
-// stepped over, so that the caller can tell a lone last coordinate).
+// A coordinate, or false where none begins or it is out of the float range (the text up to
+// the next separator is still stepped over, so that the caller can tell a lone last
+// coordinate). One code unit after the number is no unit: read as the last two code units of
+// the text it would take a digit of the number with it ("10p", "5x", "1e").
 bool readCoordinate(Cursor& cursor, SLength& out) noexcept {
     float number = 0.0f;
-    bool const found = detail::readNumber(cursor, number);
+    bool const found = cursor.number(number);
     std::u16string_view const suffix = cursor.takeWhile(isPointUnit);
-    if (found) {
-        out = detail::sLengthWithSuffix(number, suffix);
+    if (!found || (suffix.size() == 1 && suffix[0] != u'%')) {
+        return false;
     }
-    return found;
+    out = detail::sLengthWithSuffix(number, suffix);
+    return true;
+}
+
+// Pixels where the length has a size in pixels; a coordinate relative to the font or to the
+// viewport keeps its unit, so that it reads back as it was.
+void writeCoordinate(Core::String& text, SLength const& coordinate) {
+    SLength::Unit const unit = coordinate.getUnit();
+    if (unit == SLength::UnitPercent) {
+        text.append(detail::writePercent(coordinate.getSize()));
+    } else if (unit == SLength::UnitEm || unit == SLength::UnitEx) {
+        text.append(Core::Format::toString(coordinate.getSize()));
+        text.append(unit == SLength::UnitEm ? u"em" : u"ex");
+    } else {
+        text.append(Core::Format::toString(coordinate.pxSize()));
+    }
 }
 
 } // namespace
@@ -76,9 +94,9 @@ Core::String Point::getPointListValueAsString(Core::Vector<Point> const& points)
         if (i > 0) {
             text.append(u',');
         }
-        text.append(Core::Format::toString(points[i].x.pxSize()));
+        writeCoordinate(text, points[i].x);
         text.append(u' ');
-        text.append(Core::Format::toString(points[i].y.pxSize()));
+        writeCoordinate(text, points[i].y);
     }
     return text;
 }

@@ -23,13 +23,15 @@ public:
 
     /// Strict. Coordinates are numbers, each may carry a unit ("10px", "2cm", "50%"); white
     /// space or one comma separates them, and a sign or a second point starts the next one
-    /// ("10-20" is two, "1.5.5" is 1.5 and .5). A lone last coordinate is dropped. On true
+    /// ("10-20" is two, "1.5.5" is 1.5 and .5). A unit is two code units or more, or "%"
+    /// ("10p", "5x" and numbers beyond the float range are no coordinate). A lone last
+    /// coordinate is dropped. On true
     /// `points` is replaced by exactly the points read; on false (a coordinate that is no
     /// number, "10,", "10 20 , 30 40") it is untouched. Never throws for text.
     [[nodiscard]] static bool parsePointList(Core::Vector<Point>& points, Core::String const& text);
-    /// "x y,x y,..." with each coordinate converted to pixels ("10 20,96 0"); empty for no
-    /// points. Throws `Core::UnreacheableCodeException` for an em or ex coordinate, which
-    /// has no size in pixels.
+    /// "x y,x y,..." with each coordinate in pixels ("10 20,96 0"), except that em, ex and
+    /// percentages, which have no size in pixels, keep their unit ("1em", "50%"): the text
+    /// reads back to equal points. Empty for no points. Never throws.
     static Core::String getPointListValueAsString(Core::Vector<Point> const& points);
 
     SLength x;

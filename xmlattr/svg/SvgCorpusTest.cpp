@@ -1,6 +1,7 @@
-// Every path, transform and view box of the real documents in corpus/: nothing that must
-// read fails, and every number written is read (the sanitizer build adds: nothing is read
+// Every path, transform, view box and dash pattern of the real documents in corpus/: nothing
+// that must read fails, and every number written is read (the sanitizer build adds: nothing is read
 // outside the text).
+#include "xmlattr/length/SNullableLength.h"
 #include "xmlattr/svg/PathDataCommand.h"
 #include "xmlattr/svg/TransformListAttribute.h"
 #include "xmlattr/svg/ViewBox.h"
@@ -66,6 +67,24 @@ TEST(SvgCorpus, PathDataReadsEveryNumber) {
     }
 }
 
+// The arguments a transform holds, as many as its text gave.
+std::vector<double> argumentsOf(Transform const& t, std::size_t given) {
+    switch (t.type) {
+    case Matrix:
+        return {std::begin(t.matrix), std::end(t.matrix)};
+    case Translate:
+        return given == 1 ? std::vector<double>{t.tx->getSize()}
+                          : std::vector<double>{t.tx->getSize(), t.ty->getSize()};
+    case Scale:
+        return given == 1 ? std::vector<double>{t.sx} : std::vector<double>{t.sx, t.sy};
+    case Rotate:
+        return given == 1 ? std::vector<double>{t.angle}
+                          : std::vector<double>{t.angle, t.cx->getSize(), t.cy->getSize()};
+    default:
+        return {t.skewAngleX};
+    }
+}
+
 TEST(SvgCorpus, TransformsReadEveryItemAndNumber) {
     auto const rows =
         xmlattr_testing::corpusValues("svg-attributes.tsv", {"transform", "gradientTransform"});
@@ -75,23 +94,20 @@ TEST(SvgCorpus, TransformsReadEveryItemAndNumber) {
         SCOPED_TRACE(text);
         TXmlAttribute<Core::Vector<Transform>> attribute;
         ASSERT_TRUE(attribute.parseValue(row.value));
-        ASSERT_EQ(attribute->size(), 1);
-        Transform const& t = (*attribute)[0];
-        // The corpus holds these three kinds only.
-        EXPECT_TRUE(text.starts_with(t.type == Translate ? "translate("
-                                     : t.type == Scale   ? "scale("
-                                                         : "matrix("));
-        std::vector<double> read(std::begin(t.matrix), std::end(t.matrix));
-        if (t.type == Translate) {
-            read = {t.tx->getSize(), t.ty->getSize()};
-        } else if (t.type == Scale) {
-            read = {t.sx, t.sy};
+        std::size_t start = 0;
+        for (Transform const& t : *attribute) {
+            std::size_t const close = text.find(')', start);
+            ASSERT_NE(close, std::string::npos);
+            std::string const item = text.substr(start, close - start);
+            start = close + 1;
+            constexpr char const* kNames[] = {"",        "matrix(", "translate(", "scale(",
+                                              "rotate(", "skewX(",  "skewY("};
+            EXPECT_NE(item.find(kNames[t.type]), std::string::npos) << item;
+            std::vector<float> const written = numbersIn(item);
+            std::vector<double> expected(written.begin(), written.end());
+            EXPECT_EQ(argumentsOf(t, written.size()), expected) << item;
         }
-        std::vector<float> const written = numbersIn(text);
-        ASSERT_LE(written.size(), read.size());
-        for (std::size_t i = 0; i < written.size(); ++i) {
-            EXPECT_EQ(read[i], static_cast<double>(written[i])) << i;
-        }
+        EXPECT_EQ(text.find(')', start), std::string::npos);
     }
 }
 
@@ -106,6 +122,21 @@ TEST(SvgCorpus, ViewBoxesReadTheirFourNumbers) {
         ASSERT_EQ(n.size(), 4u);
         auto px = [](float size) { return SLengthOrPercent(size, SLength::UnitPx); };
         EXPECT_EQ(*attribute, ViewBox(px(n[0]), px(n[1]), px(n[2]), px(n[3])));
+    }
+}
+
+TEST(SvgCorpus, DashPatternsReadEveryNumber) {
+    auto const rows = xmlattr_testing::corpusValues("svg-attributes.tsv", {"stroke-dasharray"});
+    ASSERT_FALSE(rows.empty());
+    for (auto const& row : rows) {
+        SCOPED_TRACE(row.value.toUtf8());
+        TXmlAttribute<Core::Vector<SLength>> attribute;
+        ASSERT_TRUE(attribute.parseValue(row.value));
+        std::vector<float> const n = numbersIn(row.value.toUtf8());
+        ASSERT_EQ(static_cast<std::size_t>(attribute->size()), n.size());
+        for (std::size_t i = 0; i < n.size(); ++i) {
+            EXPECT_EQ((*attribute)[static_cast<int>(i)].getSize(), n[i]);
+        }
     }
 }
 

@@ -83,13 +83,22 @@ int readKind(Cursor& cursor) noexcept {
     return 0;
 }
 
-// An argument runs to white space, a comma or ")". Its number is read as far as it goes
-// (0 where none begins); for a length what follows the number is its unit.
+// What may follow an argument's number as its unit: not white space, a comma or ")", and not
+// a sign or a point either, which begin the next number as in path data ("0-1", "1.5.5").
+constexpr bool inUnit(char16_t unit) noexcept {
+    return !detail::endsBareNumber(unit) && unit != u')';
+}
+
+// An argument is a number, read as path numbers are, and its unit for a length. Where no number
+// begins, it runs to white space, a comma or ")" and is read as 0.
 void readArgument(Cursor& cursor, Arg arg, float& number, SLength& length) noexcept {
-    bool const found = detail::readNumber(cursor, number);
-    std::u16string_view const rest = cursor.takeWhile(inArgument);
-    if (found && arg == Arg::Length) {
-        length = detail::sLengthWithSuffix(number, rest);
+    if (!detail::readNumber(cursor, number)) {
+        cursor.takeWhile(inArgument);
+        return;
+    }
+    std::u16string_view const unit = cursor.takeWhile(inUnit);
+    if (arg == Arg::Length) {
+        length = detail::sLengthWithSuffix(number, unit);
     }
 }
 

@@ -14,15 +14,36 @@ static_assert(offsetof(ViewBox, minX) == 0 && offsetof(ViewBox, minY) == sizeof(
               offsetof(ViewBox, width) == 2 * sizeof(SLengthOrPercent) &&
               offsetof(ViewBox, height) == 3 * sizeof(SLengthOrPercent));
 
+namespace {
+
+// A measure runs to white space or a comma, which separate the four.
+constexpr bool inMeasure(char16_t unit) noexcept {
+    return unit != u',' && !Core::String::isSpace(unit);
+}
+
+} // namespace
+
 bool ValueTraits<ViewBox>::parse(ViewBox& value, Core::String const& text) noexcept {
     detail::Cursor cursor(text);
     ViewBox read;
+    bool first = true;
     for (SLengthOrPercent* member : {&read.minX, &read.minY, &read.width, &read.height}) {
-        SLengthOrPercent word;
-        if (!detail::readSLengthOrPercent(cursor.word(), word)) {
+        // White space, one comma, or both between measures; only white space before the first.
+        cursor.skipSpace();
+        if (!first && cursor.peek() == u',') {
+            cursor.advance();
+            cursor.skipSpace();
+        }
+        first = false;
+        SLengthOrPercent measure;
+        if (!detail::readSLengthOrPercent(cursor.takeWhile(inMeasure), measure)) {
             return false;
         }
-        *member = word;
+        *member = measure;
+    }
+    cursor.skipSpace();
+    if (!cursor.atEnd()) {
+        return false;
     }
     value = read;
     return true;

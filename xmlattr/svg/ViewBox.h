@@ -28,9 +28,10 @@ public:
     SLengthOrPercent height;
 };
 
-/// Strict: four words separated by white space (not commas: "0,0,10,10" is one word), each
-/// read by `SLength::parseSLengthOrPercent`; what follows the fourth is ignored. On false
-/// (a word missing or unreadable) `value` is untouched. No text form.
+/// Strict: four measures separated by white space, one comma, or both ("0 0 10 10",
+/// "0,0,10,10", "0, 0 ,10 10"), each read by `SLength::parseSLengthOrPercent`, with only white
+/// space before the first and after the fourth. On false (a measure missing or unreadable,
+/// two commas, anything after the fourth) `value` is untouched. No text form.
 template <> struct XMLATTR_EXPORT ValueTraits<ViewBox> {
     [[nodiscard]] static bool parse(ViewBox& value, Core::String const& text) noexcept;
 };

@@ -21,6 +21,23 @@ constexpr std::u16string_view allButLast(std::u16string_view text, std::size_t c
     return text.substr(0, text.size() - count);
 }
 
+/// Two ASCII letters: the only suffix an SVG length takes for its unit. Anything else at
+/// the end ("12 ", "10.") is part of the number, so that no digit is lost to a unit.
+constexpr bool isUnitPair(std::u16string_view suffix) noexcept {
+    auto const letter = [](char16_t unit) {
+        return (unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z');
+    };
+    return suffix.size() == 2 && letter(suffix[0]) && letter(suffix[1]);
+}
+
+/// The number a measure's text begins with, read as the runtime's lenient reader reads it
+/// (white space before it skipped, what follows it ignored). False, `out` untouched, where no
+/// number begins the text ("inherit", "+") or it lies beyond the float range.
+[[nodiscard]] bool readLeadingNumber(std::u16string_view text, float& out) noexcept;
+/// As the runtime's lenient reader, but a number beyond the float range is the largest finite
+/// float of its sign: for the readers that always succeed, which must hold no infinity.
+float clampedNumber(std::u16string_view text) noexcept;
+
 /// A percentage as the fraction it stands for, divided by 100 as every reader does.
 float fractionOf(float percent) noexcept;
 /// "N%" with the shortest N that reads back (through `fractionOf`) to `fraction`.

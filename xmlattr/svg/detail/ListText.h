@@ -41,9 +41,10 @@ static_assert([] {
     return true;
 }());
 
-/// The cursor's `number` step, except that a number too large for a float is stepped over
-/// and read as the infinity of its sign, as the runtime's lenient reader reads it. False,
-/// with nothing moved and `out` untouched, where no number begins.
+/// The cursor's `number` step for the readers that always succeed (path data, transforms): a
+/// number too large for a float is stepped over and read as the largest finite float of its
+/// sign, so that no value read from text is infinite. False, with nothing moved and `out`
+/// untouched, where no number begins.
 [[nodiscard]] inline bool readNumber(Cursor& cursor, float& out) noexcept {
     if (cursor.number(out)) {
         return true;
@@ -53,8 +54,8 @@ static_assert([] {
     if (read.error != std::errc::result_out_of_range) {
         return false;
     }
-    out = cursor.peek() == u'-' ? -std::numeric_limits<float>::infinity()
-                                : std::numeric_limits<float>::infinity();
+    out = cursor.peek() == u'-' ? -std::numeric_limits<float>::max()
+                                : std::numeric_limits<float>::max();
     cursor.advance(static_cast<std::size_t>(read.consumed));
     return true;
 }
