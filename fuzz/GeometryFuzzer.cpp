@@ -1,7 +1,8 @@
 // Arbitrary text into the SVG geometry readers: nothing may crash or read outside the text,
 // path data and transform lists always read, a rejected point list is left alone, lists
 // hold no spare room, path records and transforms hold nothing in the fields their kind does
-// not read, and a written point list reads back to the same pixels.
+// not read, and a written point list reads back to the same pixels, or the same em, ex and
+// percentages.
 #include <xmlattr/xmlattr.h>
 
 #include <cmath>
@@ -20,9 +21,14 @@ void check(bool condition) {
     }
 }
 
-bool hasPixelSize(Xml::SLength const& length) {
-    return length.getUnit() != Xml::SLength::UnitEm && length.getUnit() != Xml::SLength::UnitEx &&
-           std::isfinite(length.pxSize());
+// A written coordinate reads back as pixels, or where it has none (em, ex, a percentage) or
+// no float holds them, as the same length.
+bool readsBack(SLength const& reread, SLength const& written) {
+    bool const relative = written.getUnit() == SLength::UnitEm ||
+                          written.getUnit() == SLength::UnitEx ||
+                          written.getUnit() == SLength::UnitPercent;
+    return relative || !std::isfinite(written.pxSize()) ? reread == written
+                                                        : reread == SLength(written.pxSize());
 }
 
 bool isZero(SLength const& length) { return length == SLength(); }
@@ -79,19 +85,11 @@ void checkText(Core::String const& text) {
         check(points == before);
     } else {
         check(points.capacity() == points.size());
-        bool writable = true;
-        for (Xml::Point const& point : points) {
-            writable = writable && hasPixelSize(point.x) && hasPixelSize(point.y);
-        }
-        if (writable) {
-            Core::Vector<Xml::Point> reread;
-            check(
-                Xml::Point::parsePointList(reread, Xml::Point::getPointListValueAsString(points)));
-            check(reread.size() == points.size());
-            for (int i = 0; i < points.size(); ++i) {
-                check(reread[i].x.getSize() == points[i].x.pxSize() &&
-                      reread[i].y.getSize() == points[i].y.pxSize());
-            }
+        Core::Vector<Xml::Point> reread;
+        check(Xml::Point::parsePointList(reread, Xml::Point::getPointListValueAsString(points)));
+        check(reread.size() == points.size());
+        for (int i = 0; i < points.size(); ++i) {
+            check(readsBack(reread[i].x, points[i].x) && readsBack(reread[i].y, points[i].y));
         }
     }
 

@@ -184,6 +184,18 @@ float clampedNumber(std::u16string_view text) noexcept {
                                  : std::copysign(std::numeric_limits<float>::max(), number);
 }
 
+Core::String writeSLength(SLength const& value) {
+    UnitRule const* const rule = ruleOf(kSLengthUnits, value.getUnit());
+    if (rule != nullptr && rule->scale == Scale::Fraction) {
+        return writePercent(value.getSize());
+    }
+    Core::String text = Core::Format::toString(value.getSize());
+    if (rule != nullptr) {
+        text.append(rule->suffix);
+    }
+    return text;
+}
+
 bool findLengthUnit(std::u16string_view suffix, Length::Unit& unit) noexcept {
     return findUnit(kLengthUnits, suffix, unit);
 }

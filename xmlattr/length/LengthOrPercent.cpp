@@ -128,6 +128,11 @@ bool LengthOrPercent::parseLengthOrPercent(LengthOrPercent& out,
 
 Core::String LengthOrPercent::getValueAsString(LengthOrPercent const& value) {
     if (value.isPercent()) {
+        // A factor read from a plain number may be too large for its percentage to be a float
+        // ("1e37"): written as "inf%" it would not read back, written plain it does.
+        if (!std::isfinite(static_cast<float>(static_cast<double>(value.m_percent) * 100.0))) {
+            return Core::Format::toString(value.m_percent);
+        }
         return detail::writePercent(value.m_percent);
     }
     return Length::getValueAsString(value.m_length);

@@ -58,7 +58,8 @@ public:
     /// `out` is untouched. Never throws.
     [[nodiscard]] static bool parseLengthOrPercent(LengthOrPercent& out,
                                                    Core::String const& text) noexcept;
-    /// A fraction as its percentage followed by "%" ("50%"), a length as `Length` writes it.
+    /// A fraction as its percentage followed by "%" ("50%"), or as the plain factor where its
+    /// percentage is beyond the float range; a length as `Length` writes it.
     /// Throws as `Length::getValueAsString` for a unit number outside its table.
     static Core::String getValueAsString(LengthOrPercent const& value);
 

@@ -33,6 +33,8 @@ TEST(LengthOrPercent, Read) {
         {u"12pt ",  true, length(12.0f, Length::UnitPx)},  // "t " is the pair
         {u"+p",     true, length(0.0f, Length::UnitPx)},
         {u"1e39%",  false, {}}, {u"1e39", false, {}}, {u"-1e39pt", false, {}}, // no infinity
+        // A factor whose percentage is no float is written plain, so that it reads back.
+        {u"-1e37",  true, LengthOrPercent(-1e37f), u"-1e+37"},
         {u"",       false, {}}, {u"auto", false, {}}, {u" 12pt", false, {}}, {u"%", false, {}},
         {u"+", false, {}},      {u"-", false, {}},      // no room for a unit
     });

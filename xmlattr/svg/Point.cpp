@@ -7,6 +7,7 @@
 #include "xmlattr/svg/detail/ListBuilder.h"
 #include "xmlattr/svg/detail/ListText.h"
 
+#include <cmath>
 #include <cstddef>
 #include <string_view>
 
@@ -40,17 +41,18 @@ bool readCoordinate(Cursor& cursor, SLength& out) noexcept {
     return true;
 }
 
-// Pixels where the length has a size in pixels; a coordinate relative to the font or to the
-// viewport keeps its unit, so that it reads back as it was.
+// Pixels where the length has a size in pixels that a float holds; a coordinate relative to
+// the font or to the viewport, or one too large for its pixels, keeps its unit, so that it
+// reads back as it was.
 void writeCoordinate(Core::String& text, SLength const& coordinate) {
     SLength::Unit const unit = coordinate.getUnit();
-    if (unit == SLength::UnitPercent) {
-        text.append(detail::writePercent(coordinate.getSize()));
-    } else if (unit == SLength::UnitEm || unit == SLength::UnitEx) {
-        text.append(Core::Format::toString(coordinate.getSize()));
-        text.append(unit == SLength::UnitEm ? u"em" : u"ex");
+    bool const relative =
+        unit == SLength::UnitEm || unit == SLength::UnitEx || unit == SLength::UnitPercent;
+    float const pixels = relative ? 0.0f : coordinate.pxSize();
+    if (relative || !std::isfinite(pixels)) {
+        text.append(detail::writeSLength(coordinate));
     } else {
-        text.append(Core::Format::toString(coordinate.pxSize()));
+        text.append(Core::Format::toString(pixels));
     }
 }
 

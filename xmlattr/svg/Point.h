@@ -30,8 +30,9 @@ public:
     /// number, "10,", "10 20 , 30 40") it is untouched. Never throws for text.
     [[nodiscard]] static bool parsePointList(Core::Vector<Point>& points, Core::String const& text);
     /// "x y,x y,..." with each coordinate in pixels ("10 20,96 0"), except that em, ex and
-    /// percentages, which have no size in pixels, keep their unit ("1em", "50%"): the text
-    /// reads back to equal points. Empty for no points. Never throws.
+    /// percentages, which have no size in pixels, and lengths whose pixels are beyond the
+    /// float range keep their unit ("1em", "50%", "3e+38in"): the text reads back to the same
+    /// pixels or lengths. Empty for no points. Never throws.
     static Core::String getPointListValueAsString(Core::Vector<Point> const& points);
 
     SLength x;

@@ -85,13 +85,16 @@ TEST(PointList, Read) {
 TEST(PointList, WritesPixelsAndReadsThemBack) {
     TXmlAttribute<Core::Vector<Point>> attribute;
     EXPECT_EQ(attribute.getValueAsString(), Core::String());
-    ASSERT_TRUE(attribute.parseValue(u"10 20 1in,72pt 2.5 -1.5 3pc 50% 1.5em -2ex 12.5% 0"));
+    ASSERT_TRUE(
+        attribute.parseValue(u"10 20 1in,72pt 2.5 -1.5 3pc 50% 1.5em -2ex 12.5% 0 3e38in -1e37pc"));
     Core::String const text = attribute.getValueAsString();
-    // Absolute units are written in pixels; em, ex and percentages, which have none, keep
-    // their unit.
-    EXPECT_EQ(text, Core::String(u"10 20,96 96,2.5 -1.5,48 50%,1.5em -2ex,12.5% 0"));
+    // Absolute units are written in pixels; em, ex and percentages, which have none, and
+    // lengths whose pixels no float holds keep their unit.
+    EXPECT_EQ(text, Core::String(u"10 20,96 96,2.5 -1.5,48 50%,1.5em -2ex,12.5% 0,"
+                                 u"3e+38in -1e+37pc"));
     ASSERT_TRUE(attribute.parseValue(text));
-    EXPECT_EQ(describe(*attribute), "10 20,96 96,2.5 -1.5,48 0.5%,1.5em -2ex,0.125% 0");
+    EXPECT_EQ(describe(*attribute),
+              "10 20,96 96,2.5 -1.5,48 0.5%,1.5em -2ex,0.125% 0,3e+38in -1e+37pc");
     // Points are equal as lengths, not as the pixels they write.
     EXPECT_NE(Point(SLength(96), SLength()), Point(SLength(1, SLength::UnitIn), SLength()));
 }

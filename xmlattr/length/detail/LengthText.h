@@ -43,6 +43,10 @@ float fractionOf(float percent) noexcept;
 /// "N%" with the shortest N that reads back (through `fractionOf`) to `fraction`.
 Core::String writePercent(float fraction);
 
+/// An SVG length in its own unit ("12", "3cm", "1.5em", "50%"), as the SVG readers read it
+/// back; unit 2, which has no suffix, is written as a plain number.
+Core::String writeSLength(SLength const& value);
+
 [[nodiscard]] bool readLength(std::u16string_view text, Length& out) noexcept;
 [[nodiscard]] bool readSLength(std::u16string_view text, SLength& out) noexcept;
 [[nodiscard]] bool readLengthOrPercent(std::u16string_view text, LengthOrPercent& out) noexcept;
