@@ -1,11 +1,11 @@
 """Seeds for the fuzz targets: the checked-in texts of fuzz/seeds and the corpus values.
 
-    make-seeds.py CORPUS_DIR SEEDS_DIR EVERY_ATTRIBUTE_HEADER OUT_DIR
+    make-seeds.py CORPUS_DIR SEEDS_DIR ATTRIBUTE_TYPES_HEADER OUT_DIR
 
 Writes OUT_DIR/<Target>/ for every fuzz/seeds/<Target>.txt. Each checked-in text is written
 in UTF-8 and in UTF-16LE; each distinct corpus value in UTF-16LE. AttributeFuzzer's inputs
 begin with the byte that chooses the attribute, the value type's position in the header's
-list: its checked-in lines name the value type (without "Xml::"), and corpus values get
+list: its checked-in lines name the value type as the header writes it, and corpus values get
 the type of their attribute where the table below knows it.
 """
 import fnmatch
@@ -102,10 +102,10 @@ def corpus_values(corpus):
 
 
 def attribute_types(header):
-    """The types of `using EveryAttribute = TypeList<...>;`, in order, without "Xml::"."""
+    """The types of `using AttributeTypes = TypeList<...>;`, in order, as written there."""
     text = header.read_text(encoding="utf-8")
     text = re.sub(r"//[^\n]*", "", text)
-    body = text[text.index("TypeList<", text.index("using EveryAttribute")) + len("TypeList<"):]
+    body = text[text.index("TypeList<", text.index("using AttributeTypes")) + len("TypeList<"):]
     types, depth, current = [], 0, ""
     for char in body:
         depth += {"<": 1, ">": -1}.get(char, 0)
@@ -117,7 +117,7 @@ def attribute_types(header):
         else:
             current += char
     types.append(current)
-    return [re.sub(r"\s+", "", name).replace("Xml::", "") for name in types]
+    return [re.sub(r"\s+", "", name) for name in types]
 
 
 def main():

@@ -1,5 +1,6 @@
 # Installs the built library into a scratch prefix, then configures, builds and
-# runs cmake/consumer against it: the package must work from find_package alone.
+# runs cmake/consumer against it: the package must work from find_package alone, and its
+# headers' version macros must match its version file.
 set(prefix "${BUILD_DIR}/package-test/prefix")
 set(consumer "${BUILD_DIR}/package-test/consumer")
 file(REMOVE_RECURSE "${BUILD_DIR}/package-test")

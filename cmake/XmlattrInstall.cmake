@@ -1,5 +1,5 @@
-# Installation: the library, its public headers (not the detail/ ones, not the
-# tests) and a package configuration for find_package(xmlattr).
+# Installation: the library, its public headers (its header file set: not the detail/ ones)
+# and a package configuration for find_package(xmlattr) and for pkg-config.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -7,11 +7,8 @@ install(TARGETS xmlattr EXPORT xmlattrTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-  INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/xmlattr/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/xmlattr
-  FILES_MATCHING PATTERN "*.h"
-  PATTERN "detail" EXCLUDE
-  PATTERN "*Test.h" EXCLUDE)
+  FILE_SET HEADERS DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
+  FILE_SET generated DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(EXPORT xmlattrTargets NAMESPACE xmlattr::
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/xmlattr)
 

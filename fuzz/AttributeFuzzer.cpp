@@ -7,10 +7,10 @@
 //   not leak in), equals its copies, and can be written;
 // - where the writer's text is a readable form, reading it back gives an equal value and
 //   writing that gives the same text.
-// The first byte is a position in `xmlattr_testing::EveryAttribute`.
-#include "testing/EveryAttribute.h"
+// The first byte is a position in `Xml::AttributeTypes`.
+#include "fuzz/FuzzDriver.h"
 
-#include <xmlattr/xmlattr.h>
+#include <xmlattr/AttributeTypes.h>
 
 #include <algorithm>
 #include <bit>
@@ -29,13 +29,7 @@ namespace {
 using namespace Xml;
 using Color = SmartPtr<Drawing::Color>;
 
-void check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
-
-void quiet(Core::Log::Level, Core::String const&) {}
+using xmlattr_fuzz::check;
 
 // How a reader answers.
 enum class Reading {
@@ -507,19 +501,18 @@ using Check = void (*)(Core::String const&);
 
 template <class... T> constexpr Check kEntries[] = {&run<T>...};
 // One entry per instantiation of the library, chosen by the first byte.
-template <class... T> constexpr std::span<Check const> entries(xmlattr_testing::TypeList<T...>) {
+template <class... T> constexpr std::span<Check const> entries(TypeList<T...>) {
     return kEntries<T...>;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size) {
-    static Core::Log::Sink const previous = Core::Log::setSink(&quiet);
-    (void)previous;
+    xmlattr_fuzz::silenceLog();
     if (size == 0) {
         return 0;
     }
-    constexpr std::span<Check const> kEveryEntry = entries(xmlattr_testing::EveryAttribute());
+    constexpr std::span<Check const> kEveryEntry = entries(AttributeTypes());
     Check const entry = kEveryEntry[data[0] % kEveryEntry.size()];
     std::span<std::uint8_t const> const rest(data + 1, size - 1);
 

@@ -3,6 +3,8 @@
 // must read back to the same text unless a lenient reader took an infinity (no colour,
 // "none", writes the empty text, which is no colour text), a paint that is no reference is
 // the colour attribute's reading, and a shadow is what its walk over the parts gives.
+#include "fuzz/FuzzDriver.h"
+
 #include <xmlattr/xmlattr.h>
 
 #include <algorithm>
@@ -14,13 +16,7 @@
 
 namespace {
 
-void check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
-
-void quiet(Core::Log::Level, Core::String const&) {}
+using xmlattr_fuzz::check;
 
 using namespace Xml;
 using Color = SmartPtr<Drawing::Color>;
@@ -123,16 +119,8 @@ void checkText(Core::String const& text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size) {
-    static Core::Log::Sink const previous = Core::Log::setSink(&quiet);
-    (void)previous;
-    std::vector<char16_t> units(size / 2);
-    if (!units.empty()) {
-        std::memcpy(units.data(), data, units.size() * sizeof(char16_t));
-    }
-    // The same bytes one code unit each reach the ASCII grammar far more often.
-    std::vector<char16_t> const narrow(data, data + size);
-    for (auto const& buffer : {units, narrow}) {
-        checkText(Core::String(buffer.data(), static_cast<int>(buffer.size())));
-    }
+    xmlattr_fuzz::silenceLog();
+    xmlattr_fuzz::forEachText(data, size,
+                              [](std::u16string_view text) { checkText(Core::String(text)); });
     return 0;
 }

@@ -3,6 +3,8 @@
 // hold no spare room, path records and transforms hold nothing in the fields their kind does
 // not read, and a written point list reads back to the same pixels, or the same em, ex and
 // percentages.
+#include "fuzz/FuzzDriver.h"
+
 #include <xmlattr/xmlattr.h>
 
 #include <cmath>
@@ -15,11 +17,7 @@ namespace {
 
 using namespace Xml;
 
-void check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
+using xmlattr_fuzz::check;
 
 // A written coordinate reads back as pixels, or where it has none (em, ex, a percentage) or
 // no float holds them, as the same length.
@@ -105,14 +103,7 @@ void checkText(Core::String const& text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size) {
-    std::vector<char16_t> units(size / 2);
-    if (!units.empty()) {
-        std::memcpy(units.data(), data, units.size() * sizeof(char16_t));
-    }
-    // The same bytes one code unit each reach the ASCII grammar far more often.
-    std::vector<char16_t> const narrow(data, data + size);
-    for (auto const& buffer : {units, narrow}) {
-        checkText(Core::String(buffer.data(), static_cast<int>(buffer.size())));
-    }
+    xmlattr_fuzz::forEachText(data, size,
+                              [](std::u16string_view text) { checkText(Core::String(text)); });
     return 0;
 }

@@ -1,6 +1,8 @@
 // Arbitrary text into the length readers, the cursor helpers and the writer:
 // nothing may crash, a rejection must leave the value alone, and what the writer
 // produces must read back to the same length.
+#include "fuzz/FuzzDriver.h"
+
 #include <xmlattr/xmlattr.h>
 
 #include <cmath>
@@ -11,11 +13,7 @@
 
 namespace {
 
-void check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
+using xmlattr_fuzz::check;
 
 bool sameLength(Xml::Length const& a, Xml::Length const& b) {
     float sa = a.getSize();
@@ -71,14 +69,7 @@ void checkText(Core::String const& text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size) {
-    std::vector<char16_t> units(size / 2);
-    if (!units.empty()) {
-        std::memcpy(units.data(), data, units.size() * sizeof(char16_t));
-    }
-    // The same bytes one code unit each reach the ASCII grammar far more often.
-    std::vector<char16_t> const narrow(data, data + size);
-    for (auto const& buffer : {units, narrow}) {
-        checkText(Core::String(buffer.data(), static_cast<int>(buffer.size())));
-    }
+    xmlattr_fuzz::forEachText(data, size,
+                              [](std::u16string_view text) { checkText(Core::String(text)); });
     return 0;
 }

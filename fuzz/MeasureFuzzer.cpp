@@ -2,6 +2,8 @@
 // must take what its part takes, to the same value, apart from its own keywords; and the
 // dash pattern must cut its items at commas and white space. (Every measure's strictness and round
 // trip is checked one attribute at a time by AttributeFuzzer.)
+#include "fuzz/FuzzDriver.h"
+
 #include <xmlattr/xmlattr.h>
 
 #include <cstddef>
@@ -15,11 +17,7 @@ namespace {
 
 using namespace Xml;
 
-void check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
+using xmlattr_fuzz::check;
 
 bool isOneOf(Core::String const& text, std::initializer_list<std::u16string_view> keywords) {
     for (std::u16string_view const keyword : keywords) {
@@ -186,18 +184,12 @@ void checkDashPattern(Core::String const& text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size) {
-    // The bytes as UTF-16 and, one byte a code unit, as text that reaches the ASCII grammar.
-    std::vector<char16_t> units(size / 2);
-    if (!units.empty()) {
-        std::memcpy(units.data(), data, units.size() * sizeof(char16_t));
-    }
-    std::vector<char16_t> const narrow(data, data + size);
-    for (auto const& buffer : {units, narrow}) {
-        Core::String const text(buffer.data(), static_cast<int>(buffer.size()));
+    xmlattr_fuzz::forEachText(data, size, [](std::u16string_view view) {
+        Core::String const text(view);
         checkLengthOrPercentFamily(text);
         checkLengthFamily(text);
         checkSvgFamily(text);
         checkDashPattern(text);
-    }
+    });
     return 0;
 }

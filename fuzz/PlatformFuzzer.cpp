@@ -1,6 +1,8 @@
 // Arbitrary text into the platform's text operations: string slicing and splitting,
 // UTF-8 conversion, placeholder formatting, colour functions and dates. Nothing may
 // crash, and each operation's own promises must hold.
+#include "fuzz/FuzzDriver.h"
+
 #include <xmlattr/xmlattr.h>
 
 #include <cstddef>
@@ -11,11 +13,7 @@
 
 namespace {
 
-void check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
+using xmlattr_fuzz::check;
 
 bool hasUnpairedSurrogate(std::u16string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -95,18 +93,12 @@ void checkDate(Core::String const& text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size) {
-    std::vector<char16_t> units(size / 2);
-    if (!units.empty()) {
-        std::memcpy(units.data(), data, units.size() * sizeof(char16_t));
-    }
-    // The same bytes as UTF-16 and, one byte a code unit, as ASCII-heavy text.
-    std::vector<char16_t> narrow(data, data + size);
-    for (auto const& buffer : {units, narrow}) {
-        Core::String const text(buffer.data(), static_cast<int>(buffer.size()));
+    xmlattr_fuzz::forEachText(data, size, [](std::u16string_view view) {
+        Core::String const text(view);
         checkString(text);
         checkFormatting(text);
         checkColorFunction(text);
         checkDate(text);
-    }
+    });
     return 0;
 }

@@ -1,8 +1,9 @@
 // Every attribute reads and writes in time linear in the length of its text: one text
 // sixteen times as long takes about as long as sixteen short ones, for texts made of the
 // pieces each grammar dwells on (digits, separators, unclosed brackets, function names).
-#include "testing/EveryAttribute.h"
 #include "testing/LogCapture.h"
+
+#include <xmlattr/AttributeTypes.h>
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,7 @@ template <class T> void readAndWrite(Core::String const& text) {
 }
 
 template <class... T> constexpr Reader kReaders[] = {&readAndWrite<T>...};
-template <class... T> constexpr std::span<Reader const> readers(TypeList<T...>) {
+template <class... T> constexpr std::span<Reader const> readers(Xml::TypeList<T...>) {
     return kReaders<T...>;
 }
 
@@ -85,7 +86,7 @@ TEST(LinearTime, EveryAttributeOnLongTexts) {
     // the length would take a quarter of a second on the long texts.
     constexpr auto kNoise = std::chrono::milliseconds(20);
     LogCapture quiet;
-    std::span<Reader const> const all = readers(EveryAttribute());
+    std::span<Reader const> const all = readers(Xml::AttributeTypes());
     for (std::size_t type = 0; type < all.size(); ++type) {
         for (std::u16string_view const piece : kPieces) {
             Core::String const shortText = repeated(piece, kShort);

@@ -16,6 +16,8 @@
 #include "xmlattr/platform/StringFormatStream.h"
 #include "xmlattr/platform/Vector.h"
 
+#include "xmlattr/Version.h"
+
 #include "xmlattr/attributes/KeywordTable.h"
 #include "xmlattr/attributes/ParseUtil.h"
 #include "xmlattr/attributes/TXmlAttribute.h"

@@ -16,7 +16,7 @@
 // - `reads`: the keywords read and their numbers; several may share a number.
 // - `match`: the case rule of every comparison.
 // - `otherwise`: reader of a text that no keyword matches (angles, integer strengths,
-//   counts); without it such a text is rejected.
+//   counts); by default such a text is rejected.
 // - `writes`: number to written keyword, the first entry of a number wins; empty (the
 //   default), the enumeration has no text form and its attribute writes the empty text.
 // - `unwritten`: the text of a number that no written entry names (empty by default), or,
@@ -51,17 +51,25 @@ template <class E> struct KeywordEntry {
     E number;
 };
 
-/// Where the writer of an impossible number records its exception.
+/// Where the writer of an impossible number records its exception: no file, no exception.
+/// A view, not a pointer: a constant expression may not ask whether an object's address is
+/// null under g++'s null sanitizer, and the table's checks run at compile time.
 struct CodeLocation {
-    char16_t const* file = nullptr;
+    std::u16string_view file = {};
     int line = 0;
 };
+
+namespace detail {
+/// The `otherwise` reader of a table without one. A function, not a null pointer, for the
+/// reason `CodeLocation` holds a view.
+template <class E> constexpr bool noOtherKeyword(std::u16string_view, E&) noexcept { return false; }
+} // namespace detail
 
 /// Everything the generic reader and writer know of one enumeration (see the file's head).
 template <class E> struct KeywordTable {
     std::span<KeywordEntry<E> const> reads;
     KeywordCase match = KeywordCase::Exact;
-    bool (*otherwise)(std::u16string_view text, E& out) noexcept = nullptr;
+    bool (*otherwise)(std::u16string_view text, E& out) noexcept = detail::noOtherKeyword<E>;
     std::span<KeywordEntry<E> const> writes = {};
     std::u16string_view unwritten = {};
     CodeLocation unwrittenThrowsAt = {};
@@ -72,10 +80,10 @@ template <class E> struct KeywordTable {
 /// Specialise for an enumeration to give it its table; the primary means "no table".
 template <class E> inline constexpr KeywordTable<E> kKeywordTable{};
 
-/// An enumeration bound to a keyword table.
+/// An enumeration bound to a keyword table: one that reads or writes a keyword.
 template <class E>
 concept KeywordEnumeration = std::is_enum_v<E> &&
-    (!kKeywordTable<E>.reads.empty() || kKeywordTable<E>.otherwise != nullptr);
+    (!kKeywordTable<E>.reads.empty() || kKeywordTable<E>.hasTextForm());
 
 /// Whether `text` is `keyword` under `match`. Never reads outside either view.
 constexpr bool keywordEquals(std::u16string_view text, std::u16string_view keyword,
@@ -106,7 +114,7 @@ template <class E>
             return true;
         }
     }
-    return table.otherwise != nullptr && table.otherwise(text, out);
+    return table.otherwise(text, out);
 }
 
 /// The written keyword of `value` as a new text: the first written entry with that number,
@@ -119,9 +127,10 @@ template <class E> Core::String writeKeyword(KeywordTable<E> const& table, E val
             return Core::String(entry.keyword);
         }
     }
-    if (table.unwrittenThrowsAt.file != nullptr) {
-        Core::throwWithLocation<Core::UnreacheableCodeException>(table.unwrittenThrowsAt.file,
-                                                                 table.unwrittenThrowsAt.line);
+    if (!table.unwrittenThrowsAt.file.empty()) {
+        // A location's file is a literal or an array of one: it ends in a terminator.
+        Core::throwWithLocation<Core::UnreacheableCodeException>(
+            table.unwrittenThrowsAt.file.data(), table.unwrittenThrowsAt.line);
     }
     return Core::String(table.unwritten);
 }
@@ -141,15 +150,24 @@ template <class E> constexpr bool isWellFormed(KeywordTable<E> const& table) noe
         }
     }
     if (!table.hasTextForm() &&
-        (!table.unwritten.empty() || table.unwrittenThrowsAt.file != nullptr)) {
+        (!table.unwritten.empty() || !table.unwrittenThrowsAt.file.empty())) {
         return false;
     }
-    return (table.unwrittenThrowsAt.file == nullptr) == (table.unwrittenThrowsAt.line == 0);
+    return table.unwrittenThrowsAt.file.empty() == (table.unwrittenThrowsAt.line == 0);
 }
 
-/// Binds every enumeration with a table to the attribute template. A table without a text
-/// form has no `write`, so its attribute shares the template's empty writer.
-template <KeywordEnumeration E> struct ValueTraits<E> {
+/// `table` whose writer throws, recorded at `at`, for a number that no written entry names:
+/// the library's own throwing writers build theirs in their source files, so that the
+/// recorded locations stay out of the installed headers.
+template <class E>
+constexpr KeywordTable<E> throwingAt(KeywordTable<E> table, CodeLocation at) noexcept {
+    table.unwrittenThrowsAt = at;
+    return table;
+}
+
+/// Reads and writes an enumeration through its table. A table without a text form has no
+/// `write`, so its attribute shares the template's empty writer.
+template <class E> struct KeywordTraits {
     static_assert(sizeof(E) == 4, "keyword enumerations are stored as 32-bit numbers");
     static_assert(isWellFormed(kKeywordTable<E>));
 
@@ -160,5 +178,9 @@ template <KeywordEnumeration E> struct ValueTraits<E> {
         return writeKeyword(kKeywordTable<E>, value);
     }
 };
+
+/// Binds every enumeration with a table to the attribute template. An enumeration whose
+/// writer the library compiles specialises `ValueTraits` itself, deriving from `KeywordTraits`.
+template <KeywordEnumeration E> struct ValueTraits<E> : KeywordTraits<E> {};
 
 } // namespace Xml

@@ -1,7 +1,23 @@
-// The exported keyword attributes declared in FontAttributes.h.
+// The exported keyword attributes declared in FontAttributes.h, and the writers that throw.
 #include "xmlattr/keywords/FontAttributes.h"
 
 namespace Xml {
+
+namespace {
+// Where the writers of this file record a number outside their tables.
+constexpr char16_t kFile[] = u"FontAttributes";
+constexpr KeywordTable<FontStyle> kFontStyleWriter =
+    throwingAt(kKeywordTable<FontStyle>, {kFile, 144});
+constexpr KeywordTable<TextLineStyle> kTextLineStyleWriter =
+    throwingAt(kKeywordTable<TextLineStyle>, {kFile, 204});
+} // namespace
+
+Core::String ValueTraits<FontStyle>::write(FontStyle const& value) {
+    return writeKeyword(kFontStyleWriter, value);
+}
+Core::String ValueTraits<TextLineStyle>::write(TextLineStyle const& value) {
+    return writeKeyword(kTextLineStyleWriter, value);
+}
 
 template class TXmlAttribute<FontWeight>;
 template class TXmlAttribute<FontStyle>;

@@ -1,4 +1,5 @@
-// Keywords of fonts and of text decoration lines. The writers that throw record this file.
+// Keywords of fonts and of text decoration lines. The writers that throw are compiled by the
+// library, which records where they throw.
 #pragma once
 
 #include "xmlattr/attributes/KeywordTable.h"
@@ -8,13 +9,6 @@
 #include <string_view>
 
 namespace Xml {
-
-namespace detail {
-// Where the writers of this file record a number outside their tables.
-inline constexpr char16_t kFontAttributesFile[] = u"FontAttributes";
-inline constexpr int kFontStyleWriterLine = 144;
-inline constexpr int kTextLineStyleWriterLine = 204;
-} // namespace detail
 
 /// Normal or bold, nothing between. A numeric weight also reads: above 400 it is bold.
 /// Every number but bold writes "normal".
@@ -60,10 +54,11 @@ inline constexpr KeywordEntry<FontStyle> kFontStyleWrites[] = {{u"normal", FontS
                                                                {u"backslant", FontStyleBackslant}};
 template <>
 inline constexpr KeywordTable<FontStyle> kKeywordTable<FontStyle>{
-    .reads = kFontStyleReads,
-    .match = KeywordCase::Exact,
-    .writes = kFontStyleWrites,
-    .unwrittenThrowsAt = {detail::kFontAttributesFile, detail::kFontStyleWriterLine}};
+    .reads = kFontStyleReads, .match = KeywordCase::Exact, .writes = kFontStyleWrites};
+template <> struct ValueTraits<FontStyle> : KeywordTraits<FontStyle> {
+    /// Throws for a number that no written entry names.
+    XMLATTR_EXPORT static Core::String write(FontStyle const& value);
+};
 
 /// Whether lower-case letters are set as small capitals.
 enum FontVariant : int { FontVariantNormal = 0, FontVariantSmallCaps = 1 };
@@ -95,10 +90,11 @@ inline constexpr KeywordEntry<TextLineStyle> kTextLineStyleKeywords[] = {
     {u"dot-dot-dash", TextLineStyleDotDotDash}};
 template <>
 inline constexpr KeywordTable<TextLineStyle> kKeywordTable<TextLineStyle>{
-    .reads = kTextLineStyleKeywords,
-    .match = KeywordCase::Exact,
-    .writes = kTextLineStyleKeywords,
-    .unwrittenThrowsAt = {detail::kFontAttributesFile, detail::kTextLineStyleWriterLine}};
+    .reads = kTextLineStyleKeywords, .match = KeywordCase::Exact, .writes = kTextLineStyleKeywords};
+template <> struct ValueTraits<TextLineStyle> : KeywordTraits<TextLineStyle> {
+    /// Throws for a number that no written entry names.
+    XMLATTR_EXPORT static Core::String write(TextLineStyle const& value);
+};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<FontWeight>;
 extern template class XMLATTR_EXPORT TXmlAttribute<FontStyle>;

@@ -1,5 +1,6 @@
 // Keywords of text alignment, reference orientation, positioning, overflow, floats,
-// backgrounds, image scaling and table layout. The writers that throw record this file.
+// backgrounds, image scaling and table layout. The writers that throw are compiled by the
+// library, which records where they throw.
 #pragma once
 
 #include "xmlattr/attributes/KeywordTable.h"
@@ -9,15 +10,6 @@
 #include <string_view>
 
 namespace Xml {
-
-namespace detail {
-// Where the writers of this file record a number outside their tables.
-inline constexpr char16_t kMiscAttributesFile[] = u"MiscAttributes";
-inline constexpr int kAbsolutePositionWriterLine = 239;
-inline constexpr int kRelativePositionWriterLine = 270;
-inline constexpr int kTextAlignWriterLine = 387;
-inline constexpr int kReferenceOrientationWriterLine = 462;
-} // namespace detail
 
 /// Alignment of the lines of a block. The relative keywords read as the absolute ones;
 /// 0 (the default) and 5 to 8 are read from no keyword but are written.
@@ -43,10 +35,11 @@ inline constexpr KeywordEntry<TextAlign> kTextAlignWrites[] = {
     {u"end", TextAlignEnd},       {u"inside", TextAlignInside},   {u"outside", TextAlignOutside}};
 template <>
 inline constexpr KeywordTable<TextAlign> kKeywordTable<TextAlign>{
-    .reads = kTextAlignReads,
-    .match = KeywordCase::Exact,
-    .writes = kTextAlignWrites,
-    .unwrittenThrowsAt = {detail::kMiscAttributesFile, detail::kTextAlignWriterLine}};
+    .reads = kTextAlignReads, .match = KeywordCase::Exact, .writes = kTextAlignWrites};
+template <> struct ValueTraits<TextAlign> : KeywordTraits<TextAlign> {
+    /// Throws for a number that no written entry names.
+    XMLATTR_EXPORT static Core::String write(TextAlign const& value);
+};
 
 /// The rotation of a reference area, in quarter turns counterclockwise; read from an angle.
 enum ReferenceOrientation : int {
@@ -55,32 +48,6 @@ enum ReferenceOrientation : int {
     ReferenceOrientation180 = 2,
     ReferenceOrientation270 = 3
 };
-
-namespace detail {
-/// Lenient about the number: the text is read as C's atoi would, so text without a number
-/// is the angle 0. Accepts 0, 90, 180, 270, -90, -180 and -270; any other angle is rejected.
-inline bool readAngle(std::u16string_view text, ReferenceOrientation& out) noexcept {
-    switch (Core::Format::parseInt(text)) {
-    case 0:
-        out = ReferenceOrientation0;
-        return true;
-    case 90:
-    case -270:
-        out = ReferenceOrientation90;
-        return true;
-    case 180:
-    case -180:
-        out = ReferenceOrientation180;
-        return true;
-    case 270:
-    case -90:
-        out = ReferenceOrientation270;
-        return true;
-    default:
-        return false;
-    }
-}
-} // namespace detail
 
 inline constexpr KeywordEntry<ReferenceOrientation> kReferenceOrientationWrites[] = {
     {u"0", ReferenceOrientation0},
@@ -91,9 +58,22 @@ template <>
 inline constexpr KeywordTable<ReferenceOrientation> kKeywordTable<ReferenceOrientation>{
     .reads = {},
     .match = KeywordCase::Exact,
-    .otherwise = detail::readAngle,
-    .writes = kReferenceOrientationWrites,
-    .unwrittenThrowsAt = {detail::kMiscAttributesFile, detail::kReferenceOrientationWriterLine}};
+    // Lenient about the number: read as C's atoi would, so text without a number is the angle
+    // 0. Accepts 0, 90, 180, 270, -90, -180 and -270; any other angle is rejected.
+    .otherwise =
+        [](std::u16string_view text, ReferenceOrientation& out) noexcept {
+            int const angle = Core::Format::parseInt(text);
+            if (angle % 90 != 0 || angle <= -360 || angle >= 360) {
+                return false;
+            }
+            out = static_cast<ReferenceOrientation>((angle + 360) % 360 / 90);
+            return true;
+        },
+    .writes = kReferenceOrientationWrites};
+template <> struct ValueTraits<ReferenceOrientation> : KeywordTraits<ReferenceOrientation> {
+    /// Throws for a number that no written entry names.
+    XMLATTR_EXPORT static Core::String write(ReferenceOrientation const& value);
+};
 
 /// How a block is taken out of the flow.
 enum AbsolutePosition : int {
@@ -110,8 +90,11 @@ template <>
 inline constexpr KeywordTable<AbsolutePosition> kKeywordTable<AbsolutePosition>{
     .reads = kAbsolutePositionKeywords,
     .match = KeywordCase::Exact,
-    .writes = kAbsolutePositionKeywords,
-    .unwrittenThrowsAt = {detail::kMiscAttributesFile, detail::kAbsolutePositionWriterLine}};
+    .writes = kAbsolutePositionKeywords};
+template <> struct ValueTraits<AbsolutePosition> : KeywordTraits<AbsolutePosition> {
+    /// Throws for a number that no written entry names.
+    XMLATTR_EXPORT static Core::String write(AbsolutePosition const& value);
+};
 
 /// Whether a block is offset from its place.
 enum RelativePosition : int { RelativePositionStatic = 0, RelativePositionRelative = 1 };
@@ -122,8 +105,11 @@ template <>
 inline constexpr KeywordTable<RelativePosition> kKeywordTable<RelativePosition>{
     .reads = kRelativePositionKeywords,
     .match = KeywordCase::Exact,
-    .writes = kRelativePositionKeywords,
-    .unwrittenThrowsAt = {detail::kMiscAttributesFile, detail::kRelativePositionWriterLine}};
+    .writes = kRelativePositionKeywords};
+template <> struct ValueTraits<RelativePosition> : KeywordTraits<RelativePosition> {
+    /// Throws for a number that no written entry names.
+    XMLATTR_EXPORT static Core::String write(RelativePosition const& value);
+};
 
 /// What happens to content that overflows its area. Six keywords read onto three numbers;
 /// writing uses the first spelling of each.

@@ -4,6 +4,7 @@
 #include "xmlattr/attributes/KeywordTable.h"
 #include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/length/detail/MeasureKeywords.h"
 
 #include <bit>
 #include <cstdint>
@@ -29,21 +30,15 @@ static_assert(std::bit_cast<SizeProbe>(BackgroundSize(BackgroundSizeContain)).ty
               std::bit_cast<SizeProbe>(BackgroundSize(LengthOrPercent(0.5f))).type == 3 &&
               std::bit_cast<SizeProbe>(BackgroundSize(LengthOrPercent(0.5f))).percent == 0.5f);
 
-// Both axes share the fractions; writing names the horizontal keyword of each.
-constexpr KeywordEntry<float> kPositionKeywords[] = {
-    {u"left", 0.0f}, {u"top", 0.0f}, {u"center", 0.5f}, {u"right", 1.0f}, {u"bottom", 1.0f},
-};
-constexpr KeywordTable<float> kPositions{.reads = kPositionKeywords, .writes = kPositionKeywords};
+constexpr KeywordTable<float> kPositions{.reads = detail::kBackgroundPositionKeywords,
+                                         .writes = detail::kBackgroundPositionKeywords};
 static_assert(isWellFormed(kPositions));
 
-constexpr KeywordEntry<BackgroundSizeType> kSizeKeywords[] = {
-    {u"cover", BackgroundSizeCover},
-    {u"contain", BackgroundSizeContain},
-    {u"auto", BackgroundSizeAuto},
-};
-constexpr KeywordTable<BackgroundSizeType> kSizes{.reads = kSizeKeywords, .writes = kSizeKeywords};
+constexpr KeywordTable<BackgroundSizeType> kSizes{.reads = detail::kBackgroundSizeKeywords,
+                                                  .writes = detail::kBackgroundSizeKeywords};
 static_assert(isWellFormed(kSizes) &&
-              detail::indexedInOrder(kSizeKeywords, &KeywordEntry<BackgroundSizeType>::number));
+              detail::indexedInOrder(detail::kBackgroundSizeKeywords,
+                                     &KeywordEntry<BackgroundSizeType>::number));
 
 } // namespace
 

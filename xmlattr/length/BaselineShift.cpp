@@ -3,6 +3,7 @@
 
 #include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/length/detail/MeasureKeywords.h"
 
 #include <bit>
 #include <cstdint>
@@ -49,17 +50,12 @@ static_assert(
     std::bit_cast<ShiftProbe>(BaselineShift(BaselineShiftSuper)).mode == 2 &&
     std::bit_cast<ShiftProbe>(SBaselineShift(SLengthOrPercent(1.0f, SLength::UnitPc))).unit == 8);
 
-constexpr KeywordEntry<BaselineShiftMode> kBaselineShiftKeywords[] = {
-    {u"baseline", BaselineShiftBaseline},
-    {u"sub", BaselineShiftSub},
-    {u"super", BaselineShiftSuper},
-};
 constexpr KeywordTable<BaselineShiftMode> kBaselineShiftModes{
-    .reads = kBaselineShiftKeywords,
-    .writes = kBaselineShiftKeywords,
+    .reads = detail::kBaselineShiftKeywords,
+    .writes = detail::kBaselineShiftKeywords,
     .unwrittenThrowsAt = {kLengthAttributeFile, kBaselineShiftWriterLine}};
 static_assert(isWellFormed(kBaselineShiftModes) &&
-              detail::indexedInOrder(kBaselineShiftKeywords,
+              detail::indexedInOrder(detail::kBaselineShiftKeywords,
                                      &KeywordEntry<BaselineShiftMode>::number));
 // Every baseline has its keyword, in the order of its number.
 static_assert(detail::indexedInOrder(kAlignmentBaselineKeywords,

@@ -4,6 +4,7 @@
 #include "xmlattr/attributes/KeywordTable.h"
 #include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/length/detail/MeasureKeywords.h"
 
 #include <bit>
 #include <cstdint>
@@ -29,13 +30,8 @@ static_assert(
     std::bit_cast<DLengthProbe>(DLength(Length(1.0f, Length::UnitPt), Length(2.0f, Length::UnitCm)))
             .secondSize == 2.0f);
 
-// Only these three point lengths are written as names: 4px, as wide as 3pt, is not "medium".
-constexpr KeywordEntry<Length> kWidthKeywords[] = {
-    {u"thin", Length(1.0f, Length::UnitPt)},
-    {u"medium", Length(3.0f, Length::UnitPt)},
-    {u"thick", Length(5.0f, Length::UnitPt)},
-};
-constexpr KeywordTable<Length> kWidths{.reads = kWidthKeywords, .writes = kWidthKeywords};
+constexpr KeywordTable<Length> kWidths{.reads = detail::kBorderWidthKeywords,
+                                       .writes = detail::kBorderWidthKeywords};
 static_assert(isWellFormed(kWidths));
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "xmlattr/attributes/KeywordTable.h"
 #include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/length/detail/MeasureKeywords.h"
 
 #include <bit>
 #include <cstdint>
@@ -30,14 +31,11 @@ static_assert(
     std::bit_cast<ContentLayoutProbe>(ContentLength(LengthOrPercent(Length(2.0f, Length::UnitMm))))
             .unit == 4);
 
-constexpr KeywordEntry<ContentScaleMode> kScaleModeKeywords[] = {
-    {u"auto", ContentScaleAuto},
-    {u"scale-to-fit", ContentScaleToFit},
-};
-constexpr KeywordTable<ContentScaleMode> kScaleModes{.reads = kScaleModeKeywords,
-                                                     .writes = kScaleModeKeywords};
+constexpr KeywordTable<ContentScaleMode> kScaleModes{.reads = detail::kContentScaleKeywords,
+                                                     .writes = detail::kContentScaleKeywords};
 static_assert(isWellFormed(kScaleModes) &&
-              detail::indexedInOrder(kScaleModeKeywords, &KeywordEntry<ContentScaleMode>::number));
+              detail::indexedInOrder(detail::kContentScaleKeywords,
+                                     &KeywordEntry<ContentScaleMode>::number));
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/length/detail/MeasureKeywords.h"
 
 #include <bit>
 #include <cstdint>
@@ -55,47 +56,22 @@ static_assert(sizeof(STextDecoration) == 3 &&
               std::bit_cast<DecorationProbe>(STextDecoration(false, false, true)).lineThrough &&
               !std::bit_cast<DecorationProbe>(STextDecoration(false, false, true)).overline);
 
-constexpr FontSize points(float size) noexcept {
-    return FontSize(LengthOrPercent(Length(size, Length::UnitPt)));
-}
-
-// "large" is 16pt, not 14.
-constexpr KeywordEntry<FontSize> kFontSizeKeywords[] = {
-    {u"xx-small", points(6.0f)},
-    {u"x-small", points(8.0f)},
-    {u"small", points(10.0f)},
-    {u"medium", points(12.0f)},
-    {u"large", points(16.0f)},
-    {u"x-large", points(18.0f)},
-    {u"xx-large", points(20.0f)},
-    {u"larger", FontSize(RelativeFontSizeLarger)},
-    {u"smaller", FontSize(RelativeFontSizeSmaller)},
-};
-constexpr KeywordTable<FontSize> kFontSizes{.reads = kFontSizeKeywords};
+constexpr KeywordTable<FontSize> kFontSizes{.reads = detail::kFontSizeKeywords};
 static_assert(isWellFormed(kFontSizes));
 
-constexpr KeywordEntry<RelativeFontSize> kRelativeFontSizeKeywords[] = {
-    {u"larger", RelativeFontSizeLarger},
-    {u"smaller", RelativeFontSizeSmaller},
-};
 constexpr KeywordTable<RelativeFontSize> kRelativeFontSizes{
-    .reads = kRelativeFontSizeKeywords,
-    .writes = kRelativeFontSizeKeywords,
+    .reads = detail::kRelativeFontSizeKeywords,
+    .writes = detail::kRelativeFontSizeKeywords,
     .unwrittenThrowsAt = {kFontAttributesFile, kFontSizeWriterLine}};
 static_assert(isWellFormed(kRelativeFontSizes) &&
-              detail::indexedInOrder(kRelativeFontSizeKeywords,
+              detail::indexedInOrder(detail::kRelativeFontSizeKeywords,
                                      &KeywordEntry<RelativeFontSize>::number));
 
-enum DecorationLine : int { LineUnder = 0, LineOver = 1, LineThrough = 2 };
-constexpr KeywordEntry<DecorationLine> kDecorationLineKeywords[] = {
-    {u"underline", LineUnder},
-    {u"overline", LineOver},
-    {u"line-through", LineThrough},
-};
-constexpr KeywordTable<DecorationLine> kDecorationLines{.reads = kDecorationLineKeywords};
+constexpr KeywordTable<detail::DecorationLine> kDecorationLines{
+    .reads = detail::kDecorationLineKeywords};
 static_assert(isWellFormed(kDecorationLines) &&
-              detail::indexedInOrder(kDecorationLineKeywords,
-                                     &KeywordEntry<DecorationLine>::number));
+              detail::indexedInOrder(detail::kDecorationLineKeywords,
+                                     &KeywordEntry<detail::DecorationLine>::number));
 
 } // namespace
 
@@ -165,14 +141,15 @@ bool ValueTraits<STextDecoration>::parse(STextDecoration& value, Core::String co
     detail::Cursor cursor(text);
     while (!cursor.atEnd()) {
         cursor.skipSpace();
-        DecorationLine line = LineUnder;
+        detail::DecorationLine line = detail::LineUnder;
         if (!readKeyword(kDecorationLines, cursor.until(u','), line)) {
             return false;
         }
         lines[line] = true;
         cursor.advance();
     }
-    value = STextDecoration(lines[LineUnder], lines[LineOver], lines[LineThrough]);
+    value = STextDecoration(lines[detail::LineUnder], lines[detail::LineOver],
+                            lines[detail::LineThrough]);
     return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/length/detail/MeasureKeywords.h"
 
 #include <bit>
 #include <cstdint>
@@ -39,14 +40,9 @@ static_assert(
     std::bit_cast<TabStopProbe>(TabStop(Length(2.0f, Length::UnitCm), TabStopRight)).type == 2 &&
     std::bit_cast<TabStopProbe>(TabStop(Length(2.0f, Length::UnitCm), TabStopRight)).unit == 3);
 
-// Parentheses and all: "body-start( )" is no function.
-constexpr KeywordEntry<IndentFunction> kIndentFunctionKeywords[] = {
-    {u"label-end()", IndentLabelEnd},
-    {u"body-start()", IndentBodyStart},
-};
 constexpr KeywordTable<IndentFunction> kIndentFunctions{
-    .reads = kIndentFunctionKeywords,
-    .writes = kIndentFunctionKeywords,
+    .reads = detail::kIndentFunctionKeywords,
+    .writes = detail::kIndentFunctionKeywords,
     .unwrittenThrowsAt = {kIndentFile, kIndentWriterLine}};
 static_assert(isWellFormed(kIndentFunctions));
 static_assert(detail::indexedInOrder(kTabStopTypeKeywords, &KeywordEntry<TabStopType>::number) &&

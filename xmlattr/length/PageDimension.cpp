@@ -4,6 +4,7 @@
 #include "xmlattr/attributes/KeywordTable.h"
 #include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/length/detail/MeasureKeywords.h"
 #include "xmlattr/platform/Format.h"
 
 #include <algorithm>
@@ -39,31 +40,19 @@ static_assert(std::bit_cast<NumberProbe>(InitialPageNumber(7)).type == 3 &&
               std::bit_cast<NumberProbe>(InitialPageNumber(7)).number == 7 &&
               std::bit_cast<NumberProbe>(InitialSheetNumber(9)).type == 1);
 
-constexpr KeywordEntry<PageDimensionType> kPageDimensionKeywords[] = {
-    {u"auto", PageDimensionAuto},
-    {u"indefinite", PageDimensionIndefinite},
-};
-constexpr KeywordTable<PageDimensionType> kPageDimensions{.reads = kPageDimensionKeywords};
+constexpr KeywordTable<PageDimensionType> kPageDimensions{.reads = detail::kPageDimensionKeywords};
 static_assert(isWellFormed(kPageDimensions) &&
-              detail::indexedInOrder(kPageDimensionKeywords,
+              detail::indexedInOrder(detail::kPageDimensionKeywords,
                                      &KeywordEntry<PageDimensionType>::number));
 
-constexpr KeywordEntry<InitialPageNumberType> kInitialPageNumberKeywords[] = {
-    {u"auto", InitialPageNumberAuto},
-    {u"auto-odd", InitialPageNumberAutoOdd},
-    {u"auto-even", InitialPageNumberAutoEven},
-};
-constexpr KeywordTable<InitialPageNumberType> kInitialPageNumbers{.reads =
-                                                                      kInitialPageNumberKeywords};
+constexpr KeywordTable<InitialPageNumberType> kInitialPageNumbers{
+    .reads = detail::kInitialPageNumberKeywords};
 static_assert(isWellFormed(kInitialPageNumbers) &&
-              detail::indexedInOrder(kInitialPageNumberKeywords,
+              detail::indexedInOrder(detail::kInitialPageNumberKeywords,
                                      &KeywordEntry<InitialPageNumberType>::number));
 
-constexpr KeywordEntry<InitialSheetNumberType> kInitialSheetNumberKeywords[] = {
-    {u"auto", InitialSheetNumberAuto},
-};
 constexpr KeywordTable<InitialSheetNumberType> kInitialSheetNumbers{
-    .reads = kInitialSheetNumberKeywords};
+    .reads = detail::kInitialSheetNumberKeywords};
 static_assert(isWellFormed(kInitialSheetNumbers));
 
 // Counting starts at 1, whatever the text says.

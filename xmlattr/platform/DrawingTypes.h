@@ -1,6 +1,8 @@
 // The drawing library's enumerations that attributes store as plain numbers.
 #pragma once
 
+#include "xmlattr/platform/Export.h"
+
 namespace Drawing {
 
 /// A text's language. Attributes store it as a signed 32-bit number, and the languages

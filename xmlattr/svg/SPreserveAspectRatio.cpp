@@ -3,6 +3,7 @@
 
 #include "xmlattr/attributes/KeywordTable.h"
 #include "xmlattr/attributes/detail/Cursor.h"
+#include "xmlattr/svg/detail/AspectRatioKeywords.h"
 
 namespace Xml {
 
@@ -14,21 +15,8 @@ using A = SPreserveAspectRatio;
 
 static_assert(sizeof(SPreserveAspectRatio) == 4 && A().getAspectRatio() == 146);
 
-// clang-format off
-constexpr KeywordEntry<int> kAlignments[] = {
-    {u"none",     A::AspectNone},
-    {u"xMinYMin", A::AspectXMin | A::AspectYMin}, {u"xMidYMin", A::AspectXMid | A::AspectYMin},
-    {u"xMaxYMin", A::AspectXMax | A::AspectYMin}, {u"xMinYMid", A::AspectXMin | A::AspectYMid},
-    {u"xMidYMid", A::AspectXMid | A::AspectYMid}, {u"xMaxYMid", A::AspectXMax | A::AspectYMid},
-    {u"xMinYMax", A::AspectXMin | A::AspectYMax}, {u"xMidYMax", A::AspectXMid | A::AspectYMax},
-    {u"xMaxYMax", A::AspectXMax | A::AspectYMax},
-};
-constexpr KeywordEntry<int> kMeetOrSlice[] = {
-    {u"meet", A::AspectMeet}, {u"slice", A::AspectSlice},
-};
-// clang-format on
-constexpr KeywordTable<int> kAlignmentTable{.reads = kAlignments};
-constexpr KeywordTable<int> kMeetOrSliceTable{.reads = kMeetOrSlice};
+constexpr KeywordTable<int> kAlignmentTable{.reads = detail::kAspectAlignmentKeywords};
+constexpr KeywordTable<int> kMeetOrSliceTable{.reads = detail::kMeetOrSliceKeywords};
 static_assert(isWellFormed(kAlignmentTable) && isWellFormed(kMeetOrSliceTable));
 
 } // namespace
