@@ -1,5 +1,6 @@
 // SColor and SNullableColor: paint server references and plain colours.
 #include "xmlattr/color/SColor.h"
+#include "xmlattr/color/SNullableColor.h"
 
 #include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/color/detail/ColorText.h"

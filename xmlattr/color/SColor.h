@@ -1,4 +1,4 @@
-// Xml::SColor and Xml::SNullableColor: the paint of an SVG shape, with their attributes.
+// Xml::SColor: the paint of an SVG shape, with its attribute.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
@@ -48,22 +48,6 @@ private:
     Core::String m_url;
 };
 
-/// A paint with a flag saying whether the attribute was given at all. Only a successful
-/// parse through the attribute or `setNull(false)` clears the flag; equality ignores it.
-class XMLATTR_EXPORT SNullableColor : public SColor {
-public:
-    /// No paint, null.
-    SNullableColor() noexcept = default;
-    /// A plain colour, still null.
-    explicit SNullableColor(SmartPtr<Drawing::Color> color) noexcept;
-
-    bool isNull() const noexcept { return m_null; }
-    void setNull(bool null) noexcept { m_null = null; }
-
-private:
-    bool m_null = true;
-};
-
 static_assert(sizeof(SColor::ColorType) == 4);
 
 template <> struct ValueTraits<SColor> {
@@ -72,18 +56,6 @@ template <> struct ValueTraits<SColor> {
     }
 };
 
-/// A rejected text keeps the previous paint and null flag.
-template <> struct ValueTraits<SNullableColor> {
-    [[nodiscard]] static bool parse(SNullableColor& value, Core::String const& text) {
-        if (!SColor::parseSColor(value, text)) {
-            return false;
-        }
-        value.setNull(false);
-        return true;
-    }
-};
-
 extern template class XMLATTR_EXPORT TXmlAttribute<SColor>;
-extern template class XMLATTR_EXPORT TXmlAttribute<SNullableColor>;
 
 } // namespace Xml

@@ -1,5 +1,6 @@
 // SVG paint: references, colours and no paint, the null flag, and equality by identity.
 #include "xmlattr/color/SColor.h"
+#include "xmlattr/color/SNullableColor.h"
 
 #include "xmlattr/color/ColorParse.h"
 

@@ -8,6 +8,7 @@
 #include "xmlattr/color/BoxShadow.h"
 #include "xmlattr/color/ColorParse.h"
 #include "xmlattr/color/SColor.h"
+#include "xmlattr/color/SNullableColor.h"
 #include "xmlattr/keywords/BarcodeKeywords.h"
 #include "xmlattr/keywords/BorderKeywords.h"
 #include "xmlattr/keywords/ChartKeywords.h"

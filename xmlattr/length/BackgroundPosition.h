@@ -1,8 +1,9 @@
-// A background image's measures: Xml::BackgroundPosition along one axis and
-// Xml::BackgroundSize, with their attributes.
+// Xml::BackgroundPosition: a background image's position along one axis, with its attribute.
+// Includes the background image's size.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
+#include "xmlattr/length/BackgroundSize.h"
 #include "xmlattr/length/LengthOrPercent.h"
 #include "xmlattr/platform/Export.h"
 #include "xmlattr/platform/String.h"
@@ -23,35 +24,6 @@ public:
                                                            Core::String const& text) noexcept;
 };
 
-/// What a background size holds. The numbers are part of the interface.
-enum BackgroundSizeType : int {
-    BackgroundSizeCover = 0,
-    BackgroundSizeContain = 1,
-    BackgroundSizeAuto = 2,
-    BackgroundSizeLengthOrPercent = 3,
-};
-
-/// A background image's size: "cover", "contain", "auto" (the default) or a measure. Its
-/// `LengthOrPercent` part comes first, then the type. Two sizes compare by their measures
-/// alone, as `LengthOrPercent`: "cover" equals "auto".
-class XMLATTR_EXPORT BackgroundSize : public LengthOrPercent {
-public:
-    /// That type with the default measure.
-    constexpr BackgroundSize(BackgroundSizeType type = BackgroundSizeAuto) noexcept
-        : m_type(type) {}
-    constexpr explicit BackgroundSize(LengthOrPercent const& value) noexcept
-        : LengthOrPercent(value), m_type(BackgroundSizeLengthOrPercent) {}
-
-    constexpr BackgroundSizeType getType() const noexcept { return m_type; }
-
-    /// "cover", "contain" and "auto" exactly; on false `out` is untouched. Never throws.
-    [[nodiscard]] static bool readStringBackgroundSize(BackgroundSize& out,
-                                                       Core::String const& text) noexcept;
-
-private:
-    BackgroundSizeType m_type;
-};
-
 template <> struct XMLATTR_EXPORT ValueTraits<BackgroundPosition> {
     /// A keyword, else a `LengthOrPercent`. On false the value is untouched.
     [[nodiscard]] static bool parse(BackgroundPosition& value, Core::String const& text);
@@ -60,14 +32,6 @@ template <> struct XMLATTR_EXPORT ValueTraits<BackgroundPosition> {
     static Core::String write(BackgroundPosition const& value);
 };
 
-template <> struct XMLATTR_EXPORT ValueTraits<BackgroundSize> {
-    /// A keyword, else a `LengthOrPercent` as a measure. On false the value is untouched.
-    [[nodiscard]] static bool parse(BackgroundSize& value, Core::String const& text);
-    /// The type's keyword, or for any other type the measure's text.
-    static Core::String write(BackgroundSize const& value);
-};
-
 extern template class XMLATTR_EXPORT TXmlAttribute<BackgroundPosition>;
-extern template class XMLATTR_EXPORT TXmlAttribute<BackgroundSize>;
 
 } // namespace Xml

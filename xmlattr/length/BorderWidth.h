@@ -1,8 +1,9 @@
-// Xml::BorderWidth, a border's width with its three named widths, and Xml::DLength, the
-// pair of lengths that separates adjacent borders, with their attributes.
+// Xml::BorderWidth: a border's width with its three named widths, with its attribute.
+// Includes the pair of lengths between borders.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
+#include "xmlattr/length/DLength.h"
 #include "xmlattr/length/LengthAttribute.h"
 #include "xmlattr/platform/Export.h"
 #include "xmlattr/platform/String.h"
@@ -22,25 +23,6 @@ public:
     }
 };
 
-/// Two lengths, first and second; the default is 0px twice.
-class XMLATTR_EXPORT DLength {
-public:
-    constexpr DLength(Length const& first = Length(), Length const& second = Length()) noexcept
-        : m_first(first), m_second(second) {}
-
-    constexpr bool operator==(DLength const& other) const noexcept {
-        return m_first == other.m_first && m_second == other.m_second;
-    }
-    constexpr bool operator!=(DLength const& other) const noexcept { return !(*this == other); }
-
-    constexpr Length const& getFirst() const noexcept { return m_first; }
-    constexpr Length const& getSecond() const noexcept { return m_second; }
-
-private:
-    Length m_first;
-    Length m_second;
-};
-
 template <> struct XMLATTR_EXPORT ValueTraits<BorderWidth> {
     /// "thin", "medium", "thick" exactly, or a text `Length::parseLength` accepts; on false
     /// the value is untouched.
@@ -49,13 +31,6 @@ template <> struct XMLATTR_EXPORT ValueTraits<BorderWidth> {
     static Core::String write(BorderWidth const& value);
 };
 
-template <> struct XMLATTR_EXPORT ValueTraits<DLength> {
-    /// One length, which stands for both, or two separated by white space; each strict as
-    /// `Length::parseLength`. Any other text gives false with the value untouched.
-    [[nodiscard]] static bool parse(DLength& value, Core::String const& text);
-};
-
 extern template class XMLATTR_EXPORT TXmlAttribute<BorderWidth>;
-extern template class XMLATTR_EXPORT TXmlAttribute<DLength>;
 
 } // namespace Xml

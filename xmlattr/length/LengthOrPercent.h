@@ -1,9 +1,11 @@
-// Xml::LengthOrPercent, Xml::SLengthOrPercent and Xml::FloatOrPercent: a length or a
-// percentage held as a fraction (1.0 is one hundred per cent), with their attributes.
+// Xml::LengthOrPercent: a length or a percentage held as a fraction (1.0 is one hundred per
+// cent), with its attribute. Includes the SVG measure and the factor of the same kind.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
+#include "xmlattr/length/FloatOrPercent.h"
 #include "xmlattr/length/LengthAttribute.h"
+#include "xmlattr/length/SLengthOrPercent.h"
 #include "xmlattr/platform/Export.h"
 #include "xmlattr/platform/String.h"
 
@@ -71,61 +73,6 @@ private:
     float m_percent = 0.0f;
 };
 
-/// An SVG measure: an `SLength`, or a fraction of a reference length. Same layout and
-/// default as `LengthOrPercent`. Read by `SLength::parseSLengthOrPercent`; no text form.
-class XMLATTR_EXPORT SLengthOrPercent {
-public:
-    constexpr SLengthOrPercent() noexcept = default;
-    constexpr SLengthOrPercent(float size, SLength::Unit unit) noexcept : m_length(size, unit) {}
-    /// A fraction: 0.5 is fifty per cent; the length is 0px.
-    constexpr explicit SLengthOrPercent(float fraction) noexcept
-        : m_kind(KindPercent), m_percent(fraction) {}
-
-    constexpr bool operator==(SLengthOrPercent const& other) const noexcept {
-        if (isPercent() != other.isPercent()) {
-            return false;
-        }
-        return isPercent() ? m_percent == other.m_percent : m_length == other.m_length;
-    }
-    constexpr bool operator!=(SLengthOrPercent const& other) const noexcept {
-        return !(*this == other);
-    }
-
-    constexpr bool isPercent() const noexcept { return m_kind == KindPercent; }
-    constexpr float getPercent() const noexcept { return m_percent; }
-    constexpr SLength const& getLength() const noexcept { return m_length; }
-
-    /// A length's pixels (throws as `SLength::pxSize` for em and ex), or
-    /// `reference` × fraction.
-    float pxSize(float reference) const;
-    /// The stored length's pixels, whatever the kind.
-    float getLengthPxSize() const;
-
-private:
-    enum Kind : int { KindLength = 1, KindPercent = 2 };
-
-    Kind m_kind = KindLength;
-    SLength m_length;
-    float m_percent = 0.0f;
-};
-
-/// A plain factor, a percentage being held as a fraction: "150%" and "1.5" are both 1.5.
-class XMLATTR_EXPORT FloatOrPercent {
-public:
-    constexpr FloatOrPercent(float value = 1.0f) noexcept : m_value(value) {}
-
-    constexpr bool operator==(FloatOrPercent const& other) const noexcept {
-        return m_value == other.m_value;
-    }
-    constexpr bool operator!=(FloatOrPercent const& other) const noexcept {
-        return !(*this == other);
-    }
-    constexpr float getValue() const noexcept { return m_value; }
-
-private:
-    float m_value;
-};
-
 template <> struct ValueTraits<LengthOrPercent> {
     [[nodiscard]] static bool parse(LengthOrPercent& value, Core::String const& text) {
         return LengthOrPercent::parseLengthOrPercent(value, text);
@@ -135,21 +82,6 @@ template <> struct ValueTraits<LengthOrPercent> {
     }
 };
 
-template <> struct ValueTraits<SLengthOrPercent> {
-    [[nodiscard]] static bool parse(SLengthOrPercent& value, Core::String const& text) {
-        return SLength::parseSLengthOrPercent(value, text);
-    }
-};
-
-template <> struct XMLATTR_EXPORT ValueTraits<FloatOrPercent> {
-    /// Lenient: every non-empty text is read, as far as its number goes ("x" is 0), a final
-    /// "%" dividing it by 100; a number beyond the float range is the largest finite float of
-    /// its sign. The empty text gives false with the value untouched.
-    [[nodiscard]] static bool parse(FloatOrPercent& value, Core::String const& text);
-};
-
 extern template class XMLATTR_EXPORT TXmlAttribute<LengthOrPercent>;
-extern template class XMLATTR_EXPORT TXmlAttribute<SLengthOrPercent>;
-extern template class XMLATTR_EXPORT TXmlAttribute<FloatOrPercent>;
 
 } // namespace Xml

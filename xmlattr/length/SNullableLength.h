@@ -1,8 +1,9 @@
-// Xml::SNullableLength, an SVG length that may be absent, and the SVG dash pattern, a
-// list of SLength, with their attributes.
+// Xml::SNullableLength: an SVG length that may be absent, with its attribute. Includes the
+// dash pattern.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
+#include "xmlattr/length/DashPattern.h"
 #include "xmlattr/length/LengthAttribute.h"
 #include "xmlattr/platform/Export.h"
 #include "xmlattr/platform/String.h"
@@ -30,15 +31,6 @@ template <> struct XMLATTR_EXPORT ValueTraits<SNullableLength> {
     [[nodiscard]] static bool parse(SNullableLength& value, Core::String const& text);
 };
 
-/// A dash pattern: dash and gap lengths in order, none when empty.
-template <> struct XMLATTR_EXPORT ValueTraits<Core::Vector<SLength>> {
-    /// "none" and the empty text give no dashes. Otherwise items separated by white space,
-    /// commas or both ("5 3", "5,3" and "5 , 3" are 5px then 3px), each read by
-    /// `SLength::parseSLength`. Strict: one bad item gives false with the list untouched.
-    [[nodiscard]] static bool parse(Core::Vector<SLength>& value, Core::String const& text);
-};
-
 extern template class XMLATTR_EXPORT TXmlAttribute<SNullableLength>;
-extern template class XMLATTR_EXPORT TXmlAttribute<Core::Vector<SLength>>;
 
 } // namespace Xml

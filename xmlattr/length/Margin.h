@@ -1,0 +1,33 @@
+// Xml::Margin: a margin's LengthOrPercent, with its attribute.
+// Implemented in LengthOrPercentAuto.cpp, beside the rest of its family.
+#pragma once
+
+#include "xmlattr/attributes/TXmlAttribute.h"
+#include "xmlattr/length/KeywordOrLengthOrPercent.h"
+#include "xmlattr/platform/Export.h"
+#include "xmlattr/platform/String.h"
+
+namespace Xml {
+
+/// A margin: a `LengthOrPercent`, or "auto" (the default) which no text reads back.
+class XMLATTR_EXPORT Margin : public KeywordOrLengthOrPercent<Margin> {
+public:
+    using KeywordOrLengthOrPercent::KeywordOrLengthOrPercent;
+
+    constexpr bool isAuto() const noexcept { return m_keyword; }
+    constexpr LengthOrPercent& getLengthOrPercent() noexcept { return m_value; }
+
+    /// Strict as `LengthOrPercent::parseLengthOrPercent`, which "auto" fails; on success the
+    /// flag is cleared. On false `out` is untouched. Never throws.
+    [[nodiscard]] static bool parseMargin(Margin& out, Core::String const& text) noexcept;
+};
+
+template <> struct XMLATTR_EXPORT ValueTraits<Margin> {
+    [[nodiscard]] static bool parse(Margin& value, Core::String const& text);
+    /// Empty for "auto".
+    static Core::String write(Margin const& value);
+};
+
+extern template class XMLATTR_EXPORT TXmlAttribute<Margin>;
+
+} // namespace Xml

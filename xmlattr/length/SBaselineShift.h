@@ -1,0 +1,26 @@
+// Xml::SBaselineShift: an SVG text's baseline shift, with its attribute.
+// Implemented in BaselineShift.cpp, beside the rest of its family.
+#pragma once
+
+#include "xmlattr/attributes/TXmlAttribute.h"
+#include "xmlattr/length/BasicBaselineShift.h"
+#include "xmlattr/platform/Export.h"
+#include "xmlattr/platform/String.h"
+
+namespace Xml {
+
+class XMLATTR_EXPORT SBaselineShift : public BasicBaselineShift<SLengthOrPercent> {
+public:
+    using BasicBaselineShift::BasicBaselineShift;
+
+    constexpr SLengthOrPercent const& getSLengthOrPercent() const noexcept { return m_value; }
+};
+
+template <> struct XMLATTR_EXPORT ValueTraits<SBaselineShift> {
+    /// As for `BaselineShift`, the measure read by `SLength::parseSLengthOrPercent`.
+    [[nodiscard]] static bool parse(SBaselineShift& value, Core::String const& text);
+};
+
+extern template class XMLATTR_EXPORT TXmlAttribute<SBaselineShift>;
+
+} // namespace Xml
