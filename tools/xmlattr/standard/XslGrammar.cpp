@@ -117,7 +117,7 @@ constexpr Row kRows[] = {
     {"space-start", {"<space> | <percentage>", Form::Values, kLength | kPercentage}},
     {"space-end", {"<space> | <percentage>", Form::Values, kLength | kPercentage}},
     {"language", {"none | <language>", Form::Language}},
-    {"country", {"none | <country>", Form::Values, 0, kNone}},
+    {"country", {"none | <country>", Form::Language}},
     {"column-gap", kWidth},
     {"leader-length", kLengthRange}, {"leader-length.minimum", kWidth}, {"leader-length.optimum", kWidth}, {"leader-length.maximum", kWidth},
     {"line-height", {"normal | <length> | <number> | <percentage> | <space>", Form::Values, kLength | kNumber | kPercentage, kNormal}},
