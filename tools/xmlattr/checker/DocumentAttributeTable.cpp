@@ -272,27 +272,33 @@ constexpr AttributeType kSvg[] = {
 };
 // clang-format on
 
-using Index = std::unordered_map<std::string_view, std::vector<AttributeType const*>>;
+// A row with its type found once, not at every value.
+struct Resolved {
+    AttributeType const* row;
+    ValueType const* type;
+};
+
+using Index = std::unordered_map<std::string_view, std::vector<Resolved>>;
 
 Index makeIndex(std::span<AttributeType const> table) {
     Index index;
     for (AttributeType const& entry : table) {
-        index[entry.attribute].push_back(&entry);
+        index[entry.attribute].push_back(
+            {&entry, entry.type.empty() ? nullptr : findType(entry.type)});
     }
     return index;
 }
 
-AttributeType const* rowFor(Index const& index, std::string_view element,
-                            std::string_view name) {
+Resolved const* rowFor(Index const& index, std::string_view element, std::string_view name) {
     auto const found = index.find(name);
     if (found == index.end()) {
         return nullptr;
     }
-    for (AttributeType const* row : found->second) {
-        if (row->elements.empty() ||
-            (!element.empty() && std::find(row->elements.begin(), row->elements.end(),
-                                            element) != row->elements.end())) {
-            return row;
+    for (Resolved const& resolved : found->second) {
+        std::span<std::string_view const> const elements = resolved.row->elements;
+        if (elements.empty() || (!element.empty() && std::find(elements.begin(), elements.end(),
+                                                               element) != elements.end())) {
+            return &resolved;
         }
     }
     return nullptr;
@@ -305,12 +311,18 @@ std::string_view vocabularyName(Vocabulary vocabulary) noexcept {
 }
 
 ValueType const* attributeType(Vocabulary vocabulary, std::string_view element,
-                               std::string_view name) {
+                               std::string_view name, std::string_view* spelling) {
     static Index const xslFo = makeIndex(kXslFo);
     static Index const svg = makeIndex(kSvg);
-    AttributeType const* row =
+    Resolved const* resolved =
         rowFor(vocabulary == Vocabulary::XslFo ? xslFo : svg, element, name);
-    return row == nullptr || row->type.empty() ? nullptr : findType(row->type);
+    if (resolved == nullptr) {
+        return nullptr;
+    }
+    if (spelling != nullptr) {
+        *spelling = resolved->row->attribute;
+    }
+    return resolved->type;
 }
 
 std::string unresolvedAttributeType() {

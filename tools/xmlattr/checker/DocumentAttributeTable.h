@@ -21,8 +21,10 @@ std::string_view vocabularyName(Vocabulary vocabulary) noexcept;
 /// The library type that reads the attribute of that name on `element` (a local name), or
 /// in SVG the presentation property of a `style` declaration when `element` is empty; null
 /// when the library has none for it there.
+/// `spelling`, when given, gets the table's own copy of the name, which lives as long as
+/// the program.
 ValueType const* attributeType(Vocabulary vocabulary, std::string_view element,
-                               std::string_view name);
+                               std::string_view name, std::string_view* spelling = nullptr);
 
 /// What is wrong with the table, for a self-check before use: an entry that names no
 /// readable type, or a row that a row for every element hides; empty when nothing is.

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace Tool {
 
@@ -127,27 +128,74 @@ private:
             place.element = name.substr(separator + 1);
         }
         m_report.hasContent = true;
-        Position const tag = here();
-        std::vector<RawAttribute> const raw = rawAttributes(tag);
+        m_tag.reset();
+        m_raw.reset();
         for (std::size_t i = 0; attributes[2 * i] != nullptr; ++i) {
             std::string_view const attribute = attributes[2 * i];
             std::string_view const value = attributes[2 * i + 1];
             if (attribute.find(kNamespaceSeparator) != std::string_view::npos) {
                 continue;
             }
-            // An attribute without a prefix is written under its own name, once per tag; one
-            // that a DTD supplies is not written at all and stands where its element does.
-            auto const written = std::find_if(
-                raw.begin(), raw.end(), [&](RawAttribute const& r) { return r.name == attribute; });
-            RawAttribute const* source = written != raw.end() ? &*written : nullptr;
             if (place.vocabulary == Vocabulary::Svg && attribute == "style") {
-                checkStyle(place, value, source, tag);
+                checkStyle(place, value);
                 continue;
             }
-            place.position = source != nullptr ? source->namePosition : tag;
+            AttributeSpot spot{this, attribute};
             place.inStyle = false;
+            place.locate = &AttributeSpot::locate;
+            place.context = &spot;
             checkValue(m_report, place, attribute, value);
         }
+    }
+
+    // Where an attribute stands, for the element being read.
+    struct AttributeSpot {
+        Checker* checker;
+        std::string_view name;
+
+        static Position locate(void* context) {
+            auto const* spot = static_cast<AttributeSpot*>(context);
+            RawAttribute const* source = spot->checker->raw(spot->name);
+            return source != nullptr ? source->namePosition : spot->checker->tag();
+        }
+    };
+
+    // Where a declaration of the element's `style` stands.
+    struct StyleSpot {
+        Checker* checker;
+        std::string_view style;
+        std::size_t offset;
+        std::optional<ValuePositions>* positions;
+
+        static Position locate(void* context) {
+            auto const* spot = static_cast<StyleSpot*>(context);
+            if (!*spot->positions) {
+                spot->positions->emplace(spot->checker->raw("style"), spot->style,
+                                         spot->checker->tag(), spot->checker->m_encoding);
+            }
+            return (*spot->positions)->at(spot->offset);
+        }
+    };
+
+    // Where the element's tag starts; the reader counts lines only when asked, so only a
+    // diagnostic asks.
+    Position tag() {
+        if (!m_tag) {
+            m_tag = here();
+        }
+        return *m_tag;
+    }
+
+    // The raw attribute as written in the element's tag, scanned the first time one is
+    // asked for. An attribute without a prefix is written under its own name, once per tag;
+    // one that a DTD supplies is not written at all and stands where its element does.
+    RawAttribute const* raw(std::string_view name) {
+        if (!m_raw) {
+            m_raw = rawAttributes(tag());
+        }
+        auto const written = std::find_if(m_raw->begin(), m_raw->end(),
+                                          [&](RawAttribute const& r) { return r.name == name; });
+        return written != m_raw->end() ? &*written : nullptr;
     }
 
     std::vector<RawAttribute> rawAttributes(Position tag) const {
@@ -166,11 +214,13 @@ private:
     }
 
     // Declarations "name: value" separated by ";", each checked as the property of its name.
-    // One pass: the positions walk on with the declarations.
-    void checkStyle(ValuePlace place, std::string_view style, RawAttribute const* source,
-                    Position tag) {
-        ValuePositions positions(source, style, tag, m_encoding);
+    // One pass: the positions, when needed, walk on with the declarations.
+    void checkStyle(ValuePlace place, std::string_view style) {
+        std::optional<ValuePositions> positions;
+        StyleSpot spot{this, style, 0, &positions};
         place.inStyle = true;
+        place.locate = &StyleSpot::locate;
+        place.context = &spot;
         std::size_t start = 0;
         while (start <= style.size()) {
             std::size_t end = style.find(';', start);
@@ -188,8 +238,7 @@ private:
                     value = trimmed(value.substr(0, important));
                 }
                 if (!property.empty()) {
-                    place.position =
-                        positions.at(static_cast<std::size_t>(property.data() - style.data()));
+                    spot.offset = static_cast<std::size_t>(property.data() - style.data());
                     checkValue(m_report, place, property, value);
                 }
             }
@@ -203,6 +252,9 @@ private:
     bool m_scanTags = true;
     bool m_sawRoot = false;
     bool m_bareSvg = false;
+    /// The element being read: where its tag starts, and its raw attributes once scanned.
+    std::optional<Position> m_tag;
+    std::optional<std::vector<RawAttribute>> m_raw;
 };
 
 void fault(FileReport& report, FileStatus status, Position position, std::string message) {

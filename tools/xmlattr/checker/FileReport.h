@@ -4,6 +4,7 @@
 
 #include "DocumentAttributeTable.h"
 #include "TagPositions.h"
+#include "standard/Syntax.h"
 
 #include <optional>
 #include <string>
@@ -61,14 +62,19 @@ struct Counts {
     }
 };
 
-/// The counts of one attribute name read as one type.
+/// The counts of one attribute name read as one type. Nothing here is allocated: a report
+/// made on one thread is freed on another, and that should not cost a lock.
 struct AttributeCounts {
     Vocabulary vocabulary = Vocabulary::Svg;
-    std::string name;
-    std::string type;
+    /// The name as the tables spell it, which lives as long as the program.
+    std::string_view name;
+    /// The library's type, null where the standard's grammar alone reads the attribute.
+    ValueType const* type = nullptr;
+    Standard::Syntax const* syntax = nullptr;
     Counts counts;
-    /// The library type or standard grammar that read the values, telling rows apart.
-    void const* reader = nullptr;
+
+    /// The library type's name, or the grammar's where the library has none.
+    std::string typeName() const;
 };
 
 enum class FileStatus : unsigned char { Read = 0, Unreadable = 1, NotWellFormed = 2 };
@@ -85,8 +91,9 @@ struct FileReport {
     long unknown = 0;
     std::vector<AttributeCounts> attributes;
 
-    /// The row of an attribute name read by `reader`, added empty (with no type) if new.
-    AttributeCounts& countsOf(Vocabulary vocabulary, std::string_view name, void const* reader);
+    /// The row of an attribute name (as the tables spell it) and its readers, added if new.
+    AttributeCounts& countsOf(Vocabulary vocabulary, std::string_view name, ValueType const* type,
+                              Standard::Syntax const* syntax);
 };
 
 /// The first `kEchoLimit` UTF-16 code units of UTF-8 `value`, never half a character;

@@ -6,6 +6,9 @@
 #include "types/Suggest.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
 
 namespace Tool {
 
@@ -13,10 +16,12 @@ namespace {
 
 std::string_view dialectName(Vocabulary vocabulary) { return vocabularyName(vocabulary); }
 
-Standard::Syntax const* standardSyntax(ValuePlace const& place, std::string_view name) {
+Standard::Syntax const* standardSyntax(ValuePlace const& place, std::string_view name,
+                                       std::string_view& spelling) {
     return place.vocabulary == Vocabulary::Svg
-               ? Standard::svgSyntax(place.inStyle ? std::string_view() : place.element, name)
-               : Standard::xslSyntax(name);
+               ? Standard::svgSyntax(place.inStyle ? std::string_view() : place.element, name,
+                                     &spelling)
+               : Standard::xslSyntax(name, &spelling);
 }
 
 Standard::Dialect dialectOf(ValuePlace const& place) {
@@ -24,18 +29,6 @@ Standard::Dialect dialectOf(ValuePlace const& place) {
         return Standard::Dialect::XslFo;
     }
     return place.inStyle ? Standard::Dialect::CssDeclaration : Standard::Dialect::SvgAttribute;
-}
-
-// A keyword set is shown by its keywords when the grammar has no name of its own.
-std::string syntaxName(Standard::Syntax const& syntax) {
-    if (!syntax.name.empty()) {
-        return std::string(syntax.name);
-    }
-    std::string shown;
-    for (std::string_view const keyword : syntax.keywords) {
-        shown += (shown.empty() ? "" : " | ") + std::string(keyword);
-    }
-    return shown;
 }
 
 // What the library made of an accepted value: its written text, or its fields on one line.
@@ -87,24 +80,91 @@ std::string quotedEcho(std::string_view name, std::string_view echo, std::size_t
     return text;
 }
 
+// The library's text from a value: ASCII, nearly every value, is widened in one pass rather
+// than decoded a character at a time.
+Core::String libraryText(std::string_view value) {
+    thread_local std::u16string units;
+    if (!std::all_of(value.begin(), value.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; }) ||
+        value.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return Core::String{value};
+    }
+    units.assign(value.begin(), value.end());
+    return Core::String(units.data(), static_cast<int>(units.size()));
+}
+
+// Most values repeat ("fill:#000000", "0.5"): a short value that both readers took in
+// silence is remembered, per thread, so that the next one like it costs a hash and a
+// compare instead of two readings.
+class SilentValues {
+public:
+    bool contains(ValueType const* type, Standard::Syntax const* syntax,
+                  Standard::Dialect dialect, std::string_view value) const {
+        if (value.size() > kLongest || m_slots.empty()) {
+            return false;
+        }
+        Slot const& slot = m_slots[slotOf(type, syntax, dialect, value)];
+        return slot.type == type && slot.syntax == syntax && slot.dialect == dialect &&
+               slot.length == value.size() && slot.used &&
+               std::equal(value.begin(), value.end(), slot.text.begin());
+    }
+
+    void add(ValueType const* type, Standard::Syntax const* syntax, Standard::Dialect dialect,
+             std::string_view value) {
+        if (value.size() > kLongest) {
+            return;
+        }
+        if (m_slots.empty()) {
+            m_slots.resize(kSlots);
+        }
+        Slot& slot = m_slots[slotOf(type, syntax, dialect, value)];
+        slot = {type, syntax, dialect, static_cast<unsigned char>(value.size()), true, {}};
+        std::copy(value.begin(), value.end(), slot.text.begin());
+    }
+
+private:
+    static constexpr std::size_t kLongest = 40;
+    static constexpr std::size_t kSlots = 1 << 11;
+
+    struct Slot {
+        ValueType const* type = nullptr;
+        Standard::Syntax const* syntax = nullptr;
+        Standard::Dialect dialect = Standard::Dialect::SvgAttribute;
+        unsigned char length = 0;
+        bool used = false;
+        std::array<char, kLongest> text{};
+    };
+
+    static std::size_t slotOf(ValueType const* type, Standard::Syntax const* syntax,
+                              Standard::Dialect dialect, std::string_view value) {
+        // FNV-1a over the text, the readers' addresses mixed in.
+        std::uint64_t hash = 1469598103934665603ull ^ reinterpret_cast<std::uintptr_t>(type) ^
+                             (reinterpret_cast<std::uintptr_t>(syntax) << 1) ^
+                             static_cast<std::uint64_t>(dialect);
+        for (char const c : value) {
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        }
+        return static_cast<std::size_t>(hash ^ (hash >> 29)) & (kSlots - 1);
+    }
+
+    std::vector<Slot> m_slots;
+};
+
+thread_local SilentValues silentValues;
+
 } // namespace
 
 void checkValue(FileReport& report, ValuePlace const& place, std::string_view name,
                 std::string_view value) {
-    ValueType const* type =
-        attributeType(place.vocabulary, place.inStyle ? std::string_view() : place.element, name);
-    Standard::Syntax const* syntax = standardSyntax(place, name);
+    std::string_view spelling;
+    ValueType const* type = attributeType(
+        place.vocabulary, place.inStyle ? std::string_view() : place.element, name, &spelling);
+    Standard::Syntax const* syntax = standardSyntax(place, name, spelling);
     if (type == nullptr && syntax == nullptr) {
         ++report.unknown;
         return;
     }
-    AttributeCounts& entry = report.countsOf(place.vocabulary, name,
-                                             type != nullptr ? static_cast<void const*>(type)
-                                                             : static_cast<void const*>(syntax));
-    if (entry.type.empty()) {
-        entry.type = type != nullptr ? std::string(type->name) : syntaxName(*syntax);
-    }
-    std::string const& typeName = entry.type;
+    AttributeCounts& entry = report.countsOf(place.vocabulary, spelling, type, syntax);
     Counts& counts = entry.counts;
     ++counts.values;
     ++report.total.values;
@@ -114,23 +174,28 @@ void checkValue(FileReport& report, ValuePlace const& place, std::string_view na
         return;
     }
     Standard::Dialect const dialect = dialectOf(place);
-    Core::String const text{value};
+    if (silentValues.contains(type, syntax, dialect, value)) {
+        return;
+    }
+    Core::String const text = libraryText(value);
     bool const libraryReads = type != nullptr && type->accepts(text);
     std::vector<std::string> messages = takeLibraryLog();
     bool const standardAllows = syntax != nullptr && Standard::conforms(*syntax, value, dialect);
     bool const valid = syntax == nullptr ? libraryReads : standardAllows;
     bool const read = type == nullptr ? standardAllows : libraryReads;
     if (valid && read && messages.empty()) {
+        silentValues.add(type, syntax, dialect, value);
         return;
     }
 
     Diagnostic diagnostic;
-    diagnostic.position = place.position;
+    diagnostic.position = place.locate(place.context);
     diagnostic.vocabulary = place.vocabulary;
     diagnostic.attribute = name;
     diagnostic.element = place.element;
     diagnostic.value = echoed(value, diagnostic.valueLength);
-    diagnostic.type = typeName;
+    diagnostic.type = entry.typeName();
+    std::string const& typeName = diagnostic.type;
     std::size_t shownLength = 0;
     echoed(diagnostic.value, shownLength);
     std::string const what = quotedEcho(name, diagnostic.value, shownLength, diagnostic.valueLength);
@@ -181,20 +246,22 @@ void checkValue(FileReport& report, ValuePlace const& place, std::string_view na
 }
 
 AttributeCounts& FileReport::countsOf(Vocabulary vocabulary, std::string_view name,
-                                     void const* reader) {
-    // A document uses a few dozen names; the last one found is the likeliest next.
+                                     ValueType const* type, Standard::Syntax const* syntax) {
+    // A document uses a few dozen names; the last one found is the likeliest next. The
+    // tables' names are compared by where they are, not letter by letter.
     auto const found =
         std::find_if(attributes.rbegin(), attributes.rend(), [&](AttributeCounts const& entry) {
-            return entry.reader == reader && entry.vocabulary == vocabulary && entry.name == name;
+            return entry.name.data() == name.data() && entry.type == type &&
+                   entry.syntax == syntax && entry.vocabulary == vocabulary;
         });
     if (found != attributes.rend()) {
         return *found;
     }
-    AttributeCounts& added = attributes.emplace_back();
-    added.vocabulary = vocabulary;
-    added.name = name;
-    added.reader = reader;
-    return added;
+    return attributes.emplace_back(AttributeCounts{vocabulary, name, type, syntax, {}});
+}
+
+std::string AttributeCounts::typeName() const {
+    return type != nullptr ? std::string(type->name) : Standard::describe(*syntax);
 }
 
 std::string echoed(std::string_view value, std::size_t& length) {

@@ -14,7 +14,10 @@ struct ValuePlace {
     Vocabulary vocabulary = Vocabulary::Svg;
     std::string_view element;
     bool inStyle = false;
-    Position position;
+    /// Where the value stands, asked for only when there is something to say: finding it
+    /// takes a walk over the raw tag.
+    Position (*locate)(void* context) = nullptr;
+    void* context = nullptr;
 };
 
 /// Checks `value` of attribute `name` and records the outcome in `report`: counted under

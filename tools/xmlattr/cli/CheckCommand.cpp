@@ -138,7 +138,8 @@ std::string progressLine(std::size_t done, std::size_t count, std::string const&
 }
 
 // Reports wait here for their turn; workers stay at most a few files ahead of the writer,
-// so what is held is bounded by a few files, not by the whole run.
+// so what is held is bounded by a few files, not by the whole run. A thread is woken only
+// when it waits for what has just happened.
 class InOrder {
 public:
     InOrder(std::size_t count, std::size_t window) : m_slots(count), m_window(window) {}
@@ -149,33 +150,50 @@ public:
             return std::nullopt;
         }
         std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [&] { return index < m_taken + m_window; });
+        if (index >= m_taken + m_window) {
+            ++m_waitingForRoom;
+            m_room.wait(lock, [&] { return index < m_taken + m_window; });
+            --m_waitingForRoom;
+        }
         return index;
     }
 
     void put(std::size_t index, FileReport report) {
         std::lock_guard const lock(m_mutex);
         m_slots[index] = std::move(report);
-        m_changed.notify_all();
+        if (m_waitingFor == index) {
+            m_ready.notify_one();
+        }
     }
 
     FileReport take(std::size_t index) {
         std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [&] { return m_slots[index].has_value(); });
+        if (!m_slots[index]) {
+            m_waitingFor = index;
+            m_ready.wait(lock, [&] { return m_slots[index].has_value(); });
+            m_waitingFor = kNobody;
+        }
         FileReport report = std::move(*m_slots[index]);
         m_slots[index].reset();
         m_taken = index + 1;
-        m_changed.notify_all();
+        if (m_waitingForRoom > 0) {
+            m_room.notify_all();
+        }
         return report;
     }
 
 private:
+    static constexpr std::size_t kNobody = static_cast<std::size_t>(-1);
+
     std::vector<std::optional<FileReport>> m_slots;
     std::size_t m_window;
     std::atomic<std::size_t> m_next{0};
     std::size_t m_taken = 0;
+    std::size_t m_waitingFor = kNobody;
+    std::size_t m_waitingForRoom = 0;
     std::mutex m_mutex;
-    std::condition_variable m_changed;
+    std::condition_variable m_ready;
+    std::condition_variable m_room;
 };
 
 } // namespace
@@ -214,8 +232,9 @@ int runCheck(CheckOptions const& options) {
         }
     };
     std::vector<std::jthread> workers;
-    // One thread checks in the writer's own turn; more check ahead of it.
-    for (std::size_t i = 1; i < threads; ++i) {
+    // With one thread the writer checks each file in its turn; with more, the workers check
+    // and the writer, which mostly waits, writes.
+    for (std::size_t i = 0; i < threads && threads > 1; ++i) {
         workers.emplace_back(work);
     }
     for (std::size_t i = 0; i < documents.size(); ++i) {

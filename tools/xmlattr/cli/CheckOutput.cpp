@@ -278,8 +278,8 @@ void RunTally::add(FileReport const& report) {
     for (AttributeCounts const& entry : report.attributes) {
         auto const found =
             std::find_if(attributes.begin(), attributes.end(), [&](AttributeCounts const& known) {
-                return known.vocabulary == entry.vocabulary && known.name == entry.name &&
-                       known.type == entry.type;
+                return known.name.data() == entry.name.data() && known.type == entry.type &&
+                       known.syntax == entry.syntax && known.vocabulary == entry.vocabulary;
             });
         if (found == attributes.end()) {
             attributes.push_back(entry);
@@ -313,42 +313,49 @@ std::string summaryText(RunTally const& tally, bool everyAttribute) {
     for (std::string const& path : tally.withoutContent) {
         out += "no SVG or XSL-FO content: " + path + "\n";
     }
-    std::vector<AttributeCounts const*> rows;
+    struct Line {
+        AttributeCounts const* entry;
+        std::string name;
+        std::string type;
+    };
+    std::vector<Line> rows;
     for (AttributeCounts const& entry : tally.attributes) {
         if (everyAttribute || entry.counts.errors + entry.counts.warnings > 0) {
-            rows.push_back(&entry);
+            rows.push_back({&entry,
+                            std::string(vocabularyName(entry.vocabulary)) + " " +
+                                std::string(entry.name),
+                            entry.typeName()});
         }
     }
     if (rows.empty()) {
         return out;
     }
-    std::sort(rows.begin(), rows.end(), [](AttributeCounts const* a, AttributeCounts const* b) {
-        long const aFound = a->counts.errors + a->counts.warnings;
-        long const bFound = b->counts.errors + b->counts.warnings;
+    std::sort(rows.begin(), rows.end(), [](Line const& a, Line const& b) {
+        long const aFound = a.entry->counts.errors + a.entry->counts.warnings;
+        long const bFound = b.entry->counts.errors + b.entry->counts.warnings;
         if (aFound != bFound) {
             return aFound > bFound;
         }
-        if (a->vocabulary != b->vocabulary) {
-            return a->vocabulary < b->vocabulary;
+        if (a.entry->vocabulary != b.entry->vocabulary) {
+            return a.entry->vocabulary < b.entry->vocabulary;
         }
-        return a->name != b->name ? a->name < b->name : a->type < b->type;
+        return a.name != b.name ? a.name < b.name : a.type < b.type;
     });
     std::size_t nameWidth = std::string_view("attribute").size();
     std::size_t typeWidth = std::string_view("type").size();
-    for (AttributeCounts const* row : rows) {
-        nameWidth = std::max(nameWidth, vocabularyName(row->vocabulary).size() + 1 + row->name.size());
-        typeWidth = std::max(typeWidth, row->type.size());
+    for (Line const& row : rows) {
+        nameWidth = std::max(nameWidth, row.name.size());
+        typeWidth = std::max(typeWidth, row.type.size());
     }
     constexpr std::size_t kNumber = 9;
     out += padded("attribute", nameWidth + 2) + padded("type", typeWidth) +
            "    values    errors  warnings   skipped\n";
-    for (AttributeCounts const* row : rows) {
-        out += padded(std::string(vocabularyName(row->vocabulary)) + " " + row->name,
-                      nameWidth + 2) +
-               padded(row->type, typeWidth) + " " + rightAligned(row->counts.values, kNumber) +
-               " " + rightAligned(row->counts.errors, kNumber) + " " +
-               rightAligned(row->counts.warnings, kNumber) + " " +
-               rightAligned(row->counts.skipped, kNumber) + "\n";
+    for (Line const& row : rows) {
+        Counts const& counts = row.entry->counts;
+        out += padded(row.name, nameWidth + 2) + padded(row.type, typeWidth) + " " +
+               rightAligned(counts.values, kNumber) + " " + rightAligned(counts.errors, kNumber) +
+               " " + rightAligned(counts.warnings, kNumber) + " " +
+               rightAligned(counts.skipped, kNumber) + "\n";
     }
     return out;
 }

@@ -202,23 +202,37 @@ Index makeIndex() {
 
 } // namespace
 
-Syntax const* svgSyntax(std::string_view element, std::string_view attribute) {
+Syntax const* svgSyntax(std::string_view element, std::string_view attribute,
+                        std::string_view* spelling) {
     static Index const index = makeIndex();
     auto const found = index.find(attribute);
     if (found == index.end()) {
         return nullptr;
     }
     for (Row const* row : found->second) {
-        if (row->elements.empty()) {
-            return &row->syntax;
-        }
+        bool matches = row->elements.empty();
         for (std::string_view const name : row->elements) {
-            if (!element.empty() && name == element) {
-                return &row->syntax;
+            matches = matches || (!element.empty() && name == element);
+        }
+        if (matches) {
+            if (spelling != nullptr) {
+                *spelling = row->attribute;
             }
+            return &row->syntax;
         }
     }
     return nullptr;
+}
+
+std::string describe(Syntax const& syntax) {
+    if (!syntax.name.empty()) {
+        return std::string(syntax.name);
+    }
+    std::string shown;
+    for (std::string_view const keyword : syntax.keywords) {
+        shown += (shown.empty() ? "" : " | ") + std::string(keyword);
+    }
+    return shown;
 }
 
 } // namespace Tool::Standard

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace Tool::Standard {
@@ -62,9 +63,14 @@ std::span<std::string_view const> colorKeywords(Syntax const& syntax) noexcept;
 
 /// The grammar of an SVG attribute on `element` (a local name), or of a presentation
 /// property in a `style` declaration when `element` is empty; null when neither standard
-/// defines the name (or its meaning on that element is left unchecked).
-Syntax const* svgSyntax(std::string_view element, std::string_view attribute);
+/// defines the name (or its meaning on that element is left unchecked). `spelling`, when
+/// given, gets the table's own copy of the name, which lives as long as the program.
+Syntax const* svgSyntax(std::string_view element, std::string_view attribute,
+                        std::string_view* spelling = nullptr);
 /// The grammar of an XSL-FO property; null when XSL 1.1 defines none by that name.
-Syntax const* xslSyntax(std::string_view property);
+Syntax const* xslSyntax(std::string_view property, std::string_view* spelling = nullptr);
+
+/// The grammar's name, or its keywords separated by " | " when it has none.
+std::string describe(Syntax const& syntax);
 
 } // namespace Tool::Standard

@@ -241,16 +241,22 @@ constexpr Row kRows[] = {
 
 } // namespace
 
-Syntax const* xslSyntax(std::string_view property) {
-    static std::unordered_map<std::string_view, Syntax const*> const index = [] {
-        std::unordered_map<std::string_view, Syntax const*> made;
+Syntax const* xslSyntax(std::string_view property, std::string_view* spelling) {
+    static std::unordered_map<std::string_view, Row const*> const index = [] {
+        std::unordered_map<std::string_view, Row const*> made;
         for (Row const& row : kRows) {
-            made.emplace(row.property, &row.syntax);
+            made.emplace(row.property, &row);
         }
         return made;
     }();
     auto const found = index.find(property);
-    return found == index.end() ? nullptr : found->second;
+    if (found == index.end()) {
+        return nullptr;
+    }
+    if (spelling != nullptr) {
+        *spelling = found->second->property;
+    }
+    return &found->second->syntax;
 }
 
 } // namespace Tool::Standard
