@@ -40,7 +40,10 @@ std::string readingOf(ValueType const& type, Core::String const& text) {
     }
     std::string line;
     parsed.value.writeInline(line);
-    return line;
+    // A long list is shown by its start, as a long value is.
+    std::size_t length = 0;
+    std::string shown = echoed(line, length);
+    return length > kEchoLimit ? shown + "..." : line;
 }
 
 std::optional<std::string> nearMiss(ValueType const* type, Standard::Syntax const* syntax,
