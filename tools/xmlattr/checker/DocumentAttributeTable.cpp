@@ -314,8 +314,7 @@ ValueType const* attributeType(Vocabulary vocabulary, std::string_view element,
                                std::string_view name, std::string_view* spelling) {
     static Index const xslFo = makeIndex(kXslFo);
     static Index const svg = makeIndex(kSvg);
-    Resolved const* resolved =
-        rowFor(vocabulary == Vocabulary::XslFo ? xslFo : svg, element, name);
+    Resolved const* resolved = rowFor(vocabulary == Vocabulary::XslFo ? xslFo : svg, element, name);
     if (resolved == nullptr) {
         return nullptr;
     }

@@ -268,8 +268,8 @@ void fault(FileReport& report, FileStatus status, Position position, std::string
 }
 
 // Reads into the buffer it is given; false with a message when reading fails.
-using Source = std::function<bool(char* buffer, std::size_t capacity, std::size_t& got,
-                                  bool& last, std::string& error)>;
+using Source = std::function<bool(char* buffer, std::size_t capacity, std::size_t& got, bool& last,
+                                  std::string& error)>;
 
 FileReport check(Source const& source, std::string shownPath) {
     FileReport report;

@@ -14,8 +14,6 @@ namespace Tool {
 
 namespace {
 
-std::string_view dialectName(Vocabulary vocabulary) { return vocabularyName(vocabulary); }
-
 Standard::Syntax const* standardSyntax(ValuePlace const& place, std::string_view name,
                                        std::string_view& spelling) {
     return place.vocabulary == Vocabulary::Svg
@@ -74,10 +72,10 @@ std::optional<std::string> nearMiss(ValueType const* type, Standard::Syntax cons
     });
 }
 
-std::string quotedEcho(std::string_view name, std::string_view echo, std::size_t shown,
-                       std::size_t length) {
+// NAME="VALUE", a value cut short followed by its length.
+std::string quotedEcho(std::string_view name, std::string_view echo, bool cut, std::size_t length) {
     std::string text = std::string(name) + "=" + inQuotes(echo);
-    if (shown < length) {
+    if (cut) {
         text += "... (" + std::to_string(length) + " code units)";
     }
     return text;
@@ -101,8 +99,8 @@ Core::String libraryText(std::string_view value) {
 // compare instead of two readings.
 class SilentValues {
 public:
-    bool contains(ValueType const* type, Standard::Syntax const* syntax,
-                  Standard::Dialect dialect, std::string_view value) const {
+    bool contains(ValueType const* type, Standard::Syntax const* syntax, Standard::Dialect dialect,
+                  std::string_view value) const {
         if (value.size() > kLongest || m_slots.empty()) {
             return false;
         }
@@ -199,10 +197,9 @@ void checkValue(FileReport& report, ValuePlace const& place, std::string_view na
     diagnostic.value = echoed(value, diagnostic.valueLength);
     diagnostic.type = entry.typeName();
     std::string const& typeName = diagnostic.type;
-    std::size_t shownLength = 0;
-    echoed(diagnostic.value, shownLength);
-    std::string const what = quotedEcho(name, diagnostic.value, shownLength, diagnostic.valueLength);
-    std::string_view const standard = dialectName(place.vocabulary);
+    std::string const what = quotedEcho(
+        name, diagnostic.value, diagnostic.value.size() < value.size(), diagnostic.valueLength);
+    std::string_view const standard = vocabularyName(place.vocabulary);
     if (type != nullptr && libraryReads) {
         diagnostic.reading = readingOf(*type, text);
     }
@@ -249,7 +246,7 @@ void checkValue(FileReport& report, ValuePlace const& place, std::string_view na
 }
 
 AttributeCounts& FileReport::countsOf(Vocabulary vocabulary, std::string_view name,
-                                     ValueType const* type, Standard::Syntax const* syntax) {
+                                      ValueType const* type, Standard::Syntax const* syntax) {
     // A document uses a few dozen names; the last one found is the likeliest next. The
     // tables' names are compared by where they are, not letter by letter.
     auto const found =

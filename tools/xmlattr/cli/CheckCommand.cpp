@@ -207,7 +207,8 @@ int runCheck(CheckOptions const& options) {
     Console console(options.format == OutputFormat::Text);
     if (options.paths.empty()) {
         console.problem("xmlattr: error: no document to check: name documents or folders (" +
-                        std::string(kLookedFor) + " are taken from folders), or - for "
+                        std::string(kLookedFor) +
+                        " are taken from folders), or - for "
                         "standard input\n");
         return kExitTrouble;
     }

@@ -50,11 +50,6 @@ std::string_view findingName(Finding finding) {
     return "invalid-value";
 }
 
-bool isFault(Diagnostic const& diagnostic) {
-    return diagnostic.finding == Finding::Unreadable ||
-           diagnostic.finding == Finding::NotWellFormed;
-}
-
 std::string where(FileReport const& report, Position position) {
     return report.path + ":" + std::to_string(position.line) + ":" +
            std::to_string(position.column) + ": ";
@@ -81,8 +76,8 @@ public:
                 m_console.problem(at + "error: " + diagnostic.message + "\n");
                 continue;
             }
-            out += at + std::string(severityName(diagnostic.severity)) + ": " +
-                   diagnostic.message + "\n";
+            out += at + std::string(severityName(diagnostic.severity)) + ": " + diagnostic.message +
+                   "\n";
             for (std::string const& note : diagnostic.notes) {
                 out += at + "note: " + note + "\n";
             }
@@ -147,8 +142,8 @@ std::string pathUri(std::string const& path) {
     for (char const c : path) {
         auto const unit = static_cast<unsigned char>(c);
         bool const plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                           (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' ||
-                           c == '~' || c == '/';
+                           (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' || c == '~' ||
+                           c == '/';
         if (plain) {
             uri += c;
         } else {
@@ -160,10 +155,9 @@ std::string pathUri(std::string const& path) {
     return uri;
 }
 
-constexpr Finding kFindings[] = {Finding::Invalid,       Finding::ValidNotRead,
-                                 Finding::NotValidRead,  Finding::LibraryMessage,
-                                 Finding::NoNamespace,   Finding::Unreadable,
-                                 Finding::NotWellFormed};
+constexpr Finding kFindings[] = {
+    Finding::Invalid,     Finding::ValidNotRead, Finding::NotValidRead, Finding::LibraryMessage,
+    Finding::NoNamespace, Finding::Unreadable,   Finding::NotWellFormed};
 
 // SARIF 2.1.0, one run; results are streamed between the run's head and its end.
 class SarifWriter final : public ReportWriter {
@@ -203,13 +197,12 @@ private:
     static Json result(FileReport const& report, Diagnostic const& diagnostic) {
         Json json = Json::object();
         json["ruleId"] = findingName(diagnostic.finding);
-        std::size_t const index =
-            static_cast<std::size_t>(std::find(std::begin(kFindings), std::end(kFindings),
-                                               diagnostic.finding) -
-                                     std::begin(kFindings));
+        std::size_t const index = static_cast<std::size_t>(
+            std::find(std::begin(kFindings), std::end(kFindings), diagnostic.finding) -
+            std::begin(kFindings));
         json["ruleIndex"] = index;
         json["level"] = severityName(diagnostic.severity);
-        std::string text = isFault(diagnostic) && diagnostic.finding == Finding::Unreadable
+        std::string text = diagnostic.finding == Finding::Unreadable
                                ? "cannot read the file: " + diagnostic.message
                                : diagnostic.message;
         for (std::string const& note : diagnostic.notes) {
@@ -293,10 +286,9 @@ std::string summaryText(RunTally const& tally, bool everyAttribute) {
     std::string out = "checked " + counted(tally.files, "file", "files") + ": " +
                       std::to_string(tally.withErrors) + " with errors, " +
                       std::to_string(tally.withOnlyWarnings) + " with only warnings, " +
-                      std::to_string(tally.clean) + " clean, " +
-                      std::to_string(tally.unreadable) + " could not be read, " +
-                      std::to_string(tally.notWellFormed) + " not well-formed, " +
-                      std::to_string(tally.withoutContent.size()) +
+                      std::to_string(tally.clean) + " clean, " + std::to_string(tally.unreadable) +
+                      " could not be read, " + std::to_string(tally.notWellFormed) +
+                      " not well-formed, " + std::to_string(tally.withoutContent.size()) +
                       " with no SVG or XSL-FO content";
     if (tally.duplicates > 0) {
         out += "; " + counted(tally.duplicates, "file", "files") +
@@ -321,10 +313,10 @@ std::string summaryText(RunTally const& tally, bool everyAttribute) {
     std::vector<Line> rows;
     for (AttributeCounts const& entry : tally.attributes) {
         if (everyAttribute || entry.counts.errors + entry.counts.warnings > 0) {
-            rows.push_back({&entry,
-                            std::string(vocabularyName(entry.vocabulary)) + " " +
-                                std::string(entry.name),
-                            entry.typeName()});
+            rows.push_back(
+                {&entry,
+                 std::string(vocabularyName(entry.vocabulary)) + " " + std::string(entry.name),
+                 entry.typeName()});
         }
     }
     if (rows.empty()) {

@@ -50,9 +50,9 @@ TEST_F(ToolTest, CheckReportsValuesWhereTheyAre) {
                   "8 values: 1 error, 2 warnings, 2 skipped, 3 clean; 2 attributes neither "
                   "reader knows\n"
                   "attribute           type               values    errors  warnings   skipped\n"
-              "XSL-FO column-gap   LengthOrPercent         1         0         1         0\n"
-              "XSL-FO line-height  LengthOrPercent         2         0         1         1\n"
-              "XSL-FO space-after  Length                  1         1         0         0\n");
+                  "XSL-FO column-gap   LengthOrPercent         1         0         1         0\n"
+                  "XSL-FO line-height  LengthOrPercent         2         0         1         1\n"
+                  "XSL-FO space-after  Length                  1         1         0         0\n");
 }
 
 // Each verdict class, one value at a time: both readers reject (error), only the standard
@@ -68,9 +68,8 @@ TEST_F(ToolTest, CheckGivesBothVerdicts) {
              Row{"<rect stroke-linejoin='roun'/>",
                  "error: stroke-linejoin=\"roun\" is not a valid SLineJoin\n"
                  "note: did you mean \"round\"?\n"},
-             Row{"<rect fill='ffd264'/>",
-                 "error: fill=\"ffd264\" is not a valid SColor\n"
-                 "note: did you mean \"#ffd264\"?\n"},
+             Row{"<rect fill='ffd264'/>", "error: fill=\"ffd264\" is not a valid SColor\n"
+                                          "note: did you mean \"#ffd264\"?\n"},
              Row{"<rect fill='reed'/>",
                  "error: fill=\"reed\" is not a valid SColor\nnote: did you mean \"red\"?\n"},
              Row{"<rect fill-rule='evnodd'/>",
@@ -160,20 +159,25 @@ TEST_F(ToolTest, CheckReadsSvgStyleDeclarations) {
              "</svg>\r\n");
     Outcome const outcome = run({"check", "--stats", "icon.svg"});
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.out, "icon.svg:3:16: warning: font-size=\"medium\": valid SVG, but not read by this library's SLengthOrPercent\n"
-              "icon.svg:4:31: warning: font-size=\"small\": valid SVG, but not read by this library's SLengthOrPercent\n"
-              "icon.svg:6:16: error: font-size=\"\\\"x\\\"\" is not a valid SLengthOrPercent\n"
-              "checked 1 file: 1 with errors, 0 with only warnings, 0 clean, 0 could not be read, 0 not well-formed, 0 with no SVG or XSL-FO content\n"
-              "12 values: 1 error, 2 warnings, 2 skipped, 7 clean; 1 attribute neither reader knows\n"
-              "attribute         type                     values    errors  warnings   skipped\n"
-              "SVG font-size     SLengthOrPercent              5         1         2         1\n"
-              "SVG height        SLength                       1         0         0         0\n"
-              "SVG stroke-width  SLength                       1         0         0         0\n"
-              "SVG width         SLength                       1         0         0         0\n"
-              "SVG x             <list-of-coordinates>         1         0         0         1\n"
-              "SVG x             SLength                       1         0         0         0\n"
-              "SVG y             <list-of-coordinates>         1         0         0         0\n"
-              "SVG y             SLength                       1         0         0         0\n");
+    EXPECT_EQ(
+        outcome.out,
+        "icon.svg:3:16: warning: font-size=\"medium\": valid SVG, but not read by this library's "
+        "SLengthOrPercent\n"
+        "icon.svg:4:31: warning: font-size=\"small\": valid SVG, but not read by this library's "
+        "SLengthOrPercent\n"
+        "icon.svg:6:16: error: font-size=\"\\\"x\\\"\" is not a valid SLengthOrPercent\n"
+        "checked 1 file: 1 with errors, 0 with only warnings, 0 clean, 0 could not be read, 0 not "
+        "well-formed, 0 with no SVG or XSL-FO content\n"
+        "12 values: 1 error, 2 warnings, 2 skipped, 7 clean; 1 attribute neither reader knows\n"
+        "attribute         type                     values    errors  warnings   skipped\n"
+        "SVG font-size     SLengthOrPercent              5         1         2         1\n"
+        "SVG height        SLength                       1         0         0         0\n"
+        "SVG stroke-width  SLength                       1         0         0         0\n"
+        "SVG width         SLength                       1         0         0         0\n"
+        "SVG x             <list-of-coordinates>         1         0         0         1\n"
+        "SVG x             SLength                       1         0         0         0\n"
+        "SVG y             <list-of-coordinates>         1         0         0         0\n"
+        "SVG y             SLength                       1         0         0         0\n");
 }
 
 // Keywords match exactly in attributes; in a style declaration, CSS, they match in any case.
@@ -209,10 +213,15 @@ TEST_F(ToolTest, CheckReportsWhatTheLibraryLogs) {
     Outcome const outcome = run({"check", "colours.fo"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.err, "");
-    EXPECT_EQ(diagnostics(outcome), "colours.fo:2:2: warning: color=\"spot-color(Gold)\": not valid XSL-FO; read here as \"spot-color(Gold,1,rgb(0,0,0))\"\n"
-              "colours.fo:2:2: note: No substitute is known for spot color \"Gold\"; black is used.\n"
-              "colours.fo:2:27: warning: background-color=\"rgb-icc(1,2,3,P,1)\": valid XSL-FO, but not read by this library's Color\n"
-              "colours.fo:2:27: note: Malformed ICC color \"rgb-icc(1,2,3,P,1)\"; the value is ignored.\n");
+    EXPECT_EQ(
+        diagnostics(outcome),
+        "colours.fo:2:2: warning: color=\"spot-color(Gold)\": not valid XSL-FO; read here as "
+        "\"spot-color(Gold,1,rgb(0,0,0))\"\n"
+        "colours.fo:2:2: note: No substitute is known for spot color \"Gold\"; black is used.\n"
+        "colours.fo:2:27: warning: background-color=\"rgb-icc(1,2,3,P,1)\": valid XSL-FO, but not "
+        "read by this library's Color\n"
+        "colours.fo:2:27: note: Malformed ICC color \"rgb-icc(1,2,3,P,1)\"; the value is "
+        "ignored.\n");
 }
 
 // Every file is accounted for: a namespace-less svg root is checked as SVG with a note, a
@@ -227,14 +236,18 @@ TEST_F(ToolTest, CheckAccountsForEveryFile) {
     fs::create_hard_link(docs() / "set/clean.svg", docs() / "set/hard.svg");
     Outcome const outcome = run({"check", "set", "set/clean.svg"});
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.out, "set/bare.svg:1:1: note: the root svg element has no namespace; checked as SVG\n"
-              "set/bare.svg:1:6: error: width=\"x\" is not a valid SLength\n"
-              "set/warned.svg:1:41: warning: width=\"1,5\": not valid SVG; read here as 1px\n"
-              "checked 4 files: 1 with errors, 1 with only warnings, 1 clean, 0 could not be read, 0 not well-formed, 1 with no SVG or XSL-FO content; 3 files reached again through a link, checked once\n"
-              "4 values: 1 error, 1 warning, 0 skipped, 2 clean; 0 attributes neither reader knows\n"
-              "no SVG or XSL-FO content: set/plain.xml\n"
-              "attribute  type       values    errors  warnings   skipped\n"
-              "SVG width  SLength         3         1         1         0\n");
+    EXPECT_EQ(
+        outcome.out,
+        "set/bare.svg:1:1: note: the root svg element has no namespace; checked as SVG\n"
+        "set/bare.svg:1:6: error: width=\"x\" is not a valid SLength\n"
+        "set/warned.svg:1:41: warning: width=\"1,5\": not valid SVG; read here as 1px\n"
+        "checked 4 files: 1 with errors, 1 with only warnings, 1 clean, 0 could not be read, 0 not "
+        "well-formed, 1 with no SVG or XSL-FO content; 3 files reached again through a link, "
+        "checked once\n"
+        "4 values: 1 error, 1 warning, 0 skipped, 2 clean; 0 attributes neither reader knows\n"
+        "no SVG or XSL-FO content: set/plain.xml\n"
+        "attribute  type       values    errors  warnings   skipped\n"
+        "SVG width  SLength         3         1         1         0\n");
 }
 
 TEST_F(ToolTest, CheckWantsSomethingToCheck) {
@@ -292,12 +305,15 @@ TEST_F(ToolTest, CheckReportsDocumentsThatAreNotWellFormed) {
         run({"check", "broken.fo", "empty.svg", "bytes.svg", "good.svg", "missing.fo"});
     EXPECT_EQ(outcome.status, 2);
     // The values read before the fault are reported and counted.
-    EXPECT_EQ(outcome.out, "broken.fo:2:13: error: extent=\"1PT\" is not a valid Length\n"
-              "broken.fo:2:13: note: did you mean \"1pt\"?\n"
-              "checked 5 files: 0 with errors, 0 with only warnings, 1 clean, 1 could not be read, 3 not well-formed, 0 with no SVG or XSL-FO content\n"
-              "2 values: 1 error, 0 warnings, 0 skipped, 1 clean; 0 attributes neither reader knows\n"
-              "attribute      type      values    errors  warnings   skipped\n"
-              "XSL-FO extent  Length         1         1         0         0\n");
+    EXPECT_EQ(
+        outcome.out,
+        "broken.fo:2:13: error: extent=\"1PT\" is not a valid Length\n"
+        "broken.fo:2:13: note: did you mean \"1pt\"?\n"
+        "checked 5 files: 0 with errors, 0 with only warnings, 1 clean, 1 could not be read, 3 not "
+        "well-formed, 0 with no SVG or XSL-FO content\n"
+        "2 values: 1 error, 0 warnings, 0 skipped, 1 clean; 0 attributes neither reader knows\n"
+        "attribute      type      values    errors  warnings   skipped\n"
+        "XSL-FO extent  Length         1         1         0         0\n");
     EXPECT_EQ(outcome.err, "broken.fo:3:3: error: not well-formed XML: mismatched tag\n"
                            "empty.svg:1:1: error: not well-formed XML: no element found\n"
                            "bytes.svg:1:45: error: not well-formed XML: not well-formed "
@@ -410,11 +426,12 @@ TEST_F(ToolTest, CheckWritesJsonLines) {
         objects.push_back(nlohmann::json::parse(line));
     }
     ASSERT_EQ(objects.size(), 5u);
-    EXPECT_EQ(objects[0].dump(),
-              R"({"attribute":"width","column":7,"element":"rect","file":"f.svg",)"
-              R"("finding":"invalid-value","line":2,"message":"width=\"x\" is not a valid SLength",)"
-              R"("notes":[],"reading":null,"severity":"error","type":"SLength","value":"x",)"
-              R"("valueLength":1})");
+    EXPECT_EQ(
+        objects[0].dump(),
+        R"({"attribute":"width","column":7,"element":"rect","file":"f.svg",)"
+        R"("finding":"invalid-value","line":2,"message":"width=\"x\" is not a valid SLength",)"
+        R"("notes":[],"reading":null,"severity":"error","type":"SLength","value":"x",)"
+        R"("valueLength":1})");
     EXPECT_EQ(objects[1]["finding"], "read-but-not-valid");
     EXPECT_EQ(objects[1]["reading"], "1px");
     EXPECT_EQ(objects[2]["finding"], "valid-but-not-read");
@@ -458,8 +475,8 @@ TEST_F(ToolTest, CheckInParallelAsInSeries) {
         std::string const number = std::to_string(i);
         document("many/" + std::string(i < 10 ? "0" : "") + number + ".svg",
                  "<svg xmlns='http://www.w3.org/2000/svg'>" +
-                     std::string(static_cast<std::size_t>(i % 5) * 3000, ' ') +
-                     "<rect width='" + number + "x' fill='Red' opacity='0." + number + "'/></svg>");
+                     std::string(static_cast<std::size_t>(i % 5) * 3000, ' ') + "<rect width='" +
+                     number + "x' fill='Red' opacity='0." + number + "'/></svg>");
     }
     document("many/broken.svg", "<svg xmlns='http://www.w3.org/2000/svg'><rect width='x'>");
     for (std::string const format : {"text", "json", "sarif"}) {

@@ -23,8 +23,8 @@ bool isUnknownCommand(int argc, char** argv) {
     if (std::find(kCommands.begin(), kCommands.end(), word) != kCommands.end()) {
         return false;
     }
-    std::string message = "xmlattr: error: unknown command \"" + std::string(word) +
-                          "\"; the commands are";
+    std::string message =
+        "xmlattr: error: unknown command \"" + std::string(word) + "\"; the commands are";
     for (std::size_t i = 0; i < kCommands.size(); ++i) {
         message += (i == 0 ? " " : ", ") + std::string(kCommands[i]);
     }
@@ -90,9 +90,10 @@ int main(int argc, char** argv) {
                     "Exit with status 1 for a warning too");
     check->add_flag("--stats", checkOptions.stats,
                     "List every attribute in the summary, not only those with diagnostics");
-    check->add_option("-j,--jobs", checkOptions.jobs,
-                      "Files checked at once; the default is one per hardware thread. The "
-                      "output is the same for any number")
+    check
+        ->add_option("-j,--jobs", checkOptions.jobs,
+                     "Files checked at once; the default is one per hardware thread. The "
+                     "output is the same for any number")
         ->type_name("N");
 
     try {

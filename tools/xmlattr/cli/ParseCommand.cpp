@@ -99,8 +99,7 @@ int runParse(std::string const& typeName, std::vector<std::string> const& texts,
     }
     if (json) {
         // Texts arrive as UTF-8 from the command line; a malformed byte is replaced, not fatal.
-        print(array.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) +
-              "\n");
+        print(array.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n");
     }
     return status;
 }

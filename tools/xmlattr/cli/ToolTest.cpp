@@ -165,64 +165,66 @@ void expectJsonArrays(ToolTest const& test, std::vector<Expected> const& rows) {
 }
 
 TEST_F(ToolTest, ParseWritesOneJsonArray) {
-    expectJsonArrays(*this, {
-        {{"parse", "--json", "Length", "12pt", "12PT"},
-         1,
-         R"({"type":"Length","text":"12pt","accepted":true,"value":{"unit":{"name":"pt","number":1},"size":12.0,"px":16.0},"written":"12pt"})"
-         "\n"
-         R"({"type":"Length","text":"12PT","accepted":false,"suggestion":"12pt"})"
-         "\n"},
-        // Single-precision numbers go out as their shortest text: 0.1, not 0.100000001.
-        {{"parse", "SLengthOrPercent", "--json", "0.1in", "x"},
-         1,
-         R"({"type":"SLengthOrPercent","text":"0.1in","accepted":true,"value":{"kind":{"name":"length","number":1},"length":{"unit":{"name":"in","number":5},"size":0.1,"px":9.6},"percent":0.0},"written":null})"
-         "\n"
-         R"({"type":"SLengthOrPercent","text":"x","accepted":false,"suggestion":null})"
-         "\n"},
-        {{"parse", "--json", "float", "1e39"},
-         1,
-         R"({"type":"float","text":"1e39","accepted":false,"suggestion":null})"
-         "\n"},
-        {{"parse", "--json", "GradientUnits", "objectboundingbox", "userSpaceOnUse"},
-         1,
-         R"({"type":"GradientUnits","text":"objectboundingbox","accepted":false,"suggestion":"objectBoundingBox"})"
-         "\n"
-         R"({"type":"GradientUnits","text":"userSpaceOnUse","accepted":true,"value":{"enumerator":{"name":"userSpaceOnUse","number":1}},"written":null})"
-         "\n"},
-        {{"parse", "--json", "ContentLength", "scale-to-fit", "50%"},
-         0,
-         R"({"type":"ContentLength","text":"scale-to-fit","accepted":true,"value":{"scaleMode":{"name":"scale-to-fit","number":1},"isNull":false},"written":"scale-to-fit"})"
-         "\n"
-         R"({"type":"ContentLength","text":"50%","accepted":true,"value":{"scaleMode":{"name":"length","number":2},"length":{"kind":{"name":"percent","number":2},"length":{"unit":{"name":"px","number":0},"size":0.0,"px":0.0},"percent":0.5},"isNull":false},"written":"50%"})"
-         "\n"},
-        {{"parse", "--json", "PathData", "m1 2h3z"},
-         0,
-         R"({"type":"PathData","text":"m1 2h3z","accepted":true,"value":{"commands":[)"
-         R"({"type":{"name":"MoveTo","number":2},"relative":true,"x":{"unit":{"name":"px","number":0},"size":1.0,"px":1.0},"y":{"unit":{"name":"px","number":0},"size":2.0,"px":2.0}},)"
-         R"({"type":{"name":"HorizontalLineTo","number":5},"relative":true,"x":{"unit":{"name":"px","number":0},"size":3.0,"px":3.0}},)"
-         R"({"type":{"name":"ClosePath","number":3},"relative":false}]},"written":null})"
-         "\n"},
-        {{"parse", "--json", "PointList", "1,2 3,4", "1,"},
-         1,
-         R"({"type":"PointList","text":"1,2 3,4","accepted":true,"value":{"points":[)"
-         R"({"x":{"unit":{"name":"px","number":0},"size":1.0,"px":1.0},"y":{"unit":{"name":"px","number":0},"size":2.0,"px":2.0}},)"
-         R"({"x":{"unit":{"name":"px","number":0},"size":3.0,"px":3.0},"y":{"unit":{"name":"px","number":0},"size":4.0,"px":4.0}}]},"written":"1 2,3 4"})"
-         "\n"
-         R"({"type":"PointList","text":"1,","accepted":false,"suggestion":null})"
-         "\n"},
-        // Two ICC components make a count of 1, and only the first is kept.
-        {{"parse", "--json", "Color", "rgb-icc(1,2,3,#P,0.5,0.25)", "rgb-icc(1,2,3,P,1)"},
-         1,
-         R"j({"type":"Color","text":"rgb-icc(1,2,3,#P,0.5,0.25)","accepted":true,"value":{"color":{"class":"ICCColor","profileName":"P","colorCount":1,)j"
-         R"j("components":{"0":0.5,"1":0.0,"2":0.0,"3":0.0},"fallBack":{"r":1,"g":2,"b":3}}},"written":"rgb-icc(1,2,3,#P,0.5)"})j"
-         "\n"
-         R"j({"type":"Color","text":"rgb-icc(1,2,3,P,1)","accepted":false,"suggestion":null,"messages":["Malformed ICC color \"rgb-icc(1,2,3,P,1)\"; the value is ignored."]})j"
-         "\n"},
-        {{"parse", "--json", "Language", "cze"},
-         0,
-         R"({"type":"Language","text":"cze","accepted":true,"value":{"languageId":{"name":"czech","number":1},"countryId":{"name":null,"number":0}},"written":null})"
-         "\n"},
-    });
+    expectJsonArrays(
+        *this,
+        {
+            {{"parse", "--json", "Length", "12pt", "12PT"},
+             1,
+             R"({"type":"Length","text":"12pt","accepted":true,"value":{"unit":{"name":"pt","number":1},"size":12.0,"px":16.0},"written":"12pt"})"
+             "\n"
+             R"({"type":"Length","text":"12PT","accepted":false,"suggestion":"12pt"})"
+             "\n"},
+            // Single-precision numbers go out as their shortest text: 0.1, not 0.100000001.
+            {{"parse", "SLengthOrPercent", "--json", "0.1in", "x"},
+             1,
+             R"({"type":"SLengthOrPercent","text":"0.1in","accepted":true,"value":{"kind":{"name":"length","number":1},"length":{"unit":{"name":"in","number":5},"size":0.1,"px":9.6},"percent":0.0},"written":null})"
+             "\n"
+             R"({"type":"SLengthOrPercent","text":"x","accepted":false,"suggestion":null})"
+             "\n"},
+            {{"parse", "--json", "float", "1e39"},
+             1,
+             R"({"type":"float","text":"1e39","accepted":false,"suggestion":null})"
+             "\n"},
+            {{"parse", "--json", "GradientUnits", "objectboundingbox", "userSpaceOnUse"},
+             1,
+             R"({"type":"GradientUnits","text":"objectboundingbox","accepted":false,"suggestion":"objectBoundingBox"})"
+             "\n"
+             R"({"type":"GradientUnits","text":"userSpaceOnUse","accepted":true,"value":{"enumerator":{"name":"userSpaceOnUse","number":1}},"written":null})"
+             "\n"},
+            {{"parse", "--json", "ContentLength", "scale-to-fit", "50%"},
+             0,
+             R"({"type":"ContentLength","text":"scale-to-fit","accepted":true,"value":{"scaleMode":{"name":"scale-to-fit","number":1},"isNull":false},"written":"scale-to-fit"})"
+             "\n"
+             R"({"type":"ContentLength","text":"50%","accepted":true,"value":{"scaleMode":{"name":"length","number":2},"length":{"kind":{"name":"percent","number":2},"length":{"unit":{"name":"px","number":0},"size":0.0,"px":0.0},"percent":0.5},"isNull":false},"written":"50%"})"
+             "\n"},
+            {{"parse", "--json", "PathData", "m1 2h3z"},
+             0,
+             R"({"type":"PathData","text":"m1 2h3z","accepted":true,"value":{"commands":[)"
+             R"({"type":{"name":"MoveTo","number":2},"relative":true,"x":{"unit":{"name":"px","number":0},"size":1.0,"px":1.0},"y":{"unit":{"name":"px","number":0},"size":2.0,"px":2.0}},)"
+             R"({"type":{"name":"HorizontalLineTo","number":5},"relative":true,"x":{"unit":{"name":"px","number":0},"size":3.0,"px":3.0}},)"
+             R"({"type":{"name":"ClosePath","number":3},"relative":false}]},"written":null})"
+             "\n"},
+            {{"parse", "--json", "PointList", "1,2 3,4", "1,"},
+             1,
+             R"({"type":"PointList","text":"1,2 3,4","accepted":true,"value":{"points":[)"
+             R"({"x":{"unit":{"name":"px","number":0},"size":1.0,"px":1.0},"y":{"unit":{"name":"px","number":0},"size":2.0,"px":2.0}},)"
+             R"({"x":{"unit":{"name":"px","number":0},"size":3.0,"px":3.0},"y":{"unit":{"name":"px","number":0},"size":4.0,"px":4.0}}]},"written":"1 2,3 4"})"
+             "\n"
+             R"({"type":"PointList","text":"1,","accepted":false,"suggestion":null})"
+             "\n"},
+            // Two ICC components make a count of 1, and only the first is kept.
+            {{"parse", "--json", "Color", "rgb-icc(1,2,3,#P,0.5,0.25)", "rgb-icc(1,2,3,P,1)"},
+             1,
+             R"j({"type":"Color","text":"rgb-icc(1,2,3,#P,0.5,0.25)","accepted":true,"value":{"color":{"class":"ICCColor","profileName":"P","colorCount":1,)j"
+             R"j("components":{"0":0.5,"1":0.0,"2":0.0,"3":0.0},"fallBack":{"r":1,"g":2,"b":3}}},"written":"rgb-icc(1,2,3,#P,0.5)"})j"
+             "\n"
+             R"j({"type":"Color","text":"rgb-icc(1,2,3,P,1)","accepted":false,"suggestion":null,"messages":["Malformed ICC color \"rgb-icc(1,2,3,P,1)\"; the value is ignored."]})j"
+             "\n"},
+            {{"parse", "--json", "Language", "cze"},
+             0,
+             R"({"type":"Language","text":"cze","accepted":true,"value":{"languageId":{"name":"czech","number":1},"countryId":{"name":null,"number":0}},"written":null})"
+             "\n"},
+        });
 }
 
 TEST_F(ToolTest, UsageErrorsExitTwo) {

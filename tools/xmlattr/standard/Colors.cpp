@@ -184,8 +184,8 @@ bool readColor(Scanner& scanner, Dialect dialect) {
         return false;
     }
     std::string_view const name = scanner.name();
-    bool const read = scanner.take('(') ? readColorFunction(scanner, name, dialect)
-                                        : isColorKeyword(name);
+    bool const read =
+        scanner.take('(') ? readColorFunction(scanner, name, dialect) : isColorKeyword(name);
     if (!read) {
         scanner.reset(start);
         return false;

@@ -8,13 +8,17 @@
 namespace Tool::Standard {
 
 /// ASCII letters only, as every keyword, unit and function name of the grammars is.
-constexpr char lowerAscii(char c) noexcept { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+constexpr char lowerAscii(char c) noexcept {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
 
 constexpr bool isSpace(char c) noexcept {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
 constexpr bool isDigit(char c) noexcept { return c >= '0' && c <= '9'; }
-constexpr bool isLetter(char c) noexcept { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+constexpr bool isLetter(char c) noexcept {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 constexpr bool equalNoCase(std::string_view a, std::string_view b) noexcept {
     if (a.size() != b.size()) {

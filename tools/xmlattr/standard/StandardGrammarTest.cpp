@@ -39,6 +39,9 @@ void expectXsl(std::string_view property, std::initializer_list<Row> rows) {
     }
 }
 
+// The tests below are tables of rows, a few rows to a line.
+// clang-format off
+
 // SVG 1.1, 4.2: a coordinate or length is a number with an optional unit or "%"; units are
 // small letters in an attribute and any case in CSS.
 TEST(StandardGrammar, SvgLengths) {
@@ -187,5 +190,7 @@ TEST(StandardGrammar, XslProperties) {
     expectXsl("text-align", {{"center", true}, {"centre", false}});
     EXPECT_EQ(Tool::Standard::xslSyntax("master-name"), nullptr);
 }
+
+// clang-format on
 
 } // namespace

@@ -39,8 +39,8 @@ inline constexpr unsigned kLength = 1;     // a number and a unit; in SVG a plai
 inline constexpr unsigned kPercentage = 2; // a number and "%"
 inline constexpr unsigned kNumber = 4;
 inline constexpr unsigned kInteger = 8;
-inline constexpr unsigned kColor = 16;  // the colour forms; in XSL-FO also rgb-icc()
-inline constexpr unsigned kFuncIri = 32; // url(...)
+inline constexpr unsigned kColor = 16;       // the colour forms; in XSL-FO also rgb-icc()
+inline constexpr unsigned kFuncIri = 32;     // url(...)
 inline constexpr unsigned kNonNegative = 64; // numbers, lengths and percentages >= 0
 } // namespace Accept
 

@@ -59,9 +59,8 @@ std::u16string lowered(std::u16string_view text) {
 bool isHexDigits(std::u16string_view text) {
     return (text.size() == 3 || text.size() == 6) &&
            std::all_of(text.begin(), text.end(), [](char16_t unit) {
-               return (unit >= u'0' && unit <= u'9') ||
-                      (Core::String::toLowerAscii(unit) >= u'a' &&
-                       Core::String::toLowerAscii(unit) <= u'f');
+               return (unit >= u'0' && unit <= u'9') || (Core::String::toLowerAscii(unit) >= u'a' &&
+                                                         Core::String::toLowerAscii(unit) <= u'f');
            });
 }
 

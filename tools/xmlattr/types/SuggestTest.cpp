@@ -48,7 +48,7 @@ bool acceptsKeyword(Core::String const& text) {
 Tool::Parsed notUsed(Core::String const&) { return {}; }
 
 constexpr Tool::ValueType kKeywordType{"Keyword", "",    acceptsKeyword, notUsed,
-                                     keywords,  false, nullptr,        nullptr};
+                                       keywords,  false, nullptr,        nullptr};
 
 TEST(Suggest, OffersAcceptedNearMisses) {
     struct Row {

@@ -108,7 +108,7 @@ template <Xml::KeywordEnumeration E> std::vector<std::u16string_view> tableKeywo
 /// The row of a value type `T` with `describe(Fields&, T const&)` declared.
 template <class T>
 constexpr ValueType row(std::string_view name, std::string_view description,
-                      std::vector<std::u16string_view> (*keywords)() = detail::noKeywords) {
+                        std::vector<std::u16string_view> (*keywords)() = detail::noKeywords) {
     return {name,     description,         detail::accepts<T>, detail::parse<T>,
             keywords, Xml::HasTextForm<T>, detail::holds<T>,   detail::describeHeld<T>};
 }
