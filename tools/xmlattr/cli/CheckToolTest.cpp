@@ -351,7 +351,7 @@ TEST_F(ToolTest, CheckStreamsLargeDocuments) {
 }
 
 // A `style` of 10 MB takes about sixteen times as long as one of a sixteenth of that: its
-// declarations and their positions are read in one pass. A value is echoed up to 80 UTF-16
+// declarations and their positions are read in one pass, and so is a long list. A value is echoed up to 80 UTF-16
 // code units, with its length.
 TEST_F(ToolTest, CheckReadsLongStylesInLinearTime) {
     constexpr std::string_view kDeclarations = "fill:#abc;stroke-width:1;\nopacity:0.5;";
@@ -360,8 +360,14 @@ TEST_F(ToolTest, CheckReadsLongStylesInLinearTime) {
         while (style.size() < bytes) {
             style += kDeclarations;
         }
+        // A list of coordinates a quarter as long is read in one pass too.
+        std::string coordinates;
+        while (coordinates.size() < bytes / 4) {
+            coordinates += "1.5 -2 3e1 ";
+        }
         document(name, "<svg xmlns='http://www.w3.org/2000/svg'><rect style='" + style +
-                           "font-size:" + std::string(100, 'x') + "\xC3\xA9'/></svg>");
+                           "font-size:" + std::string(100, 'x') + "\xC3\xA9'/><text x='" +
+                           coordinates + "'/></svg>");
     };
     constexpr std::size_t kLong = 10u << 20;
     styled("short.svg", kLong / 16);

@@ -222,9 +222,13 @@ bool conformsList(std::string_view text, Dialect dialect, unsigned accepts) {
     Syntax const item{{}, Form::Values, accepts};
     return conformsSeparated(text, [&](Scanner& scanner) {
         std::size_t const start = scanner.at();
-        // An item ends at a comma as well as at a blank.
-        Scanner piece(scanner.rest().substr(
-            0, std::min(scanner.rest().find(','), scanner.rest().find_first_of(" \t\r\n\f"))));
+        // An item ends at a comma as well as at a blank; only the item itself is looked at.
+        std::string_view const rest = scanner.rest();
+        std::size_t end = 0;
+        while (end < rest.size() && rest[end] != ',' && !isSpace(rest[end])) {
+            ++end;
+        }
+        Scanner piece(rest.substr(0, end));
         if (piece.rest().empty() || !readToken(piece, item, dialect) || !piece.atEnd()) {
             scanner.reset(start);
             return false;
