@@ -30,17 +30,25 @@ Standard::Dialect dialectOf(ValuePlace const& place) {
 }
 
 // What the library made of an accepted value: its written text, or its fields on one line.
+// A value longer than this is not described field by field: its description would take
+// far more memory than the document.
+constexpr int kLongestDescribed = 4096;
+
 std::string readingOf(ValueType const& type, Core::String const& text) {
+    if (text.length() > kLongestDescribed) {
+        return "a " + std::string(type.name) + " (too long to show)";
+    }
     Parsed const parsed = type.parse(text);
     takeLibraryLog();
-    if (type.hasTextForm && !parsed.written.empty()) {
-        return inQuotes(parsed.written);
-    }
     std::string line;
-    parsed.value.writeInline(line);
-    // A long list is shown by its start, as a long value is.
+    if (type.hasTextForm && !parsed.written.empty()) {
+        line = inQuotes(parsed.written);
+    } else {
+        parsed.value.writeInline(line);
+    }
+    // A long reading is shown by its start, as a long value is.
     std::size_t length = 0;
-    std::string shown = echoed(line, length);
+    std::string const shown = echoed(line, length);
     return length > kEchoLimit ? shown + "..." : line;
 }
 

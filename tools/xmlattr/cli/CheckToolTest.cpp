@@ -360,14 +360,17 @@ TEST_F(ToolTest, CheckReadsLongStylesInLinearTime) {
         while (style.size() < bytes) {
             style += kDeclarations;
         }
-        // A list of coordinates a quarter as long is read in one pass too.
+        // A list of coordinates a quarter as long is read in one pass too, and so is a path
+        // whose last command the library reads leniently.
         std::string coordinates;
+        std::string path;
         while (coordinates.size() < bytes / 4) {
             coordinates += "1.5 -2 3e1 ";
+            path += " L3 4";
         }
         document(name, "<svg xmlns='http://www.w3.org/2000/svg'><rect style='" + style +
                            "font-size:" + std::string(100, 'x') + "\xC3\xA9'/><text x='" +
-                           coordinates + "'/></svg>");
+                           coordinates + "'/><path d='M1 2" + path + " L'/></svg>");
     };
     constexpr std::size_t kLong = 10u << 20;
     styled("short.svg", kLong / 16);
@@ -385,6 +388,9 @@ TEST_F(ToolTest, CheckReadsLongStylesInLinearTime) {
     EXPECT_EQ(longer.status, 1);
     EXPECT_LT(longer.cpu, 16 * 3 * shorter.cpu + std::chrono::milliseconds(200));
     std::string const report = diagnostics(longer);
+    EXPECT_NE(report.find(": warning: d=\"M1 2 L3 4 L3 4 L3 4 "), std::string::npos) << report;
+    EXPECT_NE(report.find("not valid SVG; read here as a PathData (too long to show)\n"),
+              std::string::npos);
     EXPECT_NE(report.find(": error: font-size=\"" + std::string(80, 'x') +
                           "\"... (101 code units) is not a valid SLengthOrPercent\n"),
               std::string::npos)
