@@ -26,26 +26,28 @@ while [ "$(bytes "$work")" -lt $((50 * 1024 * 1024)) ]; do
 done
 echo "documents: $(bytes "$work") bytes in $copies copies of $docs"
 
-# The best of five runs of a command, in seconds of wall-clock time.
+# The best of five runs of a command: "WALL CPU" in seconds, CPU being user and system time
+# of all its threads (what a busy machine disturbs least).
 best() {
-  local best=""
+  local bestWall="" bestCpu=""
   for _ in 1 2 3 4 5; do
-    local start end took
-    start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1 || true
-    end=$(date +%s.%N)
-    took=$(echo "$end - $start" | bc)
-    if [ -z "$best" ] || [ "$(echo "$took < $best" | bc)" = 1 ]; then best=$took; fi
+    local wall cpu
+    read -r wall cpu < <(/usr/bin/time -f "%e %U %S" "$@" 2>&1 >/dev/null | tail -n 1 |
+                         awk '{ print $1, $2 + $3 }')
+    if [ -z "$bestWall" ] || [ "$(echo "$wall < $bestWall" | bc)" = 1 ]; then bestWall=$wall; fi
+    if [ -z "$bestCpu" ] || [ "$(echo "$cpu < $bestCpu" | bc)" = 1 ]; then bestCpu=$cpu; fi
   done
-  echo "$best"
+  echo "$bestWall $bestCpu"
 }
 
 "$floor" "$work"
-floorTime=$(best "$floor" "$work")
-oneTime=$(best "$tool" check -j 1 "$work")
-twoTime=$(best "$tool" check -j 2 "$work")
-printf 'expat floor      %6.3f s\n' "$floorTime"
-printf 'check -j 1       %6.3f s  %5.2f x the floor (goal: at most 1.5)\n' "$oneTime" \
-  "$(echo "$oneTime / $floorTime" | bc -l)"
-printf 'check -j 2       %6.3f s  %5.2f x as fast as -j 1 (goal: at least 1.7)\n' "$twoTime" \
-  "$(echo "$oneTime / $twoTime" | bc -l)"
+read -r floorWall floorCpu < <(best "$floor" "$work")
+read -r oneWall oneCpu < <(best "$tool" check -j 1 "$work")
+read -r twoWall twoCpu < <(best "$tool" check -j 2 "$work")
+ratio() { echo "$1 / $2" | bc -l; }
+printf 'expat floor   %6.3f s (CPU %6.3f s)\n' "$floorWall" "$floorCpu"
+printf 'check -j 1    %6.3f s (CPU %6.3f s): %4.2f x the floor, %4.2f x in CPU (goal: at most 1.5)\n' \
+  "$oneWall" "$oneCpu" "$(ratio "$oneWall" "$floorWall")" "$(ratio "$oneCpu" "$floorCpu")"
+printf 'check -j 2    %6.3f s (CPU %6.3f s): %4.2f x as fast as -j 1 (goal: at least 1.7)\n' \
+  "$twoWall" "$twoCpu" "$(ratio "$oneWall" "$twoWall")"
+echo "load average while measuring: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) processors"

@@ -6,6 +6,11 @@
 
 #include <expat.h>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #include <xmlattr/platform/String.h>
 
 #include <algorithm>
@@ -24,6 +29,7 @@ constexpr int kChunk = 1 << 16;
 // Separates a namespace from a local name in the reader's names; no URI in practice holds it.
 constexpr char kNamespaceSeparator = '|';
 
+#ifdef _WIN32
 struct FileCloser {
     void operator()(std::FILE* file) const noexcept {
         if (file != stdin) {
@@ -31,6 +37,7 @@ struct FileCloser {
         }
     }
 };
+#endif
 
 struct ParserFree {
     void operator()(XML_ParserStruct* parser) const noexcept { XML_ParserFree(parser); }
@@ -320,22 +327,17 @@ FileReport check(Source const& source, std::string shownPath) {
 } // namespace
 
 FileReport checkDocument(std::filesystem::path const& path, std::string shownPath) {
-    std::FILE* opened = nullptr;
-    if (path == kStandardInput) {
-        opened = stdin;
-    } else {
-#ifdef _WIN32
-        opened = _wfopen(path.c_str(), L"rb");
-#else
-        opened = std::fopen(path.c_str(), "rb");
-#endif
-    }
-    std::unique_ptr<std::FILE, FileCloser> const file(opened);
-    if (!file) {
+    auto const unreadable = [&] {
         FileReport report;
         report.path = std::move(shownPath);
         fault(report, FileStatus::Unreadable, {}, std::strerror(errno));
         return report;
+    };
+#ifdef _WIN32
+    std::FILE* opened = path == kStandardInput ? stdin : _wfopen(path.c_str(), L"rb");
+    std::unique_ptr<std::FILE, FileCloser> const file(opened);
+    if (!file) {
+        return unreadable();
     }
     return check(
         [&](char* buffer, std::size_t capacity, std::size_t& got, bool& last, std::string& error) {
@@ -348,6 +350,37 @@ FileReport checkDocument(std::filesystem::path const& path, std::string shownPat
             return true;
         },
         std::move(shownPath));
+#else
+    // Straight into the reader's buffer: no stream buffer, no copy, no look at the file's size.
+    int const descriptor =
+        path == kStandardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return unreadable();
+    }
+    struct Closer {
+        int descriptor;
+        ~Closer() {
+            if (descriptor != STDIN_FILENO) {
+                ::close(descriptor);
+            }
+        }
+    } const closer{descriptor};
+    return check(
+        [&](char* buffer, std::size_t capacity, std::size_t& got, bool& last, std::string& error) {
+            ssize_t read = 0;
+            do {
+                read = ::read(closer.descriptor, buffer, capacity);
+            } while (read < 0 && errno == EINTR);
+            if (read < 0) {
+                error = std::strerror(errno);
+                return false;
+            }
+            got = static_cast<std::size_t>(read);
+            last = read == 0;
+            return true;
+        },
+        std::move(shownPath));
+#endif
 }
 
 FileReport checkDocumentText(std::string_view document, std::string shownPath) {

@@ -14,14 +14,6 @@ namespace Tool {
 
 namespace {
 
-Standard::Syntax const* standardSyntax(ValuePlace const& place, std::string_view name,
-                                       std::string_view& spelling) {
-    return place.vocabulary == Vocabulary::Svg
-               ? Standard::svgSyntax(place.inStyle ? std::string_view() : place.element, name,
-                                     &spelling)
-               : Standard::xslSyntax(name, &spelling);
-}
-
 Standard::Dialect dialectOf(ValuePlace const& place) {
     if (place.vocabulary == Vocabulary::XslFo) {
         return Standard::Dialect::XslFo;
@@ -102,24 +94,93 @@ Core::String libraryText(std::string_view value) {
     return Core::String(units.data(), static_cast<int>(units.size()));
 }
 
+// The readers of an attribute name on an element, from the library's table and the
+// standard's.
+struct Readers {
+    ValueType const* type = nullptr;
+    Standard::Syntax const* syntax = nullptr;
+    /// The name as a table spells it.
+    std::string_view spelling;
+};
+
+// A document repeats a few dozen names: the readers of each are remembered per thread, and
+// found again by a compare of two short texts instead of two hashed lookups.
+class ReaderCache {
+public:
+    Readers const& find(ValuePlace const& place, std::string_view name) {
+        std::string_view const element = place.inStyle ? std::string_view() : place.element;
+        Slot& slot = m_slots[indexOf(place.vocabulary, element, name)];
+        if (!slot.used || slot.vocabulary != place.vocabulary || slot.name != name ||
+            slot.element != element) {
+            slot.used = true;
+            slot.vocabulary = place.vocabulary;
+            slot.name.assign(name);
+            slot.element.assign(element);
+            slot.readers = {};
+            slot.readers.type =
+                attributeType(place.vocabulary, element, name, &slot.readers.spelling);
+            slot.readers.syntax =
+                place.vocabulary == Vocabulary::Svg
+                    ? Standard::svgSyntax(element, name, &slot.readers.spelling)
+                    : Standard::xslSyntax(name, &slot.readers.spelling);
+        }
+        return slot.readers;
+    }
+
+private:
+    static constexpr std::size_t kSlots = 256;
+
+    struct Slot {
+        bool used = false;
+        Vocabulary vocabulary = Vocabulary::Svg;
+        std::string name;
+        std::string element;
+        Readers readers;
+    };
+
+    static std::size_t indexOf(Vocabulary vocabulary, std::string_view element,
+                               std::string_view name) {
+        std::size_t index = name.size() * 131 + element.size() * 31 +
+                            static_cast<std::size_t>(vocabulary) * 7;
+        if (!name.empty()) {
+            index += static_cast<unsigned char>(name.front()) * 7u +
+                     static_cast<unsigned char>(name.back()) * 3u +
+                     static_cast<unsigned char>(name[name.size() / 2]);
+        }
+        if (!element.empty()) {
+            index += static_cast<unsigned char>(element.front()) * 5u +
+                     static_cast<unsigned char>(element.back());
+        }
+        return index % kSlots;
+    }
+
+    std::array<Slot, kSlots> m_slots;
+};
+
+thread_local ReaderCache readerCache;
+
+// What is known of a value without reading it again.
+enum class Known : unsigned char { Nothing = 0, Silent = 1, Skipped = 2 };
+
 // Most values repeat ("fill:#000000", "0.5"): a short value that both readers took in
-// silence is remembered, per thread, so that the next one like it costs a hash and a
-// compare instead of two readings.
+// silence, or that was left to the formatter, is remembered, per thread, so that the next
+// one like it costs a hash and a compare instead of two readings.
 class SilentValues {
 public:
-    bool contains(ValueType const* type, Standard::Syntax const* syntax, Standard::Dialect dialect,
-                  std::string_view value) const {
+    Known find(ValueType const* type, Standard::Syntax const* syntax, Standard::Dialect dialect,
+               std::string_view value) const {
         if (value.size() > kLongest || m_slots.empty()) {
-            return false;
+            return Known::Nothing;
         }
         Slot const& slot = m_slots[slotOf(type, syntax, dialect, value)];
-        return slot.type == type && slot.syntax == syntax && slot.dialect == dialect &&
-               slot.length == value.size() && slot.used &&
-               std::equal(value.begin(), value.end(), slot.text.begin());
+        bool const same = slot.type == type && slot.syntax == syntax &&
+                          slot.dialect == dialect && slot.length == value.size() &&
+                          std::equal(value.begin(), value.end(), slot.text.begin());
+        return same ? slot.known : Known::Nothing;
     }
 
     void add(ValueType const* type, Standard::Syntax const* syntax, Standard::Dialect dialect,
-             std::string_view value) {
+             std::string_view value, Known known) {
         if (value.size() > kLongest) {
             return;
         }
@@ -127,7 +188,7 @@ public:
             m_slots.resize(kSlots);
         }
         Slot& slot = m_slots[slotOf(type, syntax, dialect, value)];
-        slot = {type, syntax, dialect, static_cast<unsigned char>(value.size()), true, {}};
+        slot = {type, syntax, dialect, static_cast<unsigned char>(value.size()), known, {}};
         std::copy(value.begin(), value.end(), slot.text.begin());
     }
 
@@ -140,7 +201,7 @@ private:
         Standard::Syntax const* syntax = nullptr;
         Standard::Dialect dialect = Standard::Dialect::SvgAttribute;
         unsigned char length = 0;
-        bool used = false;
+        Known known = Known::Nothing;
         std::array<char, kLongest> text{};
     };
 
@@ -165,25 +226,26 @@ thread_local SilentValues silentValues;
 
 void checkValue(FileReport& report, ValuePlace const& place, std::string_view name,
                 std::string_view value) {
-    std::string_view spelling;
-    ValueType const* type = attributeType(
-        place.vocabulary, place.inStyle ? std::string_view() : place.element, name, &spelling);
-    Standard::Syntax const* syntax = standardSyntax(place, name, spelling);
+    Readers const& readers = readerCache.find(place, name);
+    ValueType const* type = readers.type;
+    Standard::Syntax const* syntax = readers.syntax;
     if (type == nullptr && syntax == nullptr) {
         ++report.unknown;
         return;
     }
-    AttributeCounts& entry = report.countsOf(place.vocabulary, spelling, type, syntax);
+    AttributeCounts& entry = report.countsOf(place.vocabulary, readers.spelling, type, syntax);
     Counts& counts = entry.counts;
     ++counts.values;
     ++report.total.values;
-    if (isFormatterValue(place.vocabulary, value)) {
-        ++counts.skipped;
-        ++report.total.skipped;
+    Standard::Dialect const dialect = dialectOf(place);
+    Known const known = silentValues.find(type, syntax, dialect, value);
+    if (known == Known::Silent) {
         return;
     }
-    Standard::Dialect const dialect = dialectOf(place);
-    if (silentValues.contains(type, syntax, dialect, value)) {
+    if (known == Known::Skipped || isFormatterValue(place.vocabulary, value)) {
+        silentValues.add(type, syntax, dialect, value, Known::Skipped);
+        ++counts.skipped;
+        ++report.total.skipped;
         return;
     }
     Core::String const text = libraryText(value);
@@ -193,7 +255,7 @@ void checkValue(FileReport& report, ValuePlace const& place, std::string_view na
     bool const valid = syntax == nullptr ? libraryReads : standardAllows;
     bool const read = type == nullptr ? standardAllows : libraryReads;
     if (valid && read && messages.empty()) {
-        silentValues.add(type, syntax, dialect, value);
+        silentValues.add(type, syntax, dialect, value, Known::Silent);
         return;
     }
 
