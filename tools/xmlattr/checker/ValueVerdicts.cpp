@@ -21,11 +21,11 @@ Standard::Dialect dialectOf(ValuePlace const& place) {
     return place.inStyle ? Standard::Dialect::CssDeclaration : Standard::Dialect::SvgAttribute;
 }
 
-// What the library made of an accepted value: its written text, or its fields on one line.
 // A value longer than this is not described field by field: its description would take
 // far more memory than the document.
 constexpr int kLongestDescribed = 4096;
 
+// What the library made of an accepted value: its written text, or its fields on one line.
 std::string readingOf(ValueType const& type, Core::String const& text) {
     if (text.length() > kLongestDescribed) {
         return "a " + std::string(type.name) + " (too long to show)";
