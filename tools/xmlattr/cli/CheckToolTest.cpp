@@ -109,7 +109,9 @@ TEST_F(ToolTest, CheckGivesBothVerdicts) {
                  "{transforms: []}\n"},
              Row{"<g opacity='.5' stroke-width='2' viewBox='0 0 1 1'/>", ""},
              Row{"<path d='M1,2 L3,4 a1 1 0 01 2 2z' transform='rotate(45 1 1) scale(2)'/>", ""},
-             Row{"<fo:block font-size='12pt' space-before='0' text-align='center'/>", ""},
+             Row{"<fo:block font-size='12pt' space-before='0' space-start='10%' "
+                 "text-align='center'/>",
+                 ""},
          }) {
         SCOPED_TRACE(row.tag);
         bool const fo = row.tag.starts_with("<fo:");
@@ -351,8 +353,8 @@ TEST_F(ToolTest, CheckStreamsLargeDocuments) {
 }
 
 // A `style` of 10 MB takes about sixteen times as long as one of a sixteenth of that: its
-// declarations and their positions are read in one pass, and so is a long list. A value is echoed up to 80 UTF-16
-// code units, with its length.
+// declarations and their positions are read in one pass, and so is a long list. A value is echoed
+// up to 80 UTF-16 code units, with its length.
 TEST_F(ToolTest, CheckReadsLongStylesInLinearTime) {
     constexpr std::string_view kDeclarations = "fill:#abc;stroke-width:1;\nopacity:0.5;";
     auto const styled = [&](std::string const& name, std::size_t bytes) {
