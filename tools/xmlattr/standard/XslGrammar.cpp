@@ -94,7 +94,7 @@ constexpr Syntax kIntegerSyntax{"<integer>", Form::Values, kInteger};
 constexpr Syntax kCount{"<number>", Form::Values, kInteger | kNonNegative};
 constexpr Syntax kKeepSyntax{"auto | always | <integer>", Form::Values, kInteger, kKeep};
 constexpr Syntax kText{"<string>", Form::Text};
-constexpr Syntax kUri{"<uri-specification>", Form::Values, kFuncIri};
+constexpr Syntax kUri{"url(<uri>)", Form::Values, kFuncIri};
 constexpr Syntax kSpace{"<space>", Form::Values, kLength};
 constexpr Syntax kLengthRange{"<length-range> | <percentage>", Form::Values, kLength | kPercentage};
 constexpr Syntax kDimension{"auto | <length> | <percentage>", Form::Values, kLength | kPercentage, kAuto};
@@ -202,7 +202,7 @@ constexpr Row kRows[] = {
     {"float", keywords(kFloat)},
     {"clear", keywords(kClear)},
     {"background-repeat", keywords(kBackgroundRepeat)},
-    {"background-image", {"<uri-specification> | none", Form::Values, kFuncIri, kNone}},
+    {"background-image", {"url(<uri>) | none", Form::Values, kFuncIri, kNone}},
     {"scaling", keywords(kScaling)},
     {"table-layout", keywords(kTableLayout)},
     {"table-omit-header-at-break", keywords(kTableOmit)},
