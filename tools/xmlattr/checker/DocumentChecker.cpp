@@ -1,0 +1,399 @@
+// The streaming document checker: expat's start-tag events, attribute positions from the
+// raw tag, each value judged by the library and by the standard.
+#include "DocumentChecker.h"
+
+#include "ValueVerdicts.h"
+
+#include <expat.h>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+#include <xmlattr/platform/String.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace Tool {
+
+namespace {
+
+constexpr int kChunk = 1 << 16;
+// Separates a namespace from a local name in the reader's names; no URI in practice holds it.
+constexpr char kNamespaceSeparator = '|';
+
+#ifdef _WIN32
+struct FileCloser {
+    void operator()(std::FILE* file) const noexcept {
+        if (file != stdin) {
+            std::fclose(file);
+        }
+    }
+};
+#endif
+
+struct ParserFree {
+    void operator()(XML_ParserStruct* parser) const noexcept { XML_ParserFree(parser); }
+};
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (Core::String::toLowerAscii(static_cast<char16_t>(text[i])) !=
+            Core::String::toLowerAscii(static_cast<char16_t>(prefix[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool isSpace(char c) { return Core::String::isSpace(static_cast<char16_t>(c)); }
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isSpace(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isSpace(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+class Checker {
+public:
+    Checker(XML_Parser parser, FileReport& report) : m_parser(parser), m_report(report) {}
+
+    void setEncoding(SourceEncoding encoding, bool positionsKnown) {
+        m_encoding = encoding;
+        m_scanTags = positionsKnown;
+    }
+
+    static void XMLCALL onXmlDeclaration(void* data, XML_Char const*, XML_Char const* encoding,
+                                         int) {
+        auto* self = static_cast<Checker*>(data);
+        if (encoding == nullptr) {
+            return;
+        }
+        std::string_view const name = encoding;
+        if (startsWithNoCase(name, "UTF-16")) {
+            self->m_scanTags = false;
+        } else if (!startsWithNoCase(name, "UTF-8") && !startsWithNoCase(name, "US-ASCII")) {
+            self->m_encoding = SourceEncoding::SingleByte;
+        }
+    }
+
+    static void XMLCALL onStartElement(void* data, XML_Char const* name,
+                                       XML_Char const** attributes) {
+        static_cast<Checker*>(data)->startElement(name, attributes);
+    }
+
+private:
+    Position here() const {
+        return {static_cast<long>(XML_GetCurrentLineNumber(m_parser)),
+                static_cast<long>(XML_GetCurrentColumnNumber(m_parser)) + 1};
+    }
+
+    void startElement(std::string_view name, XML_Char const** attributes) {
+        bool const root = !m_sawRoot;
+        m_sawRoot = true;
+        ValuePlace place;
+        std::size_t const separator = name.rfind(kNamespaceSeparator);
+        if (separator == std::string_view::npos) {
+            if (root && name == "svg") {
+                m_bareSvg = true;
+                Diagnostic note;
+                note.position = here();
+                note.severity = Severity::Note;
+                note.finding = Finding::NoNamespace;
+                note.element = name;
+                note.message = "the root svg element has no namespace; checked as SVG";
+                m_report.diagnostics.push_back(std::move(note));
+            }
+            if (!m_bareSvg) {
+                return;
+            }
+            place.vocabulary = Vocabulary::Svg;
+            place.element = name;
+        } else {
+            std::string_view const space = name.substr(0, separator);
+            if (space == kXslFoNamespace) {
+                place.vocabulary = Vocabulary::XslFo;
+            } else if (space == kSvgNamespace) {
+                place.vocabulary = Vocabulary::Svg;
+            } else {
+                return;
+            }
+            place.element = name.substr(separator + 1);
+        }
+        m_report.hasContent = true;
+        m_tag.reset();
+        m_raw.reset();
+        for (std::size_t i = 0; attributes[2 * i] != nullptr; ++i) {
+            std::string_view const attribute = attributes[2 * i];
+            std::string_view const value = attributes[2 * i + 1];
+            if (attribute.find(kNamespaceSeparator) != std::string_view::npos) {
+                continue;
+            }
+            if (place.vocabulary == Vocabulary::Svg && attribute == "style") {
+                checkStyle(place, value);
+                continue;
+            }
+            AttributeSpot spot{this, attribute};
+            place.inStyle = false;
+            place.locate = &AttributeSpot::locate;
+            place.context = &spot;
+            checkValue(m_report, place, attribute, value);
+        }
+    }
+
+    // Where an attribute stands, for the element being read.
+    struct AttributeSpot {
+        Checker* checker;
+        std::string_view name;
+
+        static Position locate(void* context) {
+            auto const* spot = static_cast<AttributeSpot*>(context);
+            RawAttribute const* source = spot->checker->raw(spot->name);
+            return source != nullptr ? source->namePosition : spot->checker->tag();
+        }
+    };
+
+    // Where a declaration of the element's `style` stands.
+    struct StyleSpot {
+        Checker* checker;
+        std::string_view style;
+        std::size_t offset;
+        std::optional<ValuePositions>* positions;
+
+        static Position locate(void* context) {
+            auto const* spot = static_cast<StyleSpot*>(context);
+            if (!*spot->positions) {
+                spot->positions->emplace(spot->checker->raw("style"), spot->style,
+                                         spot->checker->tag(), spot->checker->m_encoding);
+            }
+            return (*spot->positions)->at(spot->offset);
+        }
+    };
+
+    // Where the element's tag starts; the reader counts lines only when asked, so only a
+    // diagnostic asks.
+    Position tag() {
+        if (!m_tag) {
+            m_tag = here();
+        }
+        return *m_tag;
+    }
+
+    // The raw attribute as written in the element's tag, scanned the first time one is
+    // asked for. An attribute without a prefix is written under its own name, once per tag;
+    // one that a DTD supplies is not written at all and stands where its element does.
+    RawAttribute const* raw(std::string_view name) {
+        if (!m_raw) {
+            m_raw = rawAttributes(tag());
+        }
+        auto const written = std::find_if(m_raw->begin(), m_raw->end(),
+                                          [&](RawAttribute const& r) { return r.name == name; });
+        return written != m_raw->end() ? &*written : nullptr;
+    }
+
+    std::vector<RawAttribute> rawAttributes(Position tag) const {
+        if (!m_scanTags) {
+            return {};
+        }
+        int offset = 0;
+        int size = 0;
+        char const* buffer = XML_GetInputContext(m_parser, &offset, &size);
+        if (buffer == nullptr || offset < 0 || offset >= size) {
+            return {};
+        }
+        return scanStartTag(
+            std::string_view(buffer + offset, static_cast<std::size_t>(size - offset)), tag,
+            m_encoding);
+    }
+
+    // Declarations "name: value" separated by ";", each checked as the property of its name.
+    // One pass: the positions, when needed, walk on with the declarations.
+    void checkStyle(ValuePlace place, std::string_view style) {
+        std::optional<ValuePositions> positions;
+        StyleSpot spot{this, style, 0, &positions};
+        place.inStyle = true;
+        place.locate = &StyleSpot::locate;
+        place.context = &spot;
+        std::size_t start = 0;
+        while (start <= style.size()) {
+            std::size_t end = style.find(';', start);
+            if (end == std::string_view::npos) {
+                end = style.size();
+            }
+            std::string_view const declaration = style.substr(start, end - start);
+            std::size_t const colon = declaration.find(':');
+            if (colon != std::string_view::npos) {
+                std::string_view const property = trimmed(declaration.substr(0, colon));
+                std::string_view value = trimmed(declaration.substr(colon + 1));
+                std::size_t const important = value.rfind('!');
+                if (important != std::string_view::npos &&
+                    trimmed(value.substr(important + 1)) == "important") {
+                    value = trimmed(value.substr(0, important));
+                }
+                if (!property.empty()) {
+                    spot.offset = static_cast<std::size_t>(property.data() - style.data());
+                    checkValue(m_report, place, property, value);
+                }
+            }
+            start = end + 1;
+        }
+    }
+
+    XML_Parser m_parser;
+    FileReport& m_report;
+    SourceEncoding m_encoding = SourceEncoding::Utf8;
+    bool m_scanTags = true;
+    bool m_sawRoot = false;
+    bool m_bareSvg = false;
+    /// The element being read: where its tag starts, and its raw attributes once scanned.
+    std::optional<Position> m_tag;
+    std::optional<std::vector<RawAttribute>> m_raw;
+};
+
+void fault(FileReport& report, FileStatus status, Position position, std::string message) {
+    Diagnostic diagnostic;
+    diagnostic.position = position;
+    diagnostic.finding =
+        status == FileStatus::Unreadable ? Finding::Unreadable : Finding::NotWellFormed;
+    diagnostic.message = std::move(message);
+    report.diagnostics.push_back(std::move(diagnostic));
+    report.status = status;
+}
+
+// Reads into the buffer it is given; false with a message when reading fails.
+using Source = std::function<bool(char* buffer, std::size_t capacity, std::size_t& got, bool& last,
+                                  std::string& error)>;
+
+FileReport check(Source const& source, std::string shownPath) {
+    FileReport report;
+    report.path = std::move(shownPath);
+    std::unique_ptr<XML_ParserStruct, ParserFree> const parser(
+        XML_ParserCreateNS(nullptr, kNamespaceSeparator));
+    if (!parser) {
+        fault(report, FileStatus::Unreadable, {}, "out of memory");
+        return report;
+    }
+    Checker checker(parser.get(), report);
+    XML_SetUserData(parser.get(), &checker);
+    XML_SetXmlDeclHandler(parser.get(), Checker::onXmlDeclaration);
+    XML_SetStartElementHandler(parser.get(), Checker::onStartElement);
+    for (bool first = true;; first = false) {
+        void* buffer = XML_GetBuffer(parser.get(), kChunk);
+        if (buffer == nullptr) {
+            fault(report, FileStatus::Unreadable, {}, "out of memory");
+            return report;
+        }
+        std::size_t got = 0;
+        bool last = false;
+        std::string error;
+        if (!source(static_cast<char*>(buffer), kChunk, got, last, error)) {
+            fault(report, FileStatus::Unreadable, {}, error);
+            return report;
+        }
+        if (first && got >= 2) {
+            auto const* bytes = static_cast<unsigned char const*>(buffer);
+            bool const utf16 =
+                (bytes[0] == 0xFE && bytes[1] == 0xFF) || (bytes[0] == 0xFF && bytes[1] == 0xFE);
+            checker.setEncoding(SourceEncoding::Utf8, !utf16);
+        }
+        if (XML_ParseBuffer(parser.get(), static_cast<int>(got), last) == XML_STATUS_ERROR) {
+            fault(report, FileStatus::NotWellFormed,
+                  {static_cast<long>(XML_GetCurrentLineNumber(parser.get())),
+                   static_cast<long>(XML_GetCurrentColumnNumber(parser.get())) + 1},
+                  std::string("not well-formed XML: ") +
+                      XML_ErrorString(XML_GetErrorCode(parser.get())));
+            return report;
+        }
+        if (last) {
+            return report;
+        }
+    }
+}
+
+} // namespace
+
+FileReport checkDocument(std::filesystem::path const& path, std::string shownPath) {
+    auto const unreadable = [&] {
+        FileReport report;
+        report.path = std::move(shownPath);
+        fault(report, FileStatus::Unreadable, {}, std::strerror(errno));
+        return report;
+    };
+#ifdef _WIN32
+    std::FILE* opened = path == kStandardInput ? stdin : _wfopen(path.c_str(), L"rb");
+    std::unique_ptr<std::FILE, FileCloser> const file(opened);
+    if (!file) {
+        return unreadable();
+    }
+    return check(
+        [&](char* buffer, std::size_t capacity, std::size_t& got, bool& last, std::string& error) {
+            got = std::fread(buffer, 1, capacity, file.get());
+            if (std::ferror(file.get()) != 0) {
+                error = std::strerror(errno);
+                return false;
+            }
+            last = std::feof(file.get()) != 0;
+            return true;
+        },
+        std::move(shownPath));
+#else
+    // Straight into the reader's buffer: no stream buffer, no copy, no look at the file's size.
+    int const descriptor =
+        path == kStandardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return unreadable();
+    }
+    struct Closer {
+        int descriptor;
+        ~Closer() {
+            if (descriptor != STDIN_FILENO) {
+                ::close(descriptor);
+            }
+        }
+    } const closer{descriptor};
+    return check(
+        [&](char* buffer, std::size_t capacity, std::size_t& got, bool& last, std::string& error) {
+            ssize_t read = 0;
+            do {
+                read = ::read(closer.descriptor, buffer, capacity);
+            } while (read < 0 && errno == EINTR);
+            if (read < 0) {
+                error = std::strerror(errno);
+                return false;
+            }
+            got = static_cast<std::size_t>(read);
+            last = read == 0;
+            return true;
+        },
+        std::move(shownPath));
+#endif
+}
+
+FileReport checkDocumentText(std::string_view document, std::string shownPath) {
+    std::size_t at = 0;
+    return check(
+        [&](char* buffer, std::size_t capacity, std::size_t& got, bool& last, std::string&) {
+            got = std::min(capacity, document.size() - at);
+            std::memcpy(buffer, document.data() + at, got);
+            at += got;
+            last = at == document.size();
+            return true;
+        },
+        std::move(shownPath));
+}
+
+} // namespace Tool

@@ -1,0 +1,26 @@
+// Checks the attributes of one XSL-FO or SVG document, streamed through the XML reader.
+#pragma once
+
+#include "FileReport.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace Tool {
+
+/// The name that stands for standard input.
+inline constexpr std::string_view kStandardInput = "-";
+
+/// Reads the document at `path` (standard input for "-") and checks every attribute of
+/// elements in the XSL-FO and SVG namespaces, and of a namespace-less document whose root is
+/// `svg` (with a note saying so). `shownPath` names the document in the report. A file that
+/// cannot be read or is not well-formed ends the report with that fault, its position
+/// given; the values checked before it stay reported and counted. Only one piece of the
+/// file is held at a time.
+FileReport checkDocument(std::filesystem::path const& path, std::string shownPath);
+
+/// The same for a document already in memory.
+FileReport checkDocumentText(std::string_view document, std::string shownPath);
+
+} // namespace Tool

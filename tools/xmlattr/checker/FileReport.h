@@ -1,0 +1,103 @@
+// What checking one document found: its diagnostics, counted by attribute, and whether it
+// could be read at all. The command line renders these; the checker only fills them.
+#pragma once
+
+#include "DocumentAttributeTable.h"
+#include "TagPositions.h"
+#include "standard/Syntax.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace Tool {
+
+enum class Severity : unsigned char { Error = 0, Warning = 1, Note = 2 };
+
+/// Why a diagnostic was given; machine formats name it as a rule.
+enum class Finding : unsigned char {
+    Invalid = 0,        // the standard and the library both reject the value
+    ValidNotRead = 1,   // the standard allows what the library rejects
+    NotValidRead = 2,   // the library reads what the standard rejects
+    LibraryMessage = 3, // the library said something while reading an accepted value
+    NoNamespace = 4,    // a root svg element without a namespace, checked as SVG
+    Unreadable = 5,     // the file cannot be read
+    NotWellFormed = 6,  // the file is not well-formed XML
+};
+
+/// A value echoed in a diagnostic is cut after this many UTF-16 code units.
+inline constexpr std::size_t kEchoLimit = 80;
+
+struct Diagnostic {
+    Position position;
+    Severity severity = Severity::Error;
+    Finding finding = Finding::Invalid;
+    Vocabulary vocabulary = Vocabulary::Svg;
+    /// Empty for a finding about the whole document.
+    std::string attribute;
+    std::string element;
+    /// The value's first `kEchoLimit` code units, and its whole length in code units.
+    std::string value;
+    std::size_t valueLength = 0;
+    /// The library's type, or the standard's grammar where the library has none.
+    std::string type;
+    /// The text after "error: " or "warning: ", the value echoed in it.
+    std::string message;
+    std::vector<std::string> notes;
+    /// What the library made of the value, when it read one.
+    std::optional<std::string> reading;
+};
+
+struct Counts {
+    long values = 0;
+    long errors = 0;
+    long warnings = 0;
+    long skipped = 0;
+
+    void add(Counts const& other) noexcept {
+        values += other.values;
+        errors += other.errors;
+        warnings += other.warnings;
+        skipped += other.skipped;
+    }
+};
+
+/// The counts of one attribute name read as one type. Nothing here is allocated: a report
+/// made on one thread is freed on another, and that should not cost a lock.
+struct AttributeCounts {
+    Vocabulary vocabulary = Vocabulary::Svg;
+    /// The name as the tables spell it, which lives as long as the program.
+    std::string_view name;
+    /// The library's type, null where the standard's grammar alone reads the attribute.
+    ValueType const* type = nullptr;
+    Standard::Syntax const* syntax = nullptr;
+    Counts counts;
+
+    /// The library type's name, or the grammar's where the library has none.
+    std::string typeName() const;
+};
+
+enum class FileStatus : unsigned char { Read = 0, Unreadable = 1, NotWellFormed = 2 };
+
+struct FileReport {
+    std::string path;
+    FileStatus status = FileStatus::Read;
+    /// Whether an element of either vocabulary was seen.
+    bool hasContent = false;
+    /// In document order; a fault that stopped the reading comes last.
+    std::vector<Diagnostic> diagnostics;
+    Counts total;
+    /// Attributes of the two vocabularies that neither the library nor the standard reads.
+    long unknown = 0;
+    std::vector<AttributeCounts> attributes;
+
+    /// The row of an attribute name (as the tables spell it) and its readers, added if new.
+    AttributeCounts& countsOf(Vocabulary vocabulary, std::string_view name, ValueType const* type,
+                              Standard::Syntax const* syntax);
+};
+
+/// The first `kEchoLimit` UTF-16 code units of UTF-8 `value`, never half a character;
+/// `length` gets the whole value's length in code units.
+std::string echoed(std::string_view value, std::size_t& length);
+
+} // namespace Tool

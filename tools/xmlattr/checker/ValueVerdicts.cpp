@@ -1,0 +1,355 @@
+// The two readers' verdicts on a value, and the diagnostic each pair of them gives.
+#include "ValueVerdicts.h"
+
+#include "FormatterValues.h"
+#include "standard/Syntax.h"
+#include "types/Suggest.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+
+namespace Tool {
+
+namespace {
+
+Standard::Dialect dialectOf(ValuePlace const& place) {
+    if (place.vocabulary == Vocabulary::XslFo) {
+        return Standard::Dialect::XslFo;
+    }
+    return place.inStyle ? Standard::Dialect::CssDeclaration : Standard::Dialect::SvgAttribute;
+}
+
+// A value longer than this is not described field by field: its description would take
+// far more memory than the document.
+constexpr int kLongestDescribed = 4096;
+
+// What the library made of an accepted value: its written text, or its fields on one line.
+std::string readingOf(ValueType const& type, Core::String const& text) {
+    if (text.length() > kLongestDescribed) {
+        return "a " + std::string(type.name) + " (too long to show)";
+    }
+    Parsed const parsed = type.parse(text);
+    takeLibraryLog();
+    std::string line;
+    if (type.hasTextForm && !parsed.written.empty()) {
+        line = inQuotes(parsed.written);
+    } else {
+        parsed.value.writeInline(line);
+    }
+    // A long reading is shown by its start, as a long value is.
+    std::size_t length = 0;
+    std::string const shown = echoed(line, length);
+    return length > kEchoLimit ? shown + "..." : line;
+}
+
+std::optional<std::string> nearMiss(ValueType const* type, Standard::Syntax const* syntax,
+                                    Standard::Dialect dialect, Core::String const& text) {
+    std::vector<std::u16string> owned;
+    std::vector<std::u16string_view> keywords;
+    if (syntax != nullptr) {
+        for (std::string_view const keyword : syntax->keywords) {
+            owned.emplace_back(keyword.begin(), keyword.end());
+        }
+        for (std::string_view const keyword : Standard::colorKeywords(*syntax)) {
+            owned.emplace_back(keyword.begin(), keyword.end());
+        }
+        keywords.assign(owned.begin(), owned.end());
+    } else if (type != nullptr) {
+        keywords = type->keywords();
+    }
+    return suggest(text, keywords, [&](Core::String const& attempt) {
+        if (syntax != nullptr && !Standard::conforms(*syntax, attempt.toUtf8(), dialect)) {
+            return false;
+        }
+        if (type == nullptr) {
+            return true;
+        }
+        bool const accepted = type->accepts(attempt);
+        takeLibraryLog();
+        return accepted;
+    });
+}
+
+// NAME="VALUE", a value cut short followed by its length.
+std::string quotedEcho(std::string_view name, std::string_view echo, bool cut, std::size_t length) {
+    std::string text = std::string(name) + "=" + inQuotes(echo);
+    if (cut) {
+        text += "... (" + std::to_string(length) + " code units)";
+    }
+    return text;
+}
+
+// The library's text from a value: ASCII, nearly every value, is widened in one pass rather
+// than decoded a character at a time.
+Core::String libraryText(std::string_view value) {
+    thread_local std::u16string units;
+    if (!std::all_of(value.begin(), value.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; }) ||
+        value.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return Core::String{value};
+    }
+    units.assign(value.begin(), value.end());
+    return Core::String(units.data(), static_cast<int>(units.size()));
+}
+
+// The readers of an attribute name on an element, from the library's table and the
+// standard's.
+struct Readers {
+    ValueType const* type = nullptr;
+    Standard::Syntax const* syntax = nullptr;
+    /// The name as a table spells it.
+    std::string_view spelling;
+};
+
+// A document repeats a few dozen names: the readers of each are remembered per thread, and
+// found again by a compare of two short texts instead of two hashed lookups.
+class ReaderCache {
+public:
+    Readers const& find(ValuePlace const& place, std::string_view name) {
+        std::string_view const element = place.inStyle ? std::string_view() : place.element;
+        Slot& slot = m_slots[indexOf(place.vocabulary, element, name)];
+        if (!slot.used || slot.vocabulary != place.vocabulary || slot.name != name ||
+            slot.element != element) {
+            slot.used = true;
+            slot.vocabulary = place.vocabulary;
+            slot.name.assign(name);
+            slot.element.assign(element);
+            slot.readers = {};
+            slot.readers.type =
+                attributeType(place.vocabulary, element, name, &slot.readers.spelling);
+            slot.readers.syntax =
+                place.vocabulary == Vocabulary::Svg
+                    ? Standard::svgSyntax(element, name, &slot.readers.spelling)
+                    : Standard::xslSyntax(name, &slot.readers.spelling);
+        }
+        return slot.readers;
+    }
+
+private:
+    static constexpr std::size_t kSlots = 256;
+
+    struct Slot {
+        bool used = false;
+        Vocabulary vocabulary = Vocabulary::Svg;
+        std::string name;
+        std::string element;
+        Readers readers;
+    };
+
+    static std::size_t indexOf(Vocabulary vocabulary, std::string_view element,
+                               std::string_view name) {
+        std::size_t index = name.size() * 131 + element.size() * 31 +
+                            static_cast<std::size_t>(vocabulary) * 7;
+        if (!name.empty()) {
+            index += static_cast<unsigned char>(name.front()) * 7u +
+                     static_cast<unsigned char>(name.back()) * 3u +
+                     static_cast<unsigned char>(name[name.size() / 2]);
+        }
+        if (!element.empty()) {
+            index += static_cast<unsigned char>(element.front()) * 5u +
+                     static_cast<unsigned char>(element.back());
+        }
+        return index % kSlots;
+    }
+
+    std::array<Slot, kSlots> m_slots;
+};
+
+thread_local ReaderCache readerCache;
+
+// What is known of a value without reading it again.
+enum class Known : unsigned char { Nothing = 0, Silent = 1, Skipped = 2 };
+
+// Most values repeat ("fill:#000000", "0.5"): a short value that both readers took in
+// silence, or that was left to the formatter, is remembered, per thread, so that the next
+// one like it costs a hash and a compare instead of two readings.
+class SilentValues {
+public:
+    Known find(ValueType const* type, Standard::Syntax const* syntax, Standard::Dialect dialect,
+               std::string_view value) const {
+        if (value.size() > kLongest || m_slots.empty()) {
+            return Known::Nothing;
+        }
+        Slot const& slot = m_slots[slotOf(type, syntax, dialect, value)];
+        bool const same = slot.type == type && slot.syntax == syntax &&
+                          slot.dialect == dialect && slot.length == value.size() &&
+                          std::equal(value.begin(), value.end(), slot.text.begin());
+        return same ? slot.known : Known::Nothing;
+    }
+
+    void add(ValueType const* type, Standard::Syntax const* syntax, Standard::Dialect dialect,
+             std::string_view value, Known known) {
+        if (value.size() > kLongest) {
+            return;
+        }
+        if (m_slots.empty()) {
+            m_slots.resize(kSlots);
+        }
+        Slot& slot = m_slots[slotOf(type, syntax, dialect, value)];
+        slot = {type, syntax, dialect, static_cast<unsigned char>(value.size()), known, {}};
+        std::copy(value.begin(), value.end(), slot.text.begin());
+    }
+
+private:
+    static constexpr std::size_t kLongest = 40;
+    static constexpr std::size_t kSlots = 1 << 11;
+
+    struct Slot {
+        ValueType const* type = nullptr;
+        Standard::Syntax const* syntax = nullptr;
+        Standard::Dialect dialect = Standard::Dialect::SvgAttribute;
+        unsigned char length = 0;
+        Known known = Known::Nothing;
+        std::array<char, kLongest> text{};
+    };
+
+    static std::size_t slotOf(ValueType const* type, Standard::Syntax const* syntax,
+                              Standard::Dialect dialect, std::string_view value) {
+        // FNV-1a over the text, the readers' addresses mixed in.
+        std::uint64_t hash = 1469598103934665603ull ^ reinterpret_cast<std::uintptr_t>(type) ^
+                             (reinterpret_cast<std::uintptr_t>(syntax) << 1) ^
+                             static_cast<std::uint64_t>(dialect);
+        for (char const c : value) {
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        }
+        return static_cast<std::size_t>(hash ^ (hash >> 29)) & (kSlots - 1);
+    }
+
+    std::vector<Slot> m_slots;
+};
+
+thread_local SilentValues silentValues;
+
+} // namespace
+
+void checkValue(FileReport& report, ValuePlace const& place, std::string_view name,
+                std::string_view value) {
+    Readers const& readers = readerCache.find(place, name);
+    ValueType const* type = readers.type;
+    Standard::Syntax const* syntax = readers.syntax;
+    if (type == nullptr && syntax == nullptr) {
+        ++report.unknown;
+        return;
+    }
+    AttributeCounts& entry = report.countsOf(place.vocabulary, readers.spelling, type, syntax);
+    Counts& counts = entry.counts;
+    ++counts.values;
+    ++report.total.values;
+    Standard::Dialect const dialect = dialectOf(place);
+    Known const known = silentValues.find(type, syntax, dialect, value);
+    if (known == Known::Silent) {
+        return;
+    }
+    if (known == Known::Skipped || isFormatterValue(place.vocabulary, value)) {
+        silentValues.add(type, syntax, dialect, value, Known::Skipped);
+        ++counts.skipped;
+        ++report.total.skipped;
+        return;
+    }
+    Core::String const text = libraryText(value);
+    bool const libraryReads = type != nullptr && type->accepts(text);
+    std::vector<std::string> messages = takeLibraryLog();
+    bool const standardAllows = syntax != nullptr && Standard::conforms(*syntax, value, dialect);
+    bool const valid = syntax == nullptr ? libraryReads : standardAllows;
+    bool const read = type == nullptr ? standardAllows : libraryReads;
+    if (valid && read && messages.empty()) {
+        silentValues.add(type, syntax, dialect, value, Known::Silent);
+        return;
+    }
+
+    Diagnostic diagnostic;
+    diagnostic.position = place.locate(place.context);
+    diagnostic.vocabulary = place.vocabulary;
+    diagnostic.attribute = name;
+    diagnostic.element = place.element;
+    diagnostic.value = echoed(value, diagnostic.valueLength);
+    diagnostic.type = entry.typeName();
+    std::string const& typeName = diagnostic.type;
+    std::string const what = quotedEcho(
+        name, diagnostic.value, diagnostic.value.size() < value.size(), diagnostic.valueLength);
+    std::string_view const standard = vocabularyName(place.vocabulary);
+    if (type != nullptr && libraryReads) {
+        diagnostic.reading = readingOf(*type, text);
+    }
+    if (!valid && !read) {
+        diagnostic.finding = Finding::Invalid;
+        diagnostic.severity = Severity::Error;
+        diagnostic.message = what + " is not a valid " + typeName;
+        diagnostic.notes = std::move(messages);
+    } else if (!read) {
+        diagnostic.finding = Finding::ValidNotRead;
+        diagnostic.severity = Severity::Warning;
+        diagnostic.message = what + ": valid " + std::string(standard) +
+                             ", but not read by this library's " + typeName;
+        diagnostic.notes = std::move(messages);
+    } else if (!valid) {
+        diagnostic.finding = Finding::NotValidRead;
+        diagnostic.severity = Severity::Warning;
+        diagnostic.message = what + ": not valid " + std::string(standard) + "; read here as " +
+                             diagnostic.reading.value_or("?");
+        diagnostic.notes = std::move(messages);
+    } else {
+        // Both accept, and the library had something to say about it.
+        diagnostic.finding = Finding::LibraryMessage;
+        diagnostic.severity = Severity::Warning;
+        diagnostic.message = what + ": " + messages.front();
+        diagnostic.notes.assign(messages.begin() + 1, messages.end());
+    }
+    if (diagnostic.finding != Finding::LibraryMessage) {
+        if (std::optional<std::string> const near = nearMiss(type, syntax, dialect, text)) {
+            std::size_t nearLength = 0;
+            std::string const shown = echoed(*near, nearLength);
+            diagnostic.notes.push_back("did you mean " + inQuotes(shown) +
+                                       (shown.size() < near->size() ? "...?" : "?"));
+        }
+    }
+    if (diagnostic.severity == Severity::Error) {
+        ++counts.errors;
+        ++report.total.errors;
+    } else {
+        ++counts.warnings;
+        ++report.total.warnings;
+    }
+    report.diagnostics.push_back(std::move(diagnostic));
+}
+
+AttributeCounts& FileReport::countsOf(Vocabulary vocabulary, std::string_view name,
+                                      ValueType const* type, Standard::Syntax const* syntax) {
+    // A document uses a few dozen names; the last one found is the likeliest next. The
+    // tables' names are compared by where they are, not letter by letter.
+    auto const found =
+        std::find_if(attributes.rbegin(), attributes.rend(), [&](AttributeCounts const& entry) {
+            return entry.name.data() == name.data() && entry.type == type &&
+                   entry.syntax == syntax && entry.vocabulary == vocabulary;
+        });
+    if (found != attributes.rend()) {
+        return *found;
+    }
+    return attributes.emplace_back(AttributeCounts{vocabulary, name, type, syntax, {}});
+}
+
+std::string AttributeCounts::typeName() const {
+    return type != nullptr ? std::string(type->name) : Standard::describe(*syntax);
+}
+
+std::string echoed(std::string_view value, std::size_t& length) {
+    length = 0;
+    std::size_t cut = value.size();
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        auto const byte = static_cast<unsigned char>(value[i]);
+        if ((byte & 0xC0) == 0x80) {
+            continue;
+        }
+        // A character beyond the basic plane takes two UTF-16 code units.
+        std::size_t const units = byte >= 0xF0 ? 2 : 1;
+        if (length + units > kEchoLimit && cut == value.size()) {
+            cut = i;
+        }
+        length += units;
+    }
+    return std::string(value.substr(0, cut));
+}
+
+} // namespace Tool

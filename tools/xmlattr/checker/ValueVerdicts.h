@@ -1,0 +1,29 @@
+// One value, two verdicts: the library's reader and the standard's grammar, and what the
+// pair of answers means for the author and the engine.
+#pragma once
+
+#include "FileReport.h"
+
+#include <string_view>
+
+namespace Tool {
+
+/// Where a value was written: as an attribute of an element (its local name), or as a
+/// declaration of an SVG `style` attribute.
+struct ValuePlace {
+    Vocabulary vocabulary = Vocabulary::Svg;
+    std::string_view element;
+    bool inStyle = false;
+    /// Where the value stands, asked for only when there is something to say: finding it
+    /// takes a walk over the raw tag.
+    Position (*locate)(void* context) = nullptr;
+    void* context = nullptr;
+};
+
+/// Checks `value` of attribute `name` and records the outcome in `report`: counted under
+/// the attribute, and a diagnostic unless both verdicts accept it silently. Values only a
+/// formatter can resolve are counted as skipped; a name neither reader knows as unknown.
+void checkValue(FileReport& report, ValuePlace const& place, std::string_view name,
+                std::string_view value);
+
+} // namespace Tool

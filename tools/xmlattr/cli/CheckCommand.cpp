@@ -1,0 +1,263 @@
+// `xmlattr check`: finds the documents, checks them on several threads, and reports them in
+// the order they were found, as one thread would.
+#include "CheckOutput.h"
+#include "Commands.h"
+#include "Console.h"
+#include "checker/DocumentChecker.h"
+
+#include <xmlattr/platform/String.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <system_error>
+#include <thread>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+namespace Tool {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::array<std::string_view, 3> kDocumentExtensions = {".fo", ".xml", ".svg"};
+constexpr std::string_view kLookedFor = ".fo, .xml and .svg files";
+constexpr std::string_view kStandardInputShown = "<stdin>";
+
+bool isDocumentName(fs::path const& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
+        return static_cast<char>(Core::String::toLowerAscii(static_cast<char16_t>(c)));
+    });
+    return std::find(kDocumentExtensions.begin(), kDocumentExtensions.end(), extension) !=
+           kDocumentExtensions.end();
+}
+
+struct Document {
+    fs::path path;
+    std::string shown;
+};
+
+// The file a path leads to, whatever the links on the way; empty when it cannot be told.
+std::string identity(fs::path const& path) {
+#ifdef _WIN32
+    std::error_code error;
+    fs::path const canonical = fs::canonical(path, error);
+    return error ? std::string() : canonical.string();
+#else
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return {};
+    }
+    return std::to_string(status.st_dev) + ":" + std::to_string(status.st_ino);
+#endif
+}
+
+class Collection {
+public:
+    std::vector<Document> documents;
+    long duplicates = 0;
+
+    // A folder gives its documents, searched to any depth, in name order; any other path is
+    // taken as a document whatever its name. False, with a message, for a folder that
+    // holds no document.
+    bool add(std::string const& given, Console& console) {
+        if (given == kStandardInput) {
+            if (!m_standardInput) {
+                documents.push_back({given, std::string(kStandardInputShown)});
+                m_standardInput = true;
+            }
+            return true;
+        }
+        fs::path const path(given);
+        std::error_code error;
+        if (!fs::is_directory(path, error)) {
+            // A file that cannot be read is reported when it is checked.
+            keep({path, given});
+            return true;
+        }
+        std::vector<fs::path> found;
+        for (fs::recursive_directory_iterator it(path, error), end; !error && it != end;
+             it.increment(error)) {
+            // A broken link counts as a document, so that reading it reports the fault.
+            std::error_code ignored;
+            if (!it->is_directory(ignored) && isDocumentName(it->path())) {
+                found.push_back(it->path());
+            }
+        }
+        std::sort(found.begin(), found.end());
+        for (fs::path const& document : found) {
+            keep({document, document.string()});
+        }
+        if (error) {
+            // What was found before the fault is still checked.
+            console.problem("xmlattr: error: cannot read the folder " + given + ": " +
+                            error.message() + "\n");
+            m_trouble = true;
+        } else if (found.empty()) {
+            console.problem("xmlattr: error: no documents in " + given + ": looked for " +
+                            std::string(kLookedFor) + " in it and its subfolders\n");
+            return false;
+        }
+        return true;
+    }
+
+    bool trouble() const noexcept { return m_trouble; }
+
+private:
+    void keep(Document document) {
+        std::string const key = identity(document.path);
+        if (!key.empty() && !m_seen.insert(key).second) {
+            ++duplicates;
+            return;
+        }
+        documents.push_back(std::move(document));
+    }
+
+    std::set<std::string> m_seen;
+    bool m_standardInput = false;
+    bool m_trouble = false;
+};
+
+// The progress line keeps to one line of a narrow terminal.
+std::string progressLine(std::size_t done, std::size_t count, std::string const& path) {
+    constexpr std::size_t kWidth = 79;
+    std::string line = "checking " + std::to_string(done) + "/" + std::to_string(count) + " ";
+    std::size_t const room = kWidth > line.size() ? kWidth - line.size() : 0;
+    if (path.size() > room && room > 3) {
+        return line + "..." + path.substr(path.size() - (room - 3));
+    }
+    return line + path;
+}
+
+// Reports wait here for their turn; workers stay at most a few files ahead of the writer,
+// so what is held is bounded by a few files, not by the whole run. A thread is woken only
+// when it waits for what has just happened.
+class InOrder {
+public:
+    InOrder(std::size_t count, std::size_t window) : m_slots(count), m_window(window) {}
+
+    std::optional<std::size_t> claim() {
+        std::size_t const index = m_next.fetch_add(1);
+        if (index >= m_slots.size()) {
+            return std::nullopt;
+        }
+        std::unique_lock lock(m_mutex);
+        if (index >= m_taken + m_window) {
+            ++m_waitingForRoom;
+            m_room.wait(lock, [&] { return index < m_taken + m_window; });
+            --m_waitingForRoom;
+        }
+        return index;
+    }
+
+    void put(std::size_t index, FileReport report) {
+        std::lock_guard const lock(m_mutex);
+        m_slots[index] = std::move(report);
+        if (m_waitingFor == index) {
+            m_ready.notify_one();
+        }
+    }
+
+    FileReport take(std::size_t index) {
+        std::unique_lock lock(m_mutex);
+        if (!m_slots[index]) {
+            m_waitingFor = index;
+            m_ready.wait(lock, [&] { return m_slots[index].has_value(); });
+            m_waitingFor = kNobody;
+        }
+        FileReport report = std::move(*m_slots[index]);
+        m_slots[index].reset();
+        m_taken = index + 1;
+        if (m_waitingForRoom > 0) {
+            m_room.notify_all();
+        }
+        return report;
+    }
+
+private:
+    static constexpr std::size_t kNobody = static_cast<std::size_t>(-1);
+
+    std::vector<std::optional<FileReport>> m_slots;
+    std::size_t m_window;
+    std::atomic<std::size_t> m_next{0};
+    std::size_t m_taken = 0;
+    std::size_t m_waitingFor = kNobody;
+    std::size_t m_waitingForRoom = 0;
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::condition_variable m_room;
+};
+
+} // namespace
+
+int runCheck(CheckOptions const& options) {
+    if (std::string const fault = unresolvedAttributeType(); !fault.empty()) {
+        std::fputs(("xmlattr: internal error: the attribute table's " + fault + "\n").c_str(),
+                   stderr);
+        return kExitTrouble;
+    }
+    Console console(options.format == OutputFormat::Text);
+    if (options.paths.empty()) {
+        console.problem("xmlattr: error: no document to check: name documents or folders (" +
+                        std::string(kLookedFor) +
+                        " are taken from folders), or - for "
+                        "standard input\n");
+        return kExitTrouble;
+    }
+    Collection collection;
+    for (std::string const& path : options.paths) {
+        if (!collection.add(path, console)) {
+            return kExitTrouble;
+        }
+    }
+    std::vector<Document> const& documents = collection.documents;
+    std::size_t const threads = std::clamp<std::size_t>(
+        options.jobs != 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency()), 1,
+        std::max<std::size_t>(1, documents.size()));
+    std::unique_ptr<ReportWriter> const writer = makeReportWriter(options.format, console);
+    RunTally tally;
+    tally.duplicates = collection.duplicates;
+    InOrder queue(documents.size(), 4 * threads);
+    auto const work = [&] {
+        while (std::optional<std::size_t> const index = queue.claim()) {
+            Document const& document = documents[*index];
+            queue.put(*index, checkDocument(document.path, document.shown));
+        }
+    };
+    std::vector<std::jthread> workers;
+    // With one thread the writer checks each file in its turn; with more, the workers check
+    // and the writer, which mostly waits, writes.
+    for (std::size_t i = 0; i < threads && threads > 1; ++i) {
+        workers.emplace_back(work);
+    }
+    for (std::size_t i = 0; i < documents.size(); ++i) {
+        if (threads == 1) {
+            std::optional<std::size_t> const index = queue.claim();
+            queue.put(*index, checkDocument(documents[*index].path, documents[*index].shown));
+        }
+        FileReport const report = queue.take(i);
+        if (documents.size() > 1) {
+            console.progress(progressLine(i + 1, documents.size(), report.path));
+        }
+        writer->file(report);
+        tally.add(report);
+    }
+    workers.clear();
+    writer->finish(tally, options.stats);
+    if (collection.trouble() || tally.unreadable > 0 || tally.notWellFormed > 0) {
+        return kExitTrouble;
+    }
+    bool const failed =
+        tally.total.errors > 0 || (options.warningsAsErrors && tally.total.warnings > 0);
+    return failed ? kExitRejected : kExitClean;
+}
+
+} // namespace Tool

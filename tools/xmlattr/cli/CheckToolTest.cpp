@@ -1,0 +1,519 @@
+// `xmlattr check` run as a process: its two verdicts, positions, files, formats and threads.
+#include "ToolProcess.h"
+
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+namespace {
+
+using namespace ToolTesting;
+
+// The diagnostics of a run, without the summary that follows them.
+std::string diagnostics(Outcome const& outcome) {
+    return outcome.out.substr(0, outcome.out.find("checked "));
+}
+
+// -- check ------------------------------------------------------------------------------
+
+// Line 7 has a two-byte character and a tab before its attributes: columns count
+// characters, as compilers do.
+constexpr std::string_view kPage =
+    "<?xml version=\"1.0\"?>\n"
+    "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" xmlns:x=\"urn:other\">\n"
+    "  <fo:block space-before=\"6pt\" space-after=\"6PT\"\n"
+    "      x:space-after=\"bad\" extent=\"inherit\" line-height=\"1em + 2pt\"\n"
+    "      padding=\"2mm\" language=\"EN-us\" master-name=\"first\">\n"
+    "    <other space-before=\"bad\"/>\n"
+    "    <fo:block-container id=\"\xC3\xA9\" line-height=\"normal\"\tcolumn-gap = '  5mm'/>\n"
+    "  </fo:block>\n"
+    "</fo:root>\n";
+
+constexpr std::string_view kPageReport =
+    "page.fo:3:32: error: space-after=\"6PT\" is not a valid Length\n"
+    "page.fo:3:32: note: did you mean \"6pt\"?\n"
+    "page.fo:7:32: warning: line-height=\"normal\": valid XSL-FO, but not read by this "
+    "library's LengthOrPercent\n"
+    "page.fo:7:53: warning: column-gap=\"  5mm\": valid XSL-FO, but not read by this "
+    "library's LengthOrPercent\n"
+    "page.fo:7:53: note: did you mean \"5mm\"?\n";
+
+TEST_F(ToolTest, CheckReportsValuesWhereTheyAre) {
+    document("page.fo", kPage);
+    Outcome const outcome = run({"check", "page.fo"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.out,
+              std::string(kPageReport) +
+                  "checked 1 file: 1 with errors, 0 with only warnings, 0 clean, 0 could not be "
+                  "read, 0 not well-formed, 0 with no SVG or XSL-FO content\n"
+                  "8 values: 1 error, 2 warnings, 2 skipped, 3 clean; 2 attributes neither "
+                  "reader knows\n"
+                  "attribute           type               values    errors  warnings   skipped\n"
+                  "XSL-FO column-gap   LengthOrPercent         1         0         1         0\n"
+                  "XSL-FO line-height  LengthOrPercent         2         0         1         1\n"
+                  "XSL-FO space-after  Length                  1         1         0         0\n");
+}
+
+// Each verdict class, one value at a time: both readers reject (error), only the standard
+// allows (warning), only the library reads (warning), both accept (silent).
+TEST_F(ToolTest, CheckGivesBothVerdicts) {
+    struct Row {
+        std::string_view tag; // an element with one attribute, in an svg or fo:root element
+        std::string_view expected;
+    };
+    constexpr std::string_view kSvg = "<svg xmlns='http://www.w3.org/2000/svg'>";
+    constexpr std::string_view kFo = "<fo:root xmlns:fo='http://www.w3.org/1999/XSL/Format'>";
+    for (Row const& row : {
+             Row{"<rect stroke-linejoin='roun'/>",
+                 "error: stroke-linejoin=\"roun\" is not a valid SLineJoin\n"
+                 "note: did you mean \"round\"?\n"},
+             Row{"<rect fill='ffd264'/>", "error: fill=\"ffd264\" is not a valid SColor\n"
+                                          "note: did you mean \"#ffd264\"?\n"},
+             Row{"<rect fill='reed'/>",
+                 "error: fill=\"reed\" is not a valid SColor\nnote: did you mean \"red\"?\n"},
+             Row{"<rect fill-rule='evnodd'/>",
+                 "error: fill-rule=\"evnodd\" is not a valid nonzero | evenodd\n"
+                 "note: did you mean \"evenodd\"?\n"},
+             Row{"<fo:block extent='12PT'/>",
+                 "error: extent=\"12PT\" is not a valid Length\nnote: did you mean \"12pt\"?\n"},
+             Row{"<fo:block border-width='10'/>",
+                 "error: border-width=\"10\" is not a valid BorderWidth\n"},
+             Row{"<fo:block background-color='ffd264'/>",
+                 "error: background-color=\"ffd264\" is not a valid Color\n"
+                 "note: did you mean \"#ffd264\"?\n"},
+             Row{"<text font-size='medium'/>",
+                 "warning: font-size=\"medium\": valid SVG, but not read by this library's "
+                 "SLengthOrPercent\n"},
+             Row{"<rect style='fill: Black'/>",
+                 "warning: fill=\"Black\": valid SVG, but not read by this library's SColor\n"
+                 "note: did you mean \"black\"?\n"},
+             Row{"<fo:block line-height='normal'/>",
+                 "warning: line-height=\"normal\": valid XSL-FO, but not read by this "
+                 "library's LengthOrPercent\n"},
+             Row{"<rect width='1,5pt'/>",
+                 "warning: width=\"1,5pt\": not valid SVG; read here as 1pt\n"},
+             Row{"<rect width='12PT'/>",
+                 "warning: width=\"12PT\": not valid SVG; read here as 12px\n"
+                 "note: did you mean \"12pt\"?\n"},
+             // An opacity is a number in SVG 1.1; the library reads a percentage too.
+             Row{"<g fill-opacity='50%'/>",
+                 "warning: fill-opacity=\"50%\": not valid SVG; read here as 0.5\n"},
+             Row{"<g opacity='0.8;'/>",
+                 "warning: opacity=\"0.8;\": not valid SVG; read here as 0.8\n"
+                 "note: did you mean \"0.8\"?\n"},
+             Row{"<g transform='banana'/>",
+                 "warning: transform=\"banana\": not valid SVG; read here as {transforms: []}\n"},
+             Row{"<g transform='matrix(1,0,0,1,0,0'/>",
+                 "warning: transform=\"matrix(1,0,0,1,0,0\": not valid SVG; read here as "
+                 "{transforms: []}\n"},
+             Row{"<g opacity='.5' stroke-width='2' viewBox='0 0 1 1'/>", ""},
+             Row{"<path d='M1,2 L3,4 a1 1 0 01 2 2z' transform='rotate(45 1 1) scale(2)'/>", ""},
+             Row{"<fo:block font-size='12pt' space-before='0' space-start='10%' "
+                 "text-align='center'/>",
+                 ""},
+         }) {
+        SCOPED_TRACE(row.tag);
+        bool const fo = row.tag.starts_with("<fo:");
+        document("value.xml", std::string(fo ? kFo : kSvg) + std::string(row.tag) +
+                                  (fo ? "</fo:root>" : "</svg>"));
+        Outcome const outcome = run({"check", "value.xml"});
+        std::string found;
+        std::istringstream lines(diagnostics(outcome));
+        for (std::string line; std::getline(lines, line);) {
+            // "value.xml:1:COLUMN: " goes; the column is tried elsewhere.
+            found += line.substr(line.find(": ") + 2) + "\n";
+        }
+        EXPECT_EQ(found, row.expected);
+        bool const error = row.expected.starts_with("error");
+        EXPECT_EQ(outcome.status, error ? 1 : 0);
+        // Warnings count as errors when asked.
+        EXPECT_EQ(run({"check", "--warnings-as-errors", "value.xml"}).status,
+                  row.expected.empty() ? 0 : 1);
+    }
+}
+
+// "fill" is paint on shapes and animation timing on animation elements; x and y are lists
+// on text.
+TEST_F(ToolTest, CheckReadsAttributesByTheirElement) {
+    document("anim.svg", "<svg xmlns='http://www.w3.org/2000/svg'>\n"
+                         "<animateTransform fill='freeze'/><set fill='remove'/>\n"
+                         "<rect fill='freeze'/><animate fill='red'/>\n"
+                         "<text x='1 2 3' y='4,5'/><text x='1 a'/><rect x='1 2'/>\n"
+                         "</svg>");
+    Outcome const outcome = run({"check", "anim.svg"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(diagnostics(outcome),
+              "anim.svg:3:7: error: fill=\"freeze\" is not a valid SColor\n"
+              "anim.svg:3:31: error: fill=\"red\" is not a valid freeze | remove\n"
+              "anim.svg:4:32: error: x=\"1 a\" is not a valid <list-of-coordinates>\n"
+              "anim.svg:4:47: warning: x=\"1 2\": not valid SVG; read here as 1px\n");
+}
+
+TEST_F(ToolTest, CheckReadsSvgStyleDeclarations) {
+    document("icon.svg",
+             "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"50%\">\r\n"
+             "  <rect x=\"1\" y=\"1\" id=\"r\"\r\n"
+             "        style=\"font-size:medium;stroke-width : 2 ;\r\n"
+             " font-size: 12pt !important;; font-size :small\"/>\r\n"
+             "  <text font-size=\"currentColor\" x=\"inherit\" y=\"&#32;1\">t</text>\r\n"
+             "  <rect style=\"font-size: &quot;x&quot;\"/>\r\n"
+             "</svg>\r\n");
+    Outcome const outcome = run({"check", "--stats", "icon.svg"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(
+        outcome.out,
+        "icon.svg:3:16: warning: font-size=\"medium\": valid SVG, but not read by this library's "
+        "SLengthOrPercent\n"
+        "icon.svg:4:31: warning: font-size=\"small\": valid SVG, but not read by this library's "
+        "SLengthOrPercent\n"
+        "icon.svg:6:16: error: font-size=\"\\\"x\\\"\" is not a valid SLengthOrPercent\n"
+        "checked 1 file: 1 with errors, 0 with only warnings, 0 clean, 0 could not be read, 0 not "
+        "well-formed, 0 with no SVG or XSL-FO content\n"
+        "12 values: 1 error, 2 warnings, 2 skipped, 7 clean; 1 attribute neither reader knows\n"
+        "attribute         type                     values    errors  warnings   skipped\n"
+        "SVG font-size     SLengthOrPercent              5         1         2         1\n"
+        "SVG height        SLength                       1         0         0         0\n"
+        "SVG stroke-width  SLength                       1         0         0         0\n"
+        "SVG width         SLength                       1         0         0         0\n"
+        "SVG x             <list-of-coordinates>         1         0         0         1\n"
+        "SVG x             SLength                       1         0         0         0\n"
+        "SVG y             <list-of-coordinates>         1         0         0         0\n"
+        "SVG y             SLength                       1         0         0         0\n");
+}
+
+// Keywords match exactly in attributes; in a style declaration, CSS, they match in any case.
+TEST_F(ToolTest, CheckOffersNearMissesForKeywords) {
+    document("keywords.fo", "<fo:block xmlns:fo='http://www.w3.org/1999/XSL/Format'\n"
+                            " text-align='centre' break-before='Page' font-weight='700'\n"
+                            " keep-together.within-page='5' border-top-style='dahsed'/>\n");
+    document("keywords.svg", "<svg xmlns='http://www.w3.org/2000/svg'>\n"
+                             " <path visibility='Visible' style='stroke-linecap: Round;"
+                             "display:inherit'/>\n"
+                             "</svg>\n");
+    Outcome const outcome = run({"check", "keywords.fo", "keywords.svg"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(diagnostics(outcome),
+              "keywords.fo:2:2: error: text-align=\"centre\" is not a valid TextAlign\n"
+              "keywords.fo:2:2: note: did you mean \"center\"?\n"
+              "keywords.fo:2:22: error: break-before=\"Page\" is not a valid Break\n"
+              "keywords.fo:2:22: note: did you mean \"page\"?\n"
+              "keywords.fo:3:32: error: border-top-style=\"dahsed\" is not a valid "
+              "BorderStyle\n"
+              "keywords.fo:3:32: note: did you mean \"dashed\"?\n"
+              "keywords.svg:2:8: error: visibility=\"Visible\" is not a valid SVisibility\n"
+              "keywords.svg:2:8: note: did you mean \"visible\"?\n"
+              "keywords.svg:2:36: warning: stroke-linecap=\"Round\": valid SVG, but not read "
+              "by this library's SLineCap\n"
+              "keywords.svg:2:36: note: did you mean \"round\"?\n");
+}
+
+// What the library logs about a value it reads follows as a note, or is the warning itself.
+TEST_F(ToolTest, CheckReportsWhatTheLibraryLogs) {
+    document("colours.fo", "<fo:block xmlns:fo='http://www.w3.org/1999/XSL/Format'\n"
+                           " color='spot-color(Gold)' background-color='rgb-icc(1,2,3,P,1)'/>\n");
+    Outcome const outcome = run({"check", "colours.fo"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(
+        diagnostics(outcome),
+        "colours.fo:2:2: warning: color=\"spot-color(Gold)\": not valid XSL-FO; read here as "
+        "\"spot-color(Gold,1,rgb(0,0,0))\"\n"
+        "colours.fo:2:2: note: No substitute is known for spot color \"Gold\"; black is used.\n"
+        "colours.fo:2:27: warning: background-color=\"rgb-icc(1,2,3,P,1)\": valid XSL-FO, but not "
+        "read by this library's Color\n"
+        "colours.fo:2:27: note: Malformed ICC color \"rgb-icc(1,2,3,P,1)\"; the value is "
+        "ignored.\n");
+}
+
+// Every file is accounted for: a namespace-less svg root is checked as SVG with a note, a
+// file reached again through links is checked once, and a file of neither vocabulary is
+// named.
+TEST_F(ToolTest, CheckAccountsForEveryFile) {
+    document("set/bare.svg", "<svg width='x'><rect height='2'/></svg>");
+    document("set/clean.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='1'/>");
+    document("set/plain.xml", "<doc width='nonsense'><svg width='nonsense'/></doc>");
+    document("set/warned.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='1,5'/>");
+    fs::create_symlink("clean.svg", docs() / "set/link.svg");
+    fs::create_hard_link(docs() / "set/clean.svg", docs() / "set/hard.svg");
+    Outcome const outcome = run({"check", "set", "set/clean.svg"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(
+        outcome.out,
+        "set/bare.svg:1:1: note: the root svg element has no namespace; checked as SVG\n"
+        "set/bare.svg:1:6: error: width=\"x\" is not a valid SLength\n"
+        "set/warned.svg:1:41: warning: width=\"1,5\": not valid SVG; read here as 1px\n"
+        "checked 4 files: 1 with errors, 1 with only warnings, 1 clean, 0 could not be read, 0 not "
+        "well-formed, 1 with no SVG or XSL-FO content; 3 files reached again through a link, "
+        "checked once\n"
+        "4 values: 1 error, 1 warning, 0 skipped, 2 clean; 0 attributes neither reader knows\n"
+        "no SVG or XSL-FO content: set/plain.xml\n"
+        "attribute  type       values    errors  warnings   skipped\n"
+        "SVG width  SLength         3         1         1         0\n");
+}
+
+TEST_F(ToolTest, CheckWantsSomethingToCheck) {
+    fs::create_directories(docs() / "empty/sub");
+    document("empty/notes.txt", "<svg xmlns='http://www.w3.org/2000/svg' width='x'/>");
+    EXPECT_RUNS({
+        {{"check"},
+         2,
+         "",
+         "xmlattr: error: no document to check: name documents or folders (.fo, .xml and .svg "
+         "files are taken from folders), or - for standard input\n"},
+        {{"check", "empty"},
+         2,
+         "",
+         "xmlattr: error: no documents in empty: looked for .fo, .xml and .svg files in it and "
+         "its subfolders\n"},
+    });
+}
+
+TEST_F(ToolTest, CheckReadsStandardInput) {
+    document("in.svg", "<svg xmlns='http://www.w3.org/2000/svg'>\n<rect width='x'/></svg>");
+    Outcome const outcome = run({"check", "-"}, {}, (docs() / "in.svg").string());
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(diagnostics(outcome), "<stdin>:2:7: error: width=\"x\" is not a valid SLength\n");
+}
+
+TEST_F(ToolTest, CheckSearchesFoldersForDocuments) {
+    std::string const bad = "<svg xmlns='http://www.w3.org/2000/svg' font-size='big'/>";
+    document("set/b.svg", bad);
+    document("set/A.SVG", bad);
+    document("set/notes.txt", bad);
+    document("set/deeper/c.fo",
+             "<fo:root xmlns:fo='http://www.w3.org/1999/XSL/Format' extent='1PX'/>");
+    document("set/deeper/d.xml", "<fo:root xmlns:fo='http://www.w3.org/1999/XSL/Format'/>");
+    Outcome const outcome = run({"check", "set"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(diagnostics(outcome),
+              "set/A.SVG:1:41: error: font-size=\"big\" is not a valid SLengthOrPercent\n"
+              "set/b.svg:1:41: error: font-size=\"big\" is not a valid SLengthOrPercent\n"
+              "set/deeper/c.fo:1:55: error: extent=\"1PX\" is not a valid Length\n"
+              "set/deeper/c.fo:1:55: note: did you mean \"1px\"?\n");
+    EXPECT_NE(outcome.out.find("checked 4 files: 3 with errors, 0 with only warnings, 1 clean"),
+              std::string::npos);
+}
+
+TEST_F(ToolTest, CheckReportsDocumentsThatAreNotWellFormed) {
+    document("broken.fo", "<fo:root xmlns:fo='http://www.w3.org/1999/XSL/Format'>\n"
+                          "  <fo:block extent='1PT'>\n"
+                          "</fo:root>\n");
+    document("empty.svg", "");
+    document("bytes.svg", "<svg xmlns='http://www.w3.org/2000/svg' id='\xFF'/>");
+    document("good.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='1'/>");
+    Outcome const outcome =
+        run({"check", "broken.fo", "empty.svg", "bytes.svg", "good.svg", "missing.fo"});
+    EXPECT_EQ(outcome.status, 2);
+    // The values read before the fault are reported and counted.
+    EXPECT_EQ(
+        outcome.out,
+        "broken.fo:2:13: error: extent=\"1PT\" is not a valid Length\n"
+        "broken.fo:2:13: note: did you mean \"1pt\"?\n"
+        "checked 5 files: 0 with errors, 0 with only warnings, 1 clean, 1 could not be read, 3 not "
+        "well-formed, 0 with no SVG or XSL-FO content\n"
+        "2 values: 1 error, 0 warnings, 0 skipped, 1 clean; 0 attributes neither reader knows\n"
+        "attribute      type      values    errors  warnings   skipped\n"
+        "XSL-FO extent  Length         1         1         0         0\n");
+    EXPECT_EQ(outcome.err, "broken.fo:3:3: error: not well-formed XML: mismatched tag\n"
+                           "empty.svg:1:1: error: not well-formed XML: no element found\n"
+                           "bytes.svg:1:45: error: not well-formed XML: not well-formed "
+                           "(invalid token)\n"
+                           "xmlattr: error: cannot read missing.fo: No such file or directory\n");
+}
+
+// Documents are streamed in 64 KiB pieces: tags that straddle two pieces keep their
+// attributes' positions.
+TEST_F(ToolTest, CheckStreamsLargeDocuments) {
+    constexpr int kLines = 400;
+    std::string const padding(1000, 'p');
+    std::ostringstream text;
+    std::ostringstream expected;
+    text << "<svg xmlns=\"http://www.w3.org/2000/svg\">\n";
+    for (int line = 2; line < kLines + 2; ++line) {
+        int const indent = line % 7;
+        std::string const number = std::to_string(line);
+        std::string const row = std::string(static_cast<std::size_t>(indent), ' ') + "<rect id=\"" +
+                                padding + "\" width=\"" + number + "\" height=\"" + number +
+                                "%\" font-size=\"x" + number + "\"/>\n";
+        text << row;
+        std::size_t const column = row.find("font-size") + 1;
+        expected << "big.svg:" << line << ":" << column << ": error: font-size=\"x" << line
+                 << "\" is not a valid SLengthOrPercent\n";
+    }
+    text << "</svg>\n";
+    document("big.svg", text.str());
+    ASSERT_GT(text.str().size(), 5u * 65536u);
+    Outcome const outcome = run({"check", "big.svg"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(diagnostics(outcome), expected.str());
+    EXPECT_NE(outcome.out.find("1200 values: 400 errors, 0 warnings, 0 skipped, 800 clean"),
+              std::string::npos);
+}
+
+// A `style` of 10 MB takes about sixteen times as long as one of a sixteenth of that: its
+// declarations and their positions are read in one pass, and so is a long list. A value is echoed
+// up to 80 UTF-16 code units, with its length.
+TEST_F(ToolTest, CheckReadsLongStylesInLinearTime) {
+    constexpr std::string_view kDeclarations = "fill:#abc;stroke-width:1;\nopacity:0.5;";
+    auto const styled = [&](std::string const& name, std::size_t bytes) {
+        std::string style;
+        while (style.size() < bytes) {
+            style += kDeclarations;
+        }
+        // A list of coordinates a quarter as long is read in one pass too, and so is a path
+        // whose last command the library reads leniently.
+        std::string coordinates;
+        std::string path;
+        while (coordinates.size() < bytes / 4) {
+            coordinates += "1.5 -2 3e1 ";
+            path += " L3 4";
+        }
+        document(name, "<svg xmlns='http://www.w3.org/2000/svg'><rect style='" + style +
+                           "font-size:" + std::string(100, 'x') + "\xC3\xA9'/><text x='" +
+                           coordinates + "'/><path d='M1 2" + path + " L'/></svg>");
+    };
+    constexpr std::size_t kLong = 10u << 20;
+    styled("short.svg", kLong / 16);
+    styled("long.svg", kLong);
+    auto const fastest = [&](std::string const& name) {
+        Outcome best = run({"check", name});
+        for (int i = 0; i < 1; ++i) {
+            Outcome const again = run({"check", name});
+            best = again.cpu < best.cpu ? again : best;
+        }
+        return best;
+    };
+    Outcome const shorter = fastest("short.svg");
+    Outcome const longer = fastest("long.svg");
+    EXPECT_EQ(longer.status, 1);
+    EXPECT_LT(longer.cpu, 16 * 3 * shorter.cpu + std::chrono::milliseconds(200));
+    std::string const report = diagnostics(longer);
+    EXPECT_NE(report.find(": warning: d=\"M1 2 L3 4 L3 4 L3 4 "), std::string::npos) << report;
+    EXPECT_NE(report.find("not valid SVG; read here as a PathData (too long to show)\n"),
+              std::string::npos);
+    EXPECT_NE(report.find(": error: font-size=\"" + std::string(80, 'x') +
+                          "\"... (101 code units) is not a valid SLengthOrPercent\n"),
+              std::string::npos)
+        << report;
+}
+
+// On a terminal a progress line names each document on standard error, and is wiped before
+// anything else is written and at the end.
+TEST_F(ToolTest, CheckShowsProgressOnATerminal) {
+    document("a.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='1'/>");
+    document("b.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='1'/>");
+    int const terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(grantpt(terminal), 0);
+    ASSERT_EQ(unlockpt(terminal), 0);
+    Outcome const outcome = run({"check", "a.svg", "b.svg"}, ptsname(terminal));
+    fcntl(terminal, F_SETFL, O_NONBLOCK);
+    std::string shown;
+    char buffer[4096];
+    for (ssize_t got; (got = read(terminal, buffer, sizeof buffer)) > 0;) {
+        shown.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(terminal);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(shown.rfind("\r\033[Kchecking 1/2 a.svg", 0), 0u) << shown;
+    EXPECT_EQ(shown.substr(shown.size() - 4), "\r\033[K") << shown;
+    EXPECT_EQ(outcome.out.rfind("checked 2 files", 0), 0u);
+}
+
+constexpr std::string_view kFindings =
+    "<svg xmlns='http://www.w3.org/2000/svg'>\n"
+    "<rect width='x' height='1,5' fill='Black'/><text font-size='medium'/>\n"
+    "</svg>\n";
+
+// JSON lines: an object per diagnostic, each a whole JSON document; the summary goes to
+// standard error.
+TEST_F(ToolTest, CheckWritesJsonLines) {
+    document("f.svg", kFindings);
+    document("bad.svg", "<svg");
+    Outcome const outcome = run({"check", "--format", "json", "f.svg", "bad.svg"});
+    EXPECT_EQ(outcome.status, 2);
+    std::vector<nlohmann::json> objects;
+    std::istringstream lines(outcome.out);
+    for (std::string line; std::getline(lines, line);) {
+        objects.push_back(nlohmann::json::parse(line));
+    }
+    ASSERT_EQ(objects.size(), 5u);
+    EXPECT_EQ(
+        objects[0].dump(),
+        R"({"attribute":"width","column":7,"element":"rect","file":"f.svg",)"
+        R"("finding":"invalid-value","line":2,"message":"width=\"x\" is not a valid SLength",)"
+        R"("notes":[],"reading":null,"severity":"error","type":"SLength","value":"x",)"
+        R"("valueLength":1})");
+    EXPECT_EQ(objects[1]["finding"], "read-but-not-valid");
+    EXPECT_EQ(objects[1]["reading"], "1px");
+    EXPECT_EQ(objects[2]["finding"], "valid-but-not-read");
+    EXPECT_EQ(objects[2]["notes"], nlohmann::json::array({"did you mean \"black\"?"}));
+    EXPECT_EQ(objects[3]["attribute"], "font-size");
+    EXPECT_EQ(objects[4]["finding"], "not-well-formed");
+    EXPECT_EQ(objects[4]["attribute"], nullptr);
+    EXPECT_NE(outcome.err.find("checked 2 files: 1 with errors"), std::string::npos);
+}
+
+// SARIF 2.1.0: one log with one run, each result with its rule, level, message and place.
+TEST_F(ToolTest, CheckWritesSarif) {
+    document("f.svg", kFindings);
+    Outcome const outcome = run({"check", "--format", "sarif", "f.svg"});
+    EXPECT_EQ(outcome.status, 1);
+    nlohmann::json const log = nlohmann::json::parse(outcome.out);
+    EXPECT_EQ(log["version"], "2.1.0");
+    ASSERT_EQ(log["runs"].size(), 1u);
+    nlohmann::json const& run = log["runs"][0];
+    EXPECT_EQ(run["tool"]["driver"]["name"], "xmlattr");
+    nlohmann::json const& rules = run["tool"]["driver"]["rules"];
+    ASSERT_EQ(run["results"].size(), 4u);
+    std::vector<std::string> levels;
+    for (nlohmann::json const& result : run["results"]) {
+        ASSERT_TRUE(result["message"]["text"].is_string());
+        EXPECT_EQ(rules[result["ruleIndex"].get<std::size_t>()]["id"], result["ruleId"]);
+        nlohmann::json const& place = result["locations"][0]["physicalLocation"];
+        EXPECT_EQ(place["artifactLocation"]["uri"], "f.svg");
+        EXPECT_EQ(place["region"]["startLine"], 2);
+        levels.push_back(result["level"]);
+    }
+    EXPECT_EQ(levels, (std::vector<std::string>{"error", "warning", "warning", "warning"}));
+    EXPECT_EQ(run["results"][2]["message"]["text"],
+              "fill=\"Black\": valid SVG, but not read by this library's SColor\n"
+              "note: did you mean \"black\"?");
+}
+
+// Files checked on several threads come out as one thread gives them, in every format.
+TEST_F(ToolTest, CheckInParallelAsInSeries) {
+    for (int i = 0; i < 24; ++i) {
+        std::string const number = std::to_string(i);
+        document("many/" + std::string(i < 10 ? "0" : "") + number + ".svg",
+                 "<svg xmlns='http://www.w3.org/2000/svg'>" +
+                     std::string(static_cast<std::size_t>(i % 5) * 3000, ' ') + "<rect width='" +
+                     number + "x' fill='Red' opacity='0." + number + "'/></svg>");
+    }
+    document("many/broken.svg", "<svg xmlns='http://www.w3.org/2000/svg'><rect width='x'>");
+    for (std::string const format : {"text", "json", "sarif"}) {
+        SCOPED_TRACE(format);
+        Outcome const serial = run({"check", "--format", format, "-j", "1", "many"});
+        Outcome const parallel = run({"check", "--format", format, "-j", "4", "many"});
+        EXPECT_EQ(serial.status, 2);
+        EXPECT_EQ(parallel.status, serial.status);
+        EXPECT_EQ(parallel.out, serial.out);
+        EXPECT_EQ(parallel.err, serial.err);
+        EXPECT_NE(serial.out.find("23x"), std::string::npos);
+    }
+}
+
+// The samples are checked by naming them; their deliberate mistakes make it exit 1.
+TEST_F(ToolTest, CheckFindsTheSamplesMistakes) {
+    Outcome const outcome = run({"check", XMLATTR_SAMPLES_DIR});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "");
+    for (std::string const sample : {"/invoice.fo:", "/badge.svg:"}) {
+        EXPECT_NE(outcome.out.find(XMLATTR_SAMPLES_DIR + sample), std::string::npos) << sample;
+    }
+    EXPECT_NE(outcome.out.find("checked 2 files: 2 with errors"), std::string::npos);
+}
+
+} // namespace

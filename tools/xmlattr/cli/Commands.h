@@ -1,0 +1,38 @@
+// The tool's commands; each returns the process's exit status.
+#pragma once
+
+#include "CheckOutput.h"
+
+#include <string>
+#include <vector>
+
+namespace Tool {
+
+/// Nothing rejected.
+inline constexpr int kExitClean = 0;
+/// A value was rejected.
+inline constexpr int kExitRejected = 1;
+/// A usage error, or an input that could not be read or is not well-formed XML.
+inline constexpr int kExitTrouble = 2;
+
+/// Each text read as a value of the type, shown field by field, or as one JSON array.
+int runParse(std::string const& typeName, std::vector<std::string> const& texts, bool json);
+int runTypes();
+/// Every exported default: name, type and written text, or their fields as one JSON array.
+int runDefaults(bool json);
+
+struct CheckOptions {
+    /// Documents, folders, or "-" for standard input.
+    std::vector<std::string> paths;
+    OutputFormat format = OutputFormat::Text;
+    /// Warnings make the exit status 1, as errors do.
+    bool warningsAsErrors = false;
+    /// Every attribute in the summary's table, not only those with diagnostics.
+    bool stats = false;
+    /// Threads checking files; 0 for one per hardware thread.
+    unsigned jobs = 0;
+};
+
+int runCheck(CheckOptions const& options);
+
+} // namespace Tool

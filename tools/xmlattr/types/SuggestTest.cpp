@@ -1,0 +1,107 @@
+// Near misses: the edit distance and the suggestions built on it.
+#include "Suggest.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+TEST(EditDistance, CountsEditsUpToTheLimit) {
+    struct Row {
+        std::u16string_view a, b;
+        bool foldCase;
+        int limit, expected;
+    };
+    for (Row const& row : {
+             Row{u"middle", u"middle", false, 2, 0},
+             Row{u"midle", u"middle", false, 2, 1},
+             Row{u"centre", u"center", false, 2, 1}, // two neighbours swapped
+             Row{u"sollid", u"solid", false, 2, 1},
+             Row{u"Solid", u"solid", false, 2, 1},
+             Row{u"Solid", u"solid", true, 2, 0},
+             Row{u"CornflowerBlue", u"cornflowerblue", true, 2, 0},
+             Row{u"", u"abc", false, 5, 3},
+             Row{u"abc", u"", false, 5, 3},
+             // Beyond the limit the answer is the limit plus one, however far.
+             Row{u"kitten", u"sitting", false, 1, 2},
+             Row{u"a", u"abcdefgh", false, 2, 3},
+             Row{u"abcdefgh", u"hgfedcba", false, 3, 4},
+         }) {
+        SCOPED_TRACE(Core::String(row.a).toUtf8() + " / " + Core::String(row.b).toUtf8());
+        EXPECT_EQ(Tool::editDistance(row.a, row.b, row.foldCase, row.limit), row.expected);
+    }
+}
+
+// A type reading exactly the keywords of a small table, to try the suggestions without
+// depending on any one subsystem's table.
+constexpr std::array<std::u16string_view, 6> kKeywords = {
+    u"before", u"middle", u"after", u"auto", u"objectBoundingBox", u"userSpaceOnUse"};
+
+std::vector<std::u16string_view> keywords() { return {kKeywords.begin(), kKeywords.end()}; }
+
+bool acceptsKeyword(Core::String const& text) {
+    return std::find(kKeywords.begin(), kKeywords.end(), text.view()) != kKeywords.end();
+}
+
+Tool::Parsed notUsed(Core::String const&) { return {}; }
+
+constexpr Tool::ValueType kKeywordType{"Keyword", "",    acceptsKeyword, notUsed,
+                                       keywords,  false, nullptr,        nullptr};
+
+TEST(Suggest, OffersAcceptedNearMisses) {
+    struct Row {
+        std::u16string_view text;
+        char const* expected; // null: no suggestion
+    };
+    for (Row const& row : {
+             Row{u"midle", "middle"},
+             Row{u"Middle", "middle"},
+             Row{u"objectboundingbox", "objectBoundingBox"},
+             Row{u"USERSPACEONUSE", "userSpaceOnUse"},
+             Row{u" after ", "after"},
+             Row{u"afetr", "after"},
+             // Short keywords allow one edit only; nothing is offered for what is far.
+             Row{u"aut", "auto"},
+             Row{u"ato", "auto"},
+             Row{u"axt", nullptr},
+             Row{u"bottom", nullptr},
+             Row{u"", nullptr},
+         }) {
+        Core::String const text{row.text};
+        SCOPED_TRACE(text.toUtf8());
+        std::optional<std::string> const suggestion = Tool::suggest(kKeywordType, text);
+        if (row.expected == nullptr) {
+            EXPECT_FALSE(suggestion.has_value()) << *suggestion;
+        } else {
+            EXPECT_EQ(suggestion.value_or("(none)"), row.expected);
+        }
+    }
+}
+
+// The plain fixes beyond keywords: a missing "#", a trailing ";", capitals in a unit.
+TEST(Suggest, OffersPlainFixes) {
+    auto const accepts = [](Core::String const& text) {
+        return text.view() == u"#ffd264" || text.view() == u"0.8" || text.view() == u"12pt";
+    };
+    struct Row {
+        std::u16string_view text;
+        char const* expected; // null: no suggestion
+    };
+    for (Row const& row : {
+             Row{u"ffd264", "#ffd264"},
+             Row{u"0.8;", "0.8"},
+             Row{u" 0.8 ; ;", "0.8"},
+             Row{u"12PT", "12pt"},
+             Row{u"ffd26", nullptr},
+             Row{u"12 PT", nullptr},
+         }) {
+        Core::String const text{row.text};
+        SCOPED_TRACE(text.toUtf8());
+        std::optional<std::string> const suggestion = Tool::suggest(text, {}, accepts);
+        EXPECT_EQ(suggestion.value_or("(none)"), row.expected ? row.expected : "(none)");
+    }
+}
+
+} // namespace

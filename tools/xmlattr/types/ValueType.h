@@ -1,0 +1,141 @@
+// The value types the tool can read: one row per type, each made from the type's
+// attribute instantiation and a function that describes a held value field by field.
+#pragma once
+
+#include "Fields.h"
+
+#include <xmlattr/attributes/KeywordTable.h>
+#include <xmlattr/attributes/TXmlAttribute.h>
+#include <xmlattr/platform/Exception.h>
+#include <xmlattr/platform/String.h>
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <typeinfo>
+#include <vector>
+
+namespace Tool {
+
+/// What reading one text gave.
+struct Parsed {
+    bool accepted = false;
+    /// The held value, when accepted.
+    Fields value;
+    /// What `getValueAsString` writes for the held value, when accepted.
+    std::string written;
+    /// What the library logged while reading and writing.
+    std::vector<std::string> messages;
+};
+
+/// One value type: its name as the library spells it, what it is, and how to read it.
+struct ValueType {
+    std::string_view name;
+    std::string_view description;
+    /// Whether the type's `parseValue` accepts the text; no description is built.
+    bool (*accepts)(Core::String const& text);
+    Parsed (*parse)(Core::String const& text);
+    /// The keywords the type reads, offered as near misses; often none.
+    std::vector<std::u16string_view> (*keywords)();
+    /// False for the types whose attribute writes no text.
+    bool hasTextForm;
+    /// Whether an attribute is of this type's instantiation, and its value's fields if so.
+    bool (*holds)(Xml::XmlAttribute const& attribute);
+    void (*describeHeld)(Fields& out, Xml::XmlAttribute const& attribute);
+};
+
+/// Every readable type, in the order `xmlattr types` lists them.
+std::span<ValueType const> allTypes() noexcept;
+/// The type of that name, without regard to the case of ASCII letters; null if none.
+ValueType const* findType(std::string_view name) noexcept;
+/// Up to three names equally nearest an unknown one, shorter first; empty when none is near.
+std::vector<std::string_view> closestTypes(std::string_view name);
+
+/// The type of an attribute's instantiation; null when the tool reads no such type.
+ValueType const* typeOf(Xml::XmlAttribute const& attribute) noexcept;
+
+/// Collects what the library logs, instead of letting it reach standard error: the
+/// tool reports it beside the value that caused it. Installed once by `main`.
+void captureLibraryLog();
+/// The messages logged since the last call.
+std::vector<std::string> takeLibraryLog();
+
+namespace detail {
+
+inline std::vector<std::u16string_view> noKeywords() { return {}; }
+
+template <class T> bool accepts(Core::String const& text) {
+    Xml::TXmlAttribute<T> attribute;
+    return attribute.parseValue(text);
+}
+
+template <class T> Parsed parse(Core::String const& text) {
+    Parsed result;
+    Xml::TXmlAttribute<T> attribute;
+    result.accepted = attribute.parseValue(text);
+    if (result.accepted) {
+        describe(result.value, attribute.getValue());
+        try {
+            result.written = attribute.getValueAsString().toUtf8();
+        } catch (Core::Exception const& error) {
+            result.written.clear();
+            result.messages.push_back(std::string("the writer threw: ") + error.what());
+        }
+    }
+    std::vector<std::string> logged = takeLibraryLog();
+    result.messages.insert(result.messages.begin(), logged.begin(), logged.end());
+    return result;
+}
+
+template <class T> bool holds(Xml::XmlAttribute const& attribute) {
+    return typeid(attribute) == typeid(Xml::TXmlAttribute<T>);
+}
+
+template <class T> void describeHeld(Fields& out, Xml::XmlAttribute const& attribute) {
+    describe(out, static_cast<Xml::TXmlAttribute<T> const&>(attribute).getValue());
+}
+
+template <Xml::KeywordEnumeration E> std::vector<std::u16string_view> tableKeywords() {
+    std::vector<std::u16string_view> keywords;
+    for (Xml::KeywordEntry<E> const& entry : Xml::kKeywordTable<E>.reads) {
+        keywords.push_back(entry.keyword);
+    }
+    return keywords;
+}
+
+} // namespace detail
+
+/// The row of a value type `T` with `describe(Fields&, T const&)` declared.
+template <class T>
+constexpr ValueType row(std::string_view name, std::string_view description,
+                        std::vector<std::u16string_view> (*keywords)() = detail::noKeywords) {
+    return {name,     description,         detail::accepts<T>, detail::parse<T>,
+            keywords, Xml::HasTextForm<T>, detail::holds<T>,   detail::describeHeld<T>};
+}
+
+/// The row of a keyword enumeration: its table gives the keywords to suggest.
+template <Xml::KeywordEnumeration E>
+constexpr ValueType keywordRow(std::string_view name, std::string_view description) {
+    return row<E>(name, description, detail::tableKeywords<E>);
+}
+
+/// The first keyword that reads as `value`; empty when none does.
+template <Xml::KeywordEnumeration E> std::string keywordOf(E value) {
+    for (Xml::KeywordEntry<E> const& entry : Xml::kKeywordTable<E>.reads) {
+        if (entry.number == value) {
+            return Core::String(entry.keyword).toUtf8();
+        }
+    }
+    return {};
+}
+
+/// A keyword enumeration's value: its keyword and number, or the number alone.
+template <Xml::KeywordEnumeration E> void describe(Fields& out, E const& value) {
+    out.enumerator("enumerator", keywordOf(value), static_cast<int>(value));
+}
+
+/// The keywords a row offers as near misses, for types that read keywords besides a
+/// measure: `row<T>(name, description, [] { return Words{u"auto"}; })`.
+using Words = std::vector<std::u16string_view>;
+
+} // namespace Tool
