@@ -100,7 +100,7 @@ Core::String ValueTraits<FontSize>::write(FontSize const& value) {
 }
 
 bool ValueTraits<LetterSpacing>::parse(LetterSpacing& value, Core::String const& text) {
-    if (text.compareNoCase(u"normal") == 0) {
+    if (text.compareNoCase(detail::kNormalKeyword) == 0) {
         value = LetterSpacing();
         return true;
     }
@@ -113,11 +113,11 @@ bool ValueTraits<LetterSpacing>::parse(LetterSpacing& value, Core::String const&
 }
 
 Core::String ValueTraits<LetterSpacing>::write(LetterSpacing const& value) {
-    return value.isNormal() ? Core::String(u"normal") : Length::getValueAsString(value.getLength());
+    return value.isNormal() ? Core::String(detail::kNormalKeyword) : Length::getValueAsString(value.getLength());
 }
 
 bool ValueTraits<SSpacing>::parse(SSpacing& value, Core::String const& text) {
-    if (text.view() == u"normal") {
+    if (text.view() == detail::kNormalKeyword) {
         value = SSpacing();
         return true;
     }
@@ -133,7 +133,7 @@ bool ValueTraits<STextDecoration>::parse(STextDecoration& value, Core::String co
     if (text.empty()) {
         return false;
     }
-    if (text.find(u"none") >= 0) {
+    if (text.find(detail::kNoneKeyword) >= 0) {
         value = STextDecoration();
         return true;
     }

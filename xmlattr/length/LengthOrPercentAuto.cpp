@@ -2,6 +2,7 @@
 #include "xmlattr/length/LengthOrPercentAuto.h"
 
 #include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/length/detail/MeasureKeywords.h"
 
 #include <bit>
 #include <cstdint>
@@ -56,7 +57,7 @@ template <class Measure> bool readWidth(std::u16string_view text, Measure& out) 
     return !text.empty() && readMeasure(text, out);
 }
 
-Core::String writeMeasure(bool keyword, LengthOrPercent const& value, char16_t const* name) {
+Core::String writeMeasure(bool keyword, LengthOrPercent const& value, std::u16string_view name) {
     return keyword ? Core::String(name) : LengthOrPercent::getValueAsString(value);
 }
 
@@ -70,7 +71,7 @@ float LengthOrPercentAuto::pxSize(float reference) const { return m_value.pxSize
 
 bool LengthOrPercentAuto::parseLengthOrPercentAuto(LengthOrPercentAuto& out,
                                                    Core::String const& text) noexcept {
-    if (text.compareNoCase(u"auto") == 0) {
+    if (text.compareNoCase(detail::kAutoKeyword) == 0) {
         out.m_keyword = true;
         return true;
     }
@@ -96,7 +97,7 @@ bool ValueTraits<LengthOrPercentAuto>::parse(LengthOrPercentAuto& value, Core::S
     return LengthOrPercentAuto::parseLengthOrPercentAuto(value, text);
 }
 Core::String ValueTraits<LengthOrPercentAuto>::write(LengthOrPercentAuto const& value) {
-    return writeMeasure(value.m_keyword, value.m_value, u"auto");
+    return writeMeasure(value.m_keyword, value.m_value, detail::kAutoKeyword);
 }
 
 bool ValueTraits<TableWidth>::parse(TableWidth& value, Core::String const& text) {
@@ -111,7 +112,7 @@ Core::String ValueTraits<ColumnWidth>::write(ColumnWidth const& value) {
 }
 
 bool ValueTraits<LeaderPatternWidth>::parse(LeaderPatternWidth& value, Core::String const& text) {
-    if (text.view() == u"use-font-metrics") {
+    if (text.view() == detail::kUseFontMetricsKeyword) {
         value.m_keyword = true;
         return true;
     }

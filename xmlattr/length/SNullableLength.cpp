@@ -3,6 +3,7 @@
 
 #include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/length/detail/MeasureKeywords.h"
 
 #include <bit>
 #include <cstdint>
@@ -45,7 +46,7 @@ bool ValueTraits<SNullableLength>::parse(SNullableLength& value, Core::String co
 bool ValueTraits<Core::Vector<SLength>>::parse(Core::Vector<SLength>& value,
                                                Core::String const& text) {
     Core::Vector<SLength> dashes;
-    if (text.view() != u"none") {
+    if (text.view() != detail::kNoneKeyword) {
         detail::Cursor cursor(text);
         while (cursor.skipSpaceAndComma(), !cursor.atEnd()) {
             SLength dash;

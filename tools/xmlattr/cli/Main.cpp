@@ -3,6 +3,8 @@
 #include "Commands.h"
 #include "types/ValueType.h"
 
+#include <xmlattr/Version.h>
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
@@ -40,7 +42,7 @@ int main(int argc, char** argv) {
         return Tool::kExitTrouble;
     }
     CLI::App app("Reads XSL-FO and SVG attribute values with the xmlattr library.", "xmlattr");
-    app.set_version_flag("--version", std::string("xmlattr ") + XMLATTR_VERSION);
+    app.set_version_flag("--version", std::string("xmlattr ") + XMLATTR_VERSION_STRING);
     app.require_subcommand(1);
 
     bool json = false;

@@ -3,18 +3,40 @@
 #include "Describe.h"
 #include "ValueType.h"
 
+#include <xmlattr/length/detail/MeasureKeywords.h>
+
 #include <array>
+#include <initializer_list>
 #include <string_view>
+#include <utility>
 
 namespace Tool {
 
 namespace {
 
-template <std::size_t N>
-void kind(Fields& out, std::string_view name, std::array<std::string_view, N> const& names,
+// A kind by the keyword the library reads for it, or by what it holds where no keyword
+// stands for it ("length", "number"): the spellings come from the library's own tables.
+template <class E, std::size_t N>
+void kind(Fields& out, std::string_view name, Xml::KeywordEntry<E> const (&keywords)[N], int number,
+          std::initializer_list<std::pair<int, std::string_view>> others) {
+    for (Xml::KeywordEntry<E> const& entry : keywords) {
+        if (static_cast<int>(entry.number) == number) {
+            out.enumerator(name, Core::String(entry.keyword).toUtf8(), number);
+            return;
+        }
+    }
+    std::string_view held;
+    for (auto const& [other, what] : others) {
+        held = other == number ? what : held;
+    }
+    out.enumerator(name, held, number);
+}
+
+// The font size's own kinds, which no keyword names.
+void kind(Fields& out, std::string_view name, std::array<std::string_view, 3> const& names,
           int number) {
     out.enumerator(name,
-                   number >= 0 && static_cast<std::size_t>(number) < N
+                   number >= 0 && static_cast<std::size_t>(number) < names.size()
                        ? names[static_cast<std::size_t>(number)]
                        : std::string_view(),
                    number);
@@ -28,29 +50,12 @@ template <class T> void keywordOrMeasure(Fields& out, T value) {
     }
 }
 
-constexpr std::array<std::string_view, 3> kScaleModes = {"auto", "scale-to-fit", "length"};
-static_assert(Xml::ContentScaleLengthOrPercent == kScaleModes.size() - 1);
 constexpr std::array<std::string_view, 3> kFontSizeTypes = {"none", "relative", "absolute"};
 static_assert(Xml::FontSize::TypeAbsolute == kFontSizeTypes.size() - 1);
-constexpr std::array<std::string_view, 2> kRelativeSizes = {"larger", "smaller"};
-static_assert(Xml::RelativeFontSizeSmaller == kRelativeSizes.size() - 1);
-constexpr std::array<std::string_view, 4> kIndentFunctions = {"none", "length", "label-end()",
-                                                              "body-start()"};
-static_assert(Xml::IndentBodyStart == kIndentFunctions.size() - 1);
-constexpr std::array<std::string_view, 2> kSpacingTypes = {"normal", "length"};
-static_assert(Xml::SpacingLength == kSpacingTypes.size() - 1);
-constexpr std::array<std::string_view, 4> kShiftModes = {"baseline", "sub", "super", "length"};
-static_assert(Xml::BaselineShiftLengthOrPercent == kShiftModes.size() - 1);
-constexpr std::array<std::string_view, 4> kBackgroundSizeTypes = {"cover", "contain", "auto",
-                                                                  "length"};
-static_assert(Xml::BackgroundSizeLengthOrPercent == kBackgroundSizeTypes.size() - 1);
-constexpr std::array<std::string_view, 3> kPageDimensionTypes = {"auto", "indefinite", "length"};
-static_assert(Xml::PageDimensionLength == kPageDimensionTypes.size() - 1);
-constexpr std::array<std::string_view, 4> kPageNumberTypes = {"auto", "auto-odd", "auto-even",
-                                                              "number"};
-static_assert(Xml::InitialPageNumberNumber == kPageNumberTypes.size() - 1);
-constexpr std::array<std::string_view, 2> kSheetNumberTypes = {"auto", "number"};
-static_assert(Xml::InitialSheetNumberNumber == kSheetNumberTypes.size() - 1);
+
+// "normal" is the one keyword an SVG spacing reads.
+constexpr Xml::KeywordEntry<Xml::SpacingType> kSpacingKeywords[] = {
+    {Xml::detail::kNormalKeyword, Xml::SpacingNormal}};
 
 } // namespace
 
@@ -66,7 +71,8 @@ void describe(Fields& out, Xml::ColumnWidth const& value) { keywordOrMeasure(out
 void describe(Fields&, Xml::LeaderPatternWidth const&) {}
 
 void describe(Fields& out, Xml::ContentLength const& value) {
-    kind(out, "scaleMode", kScaleModes, value.getScaleMode());
+    kind(out, "scaleMode", Xml::detail::kContentScaleKeywords, value.getScaleMode(),
+         {{Xml::ContentScaleLengthOrPercent, "length"}});
     if (value.isLengthOrPercent()) {
         describe(out.group("length"), value.getLength());
     }
@@ -97,7 +103,8 @@ void describe(Fields& out, Core::Vector<Xml::SLength> const& value) {
 void describe(Fields& out, Xml::FontSize const& value) {
     kind(out, "type", kFontSizeTypes, value.getType());
     if (value.isRelativeSize()) {
-        kind(out, "relativeSize", kRelativeSizes, value.getRelativeSize());
+        kind(out, "relativeSize", Xml::detail::kRelativeFontSizeKeywords, value.getRelativeSize(),
+             {});
     }
     if (value.isAbsoluteSize()) {
         describe(out.group("absoluteSize"), value.getAbsoluteSize());
@@ -105,7 +112,9 @@ void describe(Fields& out, Xml::FontSize const& value) {
 }
 
 void describe(Fields& out, Xml::Indent const& value) {
-    kind(out, "function", kIndentFunctions, value.getFunction());
+    // "none" is the indent without function, which no text reads.
+    kind(out, "function", Xml::detail::kIndentFunctionKeywords, value.getFunction(),
+         {{Xml::IndentNone, "none"}, {Xml::IndentLengthOrPercent, "length"}});
     if (value.getFunction() == Xml::IndentLengthOrPercent) {
         describe(out.group("lengthOrPercent"), value.getLengthOrPercent());
     }
@@ -119,7 +128,7 @@ void describe(Fields& out, Xml::LetterSpacing const& value) {
 }
 
 void describe(Fields& out, Xml::SSpacing const& value) {
-    kind(out, "type", kSpacingTypes, value.getType());
+    kind(out, "type", kSpacingKeywords, value.getType(), {{Xml::SpacingLength, "length"}});
     if (value.getType() == Xml::SpacingLength) {
         describe(out.group("length"), value.getSLength());
     }
@@ -135,14 +144,16 @@ void describe(Fields& out, Xml::AlignmentAdjust const& value) {
 }
 
 void describe(Fields& out, Xml::BaselineShift const& value) {
-    kind(out, "mode", kShiftModes, value.getMode());
+    kind(out, "mode", Xml::detail::kBaselineShiftKeywords, value.getMode(),
+         {{Xml::BaselineShiftLengthOrPercent, "length"}});
     if (value.getMode() == Xml::BaselineShiftLengthOrPercent) {
         describe(out.group("lengthOrPercent"), value.getLengthOrPercent());
     }
 }
 
 void describe(Fields& out, Xml::SBaselineShift const& value) {
-    kind(out, "mode", kShiftModes, value.getMode());
+    kind(out, "mode", Xml::detail::kBaselineShiftKeywords, value.getMode(),
+         {{Xml::BaselineShiftLengthOrPercent, "length"}});
     if (value.getMode() == Xml::BaselineShiftLengthOrPercent) {
         describe(out.group("sLengthOrPercent"), value.getSLengthOrPercent());
     }
@@ -155,28 +166,32 @@ void describe(Fields& out, Xml::STextDecoration const& value) {
 }
 
 void describe(Fields& out, Xml::BackgroundSize const& value) {
-    kind(out, "type", kBackgroundSizeTypes, value.getType());
+    kind(out, "type", Xml::detail::kBackgroundSizeKeywords, value.getType(),
+         {{Xml::BackgroundSizeLengthOrPercent, "length"}});
     if (value.getType() == Xml::BackgroundSizeLengthOrPercent) {
         describe(out.group("lengthOrPercent"), static_cast<Xml::LengthOrPercent const&>(value));
     }
 }
 
 void describe(Fields& out, Xml::PageDimension const& value) {
-    kind(out, "type", kPageDimensionTypes, value.getType());
+    kind(out, "type", Xml::detail::kPageDimensionKeywords, value.getType(),
+         {{Xml::PageDimensionLength, "length"}});
     if (value.getType() == Xml::PageDimensionLength) {
         describe(out.group("length"), value.getLength());
     }
 }
 
 void describe(Fields& out, Xml::InitialPageNumber const& value) {
-    kind(out, "type", kPageNumberTypes, value.getType());
+    kind(out, "type", Xml::detail::kInitialPageNumberKeywords, value.getType(),
+         {{Xml::InitialPageNumberNumber, "number"}});
     if (value.getType() == Xml::InitialPageNumberNumber) {
         out.integer("pageNumber", value.getPageNumber());
     }
 }
 
 void describe(Fields& out, Xml::InitialSheetNumber const& value) {
-    kind(out, "type", kSheetNumberTypes, value.getType());
+    kind(out, "type", Xml::detail::kInitialSheetNumberKeywords, value.getType(),
+         {{Xml::InitialSheetNumberNumber, "number"}});
     if (value.getType() == Xml::InitialSheetNumberNumber) {
         out.integer("sheetNumber", value.getSheetNumber());
     }

@@ -4,14 +4,17 @@
 
 #include "Fields.h"
 
+#include <xmlattr/AttributeTypes.h>
 #include <xmlattr/attributes/KeywordTable.h>
 #include <xmlattr/attributes/TXmlAttribute.h>
 #include <xmlattr/platform/Exception.h>
 #include <xmlattr/platform/String.h>
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <typeinfo>
 #include <vector>
 
@@ -30,6 +33,8 @@ struct Parsed {
 
 /// One value type: its name as the library spells it, what it is, and how to read it.
 struct ValueType {
+    /// Its position in the library's list of attribute types, `Xml::AttributeTypes`.
+    std::size_t listed;
     std::string_view name;
     std::string_view description;
     /// Whether the type's `parseValue` accepts the text; no description is built.
@@ -105,12 +110,31 @@ template <Xml::KeywordEnumeration E> std::vector<std::u16string_view> tableKeywo
 
 } // namespace detail
 
+namespace detail {
+
+template <class T, class... U> constexpr std::size_t positionIn(Xml::TypeList<U...>) noexcept {
+    std::size_t position = 0;
+    (void)((std::is_same_v<T, U> || (++position, false)) || ...);
+    return position;
+}
+
+} // namespace detail
+
 /// The row of a value type `T` with `describe(Fields&, T const&)` declared.
 template <class T>
 constexpr ValueType row(std::string_view name, std::string_view description,
                         std::vector<std::u16string_view> (*keywords)() = detail::noKeywords) {
-    return {name,     description,         detail::accepts<T>, detail::parse<T>,
-            keywords, Xml::HasTextForm<T>, detail::holds<T>,   detail::describeHeld<T>};
+    static_assert(Xml::contains<T>(Xml::AttributeTypes()),
+                  "a row for a type that Xml::AttributeTypes does not list");
+    return {detail::positionIn<T>(Xml::AttributeTypes()),
+            name,
+            description,
+            detail::accepts<T>,
+            detail::parse<T>,
+            keywords,
+            Xml::HasTextForm<T>,
+            detail::holds<T>,
+            detail::describeHeld<T>};
 }
 
 /// The row of a keyword enumeration: its table gives the keywords to suggest.
@@ -135,7 +159,17 @@ template <Xml::KeywordEnumeration E> void describe(Fields& out, E const& value) 
 }
 
 /// The keywords a row offers as near misses, for types that read keywords besides a
-/// measure: `row<T>(name, description, [] { return Words{u"auto"}; })`.
+/// measure: `row<T>(name, description, tableWords<Xml::detail::kPageDimensionKeywords>)`.
 using Words = std::vector<std::u16string_view>;
+
+/// The spellings of one of the library's keyword tables, so that the tool writes none of
+/// them again.
+template <auto const& Table> Words tableWords() {
+    Words words;
+    for (auto const& entry : Table) {
+        words.push_back(entry.keyword);
+    }
+    return words;
+}
 
 } // namespace Tool

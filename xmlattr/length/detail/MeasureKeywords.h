@@ -11,7 +11,15 @@
 #include "xmlattr/length/IndentAttribute.h"
 #include "xmlattr/length/PageDimension.h"
 
+#include <string_view>
+
 namespace Xml::detail {
+
+// The keywords that a measure reads alone, beside its number.
+inline constexpr std::u16string_view kAutoKeyword = u"auto";
+inline constexpr std::u16string_view kUseFontMetricsKeyword = u"use-font-metrics";
+inline constexpr std::u16string_view kNormalKeyword = u"normal";
+inline constexpr std::u16string_view kNoneKeyword = u"none";
 
 /// A font size in points.
 constexpr FontSize pointSize(float size) noexcept {
