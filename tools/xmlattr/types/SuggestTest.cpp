@@ -47,8 +47,9 @@ bool acceptsKeyword(Core::String const& text) {
 
 Tool::Parsed notUsed(Core::String const&) { return {}; }
 
-constexpr Tool::ValueType kKeywordType{"Keyword", "",    acceptsKeyword, notUsed,
-                                       keywords,  false, nullptr,        nullptr};
+// Listed nowhere: suggestions do not look at the list.
+constexpr Tool::ValueType kKeywordType{0,        "Keyword", "",      acceptsKeyword, notUsed,
+                                       keywords, false,     nullptr, nullptr};
 
 TEST(Suggest, OffersAcceptedNearMisses) {
     struct Row {
