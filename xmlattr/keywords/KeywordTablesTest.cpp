@@ -11,8 +11,7 @@
 #include "xmlattr/keywords/OutputKeywords.h"
 #include "xmlattr/keywords/PaginationKeywords.h"
 
-#include "testing/LogCapture.h"
-#include "xmlattr/platform/Exception.h"
+#include "testing/AttributeRows.h"
 
 #include <gtest/gtest.h>
 
@@ -67,11 +66,8 @@ constexpr int kSentinel = 4242;
 std::u16string swapCase(std::u16string_view text) {
     std::u16string swapped(text);
     for (char16_t& unit : swapped) {
-        if (unit >= u'a' && unit <= u'z') {
-            unit = static_cast<char16_t>(unit - u'a' + u'A');
-        } else if (unit >= u'A' && unit <= u'Z') {
-            unit = static_cast<char16_t>(unit - u'A' + u'a');
-        }
+        auto const lower = unit | 0x20;
+        unit = lower >= u'a' && lower <= u'z' ? static_cast<char16_t>(unit ^ 0x20) : unit;
     }
     return swapped;
 }
@@ -86,19 +82,11 @@ void expectRejected(Enumeration const& e, std::u16string_view text) {
 
 void expectWritten(Enumeration const& e, int number, std::u16string_view expected) {
     SCOPED_TRACE("writing " + std::to_string(number));
-    if (e.writes != Writes::Throws || !expected.empty()) {
+    if (e.writes == Writes::Throws && expected.empty()) {
+        xmlattr_testing::expectUnreachable([&] { (void)e.write(number); }, e.file, e.line);
+    } else {
         EXPECT_EQ(e.write(number), Core::String(expected));
-        return;
     }
-    xmlattr_testing::LogCapture log;
-    try {
-        (void)e.write(number);
-        ADD_FAILURE() << "no exception";
-    } catch (Core::UnreacheableCodeException const& error) {
-        EXPECT_EQ(error.getFile(), Core::String(e.file));
-        EXPECT_EQ(error.getLine(), e.line);
-    }
-    EXPECT_EQ(log.entries().size(), 1u);
 }
 
 TEST(KeywordTables, EveryKeywordReadsToItsNumberAndWritesBack) {
