@@ -184,9 +184,6 @@ TEST(KeywordTables, EveryKeywordReadsToItsNumberAndWritesBack) {
                 } else if (swapped != keyword) {
                     expectRejected(e, swapped);
                 }
-                expectRejected(e, u" " + std::u16string(keyword));
-                expectRejected(e, std::u16string(keyword) + u" ");
-                expectRejected(e, keyword.substr(0, keyword.size() - 1));
             }
             ++number;
         }
