@@ -117,14 +117,11 @@ TEST(KeywordTable, WritesTheFirstEntryOfANumberElseTheUnwrittenTextOrThrows) {
     EXPECT_EQ(writeKeyword(table, TideLow), Core::String(u"low")); // not "ebb"
     EXPECT_EQ(writeKeyword(table, TideSpring), Core::String(u"other"));
     // Bound: a number that no keyword reads can still be written; one outside the table is empty.
-    std::pair<int, char16_t const*> const rows[] = {{TideLow, u"low"},
-                                                    {TideSlack, u"slack"},
-                                                    {TideHigh, u"high-water"},
-                                                    {TideSpring, u"spring"},
-                                                    {1, u""},
-                                                    {3, u""},
-                                                    {-2, u""},
-                                                    {1 << 30, u""}};
+    // clang-format off
+    std::pair<int, char16_t const*> const rows[] = {
+        {TideLow, u"low"}, {TideSlack, u"slack"}, {TideHigh, u"high-water"}, {TideSpring, u"spring"},
+        {1, u""},          {3, u""},              {-2, u""},                 {1 << 30, u""}};
+    // clang-format on
     for (auto const& [number, written] : rows) {
         TXmlAttribute<Tide> attribute(static_cast<Tide>(number));
         EXPECT_EQ(attribute.getValueAsString(), Core::String(written)) << number;

@@ -8,13 +8,15 @@
 namespace Xml {
 namespace {
 
+using namespace std::string_literals;
+
 Language language(int id, int country = 0) {
     return Language(static_cast<Drawing::LanguageId>(id), static_cast<Drawing::CountryId>(country));
 }
 
 TEST(Language, ReadsCodesInEitherCaseAndRejectsNearMisses) {
     // clang-format off
-    struct { char16_t const* text; int language; int country; } const rows[] = { // 9, 2: rejected
+    struct { std::u16string text; int language; int country; } const rows[] = { // 9, 2: rejected
         {u"none", 3, 0}, {u"CZE", 1, 0}, {u"DaN", 2, 0}, {u"En", 3, 0},  {u"en-US", 3, 1},
         {u"en-gb", 3, 2}, {u"EN-AU", 3, 3}, {u"eng", 3, 0}, {u"Ru", 6, 0}, {u"aa", 11, 0},
         {u"ga", 40, 0}, {u"GL", 42, 0}, {u"zU", 139, 0},
@@ -22,25 +24,17 @@ TEST(Language, ReadsCodesInEitherCaseAndRejectsNearMisses) {
         {u"", 9, 2}, {u"e", 9, 2}, {u"zz", 9, 2}, {u"\u0130t", 9, 2},
         // Only ASCII letters fold: the Kelvin sign is no "k"; a surrogate is no letter.
         {u"\u212Am", 9, 2}, {u"e\xD800", 9, 2},
+        // A NUL is no terminator; a text of any length is no code.
+        {u"en\0"s, 9, 2}, {u"e\0n"s, 9, 2}, {u"en-us\0"s, 9, 2}, {std::u16string(100000, u'e'), 9, 2},
     };
     // clang-format on
     for (auto const& row : rows) {
-        SCOPED_TRACE(Core::String(row.text).toUtf8());
+        Core::String const text{std::u16string_view(row.text)};
+        SCOPED_TRACE(text.toUtf8().substr(0, 20));
         TXmlAttribute<Language> attribute(language(9, 2));
-        EXPECT_EQ(attribute.parseValue(row.text), row.language != 9);
+        EXPECT_EQ(attribute.parseValue(text), row.language != 9);
         EXPECT_EQ(attribute->getLanguageId(), row.language);
         EXPECT_EQ(attribute->getCountryId(), row.country);
-    }
-}
-
-TEST(Language, RejectsTextWithNulOrOfAnyLength) {
-    for (std::u16string const& text :
-         {std::u16string(u"en\0", 3), std::u16string(u"e\0n", 3), std::u16string(u"en-us\0", 6),
-          std::u16string(100000, u'e')}) {
-        SCOPED_TRACE(text.size());
-        TXmlAttribute<Language> attribute(language(9, 2));
-        EXPECT_FALSE(attribute.parseValue(Core::String(std::u16string_view(text))));
-        EXPECT_EQ(attribute->getLanguageId(), 9);
     }
 }
 
