@@ -32,6 +32,15 @@ inline char* formatNumber(char* first, int value) noexcept {
 /// exponent for zero and magnitudes from 1e-7 up to but excluding 1e21, with one beyond
 /// them; "nan", "inf" or "-inf" for the values that are no number.
 template <std::floating_point T> char* formatNumber(char* first, T value) noexcept {
+    // A whole number that the type holds exactly has its digits as its shortest text, and
+    // the integer conversion is several times faster; a negative zero keeps its sign below.
+    constexpr T kExact = static_cast<T>(1LL << std::numeric_limits<T>::digits);
+    if (std::fabs(value) < kExact) {
+        auto const whole = static_cast<long long>(value);
+        if (static_cast<T>(whole) == value && (whole != 0 || !std::signbit(value))) {
+            return std::to_chars(first, first + kMaxNumberText, whole).ptr;
+        }
+    }
     auto const copy = [first](std::string_view text) {
         std::memcpy(first, text.data(), text.size());
         return first + text.size();
