@@ -176,6 +176,19 @@ void writeColour(benchmark::State& state) {
 }
 BENCHMARK(writeColour)->ArgName("rgbOnly")->Arg(0)->Arg(1);
 
+// The attribute's writer, which every colour attribute's text goes through; it takes the
+// colour by reference, where `getColorAsString` takes a counted copy.
+void writeColourAttribute(benchmark::State& state) {
+    auto const colours = corpusColours(state.range(0) != 0);
+    for (auto _ : state) {
+        for (SmartPtr<Drawing::Color> const& colour : colours) {
+            benchmark::DoNotOptimize(Xml::ValueTraits<SmartPtr<Drawing::Color>>::write(colour));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(colours.size()));
+}
+BENCHMARK(writeColourAttribute)->ArgName("rgbOnly")->Arg(0)->Arg(1);
+
 // The RGB writer's floor: "rgb(", the three numbers (to_chars) and the separators into one
 // byte buffer, from the components read beforehand.
 void writeColourFloor(benchmark::State& state) {
