@@ -4,7 +4,6 @@
 #include "xmlattr/attributes/TXmlAttribute.h"
 #include "xmlattr/platform/Format.h"
 #include "xmlattr/platform/String.h"
-#include "xmlattr/platform/StringFormatStream.h"
 
 namespace Xml {
 
@@ -25,7 +24,7 @@ template <> struct ValueTraits<int> {
         return Core::Format::parseInt(text, value);
     }
     static Core::String write(int const& value) {
-        return (Core::StringFormatStream(u"{0}") << value).getString();
+        return Core::Format::toString(value);
     }
 };
 
