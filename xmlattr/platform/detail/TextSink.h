@@ -7,6 +7,7 @@
 #include "xmlattr/platform/String.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <concepts>
@@ -144,12 +145,25 @@ protected:
     }
 
 private:
-    template <Pattern P, int I> static constexpr std::u16string_view kPiece = P.piece(I);
+    // Each piece copied out of the pattern at compile time: the pattern object itself never
+    // reaches the binary, where one compiler would export it.
+    template <Pattern P, int I>
+    static constexpr auto kPiece = [] {
+        std::array<char16_t, P.piece(I).size()> units{};
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            units[i] = P.piece(I)[i];
+        }
+        return units;
+    }();
 
     template <Pattern P, std::size_t... I, class... Args>
     void formatPieces(std::index_sequence<I...>, Args const&... args) {
-        ((append(kPiece<P, static_cast<int>(I)>), append(args)), ...);
-        append(kPiece<P, static_cast<int>(sizeof...(I))>);
+        ((appendPiece(kPiece<P, static_cast<int>(I)>), append(args)), ...);
+        appendPiece(kPiece<P, static_cast<int>(sizeof...(I))>);
+    }
+
+    template <std::size_t N> void appendPiece(std::array<char16_t, N> const& units) {
+        append(std::u16string_view(units.data(), N));
     }
 
     template <class T> void appendNumber(T value) {
