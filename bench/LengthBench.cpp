@@ -75,8 +75,7 @@ void writeLengthFloor(benchmark::State& state) {
     char buffer[64];
     for (auto _ : state) {
         for (Xml::Length const& length : lengths) {
-            char* const end =
-                std::to_chars(buffer, buffer + sizeof buffer, length.getSize()).ptr;
+            char* const end = std::to_chars(buffer, buffer + sizeof buffer, length.getSize()).ptr;
             std::memcpy(end, kUnits[length.getUnit()], 2);
             benchmark::DoNotOptimize(buffer);
         }

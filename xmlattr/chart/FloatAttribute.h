@@ -14,9 +14,7 @@ template <> struct ValueTraits<float> {
     static bool parse(float& value, Core::String const& text) {
         return Core::Format::parseFloat(text, value);
     }
-    static Core::String write(float const& value) {
-        return Core::Format::toString(value);
-    }
+    static Core::String write(float const& value) { return Core::Format::toString(value); }
 };
 
 } // namespace Xml

@@ -47,14 +47,13 @@ void appendICC(Core::detail::TextSink& text, Drawing::ICCColor const& icc) {
 void appendSpot(Core::detail::TextSink& text, Drawing::SpotColor const& spot) {
     Drawing::ColorSubstitute const& substitute = spot.getColorSubstitute();
     if (substitute.hasCMYKSubstitute()) {
-        text.format<u"spot-color({},{},cmyk({},{},{},{}))">(
-            spot.getColorName(), spot.getTint(), substitute.getC(), substitute.getM(),
-            substitute.getY(), substitute.getK());
+        text.format<u"spot-color({},{},cmyk({},{},{},{}))">(spot.getColorName(), spot.getTint(),
+                                                            substitute.getC(), substitute.getM(),
+                                                            substitute.getY(), substitute.getK());
     } else if (substitute.hasRGBSubstitute()) {
-        text.format<u"spot-color({},{},rgb({},{},{}))">(spot.getColorName(), spot.getTint(),
-                                                        int{substitute.getR()},
-                                                        int{substitute.getG()},
-                                                        int{substitute.getB()});
+        text.format<u"spot-color({},{},rgb({},{},{}))">(
+            spot.getColorName(), spot.getTint(), int{substitute.getR()}, int{substitute.getG()},
+            int{substitute.getB()});
     }
 }
 

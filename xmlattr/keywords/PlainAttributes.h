@@ -23,9 +23,7 @@ template <> struct ValueTraits<int> {
     [[nodiscard]] static bool parse(int& value, Core::String const& text) noexcept {
         return Core::Format::parseInt(text, value);
     }
-    static Core::String write(int const& value) {
-        return Core::Format::toString(value);
-    }
+    static Core::String write(int const& value) { return Core::Format::toString(value); }
 };
 
 } // namespace Xml

@@ -32,7 +32,9 @@ inline char* formatNumber(char* first, int value) noexcept {
 /// The runtime's float format: the shortest text that reads back to `value`, without
 /// exponent for zero and magnitudes from 1e-7 up to but excluding 1e21, with one beyond
 /// them; "nan", "inf" or "-inf" for the values that are no number.
-template <std::floating_point T> char* formatNumber(char* first, T value) noexcept {
+template <class T>
+requires std::same_as<T, float> || std::same_as<T, double>
+char* formatNumber(char* first, T value) noexcept {
     // A whole number that the type holds exactly has its digits as its shortest text, and
     // the integer conversion is several times faster; a negative zero keeps its sign below.
     constexpr T kExact = static_cast<T>(1LL << std::numeric_limits<T>::digits);
