@@ -80,23 +80,36 @@ template <std::size_t N> struct Pattern {
         }
     }
 
-    constexpr std::u16string_view view() const noexcept { return {text, N - 1}; }
+    // Indices, not string_view searches: one compiler cannot evaluate those at compile time
+    // on a template argument when it instruments the code.
+    /// Where the first "{}" at or after `from` starts; the length of the text if none does.
+    constexpr std::size_t placeholder(std::size_t from) const noexcept {
+        for (std::size_t i = from; i + 2 < N; ++i) {
+            if (text[i] == u'{' && text[i + 1] == u'}') {
+                return i;
+            }
+        }
+        return N - 1;
+    }
     constexpr int arguments() const noexcept {
         int count = 0;
-        for (std::size_t at = view().find(u"{}"); at != std::u16string_view::npos;
-             at = view().find(u"{}", at + 2)) {
+        for (std::size_t at = placeholder(0); at < N - 1; at = placeholder(at + 2)) {
             ++count;
         }
         return count;
     }
-    /// The fixed text before argument `index`; for `index == arguments()`, after the last.
-    constexpr std::u16string_view piece(int index) const noexcept {
+    /// Where the fixed text before argument `index` starts; for `index == arguments()`, the
+    /// text after the last argument. It ends at `placeholder(pieceStart(index))`.
+    constexpr std::size_t pieceStart(int index) const noexcept {
         std::size_t start = 0;
         for (int i = 0; i < index; ++i) {
-            start = view().find(u"{}", start) + 2;
+            start = placeholder(start) + 2;
         }
-        std::size_t const end = view().find(u"{}", start);
-        return view().substr(start, end == std::u16string_view::npos ? end : end - start);
+        return start;
+    }
+    constexpr std::u16string_view piece(int index) const noexcept {
+        std::size_t const start = pieceStart(index);
+        return std::u16string_view(text, N - 1).substr(start, placeholder(start) - start);
     }
 };
 
@@ -151,9 +164,10 @@ private:
     // reaches the binary, where one compiler would export it.
     template <Pattern P, int I>
     static constexpr auto kPiece = [] {
-        std::array<char16_t, P.piece(I).size()> units{};
+        constexpr std::size_t kStart = P.pieceStart(I);
+        std::array<char16_t, P.placeholder(kStart) - kStart> units{};
         for (std::size_t i = 0; i < units.size(); ++i) {
-            units[i] = P.piece(I)[i];
+            units[i] = P.text[kStart + i];
         }
         return units;
     }();
