@@ -7,6 +7,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -150,14 +152,21 @@ void floorInPlaceStrtof(benchmark::State& state) {
 }
 BENCHMARK(floorInPlaceStrtof)->Arg(AllColours)->Arg(Keywords)->Arg(Hexadecimal)->Arg(Functional);
 
-void writeColour(benchmark::State& state) {
+// The corpus colours as read; with `rgbOnly`, those held as RGB, which write "rgb(r,g,b)".
+std::vector<SmartPtr<Drawing::Color>> corpusColours(bool rgbOnly) {
     std::vector<SmartPtr<Drawing::Color>> colours;
     for (Core::String const& text : colourTexts(AllColours)) {
         Xml::TXmlAttribute<SmartPtr<Drawing::Color>> attr;
-        if (attr.parseValue(text) && attr.getValue()) {
+        if (attr.parseValue(text) && attr.getValue() &&
+            (!rgbOnly || attr.getValue().dynamicCast<Drawing::RGBColor>())) {
             colours.push_back(attr.getValue());
         }
     }
+    return colours;
+}
+
+void writeColour(benchmark::State& state) {
+    auto const colours = corpusColours(state.range(0) != 0);
     for (auto _ : state) {
         for (SmartPtr<Drawing::Color> const& colour : colours) {
             benchmark::DoNotOptimize(Xml::ColorParse::getColorAsString(colour));
@@ -165,6 +174,46 @@ void writeColour(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(colours.size()));
 }
-BENCHMARK(writeColour);
+BENCHMARK(writeColour)->ArgName("rgbOnly")->Arg(0)->Arg(1);
+
+// The attribute's writer, which every colour attribute's text goes through; it takes the
+// colour by reference, where `getColorAsString` takes a counted copy.
+void writeColourAttribute(benchmark::State& state) {
+    auto const colours = corpusColours(state.range(0) != 0);
+    for (auto _ : state) {
+        for (SmartPtr<Drawing::Color> const& colour : colours) {
+            benchmark::DoNotOptimize(Xml::ValueTraits<SmartPtr<Drawing::Color>>::write(colour));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(colours.size()));
+}
+BENCHMARK(writeColourAttribute)->ArgName("rgbOnly")->Arg(0)->Arg(1);
+
+// The RGB writer's floor: "rgb(", the three numbers (to_chars) and the separators into one
+// byte buffer, from the components read beforehand.
+void writeColourFloor(benchmark::State& state) {
+    std::vector<std::array<int, 3>> components;
+    for (SmartPtr<Drawing::Color> const& colour : corpusColours(true)) {
+        auto const rgb = colour.dynamicCast<Drawing::RGBColor>();
+        components.push_back({rgb->getR(), rgb->getG(), rgb->getB()});
+    }
+    char buffer[32];
+    // Room kept for the separators after the last number's digits.
+    char* const last = buffer + sizeof buffer - 4;
+    for (auto _ : state) {
+        for (std::array<int, 3> const& rgb : components) {
+            std::memcpy(buffer, "rgb(", 4);
+            char* end = std::to_chars(buffer + 4, last, rgb[0]).ptr;
+            *end++ = ',';
+            end = std::to_chars(end, last, rgb[1]).ptr;
+            *end++ = ',';
+            end = std::to_chars(end, last, rgb[2]).ptr;
+            *end = ')';
+            benchmark::DoNotOptimize(buffer);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(components.size()));
+}
+BENCHMARK(writeColourFloor);
 
 } // namespace

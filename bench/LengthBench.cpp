@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <charconv>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -43,7 +45,7 @@ void parseSLength(benchmark::State& state) {
 }
 BENCHMARK(parseSLength);
 
-void writeLength(benchmark::State& state) {
+std::vector<Xml::Length> corpusLengths() {
     std::vector<Xml::Length> lengths;
     for (Core::String const& text : corpusTexts("fo-attributes.tsv")) {
         Xml::Length value;
@@ -51,6 +53,11 @@ void writeLength(benchmark::State& state) {
             lengths.push_back(value);
         }
     }
+    return lengths;
+}
+
+void writeLength(benchmark::State& state) {
+    auto const lengths = corpusLengths();
     for (auto _ : state) {
         for (Xml::Length const& length : lengths) {
             benchmark::DoNotOptimize(Xml::Length::getValueAsString(length));
@@ -59,6 +66,23 @@ void writeLength(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lengths.size()));
 }
 BENCHMARK(writeLength);
+
+// The writer's floor: the same numbers (shortest) and units into one byte buffer, nothing
+// else; the writer is measured against it in the same run.
+void writeLengthFloor(benchmark::State& state) {
+    static constexpr char kUnits[][3] = {"px", "pt", "pc", "cm", "mm", "in", "em", "ex"};
+    auto const lengths = corpusLengths();
+    char buffer[64];
+    for (auto _ : state) {
+        for (Xml::Length const& length : lengths) {
+            char* const end = std::to_chars(buffer, buffer + sizeof buffer, length.getSize()).ptr;
+            std::memcpy(end, kUnits[length.getUnit()], 2);
+            benchmark::DoNotOptimize(buffer);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lengths.size()));
+}
+BENCHMARK(writeLengthFloor);
 
 void writeFloat(benchmark::State& state) {
     std::vector<float> numbers;

@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <string>
@@ -137,11 +138,74 @@ void transformListFloor(benchmark::State& state) { floorAll(state, transforms())
 void pointList(benchmark::State& state) { readAll<Core::Vector<Xml::Point>>(state, points()); }
 void pointListFloor(benchmark::State& state) { floorAll(state, points()); }
 
+// The point lists as read, written back.
+std::vector<Core::Vector<Xml::Point>> readPoints() {
+    std::vector<Core::Vector<Xml::Point>> lists;
+    for (Core::String const& text : points().utf16) {
+        Core::Vector<Xml::Point> list;
+        if (Xml::Point::parsePointList(list, text)) {
+            lists.push_back(list);
+        }
+    }
+    return lists;
+}
+
+void writePointList(benchmark::State& state) {
+    auto const lists = readPoints();
+    std::uint64_t const before = Core::Allocator::allocations();
+    for (auto _ : state) {
+        for (Core::Vector<Xml::Point> const& list : lists) {
+            benchmark::DoNotOptimize(Xml::Point::getPointListValueAsString(list));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lists.size()));
+    state.counters["allocs/text"] =
+        benchmark::Counter(static_cast<double>(Core::Allocator::allocations() - before) /
+                               static_cast<double>(lists.size()),
+                           benchmark::Counter::kAvgIterations);
+}
+
+// The writer's floor: the same pixel numbers (to_chars, shortest) and separators into one
+// byte buffer.
+void writePointListFloor(benchmark::State& state) {
+    std::vector<std::vector<float>> lists;
+    std::size_t longest = 0;
+    for (Core::Vector<Xml::Point> const& list : readPoints()) {
+        std::vector<float> numbers;
+        for (Xml::Point const& point : list) {
+            numbers.push_back(point.x.pxSize());
+            numbers.push_back(point.y.pxSize());
+        }
+        longest = std::max(longest, numbers.size());
+        lists.push_back(std::move(numbers));
+    }
+    std::vector<char> buffer(longest * 32 + 1);
+    char* const last = buffer.data() + buffer.size();
+    for (auto _ : state) {
+        for (std::vector<float> const& numbers : lists) {
+            char* end = buffer.data();
+            for (std::size_t i = 0; i < numbers.size(); i += 2) {
+                if (i > 0) {
+                    *end++ = ',';
+                }
+                end = std::to_chars(end, last, numbers[i]).ptr;
+                *end++ = ' ';
+                end = std::to_chars(end, last, numbers[i + 1]).ptr;
+            }
+            benchmark::DoNotOptimize(end);
+            benchmark::DoNotOptimize(buffer.data());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lists.size()));
+}
+
 BENCHMARK(pathData);
 BENCHMARK(pathDataFloor);
 BENCHMARK(transformList);
 BENCHMARK(transformListFloor);
 BENCHMARK(pointList);
 BENCHMARK(pointListFloor);
+BENCHMARK(writePointList);
+BENCHMARK(writePointListFloor);
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "xmlattr/attributes/TXmlAttribute.h"
 #include "xmlattr/platform/Format.h"
 #include "xmlattr/platform/String.h"
-#include "xmlattr/platform/StringFormatStream.h"
 
 namespace Xml {
 
@@ -15,9 +14,7 @@ template <> struct ValueTraits<float> {
     static bool parse(float& value, Core::String const& text) {
         return Core::Format::parseFloat(text, value);
     }
-    static Core::String write(float const& value) {
-        return (Core::StringFormatStream(u"{0}") << value).getString();
-    }
+    static Core::String write(float const& value) { return Core::Format::toString(value); }
 };
 
 } // namespace Xml

@@ -2,7 +2,6 @@
 #include "xmlattr/chart/Value.h"
 
 #include "xmlattr/platform/Format.h"
-#include "xmlattr/platform/StringFormatStream.h"
 
 #include <cmath>
 #include <cstddef>
@@ -83,7 +82,7 @@ void Value::setValue(Core::String const& text) { stringValue = text; }
 Core::String Value::getValue() const {
     switch (type) {
     case ValueFloat:
-        return (Core::StringFormatStream(u"{0}") << truncateToInt(floatValue)).getString();
+        return Core::Format::toString(truncateToInt(floatValue));
     case ValueDateTime:
         return dateTimeValue.toDateString(Core::DateFormatMonthDayYear);
     case ValueString:

@@ -1,7 +1,6 @@
 // BoxShadow: the walk over its blank-separated parts, copies and the text form.
 #include "xmlattr/color/BoxShadow.h"
 
-#include "xmlattr/color/ColorParse.h"
 #include "xmlattr/color/detail/ColorText.h"
 #include "xmlattr/length/detail/LengthText.h"
 
@@ -104,14 +103,15 @@ bool ValueTraits<BoxShadow>::parse(BoxShadow& value, Core::String const& text) {
 }
 
 Core::String ValueTraits<BoxShadow>::write(BoxShadow const& value) {
-    Core::String text = Length::getValueAsString(value.m_dx);
-    text.append(u' ');
-    text.append(Length::getValueAsString(value.m_dy));
-    text.append(u' ');
-    text.append(Length::getValueAsString(value.m_blurRadius));
-    text.append(u' ');
-    text.append(ColorParse::getColorAsString(value.m_color));
-    return text;
+    Core::detail::ScalarTextSink text;
+    for (Length const& length : {value.m_dx, value.m_dy, value.m_blurRadius}) {
+        detail::appendLength(text, length);
+        text.append(u' ');
+    }
+    if (value.m_color) {
+        detail::appendColor(text, *value.m_color);
+    }
+    return text.take();
 }
 
 } // namespace Xml

@@ -7,6 +7,7 @@
 #include "xmlattr/platform/StringFormatStream.h"
 
 #include <string_view>
+#include <typeinfo>
 
 namespace Xml {
 
@@ -25,48 +26,35 @@ template <Reader read> bool readInto(std::u16string_view text, ColorParse::Color
     return true;
 }
 
-Core::String writeICC(Drawing::ICCColor const& icc) {
-    // The blanks after the commas of the later components are part of the written form.
-    char16_t const* pattern = nullptr;
-    switch (icc.getColorCount()) {
-    case 1:
-        pattern = u"rgb-icc({0},{1},{2},#{3},{4})";
-        break;
-    case 3:
-        pattern = u"rgb-icc({0},{1},{2},#{3},{4}, {5}, {6})";
-        break;
-    case 4:
-        pattern = u"rgb-icc({0},{1},{2},#{3},{4}, {5}, {6}, {7})";
-        break;
-    default:
-        return Core::String();
+// The blanks after the commas of the later components are part of the written form; a
+// count other than 1, 3 or 4 writes nothing.
+void appendICC(Core::detail::TextSink& text, Drawing::ICCColor const& icc) {
+    int const count = icc.getColorCount();
+    if (count != 1 && count != 3 && count != 4) {
+        return;
     }
     SmartPtr<Drawing::ICCColorSpace> const space =
         icc.getColorSpace().dynamicCast<Drawing::ICCColorSpace>();
-    Core::StringFormatStream stream(pattern);
-    stream << int{icc.getFallBackR()} << int{icc.getFallBackG()} << int{icc.getFallBackB()}
-           << space->getProfileName();
-    for (int i = 0; i < icc.getColorCount(); ++i) {
-        stream << icc.getColor(i);
+    text.format<u"rgb-icc({},{},{},#{},{}">(int{icc.getFallBackR()}, int{icc.getFallBackG()},
+                                            int{icc.getFallBackB()}, space->getProfileName(),
+                                            icc.getColor(0));
+    for (int i = 1; i < count; ++i) {
+        text.format<u", {}">(icc.getColor(i));
     }
-    return stream.getString();
+    text.append(u')');
 }
 
-Core::String writeSpot(Drawing::SpotColor const& spot) {
+void appendSpot(Core::detail::TextSink& text, Drawing::SpotColor const& spot) {
     Drawing::ColorSubstitute const& substitute = spot.getColorSubstitute();
     if (substitute.hasCMYKSubstitute()) {
-        return (Core::StringFormatStream(u"spot-color({0},{1},cmyk({2},{3},{4},{5}))")
-                << spot.getColorName() << spot.getTint() << substitute.getC() << substitute.getM()
-                << substitute.getY() << substitute.getK())
-            .getString();
+        text.format<u"spot-color({},{},cmyk({},{},{},{}))">(spot.getColorName(), spot.getTint(),
+                                                            substitute.getC(), substitute.getM(),
+                                                            substitute.getY(), substitute.getK());
+    } else if (substitute.hasRGBSubstitute()) {
+        text.format<u"spot-color({},{},rgb({},{},{}))">(
+            spot.getColorName(), spot.getTint(), int{substitute.getR()}, int{substitute.getG()},
+            int{substitute.getB()});
     }
-    if (substitute.hasRGBSubstitute()) {
-        return (Core::StringFormatStream(u"spot-color({0},{1},rgb({2},{3},{4}))")
-                << spot.getColorName() << spot.getTint() << int{substitute.getR()}
-                << int{substitute.getG()} << int{substitute.getB()})
-            .getString();
-    }
-    return Core::String();
 }
 
 } // namespace
@@ -103,6 +91,22 @@ bool readColor(std::u16string_view text, SmartPtr<Drawing::Color>& out) {
     return readColorName(text, out);
 }
 
+void appendColor(Core::detail::TextSink& text, Drawing::Color const& color) {
+    // The classes are final: comparing the type is the cast, without the search of one.
+    std::type_info const& type = typeid(color);
+    if (type == typeid(Drawing::RGBColor)) {
+        auto const& rgb = static_cast<Drawing::RGBColor const&>(color);
+        text.format<u"rgb({},{},{})">(int{rgb.getR()}, int{rgb.getG()}, int{rgb.getB()});
+    } else if (type == typeid(Drawing::CMYKColor)) {
+        auto const& cmyk = static_cast<Drawing::CMYKColor const&>(color);
+        text.format<u"cmyk({},{},{},{})">(cmyk.getC(), cmyk.getM(), cmyk.getY(), cmyk.getK());
+    } else if (type == typeid(Drawing::ICCColor)) {
+        appendICC(text, static_cast<Drawing::ICCColor const&>(color));
+    } else if (type == typeid(Drawing::SpotColor)) {
+        appendSpot(text, static_cast<Drawing::SpotColor const&>(color));
+    }
+}
+
 void logColorWarning(int id, std::u16string_view argument) {
     Core::Log::warning(
         (Core::StringFormatStream(Core::String::loadString(id)) << Core::String(argument))
@@ -136,27 +140,7 @@ bool ColorParse::parseSpotColor(Core::String const& text, ColorAttribute* attr) 
 }
 
 Core::String ColorParse::getColorAsString(SmartPtr<Drawing::Color> color) {
-    if (!color) {
-        return Core::String();
-    }
-    Drawing::Color const& value = *color;
-    if (auto const* rgb = dynamic_cast<Drawing::RGBColor const*>(&value)) {
-        return (Core::StringFormatStream(u"rgb({0},{1},{2})")
-                << int{rgb->getR()} << int{rgb->getG()} << int{rgb->getB()})
-            .getString();
-    }
-    if (auto const* cmyk = dynamic_cast<Drawing::CMYKColor const*>(&value)) {
-        return (Core::StringFormatStream(u"cmyk({0},{1},{2},{3})")
-                << cmyk->getC() << cmyk->getM() << cmyk->getY() << cmyk->getK())
-            .getString();
-    }
-    if (auto const* icc = dynamic_cast<Drawing::ICCColor const*>(&value)) {
-        return writeICC(*icc);
-    }
-    if (auto const* spot = dynamic_cast<Drawing::SpotColor const*>(&value)) {
-        return writeSpot(*spot);
-    }
-    return Core::String();
+    return ValueTraits<SmartPtr<Drawing::Color>>::write(color);
 }
 
 bool ValueTraits<SmartPtr<Drawing::Color>>::parse(SmartPtr<Drawing::Color>& value,
@@ -164,8 +148,14 @@ bool ValueTraits<SmartPtr<Drawing::Color>>::parse(SmartPtr<Drawing::Color>& valu
     return detail::readColor(text, value);
 }
 
+// Takes the colour by reference: a copy of the pointer would cost two atomic operations,
+// more than the writing.
 Core::String ValueTraits<SmartPtr<Drawing::Color>>::write(SmartPtr<Drawing::Color> const& value) {
-    return ColorParse::getColorAsString(value);
+    Core::detail::ScalarTextSink text;
+    if (value) {
+        detail::appendColor(text, *value);
+    }
+    return text.take();
 }
 
 } // namespace Xml

@@ -4,7 +4,6 @@
 #include "xmlattr/attributes/TXmlAttribute.h"
 #include "xmlattr/platform/Format.h"
 #include "xmlattr/platform/String.h"
-#include "xmlattr/platform/StringFormatStream.h"
 
 namespace Xml {
 
@@ -24,9 +23,7 @@ template <> struct ValueTraits<int> {
     [[nodiscard]] static bool parse(int& value, Core::String const& text) noexcept {
         return Core::Format::parseInt(text, value);
     }
-    static Core::String write(int const& value) {
-        return (Core::StringFormatStream(u"{0}") << value).getString();
-    }
+    static Core::String write(int const& value) { return Core::Format::toString(value); }
 };
 
 } // namespace Xml

@@ -5,7 +5,6 @@
 #include "xmlattr/length/detail/LengthText.h"
 #include "xmlattr/platform/Exception.h"
 #include "xmlattr/platform/Format.h"
-#include "xmlattr/platform/StringFormatStream.h"
 #include "xmlattr/platform/detail/Space.h"
 
 #include <bit>
@@ -48,7 +47,6 @@ enum class Scale { Absolute, FontRelative, Zero, Fraction };
 struct UnitRule {
     int unit;
     std::u16string_view suffix;
-    char16_t const* pattern;
     float factor;
     float divisor;
     Scale scale;
@@ -57,28 +55,28 @@ struct UnitRule {
 // clang-format off
 // Indexed by Length::Unit.
 constexpr UnitRule kLengthUnits[] = {
-    {Length::UnitPx, u"px", u"{0}px",  1.0f, 96.0f, Scale::Absolute},
-    {Length::UnitPt, u"pt", u"{0}pt",  1.0f, 72.0f, Scale::Absolute},
-    {Length::UnitPc, u"pc", u"{0}pc", 12.0f, 72.0f, Scale::Absolute},
-    {Length::UnitCm, u"cm", u"{0}cm",  1.0f, 2.54f, Scale::Absolute},
-    {Length::UnitMm, u"mm", u"{0}mm",  1.0f, 25.4f, Scale::Absolute},
-    {Length::UnitIn, u"in", u"{0}in",  1.0f,  1.0f, Scale::Absolute},
-    {Length::UnitEm, u"em", u"{0}em",  0.0f,  1.0f, Scale::FontRelative},
-    {Length::UnitEx, u"ex", u"{0}ex",  0.0f,  1.0f, Scale::FontRelative},
+    {Length::UnitPx, u"px",  1.0f, 96.0f, Scale::Absolute},
+    {Length::UnitPt, u"pt",  1.0f, 72.0f, Scale::Absolute},
+    {Length::UnitPc, u"pc", 12.0f, 72.0f, Scale::Absolute},
+    {Length::UnitCm, u"cm",  1.0f, 2.54f, Scale::Absolute},
+    {Length::UnitMm, u"mm",  1.0f, 25.4f, Scale::Absolute},
+    {Length::UnitIn, u"in",  1.0f,  1.0f, Scale::Absolute},
+    {Length::UnitEm, u"em",  0.0f,  1.0f, Scale::FontRelative},
+    {Length::UnitEx, u"ex",  0.0f,  1.0f, Scale::FontRelative},
 };
 // Indexed by SLength::Unit. Pixels read from no suffix of their own: every suffix
 // not listed here, "px" among them, is a pixel length.
 constexpr UnitRule kSLengthUnits[] = {
-    {SLength::UnitPx,      u"",   nullptr,  1.0f, 96.0f, Scale::Absolute},
-    {SLength::UnitPt,      u"pt", nullptr,  1.0f, 72.0f, Scale::Absolute},
-    {SLength::UnitUnused,  u"",   nullptr,  0.0f,  1.0f, Scale::Zero},
-    {SLength::UnitCm,      u"cm", nullptr,  1.0f, 2.54f, Scale::Absolute},
-    {SLength::UnitMm,      u"mm", nullptr,  1.0f, 25.4f, Scale::Absolute},
-    {SLength::UnitIn,      u"in", nullptr,  1.0f,  1.0f, Scale::Absolute},
-    {SLength::UnitEm,      u"em", nullptr,  0.0f,  1.0f, Scale::FontRelative},
-    {SLength::UnitEx,      u"ex", nullptr,  0.0f,  1.0f, Scale::FontRelative},
-    {SLength::UnitPc,      u"pc", nullptr, 12.0f, 72.0f, Scale::Absolute},
-    {SLength::UnitPercent, u"",   nullptr,  0.0f,  1.0f, Scale::Fraction},
+    {SLength::UnitPx,      u"",     1.0f, 96.0f, Scale::Absolute},
+    {SLength::UnitPt,      u"pt",   1.0f, 72.0f, Scale::Absolute},
+    {SLength::UnitUnused,  u"",     0.0f,  1.0f, Scale::Zero},
+    {SLength::UnitCm,      u"cm",   1.0f, 2.54f, Scale::Absolute},
+    {SLength::UnitMm,      u"mm",   1.0f, 25.4f, Scale::Absolute},
+    {SLength::UnitIn,      u"in",   1.0f,  1.0f, Scale::Absolute},
+    {SLength::UnitEm,      u"em",   0.0f,  1.0f, Scale::FontRelative},
+    {SLength::UnitEx,      u"ex",   0.0f,  1.0f, Scale::FontRelative},
+    {SLength::UnitPc,      u"pc",  12.0f, 72.0f, Scale::Absolute},
+    {SLength::UnitPercent, u"",     0.0f,  1.0f, Scale::Fraction},
 };
 // clang-format on
 static_assert(std::size(kLengthUnits) == Length::UnitEx + 1 &&
@@ -184,16 +182,25 @@ float clampedNumber(std::u16string_view text) noexcept {
                                  : std::copysign(std::numeric_limits<float>::max(), number);
 }
 
-Core::String writeSLength(SLength const& value) {
+void appendLength(Core::detail::TextSink& text, Length const& value) {
+    UnitRule const* rule = ruleOf(kLengthUnits, value.getUnit());
+    if (rule == nullptr) {
+        Core::throwWithLocation<Core::UnreacheableCodeException>(kFile, kLengthWriterLine);
+    }
+    text.append(value.getSize());
+    text.append(rule->suffix);
+}
+
+void appendSLength(Core::detail::TextSink& text, SLength const& value) {
     UnitRule const* const rule = ruleOf(kSLengthUnits, value.getUnit());
     if (rule != nullptr && rule->scale == Scale::Fraction) {
-        return writePercent(value.getSize());
+        appendPercent(text, value.getSize());
+        return;
     }
-    Core::String text = Core::Format::toString(value.getSize());
+    text.append(value.getSize());
     if (rule != nullptr) {
         text.append(rule->suffix);
     }
-    return text;
 }
 
 bool findLengthUnit(std::u16string_view suffix, Length::Unit& unit) noexcept {
@@ -215,11 +222,9 @@ bool Length::parseLength(Length& out, Core::String const& text) noexcept {
 }
 
 Core::String Length::getValueAsString(Length const& value) {
-    UnitRule const* rule = ruleOf(kLengthUnits, value.m_unit);
-    if (rule == nullptr) {
-        Core::throwWithLocation<Core::UnreacheableCodeException>(kFile, kLengthWriterLine);
-    }
-    return (Core::StringFormatStream(rule->pattern) << value.m_size).getString();
+    Core::detail::ScalarTextSink text;
+    detail::appendLength(text, value);
+    return text.take();
 }
 
 float SLength::pxSize() const {
@@ -237,7 +242,9 @@ template <std::size_t N>
 std::ostream& show(std::ostream& out, UnitRule const (&rules)[N], int unit, float size) {
     UnitRule const* rule = ruleOf(rules, unit);
     if (rule != nullptr && rule->scale == Scale::Fraction) {
-        return out << detail::writePercent(size);
+        Core::detail::ScalarTextSink text;
+        detail::appendPercent(text, size);
+        return out << text.take();
     }
     out << Core::Format::toString(size);
     if (rule == nullptr || rule->scale == Scale::Zero) {

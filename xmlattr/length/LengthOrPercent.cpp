@@ -4,7 +4,6 @@
 
 #include "xmlattr/length/detail/LengthText.h"
 #include "xmlattr/platform/Format.h"
-#include "xmlattr/platform/StringFormatStream.h"
 
 #include <bit>
 #include <charconv>
@@ -92,25 +91,25 @@ float fractionOf(float percent) noexcept {
     return static_cast<float>(static_cast<double>(percent) / 100.0);
 }
 
-Core::String writePercent(float fraction) {
+void appendPercent(Core::detail::TextSink& text, float fraction) {
     // The shortest percentage that reads back to the same fraction: fraction × 100 in float
     // arithmetic would write the 1.2 of "120%" as "120.00001%" and "10%" as "9.999999%".
     float number = static_cast<float>(static_cast<double>(fraction) * 100.0);
     if (std::isfinite(number)) {
         for (int digits = 1; digits <= std::numeric_limits<float>::max_digits10; ++digits) {
             char buffer[32];
-            std::to_chars_result const text =
+            std::to_chars_result const written =
                 std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(fraction) * 100.0,
                               std::chars_format::scientific, digits - 1);
             float candidate = 0;
-            if (std::from_chars(buffer, text.ptr, candidate).ec == std::errc() &&
+            if (std::from_chars(buffer, written.ptr, candidate).ec == std::errc() &&
                 fractionOf(candidate) == fraction) {
                 number = candidate;
                 break;
             }
         }
     }
-    return (Core::StringFormatStream(u"{0}%") << number).getString();
+    text.format<u"{}%">(number);
 }
 
 } // namespace detail
@@ -133,7 +132,9 @@ Core::String LengthOrPercent::getValueAsString(LengthOrPercent const& value) {
         if (!std::isfinite(static_cast<float>(static_cast<double>(value.m_percent) * 100.0))) {
             return Core::Format::toString(value.m_percent);
         }
-        return detail::writePercent(value.m_percent);
+        Core::detail::ScalarTextSink text;
+        detail::appendPercent(text, value.m_percent);
+        return text.take();
     }
     return Length::getValueAsString(value.m_length);
 }

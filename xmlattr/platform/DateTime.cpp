@@ -1,6 +1,8 @@
 // Core::DateTime: reading and writing month/day/year dates.
 #include "xmlattr/platform/DateTime.h"
 
+#include "xmlattr/platform/detail/TextSink.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -39,23 +41,16 @@ bool readSlash(std::u16string_view text, std::size_t& pos) noexcept {
     return false;
 }
 
-// Decimal digits of `value`, zero-padded to `minDigits`.
-void appendNumber(String& text, int value, int minDigits) {
-    // Widened first: the magnitude of the lowest int does not fit in an int.
-    long long magnitude = value;
-    if (magnitude < 0) {
+// The year in at least four digits after its sign.
+void appendYear(detail::TextSink& text, int year) {
+    if (year < 0 && year > -1000) {
         text.append(u'-');
-        magnitude = -magnitude;
+        year = -year;
     }
-    char16_t digits[20];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char16_t>(u'0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude > 0 || count < minDigits);
-    while (count > 0) {
-        text.append(digits[--count]);
+    for (int power = 1000; power > 1 && year >= 0 && year < power; power /= 10) {
+        text.append(u'0');
     }
+    text.append(year);
 }
 
 } // namespace
@@ -79,16 +74,13 @@ bool DateTime::parseMDYDate(String const& text, DateTime& out) {
 }
 
 String DateTime::toDateString(DateFormat format) const {
-    String text;
     if (format != DateFormatMonthDayYear || *this == DateTime()) {
-        return text;
+        return String();
     }
-    appendNumber(text, m_month, 1);
-    text.append(u'/');
-    appendNumber(text, m_day, 1);
-    text.append(u'/');
-    appendNumber(text, m_year, 4);
-    return text;
+    detail::InlineTextSink<3 * detail::kMaxNumberText> text;
+    text.format<u"{}/{}/">(m_month, m_day);
+    appendYear(text, m_year);
+    return text.take();
 }
 
 } // namespace Core

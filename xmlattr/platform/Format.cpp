@@ -5,6 +5,7 @@
 #include "xmlattr/platform/Allocator.h"
 #include "xmlattr/platform/detail/ShortNumber.h"
 #include "xmlattr/platform/detail/Space.h"
+#include "xmlattr/platform/detail/TextSink.h"
 
 #include <algorithm>
 #include <charconv>
@@ -238,6 +239,12 @@ template <class T> NumberRead readFloating(View text, T& out) noexcept {
     return {consumed, std::errc()};
 }
 
+template <class T> String writeNumber(T value) {
+    detail::InlineTextSink<detail::kMaxNumberText> text;
+    text.append(value);
+    return text.take();
+}
+
 // A strict reader: the whole text, trimmed, is one number and at most one "%" after it.
 template <class T> bool readWhole(View text, T& out) noexcept {
     text = detail::trimSpace(text);
@@ -248,32 +255,6 @@ template <class T> bool readWhole(View text, T& out) noexcept {
     }
     out = value;
     return true;
-}
-
-String fromAscii(char const* first, char const* last) {
-    char16_t units[64];
-    int length = 0;
-    for (; first != last && length < 64; ++first) {
-        units[length++] = static_cast<char16_t>(*first);
-    }
-    return String(units, length);
-}
-
-template <class T> String writeFloat(T value) {
-    if (std::isnan(value)) {
-        return String(u"nan");
-    }
-    if (std::isinf(value)) {
-        return String(value < 0 ? u"-inf" : u"inf");
-    }
-    // Compared as double, the double nearest 1e-7 (a little below it) counts as 1e-7.
-    double const magnitude = std::fabs(static_cast<double>(value));
-    bool const plain = magnitude == 0 || (magnitude >= 1e-7 && magnitude < 1e21);
-    char buffer[64];
-    std::to_chars_result const result =
-        std::to_chars(buffer, buffer + sizeof buffer, value,
-                      plain ? std::chars_format::fixed : std::chars_format::scientific);
-    return fromAscii(buffer, result.ptr);
 }
 
 } // namespace
@@ -356,14 +337,10 @@ float Format::parseFloat(std::u16string_view text) noexcept {
     return value;
 }
 
-String Format::toString(int value) {
-    char buffer[std::numeric_limits<int>::digits10 + 3];
-    std::to_chars_result const result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return fromAscii(buffer, result.ptr);
-}
+String Format::toString(int value) { return writeNumber(value); }
 
-String Format::toString(float value) { return writeFloat(value); }
+String Format::toString(float value) { return writeNumber(value); }
 
-String Format::toString(double value) { return writeFloat(value); }
+String Format::toString(double value) { return writeNumber(value); }
 
 } // namespace Core

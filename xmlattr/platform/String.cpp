@@ -117,18 +117,16 @@ String::String(char16_t const* text) : String() {
     }
 }
 
+// A new text cannot overlap the one given, so its room is made before the copy: `assign`
+// alone would build a second string and move it in.
 String::String(char16_t const* text, int count) : String() {
     if (text != nullptr && count > 0) {
+        reserve(count);
         assign(text, count);
     }
 }
 
-String::String(std::u16string_view text) : String() {
-    // An empty view may have no storage at all, which the copy below must not be handed.
-    if (!text.empty()) {
-        assign(text.data(), clampedLength(text.size()));
-    }
-}
+String::String(std::u16string_view text) : String(text.data(), clampedLength(text.size())) {}
 
 String::String(std::string_view utf8) : String() { appendDecoded(*this, utf8); }
 

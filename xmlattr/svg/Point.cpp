@@ -3,7 +3,7 @@
 
 #include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/length/detail/LengthText.h"
-#include "xmlattr/platform/Format.h"
+#include "xmlattr/platform/detail/TextSink.h"
 #include "xmlattr/svg/detail/ListBuilder.h"
 #include "xmlattr/svg/detail/ListText.h"
 
@@ -18,6 +18,9 @@ template class TXmlAttribute<Core::Vector<Point>>;
 namespace {
 
 using detail::Cursor;
+
+// Code units of a written list kept on the stack: a few hundred points.
+constexpr int kListStorage = 4096;
 
 static_assert(sizeof(Point) == 2 * sizeof(SLength) && offsetof(Point, x) == 0 &&
               offsetof(Point, y) == sizeof(SLength));
@@ -44,15 +47,15 @@ bool readCoordinate(Cursor& cursor, SLength& out) noexcept {
 // Pixels where the length has a size in pixels that a float holds; a coordinate relative to
 // the font or to the viewport, or one too large for its pixels, keeps its unit, so that it
 // reads back as it was.
-void writeCoordinate(Core::String& text, SLength const& coordinate) {
+void appendCoordinate(Core::detail::TextSink& text, SLength const& coordinate) {
     SLength::Unit const unit = coordinate.getUnit();
     bool const relative =
         unit == SLength::UnitEm || unit == SLength::UnitEx || unit == SLength::UnitPercent;
     float const pixels = relative ? 0.0f : coordinate.pxSize();
     if (relative || !std::isfinite(pixels)) {
-        text.append(detail::writeSLength(coordinate));
+        detail::appendSLength(text, coordinate);
     } else {
-        text.append(Core::Format::toString(pixels));
+        text.append(pixels);
     }
 }
 
@@ -91,16 +94,16 @@ void writeCoordinate(Core::String& text, SLength const& coordinate) {
 }
 
 Core::String Point::getPointListValueAsString(Core::Vector<Point> const& points) {
-    Core::String text;
+    Core::detail::InlineTextSink<kListStorage> text;
     for (int i = 0; i < points.size(); ++i) {
         if (i > 0) {
             text.append(u',');
         }
-        writeCoordinate(text, points[i].x);
+        appendCoordinate(text, points[i].x);
         text.append(u' ');
-        writeCoordinate(text, points[i].y);
+        appendCoordinate(text, points[i].y);
     }
-    return text;
+    return text.take();
 }
 
 } // namespace Xml

@@ -3,6 +3,7 @@
 
 #include "xmlattr/platform/Color.h"
 #include "xmlattr/platform/SmartPtr.h"
+#include "xmlattr/platform/detail/TextSink.h"
 
 #include <cstdint>
 #include <string_view>
@@ -29,6 +30,9 @@ struct Rgb {
 [[nodiscard]] bool readSpotColor(std::u16string_view text, SmartPtr<Drawing::Color>& out);
 /// Any notation, chosen by the text's first characters.
 [[nodiscard]] bool readColor(std::u16string_view text, SmartPtr<Drawing::Color>& out);
+
+/// The colour as `ColorParse::getColorAsString` writes it.
+void appendColor(Core::detail::TextSink& text, Drawing::Color const& color);
 
 /// Logs the message numbered `id` with `argument` as its "{0}".
 void logColorWarning(int id, std::u16string_view argument);

@@ -3,6 +3,7 @@
 
 #include "xmlattr/length/LengthAttribute.h"
 #include "xmlattr/length/LengthOrPercent.h"
+#include "xmlattr/platform/detail/TextSink.h"
 
 #include <string_view>
 
@@ -41,11 +42,13 @@ float clampedNumber(std::u16string_view text) noexcept;
 /// A percentage as the fraction it stands for, divided by 100 as every reader does.
 float fractionOf(float percent) noexcept;
 /// "N%" with the shortest N that reads back (through `fractionOf`) to `fraction`.
-Core::String writePercent(float fraction);
+void appendPercent(Core::detail::TextSink& text, float fraction);
 
+/// A length as `Length::getValueAsString` writes it, throwing as it does.
+void appendLength(Core::detail::TextSink& text, Length const& value);
 /// An SVG length in its own unit ("12", "3cm", "1.5em", "50%"), as the SVG readers read it
 /// back; unit 2, which has no suffix, is written as a plain number.
-Core::String writeSLength(SLength const& value);
+void appendSLength(Core::detail::TextSink& text, SLength const& value);
 
 [[nodiscard]] bool readLength(std::u16string_view text, Length& out) noexcept;
 [[nodiscard]] bool readSLength(std::u16string_view text, SLength& out) noexcept;

@@ -1,0 +1,237 @@
+// Core::detail::TextSink: where every writer of the library puts its text. Numbers in the
+// runtime's format, fixed pieces from patterns checked at compile time, and the text made
+// once, at its final length, when the writer is done.
+#pragma once
+
+#include "xmlattr/platform/Allocator.h"
+#include "xmlattr/platform/String.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <concepts>
+#include <cstddef>
+#include <cstring>
+#include <limits>
+#include <new>
+#include <string_view>
+#include <utility>
+
+namespace Core::detail {
+
+/// Room for the longest text of one number: a double in fixed notation takes at most 26
+/// ("-0.0000001" and 16 more digits, or a sign and 21 integer digits).
+inline constexpr int kMaxNumberText = 32;
+
+/// The decimal text of `value` at `first`, in ASCII; returns its end.
+inline char* formatNumber(char* first, int value) noexcept {
+    return std::to_chars(first, first + kMaxNumberText, value).ptr;
+}
+
+/// The runtime's float format: the shortest text that reads back to `value`, without
+/// exponent for zero and magnitudes from 1e-7 up to but excluding 1e21, with one beyond
+/// them; "nan", "inf" or "-inf" for the values that are no number.
+template <class T>
+requires std::same_as<T, float> || std::same_as<T, double>
+char* formatNumber(char* first, T value) noexcept {
+    // A whole number that the type holds exactly has its digits as its shortest text, and
+    // the integer conversion is several times faster; a negative zero keeps its sign below.
+    constexpr T kExact = static_cast<T>(1LL << std::numeric_limits<T>::digits);
+    if (std::fabs(value) < kExact) {
+        auto const whole = static_cast<long long>(value);
+        if (static_cast<T>(whole) == value && (whole != 0 || !std::signbit(value))) {
+            return std::to_chars(first, first + kMaxNumberText, whole).ptr;
+        }
+    }
+    auto const copy = [first](std::string_view text) {
+        std::memcpy(first, text.data(), text.size());
+        return first + text.size();
+    };
+    if (std::isnan(value)) {
+        return copy("nan");
+    }
+    if (std::isinf(value)) {
+        return copy(value < 0 ? "-inf" : "inf");
+    }
+    // Compared as double, the double nearest 1e-7 (a little below it) counts as 1e-7.
+    double const magnitude = std::fabs(static_cast<double>(value));
+    bool const plain = magnitude == 0 || (magnitude >= 1e-7 && magnitude < 1e21);
+    return std::to_chars(first, first + kMaxNumberText, value,
+                         plain ? std::chars_format::fixed : std::chars_format::scientific)
+        .ptr;
+}
+
+/// A pattern of fixed text with "{}" where each argument goes, split at compile time: a
+/// brace that is not part of "{}" does not compile.
+template <std::size_t N> struct Pattern {
+    char16_t text[N] = {};
+
+    consteval Pattern(char16_t const (&literal)[N]) {
+        for (std::size_t i = 0; i < N; ++i) {
+            text[i] = literal[i];
+        }
+        for (std::size_t i = 0; i + 1 < N; ++i) {
+            bool const opens = text[i] == u'{' && text[i + 1] == u'}';
+            if ((text[i] == u'{' || text[i] == u'}') && !opens) {
+                throw "a brace in a pattern must be part of \"{}\"";
+            }
+            i += opens ? 1 : 0;
+        }
+    }
+
+    // Indices, not string_view searches: one compiler cannot evaluate those at compile time
+    // on a template argument when it instruments the code.
+    /// Where the first "{}" at or after `from` starts; the length of the text if none does.
+    constexpr std::size_t placeholder(std::size_t from) const noexcept {
+        for (std::size_t i = from; i + 2 < N; ++i) {
+            if (text[i] == u'{' && text[i + 1] == u'}') {
+                return i;
+            }
+        }
+        return N - 1;
+    }
+    constexpr int arguments() const noexcept {
+        int count = 0;
+        for (std::size_t at = placeholder(0); at < N - 1; at = placeholder(at + 2)) {
+            ++count;
+        }
+        return count;
+    }
+    /// Where the fixed text before argument `index` starts; for `index == arguments()`, the
+    /// text after the last argument. It ends at `placeholder(pieceStart(index))`.
+    constexpr std::size_t pieceStart(int index) const noexcept {
+        std::size_t start = 0;
+        for (int i = 0; i < index; ++i) {
+            start = placeholder(start) + 2;
+        }
+        return start;
+    }
+    constexpr std::u16string_view piece(int index) const noexcept {
+        std::size_t const start = pieceStart(index);
+        return std::u16string_view(text, N - 1).substr(start, placeholder(start) - start);
+    }
+};
+
+/// Text appended piece by piece into storage that its owner provides (`InlineTextSink`),
+/// moving to the heap only when that is full. `take` makes the `String`, allocated once at
+/// its final length (not at all up to `String::kInlineCapacity`).
+class TextSink {
+public:
+    TextSink(TextSink const&) = delete;
+    TextSink& operator=(TextSink const&) = delete;
+
+    void append(std::u16string_view text) {
+        char16_t* const out = room(text.size());
+        if (!text.empty()) {
+            std::memcpy(out, text.data(), text.size() * sizeof(char16_t));
+        }
+        m_length += static_cast<int>(text.size());
+    }
+    void append(char16_t unit) {
+        *room(1) = unit;
+        ++m_length;
+    }
+    /// Numbers as `Format::toString` writes them.
+    void append(int value) { appendNumber(value); }
+    void append(float value) { appendNumber(value); }
+    void append(double value) { appendNumber(value); }
+
+    /// The pattern's fixed text with the arguments in place of its "{}", in order.
+    template <Pattern P, class... Args> void format(Args const&... args) {
+        static_assert(P.arguments() == sizeof...(Args), "one argument for each {} of the pattern");
+        formatPieces<P>(std::index_sequence_for<Args...>(), args...);
+    }
+
+    int length() const noexcept { return m_length; }
+    std::u16string_view view() const noexcept {
+        return {m_data, static_cast<std::size_t>(m_length)};
+    }
+    String take() const { return String(m_data, m_length); }
+
+protected:
+    TextSink(char16_t* storage, int capacity) noexcept
+        : m_local(storage), m_data(storage), m_capacity(capacity) {}
+    // Never destroyed through this class: only as the `InlineTextSink` that owns it.
+    ~TextSink() {
+        if (m_data != m_local) {
+            Allocator::free(m_data);
+        }
+    }
+
+private:
+    // Each piece copied out of the pattern at compile time: the pattern object itself never
+    // reaches the binary, where one compiler would export it.
+    template <Pattern P, int I>
+    static constexpr auto kPiece = [] {
+        constexpr std::size_t kStart = P.pieceStart(I);
+        std::array<char16_t, P.placeholder(kStart) - kStart> units{};
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            units[i] = P.text[kStart + i];
+        }
+        return units;
+    }();
+
+    template <Pattern P, std::size_t... I, class... Args>
+    void formatPieces(std::index_sequence<I...>, Args const&... args) {
+        ((appendPiece(kPiece<P, static_cast<int>(I)>), append(args)), ...);
+        appendPiece(kPiece<P, static_cast<int>(sizeof...(I))>);
+    }
+
+    template <std::size_t N> void appendPiece(std::array<char16_t, N> const& units) {
+        append(std::u16string_view(units.data(), N));
+    }
+
+    template <class T> void appendNumber(T value) {
+        char digits[kMaxNumberText];
+        char const* const end = formatNumber(digits, value);
+        char16_t* out = room(kMaxNumberText);
+        for (char const* digit = digits; digit != end; ++digit) {
+            *out++ = static_cast<char16_t>(*digit);
+        }
+        m_length = static_cast<int>(out - m_data);
+    }
+
+    // Where `count` more code units go.
+    char16_t* room(std::size_t count) {
+        if (count > static_cast<std::size_t>(m_capacity - m_length)) {
+            grow(count);
+        }
+        return m_data + m_length;
+    }
+
+    void grow(std::size_t count) {
+        constexpr std::size_t kMax = std::numeric_limits<int>::max() / 2;
+        std::size_t const needed = static_cast<std::size_t>(m_length) + count;
+        if (needed > kMax) {
+            throw std::bad_alloc();
+        }
+        std::size_t const capacity = std::max(needed, 2 * static_cast<std::size_t>(m_capacity));
+        auto* const grown = static_cast<char16_t*>(Allocator::alloc(capacity * sizeof(char16_t)));
+        std::memcpy(grown, m_data, static_cast<std::size_t>(m_length) * sizeof(char16_t));
+        if (m_data != m_local) {
+            Allocator::free(m_data);
+        }
+        m_data = grown;
+        m_capacity = static_cast<int>(capacity);
+    }
+
+    char16_t* m_local;
+    char16_t* m_data;
+    int m_length = 0;
+    int m_capacity;
+};
+
+/// A sink whose first `N` code units live in the object: a writer's stack frame.
+template <int N> class InlineTextSink final : public TextSink {
+public:
+    InlineTextSink() noexcept : TextSink(m_storage, N) {}
+
+private:
+    char16_t m_storage[static_cast<std::size_t>(N)];
+};
+
+/// What a scalar value's writer holds: its longest text is a few numbers and names.
+using ScalarTextSink = InlineTextSink<128>;
+
+} // namespace Core::detail
