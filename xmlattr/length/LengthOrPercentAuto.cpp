@@ -2,6 +2,7 @@
 #include "xmlattr/length/LengthOrPercentAuto.h"
 
 #include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/platform/detail/Cursor.h"
 
 #include <bit>
 #include <cstdint>
@@ -48,10 +49,9 @@ template <class Measure> bool readWidth(std::u16string_view text, Measure& out) 
     if (readMeasure(text, out)) {
         return true;
     }
-    std::size_t const open = text.find(u'(');
-    if (open != std::u16string_view::npos) {
-        text = text.substr(open + 1);
-        text = text.substr(0, text.find(u')'));
+    Core::detail::Cursor cursor(text);
+    if (cursor.openFunction()) {
+        text = cursor.until(u')');
     }
     return !text.empty() && readMeasure(text, out);
 }
