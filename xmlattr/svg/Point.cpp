@@ -38,7 +38,7 @@ constexpr bool separatesPoints(char16_t unit) noexcept {
 
 bool readCoordinate(Cursor& cursor, SLength& out) noexcept {
     float number = 0.0f;
-    bool const found = cursor.number(number);
+    bool const found = static_cast<bool>(cursor.number(number));
     std::u16string_view const suffix = cursor.takeWhile(isPointUnit);
     if (!found || (suffix.size() == 1 && suffix[0] != u'%')) {
         return false;

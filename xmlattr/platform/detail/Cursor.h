@@ -3,6 +3,7 @@
 
 #include "xmlattr/platform/Format.h"
 #include "xmlattr/platform/String.h"
+#include "xmlattr/platform/detail/NumberScan.h"
 #include "xmlattr/platform/detail/ShortNumber.h"
 #include "xmlattr/platform/detail/UnitSet.h"
 
@@ -11,7 +12,7 @@
 #include <cstdint>
 #include <limits>
 #include <string_view>
-#include <type_traits>
+#include <system_error>
 
 namespace Core::detail {
 
@@ -154,12 +155,13 @@ public:
         return slice(start);
     }
 
-    /// Reads the number that starts at the position (no white space is skipped) with
-    /// `Core::Format::fromChars` and steps past it. On false (no number, or one out of range)
-    /// neither the position nor `out` changes.
-    [[nodiscard]] bool number(int& out) noexcept { return readNumber(out); }
-    [[nodiscard]] bool number(float& out) noexcept { return readNumber(out); }
-    [[nodiscard]] bool number(double& out) noexcept { return readNumber(out); }
+    /// Reads the number that starts at the position (no white space is skipped) as
+    /// `Core::Format::fromChars` does, and answers as it does; steps past the number when it was
+    /// read. Otherwise (no number, or one out of range) neither the position nor `out` changes,
+    /// and an out-of-range number's length tells how far to step to go past it.
+    [[nodiscard]] NumberRead number(int& out) noexcept { return readNumber(out); }
+    [[nodiscard]] NumberRead number(float& out) noexcept { return readNumber(out); }
+    [[nodiscard]] NumberRead number(double& out) noexcept { return readNumber(out); }
 
     /// The text from the position to the end.
     constexpr std::u16string_view rest() const noexcept {
@@ -175,22 +177,24 @@ private:
     constexpr std::u16string_view slice(int start) const noexcept {
         return {m_text.data() + start, static_cast<std::size_t>(m_position - start)};
     }
-    template <class T> bool readNumber(T& out) noexcept {
-        std::size_t length = 0;
-        if constexpr (std::is_same_v<T, int>) {
-            length = Core::detail::readShortInteger(rest(), out);
-        } else {
-            length = Core::detail::readShortNumber(rest(), out);
+    // The number is scanned once here; only one the short path cannot round is handed, with
+    // its parts, to the library.
+    template <class T> NumberRead readNumber(T& out) noexcept {
+        ScannedNumber const number = scanNumber<T>(rest());
+        if (number.length == 0) {
+            return {0, std::errc::invalid_argument};
         }
-        if (length > 0) {
-            m_position += static_cast<int>(length);
-            return true;
+        if (shortValue(number, out)) {
+            // The text is at most INT_MAX code units long.
+            auto const length = static_cast<int>(number.length);
+            m_position += length;
+            return {length, std::errc()};
         }
-        Core::NumberRead const read = Core::Format::fromChars(rest(), out);
+        NumberRead const read = Format::fromScanned(rest(), number, out);
         if (read) {
             m_position += read.consumed;
         }
-        return static_cast<bool>(read);
+        return read;
     }
     std::u16string_view m_text;
     int m_position;

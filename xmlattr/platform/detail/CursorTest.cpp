@@ -87,12 +87,15 @@ static_assert(Cursor(u"").peek() == u'\0');
 static_assert(Cursor(u"7.25 3", 4).rest() == u" 3");
 
 // `number` read into a `T` that holds -7 gives `value` (-7 when rejected) and leaves the
-// position at `to`.
-template <class T> void expectNumber(char16_t const* text, int from, bool read, T value, int to) {
+// position at `to`; `consumed` is its answer's length, also where the number was out of range.
+template <class T>
+void expectNumber(char16_t const* text, int from, bool read, T value, int to, int consumed = -1) {
     SCOPED_TRACE(testing::Message() << Core::String(text).toUtf8() << " from " << from);
     Cursor cursor(text, from);
     T out = -7;
-    EXPECT_EQ(cursor.number(out), read);
+    NumberRead const answer = cursor.number(out);
+    EXPECT_EQ(static_cast<bool>(answer), read);
+    EXPECT_EQ(answer.consumed, consumed < 0 ? to - from : consumed);
     EXPECT_EQ(out, value);
     EXPECT_EQ(cursor.position(), to);
 }
@@ -104,12 +107,16 @@ TEST(Cursor, Number) {
     expectNumber(u"M-1e-5,2", 1, true, -1e-5, 6);
     expectNumber(u" 1", 0, false, -7.0, 0); // white space is the caller's to skip
     expectNumber(u"-", 0, false, -7.0, 0);
-    expectNumber(u"1e999", 0, false, -7.0, 0); // out of range: neither moved nor written
+    expectNumber(u"1e999,", 0, false, -7.0, 0,
+                 5); // out of range: its length, neither moved nor written
+    expectNumber(u"-1e39", 0, false, -7.0f, 0, 5);
+    expectNumber(u"1.00000000000000000001e1 ", 0, true, 10.000000000000000000001,
+                 24); // the long way
     expectNumber(u"5", 1, false, -7.0, 1);
     expectNumber(u"7.25 3", 0, true, 7, 1); // an integer stops at the point
     expectNumber(u"7.25 3", 1, true, 0.25f, 4);
-    expectNumber(u"2147483648", 0, false, -7, 0);
-    expectNumber(u"-2147483648,", 0, true, std::numeric_limits<int>::min(), 11); // the long way
+    expectNumber(u"2147483648", 0, false, -7, 0, 10);
+    expectNumber(u"-2147483648,", 0, true, std::numeric_limits<int>::min(), 11);
 }
 
 } // namespace

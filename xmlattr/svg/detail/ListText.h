@@ -43,13 +43,9 @@ static_assert([] {
 /// sign, so that no value read from text is infinite. False, with nothing moved and `out`
 /// untouched, where no number begins.
 [[nodiscard]] inline bool readNumber(Core::detail::Cursor& cursor, float& out) noexcept {
-    if (cursor.number(out)) {
-        return true;
-    }
-    float ignored = 0.0f;
-    Core::NumberRead const read = Core::Format::fromChars(cursor.rest(), ignored);
+    Core::NumberRead const read = cursor.number(out);
     if (read.error != std::errc::result_out_of_range) {
-        return false;
+        return static_cast<bool>(read);
     }
     out = cursor.peek() == u'-' ? -std::numeric_limits<float>::max()
                                 : std::numeric_limits<float>::max();
