@@ -52,7 +52,7 @@ std::size_t skipZeros(View text, std::size_t pos) noexcept {
     return pos;
 }
 
-// A number of more than 19 significant digits, rewritten for from_chars as [-]digits e exponent
+// A number the scan left inexact, rewritten for from_chars as [-]digits e exponent
 // with its significant digits only, on the stack whatever the length of the text. A decimal that
 // lies exactly halfway between two doubles has at most 767 significant digits, so keeping 800
 // and standing in a final "1" for any non-zero digits dropped rounds exactly as the whole text.
@@ -155,14 +155,12 @@ NumberRead fromParts(ScannedNumber const& number, int consumed, T& value) noexce
         value = number.negative ? -T(0) : T(0);
         return {consumed, std::errc()};
     }
-    char text[48];
-    char* end = text;
-    if (number.negative) {
-        *end++ = '-';
-    }
-    end = std::to_chars(end, text + sizeof text, number.digits).ptr;
-    *end++ = 'e';
-    end = std::to_chars(end, text + sizeof text, number.exponent).ptr;
+    // A sign, 19 digits, "e" and a power of at most 20 characters.
+    char text[41] = {'-'};
+    char* const digits = text + (number.negative ? 1 : 0);
+    char* const e = std::to_chars(digits, digits + 20, number.digits).ptr;
+    *e = 'e';
+    char* const end = std::to_chars(e + 1, text + sizeof text, number.exponent).ptr;
     T read = 0;
     std::from_chars_result const result = std::from_chars(text, end, read);
     if (result.ec == std::errc() && std::isfinite(read)) {
@@ -194,8 +192,15 @@ template <class T>
 NumberRead readScanned(View text, ScannedNumber const& number, T& value) noexcept {
     int const consumed = static_cast<int>(std::min(number.length, kMaxConsumed));
     if constexpr (std::is_same_v<T, int>) {
-        // Every int in range takes the short path.
-        if (!detail::shortValue(number, value)) {
+        // Every int in range takes the short path, once leading zeros beyond 19 digits are gone.
+        ScannedNumber significant = number;
+        if (!number.exact) {
+            View const digits = text.substr(0, number.length);
+            significant =
+                detail::scanNumber<int>(digits.substr(skipZeros(digits, skipSign(digits, 0))));
+            significant.negative = number.negative;
+        }
+        if (!detail::shortValue(significant, value)) {
             return {consumed, std::errc::result_out_of_range};
         }
         return {consumed, std::errc()};

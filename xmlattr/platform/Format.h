@@ -23,19 +23,19 @@ struct NumberRead {
 };
 
 /// A decimal number as one pass over its text finds it, before any rounding: the value is
-/// digits × 10^exponent with its sign when `exact`. Beyond 19 significant digits `digits` holds
-/// no value and rounding goes back to the text.
+/// digits × 10^exponent with its sign when `exact`. Beyond 19 digits (leading zeros included)
+/// or 9 exponent digits the parts are not kept, and rounding goes back to the number's text.
 struct ScannedNumber {
     static constexpr std::size_t kExactDigits = 19;
 
-    /// The significant digits without the point, when `exact`.
+    /// The digits without the point, when `exact`.
     std::uint64_t digits;
     /// The power of ten of the last digit.
     long long exponent;
     /// Code units the number takes; 0 where none begins the text.
     std::size_t length;
     bool negative;
-    /// At most 19 significant digits, which `digits` holds.
+    /// Whether `digits` and `exponent` hold the number.
     bool exact;
 };
 

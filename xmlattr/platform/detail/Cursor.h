@@ -161,7 +161,15 @@ public:
     /// and an out-of-range number's length tells how far to step to go past it.
     [[nodiscard]] NumberRead number(int& out) noexcept { return readNumber(out); }
     [[nodiscard]] NumberRead number(float& out) noexcept { return readNumber(out); }
-    [[nodiscard]] NumberRead number(double& out) noexcept { return readNumber(out); }
+    /// Doubles, which only colour percentages use, are read by a call into the library: inlined
+    /// into the colour reader, the same steps measured twice as slow.
+    [[nodiscard]] NumberRead number(double& out) noexcept {
+        NumberRead const read = Format::fromChars(rest(), out);
+        if (read) {
+            m_position += read.consumed;
+        }
+        return read;
+    }
 
     /// The text from the position to the end.
     constexpr std::u16string_view rest() const noexcept {
@@ -179,7 +187,7 @@ private:
     }
     // The number is scanned once here; only one the short path cannot round is handed, with
     // its parts, to the library.
-    template <class T> NumberRead readNumber(T& out) noexcept {
+    template <class T> [[gnu::always_inline]] NumberRead readNumber(T& out) noexcept {
         ScannedNumber const number = scanNumber<T>(rest());
         if (number.length == 0) {
             return {0, std::errc::invalid_argument};

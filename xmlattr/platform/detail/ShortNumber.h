@@ -37,7 +37,8 @@ template <class T> constexpr T withSign(T magnitude, bool negative) noexcept {
 /// precision where m is at most 2^24 and p within ±10, as both are then exact floats; otherwise
 /// it rounds the double again, which is right unless the double fell exactly halfway between
 /// two floats.
-template <class T> constexpr bool shortValue(ScannedNumber const& number, T& value) noexcept {
+template <class T>
+[[gnu::always_inline]] constexpr bool shortValue(ScannedNumber const& number, T& value) noexcept {
     if constexpr (std::is_same_v<T, int>) {
         std::uint64_t const limit = std::uint64_t{1} << 31;
         if (!number.exact || number.digits > limit - (number.negative ? 0 : 1)) {
@@ -95,6 +96,7 @@ static_assert(readsShort(u"-0.5,1", true, -0.5) && readsShort(u"12e2x", true, 12
 static_assert(readsShort(u"16777217", false, 0.0f)); // a double halfway between two floats
 static_assert(readsShort(u"-2147483648", true, -2147483647 - 1) &&
               readsShort(u"2147483647", true, 2147483647) && !readsShort(u"2147483648", true, 0) &&
-              readsShort(u"00000000000000000000000012", true, 12));
+              readsShort(u"000000000000000012", true, 12) &&
+              readsShort(u"00000000000000000012", false, 0));
 
 } // namespace Core::detail
