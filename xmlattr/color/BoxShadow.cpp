@@ -3,6 +3,7 @@
 
 #include "xmlattr/color/detail/ColorText.h"
 #include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/platform/detail/Cursor.h"
 
 #include <cstddef>
 #include <iterator>
@@ -19,26 +20,15 @@ SmartPtr<Drawing::Color> cloneOf(SmartPtr<Drawing::Color> const& color) {
     return color ? color->clone() : SmartPtr<Drawing::Color>();
 }
 
-// The parts between blanks (" " only), in order; blanks in a row make no empty part.
-class Parts {
-public:
-    explicit Parts(std::u16string_view text) noexcept : m_rest(text) {}
+// The parts are separated by blanks (" " only, unlike the other lists); blanks in a row make
+// no empty part.
+constexpr bool isBlank(char16_t unit) noexcept { return unit == u' '; }
 
-    [[nodiscard]] bool next(std::u16string_view& part) noexcept {
-        std::size_t const start = m_rest.find_first_not_of(u' ');
-        if (start == std::u16string_view::npos) {
-            return false;
-        }
-        m_rest.remove_prefix(start);
-        std::size_t const end = m_rest.find(u' ');
-        part = m_rest.substr(0, end);
-        m_rest.remove_prefix(part.size());
-        return true;
-    }
-
-private:
-    std::u16string_view m_rest;
-};
+[[nodiscard]] bool nextPart(Core::detail::Cursor& cursor, std::u16string_view& part) noexcept {
+    cursor.takeWhile(isBlank);
+    part = cursor.takeWhile([](char16_t unit) { return !isBlank(unit); });
+    return !part.empty();
+}
 
 } // namespace
 
@@ -61,9 +51,9 @@ bool BoxShadow::operator==(BoxShadow const& other) const noexcept {
 }
 
 bool BoxShadow::readFromString(Core::String const& text) {
-    Parts parts(text);
+    Core::detail::Cursor cursor(text);
     std::u16string_view part;
-    if (!parts.next(part)) {
+    if (!nextPart(cursor, part)) {
         return false;
     }
     Length* const lengths[] = {&m_dx, &m_dy, &m_blurRadius};
@@ -85,7 +75,7 @@ bool BoxShadow::readFromString(Core::String const& text) {
         if (color) {
             m_color = std::move(color);
         }
-    } while (parts.next(part));
+    } while (nextPart(cursor, part));
     return true;
 }
 

@@ -1,6 +1,6 @@
 // Readers of the device colours: keywords, hexadecimal triplets, "rgb(...)" and "cmyk(...)".
-#include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/color/detail/ColorText.h"
+#include "xmlattr/platform/detail/Cursor.h"
 #include "xmlattr/platform/detail/Widen.h"
 
 #include <array>
@@ -69,8 +69,8 @@ std::uint8_t byteFromPercent(double percent) noexcept {
 
 // One component of "rgb(...)": an integer, clamped, or any number followed by "%". A point
 // or an exponent without "%" makes no integer, so "127.5" is rejected.
-[[nodiscard]] bool readByteComponent(Cursor& cursor, std::uint8_t& out) noexcept {
-    Cursor const start = cursor;
+[[nodiscard]] bool readByteComponent(Core::detail::Cursor& cursor, std::uint8_t& out) noexcept {
+    Core::detail::Cursor const start = cursor;
     int whole = 0;
     if (cursor.number(whole) && cursor.peek() != u'.' && cursor.peek() != u'e' &&
         cursor.peek() != u'E') {
@@ -94,7 +94,7 @@ std::uint8_t byteFromPercent(double percent) noexcept {
 
 // One component of "cmyk(...)": a number, divided by 100 when "%" follows it. It is read in
 // single precision and kept as the double its shortest text names, so it writes back as read.
-[[nodiscard]] bool readInkComponent(Cursor& cursor, double& out) noexcept {
+[[nodiscard]] bool readInkComponent(Core::detail::Cursor& cursor, double& out) noexcept {
     float value = 0;
     if (!cursor.number(value)) {
         return false;
@@ -107,27 +107,23 @@ std::uint8_t byteFromPercent(double percent) noexcept {
     return true;
 }
 
-// The N components of a colour function after the first "(" of `text`, separated by ","
-// and closed by ")", blanks allowed around each; what follows the ")" is not looked at.
+// The N components of a colour function after the first "(" of `text`, each after one ","
+// but the first, and closed by ")", blanks allowed around each; what follows the ")" is not
+// looked at.
 template <class Component, std::size_t N, class ReadComponent>
 [[nodiscard]] bool readComponents(std::u16string_view text, std::array<Component, N>& out,
                                   ReadComponent readComponent) noexcept {
-    std::size_t const open = text.find(u'(');
-    if (open == std::u16string_view::npos) {
+    Core::detail::Cursor cursor(text);
+    if (!cursor.openFunction()) {
         return false;
     }
-    Cursor cursor(text.substr(open + 1));
+    cursor.skipSpace();
     std::array<Component, N> components{};
     for (std::size_t i = 0; i < N; ++i) {
-        cursor.skipSpace();
-        if (!readComponent(cursor, components[i])) {
+        if (!readComponent(cursor, components[i]) ||
+            !(i + 1 < N ? cursor.skipSeparator() : cursor.closeFunction())) {
             return false;
         }
-        cursor.skipSpace();
-        if (cursor.peek() != (i + 1 < N ? u',' : u')')) {
-            return false;
-        }
-        cursor.advance();
     }
     out = components;
     return true;

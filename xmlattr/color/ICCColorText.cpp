@@ -1,6 +1,7 @@
 // Reader of "rgb-icc(r,g,b,#profile,c1[,c2,c3[,c4]])": an ICC colour with an RGB fallback.
 #include "xmlattr/color/detail/ColorText.h"
 #include "xmlattr/platform/Format.h"
+#include "xmlattr/platform/detail/Cursor.h"
 #include "xmlattr/platform/detail/Space.h"
 
 #include <array>
@@ -15,30 +16,24 @@ namespace {
 constexpr std::size_t kArguments = 8;
 constexpr std::size_t kFirstComponent = 4;
 
-// The next argument, trimmed, leaving `position` on the "," or ")" that ends it. An argument
+// The next argument, trimmed, stepping over the "," that ends it but not a ")". An argument
 // that the end of the text cuts off is empty, and so is every one after a ")".
-constexpr std::u16string_view readArgument(std::u16string_view text,
-                                           std::size_t& position) noexcept {
-    if (position < text.size() && (text[position] == u',' || text[position] == u'(')) {
-        ++position;
-    }
-    std::size_t const end =
-        position < text.size() ? text.find_first_of(u",)", position) : std::u16string_view::npos;
-    if (end == std::u16string_view::npos) {
-        position = text.size();
+constexpr std::u16string_view readArgument(Core::detail::Cursor& cursor) noexcept {
+    std::u16string_view argument;
+    if (!cursor.argument(argument)) {
         return {};
     }
-    std::u16string_view const argument = text.substr(position, end - position);
-    position = end;
+    cursor.take(u',');
     return Core::detail::trimSpace(argument);
 }
 
 constexpr bool argumentsAre(std::u16string_view text, std::u16string_view a, std::u16string_view b,
                             std::u16string_view c) {
-    std::size_t position = text.find(u'(');
-    std::u16string_view const first = readArgument(text, position);
-    std::u16string_view const second = readArgument(text, position);
-    return first == a && second == b && readArgument(text, position) == c;
+    Core::detail::Cursor cursor(text);
+    bool const opened = cursor.openFunction();
+    std::u16string_view const first = readArgument(cursor);
+    std::u16string_view const second = readArgument(cursor);
+    return opened && first == a && second == b && readArgument(cursor) == c;
 }
 static_assert(argumentsAre(u"f( 1 ,2)", u"1", u"2", u""));
 static_assert(argumentsAre(u"f(1,,3", u"1", u"", u""));
@@ -67,13 +62,13 @@ bool rejectMalformed(std::u16string_view text) {
 } // namespace
 
 bool readICCColor(std::u16string_view text, SmartPtr<Drawing::Color>& out) {
-    std::size_t position = text.find(u'(');
-    if (position == std::u16string_view::npos) {
+    Core::detail::Cursor cursor(text);
+    if (!cursor.openFunction()) {
         return rejectMalformed(text);
     }
     std::array<std::u16string_view, kArguments> arguments;
     for (std::u16string_view& argument : arguments) {
-        argument = readArgument(text, position);
+        argument = readArgument(cursor);
     }
     for (std::size_t i = 0; i < kFirstComponent; ++i) {
         if (arguments[i].empty()) {

@@ -2,8 +2,8 @@
 #include "xmlattr/color/SColor.h"
 #include "xmlattr/color/SNullableColor.h"
 
-#include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/color/detail/ColorText.h"
+#include "xmlattr/platform/detail/Cursor.h"
 
 #include <cstddef>
 #include <string_view>
@@ -20,21 +20,16 @@ namespace {
 // references into the same document are taken ("url(other.svg#id)" is not one). The
 // reference ends at a blank, at ")" or at the end of the text.
 [[nodiscard]] bool readLocalReference(std::u16string_view text, std::u16string_view& out) noexcept {
-    std::size_t const open = text.find(u'(');
-    if (open == std::u16string_view::npos) {
+    Core::detail::Cursor cursor(text);
+    if (!cursor.openFunction()) {
         return false;
     }
-    detail::Cursor cursor(text.substr(open + 1));
     cursor.skipSpace();
     if (cursor.peek() != u'#') {
         return false;
     }
-    std::size_t const start = open + 1 + static_cast<std::size_t>(cursor.position());
-    std::size_t end = start + 1;
-    while (end < text.size() && text[end] != u')' && !Core::String::isSpace(text[end])) {
-        ++end;
-    }
-    out = text.substr(start, end - start);
+    out = cursor.takeWhile(
+        [](char16_t unit) { return unit != u')' && !Core::String::isSpace(unit); });
     return true;
 }
 

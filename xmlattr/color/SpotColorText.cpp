@@ -3,33 +3,35 @@
 #include "xmlattr/color/detail/ColorText.h"
 #include "xmlattr/platform/ColorSubstitute.h"
 #include "xmlattr/platform/Format.h"
+#include "xmlattr/platform/detail/Cursor.h"
 
 #include <cmath>
-#include <cstddef>
 #include <string_view>
 
 namespace Xml::detail {
 
 namespace {
 
-constexpr std::size_t kNone = std::u16string_view::npos;
+using Core::detail::Cursor;
 
-// Where the argument starting at `start` ends: its "," or ")". A "," that ends the whole
-// text leaves the spot colour unclosed.
-constexpr std::size_t argumentEnd(std::u16string_view text, std::size_t start) noexcept {
-    std::size_t const end = start < text.size() ? text.find_first_of(u",)", start) : kNone;
-    if (end == kNone || (end + 1 == text.size() && text[end] != u')')) {
-        return kNone;
-    }
-    return end;
+// The argument at the cursor, which is left on the "," or ")" that ends it. A "," that ends the
+// whole text leaves the spot colour unclosed: false, as where the end comes first.
+constexpr bool readArgument(Cursor& cursor, std::u16string_view& out) noexcept {
+    return cursor.argument(out) &&
+           !(cursor.peek() == u',' && cursor.position() + 1 == cursor.length());
 }
 
-static_assert(argumentEnd(u"f(a,b)", 2) == 3 && argumentEnd(u"f(a)", 2) == 3 &&
-              argumentEnd(u"f(a)x", 2) == 3 && argumentEnd(u"f(a,", 2) == kNone &&
-              argumentEnd(u"f(a", 2) == kNone && argumentEnd(u"f(", 2) == kNone);
+constexpr int argumentEnd(std::u16string_view text) noexcept {
+    Cursor cursor(text, 2);
+    std::u16string_view argument;
+    return readArgument(cursor, argument) ? cursor.position() : -1;
+}
+static_assert(argumentEnd(u"f(a,b)") == 3 && argumentEnd(u"f(a)") == 3 &&
+              argumentEnd(u"f(a)x") == 3 && argumentEnd(u"f(a,") == -1 &&
+              argumentEnd(u"f(a") == -1 && argumentEnd(u"f(") == -1);
 
 constexpr bool contains(std::u16string_view text, std::u16string_view part) noexcept {
-    return text.find(part) != kNone;
+    return text.find(part) != std::u16string_view::npos;
 }
 
 bool rejectMalformed(std::u16string_view text) {
@@ -40,40 +42,34 @@ bool rejectMalformed(std::u16string_view text) {
 } // namespace
 
 bool readSpotColor(std::u16string_view text, SmartPtr<Drawing::Color>& out) {
-    std::size_t const open = text.find(u'(');
-    if (open == kNone || open + 1 == text.size()) {
+    Cursor cursor(text);
+    std::u16string_view name;
+    if (!cursor.openFunction() || !readArgument(cursor, name)) {
         return rejectMalformed(text);
     }
-    std::size_t const nameEnd = argumentEnd(text, open + 1);
-    if (nameEnd == kNone) {
-        return rejectMalformed(text);
-    }
-    std::u16string_view const name = text.substr(open + 1, nameEnd - open - 1);
+    cursor.advance();
     float tint = 1.0f;
-    // Without a second argument the substitute would start on the final ")": it is empty.
-    std::size_t substituteStart = nameEnd;
-    if (nameEnd + 1 < text.size()) {
-        std::size_t const secondStart = nameEnd + 1;
-        std::size_t const secondEnd = argumentEnd(text, secondStart);
-        if (secondEnd == kNone) {
+    // The substitute runs to the last code unit, which is taken for its ")"; without a second
+    // argument it is empty.
+    std::u16string_view substituteText;
+    if (!cursor.atEnd()) {
+        Cursor const secondStart = cursor;
+        std::u16string_view second;
+        if (!readArgument(cursor, second)) {
             return rejectMalformed(text);
         }
-        std::u16string_view const second = text.substr(secondStart, secondEnd - secondStart);
         // A colour function cut at its first "," is no tint: it is read again whole below.
         if (!second.empty() && !contains(second, u"rgb") && !contains(second, u"cmyk")) {
             tint = Core::Format::parseFloat(second);
             if (!std::isfinite(tint)) {
                 return rejectMalformed(text);
             }
-            substituteStart = secondEnd + 1;
+            cursor.advance();
         } else {
-            substituteStart = secondStart;
+            cursor = secondStart;
         }
+        substituteText = cursor.rest().substr(0, cursor.rest().size() - (cursor.atEnd() ? 0 : 1));
     }
-    std::size_t const last = text.size() - 1;
-    std::u16string_view const substituteText =
-        substituteStart < last ? text.substr(substituteStart, last - substituteStart)
-                               : std::u16string_view();
 
     Core::String const spotName(name);
     Drawing::ColorSubstitute substitute;

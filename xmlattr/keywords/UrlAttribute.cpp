@@ -1,7 +1,8 @@
 // Url: the reader of bare and wrapped references, and the writer.
 #include "xmlattr/keywords/UrlAttribute.h"
 
-#include <cstddef>
+#include "xmlattr/platform/detail/Cursor.h"
+
 #include <string_view>
 
 namespace Xml {
@@ -24,24 +25,17 @@ bool Url::parseUrl(Url& out, Core::String const& text) {
         out.m_url = text;
         return true;
     }
-    std::size_t const open = whole.find(u'(');
-    if (open == std::u16string_view::npos || open + 1 == whole.size()) {
+    Core::detail::Cursor cursor(whole);
+    if (!cursor.openFunction() || cursor.atEnd()) {
         return false;
     }
-    std::size_t start = open + 1;
-    while (start < whole.size() && isQuoteOrSpace(whole[start])) {
-        ++start;
+    cursor.takeWhile(isQuoteOrSpace);
+    std::u16string_view reference = cursor.until(u')');
+    // Without a closing bracket the reference runs to the end, trailing blanks included.
+    while (!cursor.atEnd() && !reference.empty() && isQuoteOrSpace(reference.back())) {
+        reference.remove_suffix(1);
     }
-    std::size_t end = whole.find(u')', start);
-    if (end == std::u16string_view::npos) {
-        // Without a closing bracket the reference runs to the end, trailing blanks included.
-        end = whole.size();
-    } else {
-        while (end > start && isQuoteOrSpace(whole[end - 1])) {
-            --end;
-        }
-    }
-    out.m_url = Core::String(whole.substr(start, end - start));
+    out.m_url = Core::String(reference);
     return true;
 }
 

@@ -2,9 +2,9 @@
 #include "xmlattr/length/BorderWidth.h"
 
 #include "xmlattr/attributes/KeywordTable.h"
-#include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/length/detail/LengthText.h"
 #include "xmlattr/length/detail/MeasureKeywords.h"
+#include "xmlattr/platform/detail/Cursor.h"
 
 #include <bit>
 #include <cstdint>
@@ -51,7 +51,7 @@ Core::String ValueTraits<BorderWidth>::write(BorderWidth const& value) {
 }
 
 bool ValueTraits<DLength>::parse(DLength& value, Core::String const& text) {
-    detail::Cursor cursor(text);
+    Core::detail::Cursor cursor(text);
     Length first;
     if (!detail::readLength(cursor.word(), first)) {
         return false;

@@ -2,10 +2,10 @@
 #include "xmlattr/length/FontSize.h"
 
 #include "xmlattr/attributes/KeywordTable.h"
-#include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/length/detail/LengthText.h"
 #include "xmlattr/length/detail/MeasureKeywords.h"
+#include "xmlattr/platform/detail/Cursor.h"
 
 #include <bit>
 #include <cstdint>
@@ -138,7 +138,7 @@ bool ValueTraits<STextDecoration>::parse(STextDecoration& value, Core::String co
         return true;
     }
     bool lines[3] = {false, false, false};
-    detail::Cursor cursor(text);
+    Core::detail::Cursor cursor(text);
     while (!cursor.atEnd()) {
         cursor.skipSpace();
         detail::DecorationLine line = detail::LineUnder;

@@ -5,6 +5,7 @@
 #include "xmlattr/length/detail/LengthText.h"
 #include "xmlattr/platform/Exception.h"
 #include "xmlattr/platform/Format.h"
+#include "xmlattr/platform/detail/NumberScan.h"
 #include "xmlattr/platform/detail/Space.h"
 
 #include <bit>
@@ -124,7 +125,7 @@ float toPixels(UnitRule const (&rules)[N], int unit, float size, int fontRelativ
 namespace detail {
 
 bool readLength(std::u16string_view text, Length& out) noexcept {
-    if (text.empty() || !startsLikeNumber(text.front())) {
+    if (text.empty() || !Core::detail::beginsNumber(text.front())) {
         return false;
     }
     if (text.size() < 3) {

@@ -4,6 +4,7 @@
 
 #include "xmlattr/length/detail/LengthText.h"
 #include "xmlattr/platform/Format.h"
+#include "xmlattr/platform/detail/NumberScan.h"
 
 #include <bit>
 #include <charconv>
@@ -42,7 +43,7 @@ static_assert(std::bit_cast<LayoutProbe>(SLengthOrPercent(2.0f, SLength::UnitPc)
 namespace detail {
 
 bool readLengthOrPercent(std::u16string_view text, LengthOrPercent& out) noexcept {
-    if (text.empty() || !startsLikeNumber(text.front())) {
+    if (text.empty() || !Core::detail::beginsNumber(text.front())) {
         return false;
     }
     char16_t const last = text.back();
@@ -68,7 +69,7 @@ bool readLengthOrPercent(std::u16string_view text, LengthOrPercent& out) noexcep
 }
 
 bool readSLengthOrPercent(std::u16string_view text, SLengthOrPercent& out) noexcept {
-    if (text.empty() || !startsLikeNumber(text.front())) {
+    if (text.empty() || !Core::detail::beginsNumber(text.front())) {
         return false;
     }
     float number = 0.0f;

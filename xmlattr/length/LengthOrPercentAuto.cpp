@@ -3,6 +3,7 @@
 
 #include "xmlattr/length/detail/LengthText.h"
 #include "xmlattr/length/detail/MeasureKeywords.h"
+#include "xmlattr/platform/detail/Cursor.h"
 
 #include <bit>
 #include <cstdint>
@@ -49,10 +50,9 @@ template <class Measure> bool readWidth(std::u16string_view text, Measure& out) 
     if (readMeasure(text, out)) {
         return true;
     }
-    std::size_t const open = text.find(u'(');
-    if (open != std::u16string_view::npos) {
-        text = text.substr(open + 1);
-        text = text.substr(0, text.find(u')'));
+    Core::detail::Cursor cursor(text);
+    if (cursor.openFunction()) {
+        text = cursor.until(u')');
     }
     return !text.empty() && readMeasure(text, out);
 }

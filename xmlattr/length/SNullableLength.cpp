@@ -1,9 +1,9 @@
 // SNullableLength and the dash pattern: their attributes' readers.
 #include "xmlattr/length/SNullableLength.h"
 
-#include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/length/detail/LengthText.h"
 #include "xmlattr/length/detail/MeasureKeywords.h"
+#include "xmlattr/platform/detail/Cursor.h"
 
 #include <bit>
 #include <cstdint>
@@ -47,7 +47,7 @@ bool ValueTraits<Core::Vector<SLength>>::parse(Core::Vector<SLength>& value,
                                                Core::String const& text) {
     Core::Vector<SLength> dashes;
     if (text.view() != detail::kNoneKeyword) {
-        detail::Cursor cursor(text);
+        Core::detail::Cursor cursor(text);
         while (cursor.skipSpaceAndComma(), !cursor.atEnd()) {
             SLength dash;
             if (!detail::readSLength(cursor.takeWhile(inItem), dash)) {

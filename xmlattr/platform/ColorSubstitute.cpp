@@ -3,6 +3,7 @@
 #include "xmlattr/platform/ColorSubstitute.h"
 
 #include "xmlattr/platform/Format.h"
+#include "xmlattr/platform/detail/Cursor.h"
 #include "xmlattr/platform/detail/Space.h"
 #include "xmlattr/platform/detail/Widen.h"
 
@@ -38,11 +39,13 @@ constexpr SpotEntry kSpotColors[] = {
 // The text between "name(" and a ")" that ends `text`.
 bool readCall(std::u16string_view text, std::u16string_view name,
               std::u16string_view& arguments) noexcept {
-    if (text.size() < name.size() + 2 || !text.starts_with(name) || text[name.size()] != u'(' ||
-        text.back() != u')') {
+    Core::detail::Cursor cursor(text);
+    std::u16string_view found;
+    if (!cursor.openFunction(found) || found != name || !cursor.rest().ends_with(u')')) {
         return false;
     }
-    arguments = text.substr(name.size() + 1, text.size() - name.size() - 2);
+    arguments = cursor.rest();
+    arguments.remove_suffix(1);
     return true;
 }
 
@@ -50,16 +53,14 @@ bool readCall(std::u16string_view text, std::u16string_view name,
 template <std::size_t N>
 bool cutArguments(std::u16string_view arguments,
                   std::array<std::u16string_view, N>& pieces) noexcept {
-    for (std::size_t i = 0; i + 1 < N; ++i) {
-        std::size_t const comma = arguments.find(u',');
-        if (comma == std::u16string_view::npos) {
+    Core::detail::Cursor cursor(arguments);
+    for (std::size_t i = 0; i < N; ++i) {
+        pieces[i] = cursor.until(u',');
+        if (i + 1 < N && !cursor.take(u',')) {
             return false;
         }
-        pieces[i] = arguments.substr(0, comma);
-        arguments.remove_prefix(comma + 1);
     }
-    pieces[N - 1] = arguments;
-    return arguments.find(u',') == std::u16string_view::npos;
+    return cursor.atEnd();
 }
 
 // The number parsers accept a trailing "%" and leave applying it to us.

@@ -41,41 +41,6 @@ std::size_t skipDigits(View text, std::size_t pos, IsDigit isDigit) noexcept {
     return pos;
 }
 
-std::size_t skipDigits(View text, std::size_t pos) noexcept {
-    return skipDigits(text, pos, String::isDigit);
-}
-
-// Length of the longest prefix of `text` that is an integer; 0 if there is none.
-std::size_t scanInteger(View text) noexcept {
-    std::size_t const digits = skipSign(text, 0);
-    std::size_t const end = skipDigits(text, digits);
-    return end > digits ? end : 0;
-}
-
-// Length of the longest prefix of `text` that is a decimal number; 0 if there is none.
-std::size_t scanDecimal(View text) noexcept {
-    std::size_t const start = skipSign(text, 0);
-    std::size_t pos = skipDigits(text, start);
-    bool hasDigits = pos > start;
-    if (pos < text.size() && text[pos] == u'.') {
-        std::size_t const fraction = pos + 1;
-        pos = skipDigits(text, fraction);
-        hasDigits = hasDigits || pos > fraction;
-    }
-    if (!hasDigits) {
-        return 0;
-    }
-    if (pos < text.size() && (text[pos] == u'e' || text[pos] == u'E')) {
-        std::size_t const exponent = skipSign(text, pos + 1);
-        std::size_t const end = skipDigits(text, exponent);
-        // "1e" or "1e+" is the number 1 followed by other text.
-        if (end > exponent) {
-            pos = end;
-        }
-    }
-    return pos;
-}
-
 // What may follow a number in a strict reader, once the text is trimmed: one "%" at most.
 bool endsStrictly(View text, std::size_t pos) noexcept {
     return pos == text.size() || (pos + 1 == text.size() && text[pos] == u'%');
@@ -88,28 +53,8 @@ std::size_t skipZeros(View text, std::size_t pos) noexcept {
     return pos;
 }
 
-// Reads an integer matched by `scanInteger`; false when it lies outside int's range.
-// Leading zeros are dropped, so the copy for from_chars always fits in a few bytes.
-bool toInt(View number, int& value) noexcept {
-    bool const negative = number[0] == u'-';
-    std::size_t const digits = skipZeros(number, skipSign(number, 0));
-    constexpr std::size_t kMaxDigits = std::numeric_limits<int>::digits10 + 1;
-    if (number.size() - digits > kMaxDigits) {
-        return false;
-    }
-    char buffer[kMaxDigits + 1];
-    std::size_t length = 0;
-    if (negative) {
-        buffer[length++] = '-';
-    }
-    for (std::size_t i = digits; i < number.size(); ++i) {
-        buffer[length++] = static_cast<char>(number[i]);
-    }
-    return std::from_chars(buffer, buffer + length, value).ec == std::errc();
-}
-
-// A number matched by `scanDecimal`, rewritten for from_chars as [-]digits e exponent with
-// its significant digits only, on the stack whatever the length of the text. A decimal that
+// A number the scan left inexact, rewritten for from_chars as [-]digits e exponent
+// with its significant digits only, on the stack whatever the length of the text. A decimal that
 // lies exactly halfway between two doubles has at most 767 significant digits, so keeping 800
 // and standing in a final "1" for any non-zero digits dropped rounds exactly as the whole text.
 class Normalized {
@@ -202,41 +147,79 @@ private:
     bool m_zero = false;
 };
 
-enum class Range { Fits = 0, Overflow = 1, Underflow = 2 };
-
-// Reads a number matched by `scanDecimal`, rounded once, straight to `T`. Out of range,
-// from_chars reports an error without saying which way and leaves `value` alone; it
-// becomes a signed infinity or zero here.
-template <class T> Range toFloating(View number, T& value) noexcept {
-    Normalized const text(number);
-    std::from_chars_result const result = std::from_chars(text.begin(), text.end(), value);
-    if (result.ec == std::errc() && std::isfinite(value)) {
-        return Range::Fits;
+// The value of an exact scanned number: its digits and power written for from_chars, which
+// rounds them once. Out of range, from_chars reports an error without saying which way and
+// leaves `value` alone; the power tells.
+template <class T>
+NumberRead fromParts(ScannedNumber const& number, int consumed, T& value) noexcept {
+    if (number.digits == 0) {
+        value = number.negative ? -T(0) : T(0);
+        return {consumed, std::errc()};
     }
-    if (text.isOverflow()) {
-        value = text.negative() ? -std::numeric_limits<T>::infinity()
-                                : std::numeric_limits<T>::infinity();
-        return Range::Overflow;
+    // A sign, 19 digits, "e" and a power of at most 20 characters.
+    char text[41] = {'-'};
+    char* const digits = text + (number.negative ? 1 : 0);
+    char* const e = std::to_chars(digits, digits + 20, number.digits).ptr;
+    *e = 'e';
+    char* const end = std::to_chars(e + 1, text + sizeof text, number.exponent).ptr;
+    T read = 0;
+    std::from_chars_result const result = std::from_chars(text, end, read);
+    if (result.ec == std::errc() && std::isfinite(read)) {
+        value = read;
+    } else if (number.exponent > 0) {
+        return {consumed, std::errc::result_out_of_range};
+    } else {
+        value = number.negative ? -T(0) : T(0);
     }
-    value = text.negative() ? -T(0) : T(0);
-    return Range::Underflow;
+    return {consumed, std::errc()};
 }
 
-template <class T> NumberRead readFloating(View text, T& out) noexcept {
-    if (std::size_t const length = detail::readShortNumber(text, out)) {
-        return {static_cast<int>(length), std::errc()};
+// The value of a longer number, from its text: rounded once, straight to `T`.
+template <class T> NumberRead fromText(View number, int consumed, T& value) noexcept {
+    Normalized const text(number);
+    T read = 0;
+    std::from_chars_result const result = std::from_chars(text.begin(), text.end(), read);
+    if (result.ec == std::errc() && std::isfinite(read)) {
+        value = read;
+    } else if (text.isOverflow()) {
+        return {consumed, std::errc::result_out_of_range};
+    } else {
+        value = text.negative() ? -T(0) : T(0);
     }
-    std::size_t const length = scanDecimal(text);
-    if (length == 0) {
+    return {consumed, std::errc()};
+}
+
+template <class T>
+NumberRead readScanned(View text, ScannedNumber const& number, T& value) noexcept {
+    int const consumed = static_cast<int>(std::min(number.length, kMaxConsumed));
+    if constexpr (std::is_same_v<T, int>) {
+        // Every int in range takes the short path, once leading zeros beyond 19 digits are gone.
+        ScannedNumber significant = number;
+        if (!number.exact) {
+            View const digits = text.substr(0, number.length);
+            significant =
+                detail::scanNumber<int>(digits.substr(skipZeros(digits, skipSign(digits, 0))));
+            significant.negative = number.negative;
+        }
+        if (!detail::shortValue(significant, value)) {
+            return {consumed, std::errc::result_out_of_range};
+        }
+        return {consumed, std::errc()};
+    } else {
+        return number.exact ? fromParts(number, consumed, value)
+                            : fromText(text.substr(0, number.length), consumed, value);
+    }
+}
+
+template <class T> NumberRead readNumber(View text, T& value) noexcept {
+    ScannedNumber const number = detail::scanNumber<T>(text);
+    if (number.length == 0) {
         return {0, std::errc::invalid_argument};
     }
-    int const consumed = static_cast<int>(std::min<std::size_t>(length, kMaxConsumed));
-    T value = 0;
-    if (toFloating(text.substr(0, length), value) == Range::Overflow) {
-        return {consumed, std::errc::result_out_of_range};
+    if (detail::shortValue(number, value)) {
+        return {static_cast<int>(std::min(number.length, kMaxConsumed)), std::errc()};
     }
-    out = value;
-    return {consumed, std::errc()};
+    return readScanned(text, number, value);
 }
 
 template <class T> String writeNumber(T value) {
@@ -260,28 +243,30 @@ template <class T> bool readWhole(View text, T& out) noexcept {
 } // namespace
 
 NumberRead Format::fromChars(std::u16string_view text, int& value) noexcept {
-    if (std::size_t const length = detail::readShortInteger(text, value)) {
-        return {static_cast<int>(length), std::errc()};
-    }
-    std::size_t const length = scanInteger(text);
-    if (length == 0) {
-        return {0, std::errc::invalid_argument};
-    }
-    int const consumed = static_cast<int>(std::min(length, kMaxConsumed));
-    int read = 0;
-    if (!toInt(text.substr(0, length), read)) {
-        return {consumed, std::errc::result_out_of_range};
-    }
-    value = read;
-    return {consumed, std::errc()};
+    return readNumber(text, value);
 }
 
 NumberRead Format::fromChars(std::u16string_view text, float& value) noexcept {
-    return readFloating(text, value);
+    return readNumber(text, value);
 }
 
 NumberRead Format::fromChars(std::u16string_view text, double& value) noexcept {
-    return readFloating(text, value);
+    return readNumber(text, value);
+}
+
+NumberRead Format::fromScanned(std::u16string_view text, ScannedNumber const& number,
+                               int& value) noexcept {
+    return readScanned(text, number, value);
+}
+
+NumberRead Format::fromScanned(std::u16string_view text, ScannedNumber const& number,
+                               float& value) noexcept {
+    return readScanned(text, number, value);
+}
+
+NumberRead Format::fromScanned(std::u16string_view text, ScannedNumber const& number,
+                               double& value) noexcept {
+    return readScanned(text, number, value);
 }
 
 bool Format::parseInt(std::u16string_view text, int& out) noexcept { return readWhole(text, out); }

@@ -4,6 +4,8 @@
 #include "xmlattr/platform/Export.h"
 #include "xmlattr/platform/String.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <system_error>
 
@@ -18,6 +20,23 @@ struct NumberRead {
     std::errc error;
 
     constexpr explicit operator bool() const noexcept { return error == std::errc(); }
+};
+
+/// A decimal number as one pass over its text finds it, before any rounding: the value is
+/// digits × 10^exponent with its sign when `exact`. Beyond 19 digits (leading zeros included)
+/// or 9 exponent digits the parts are not kept, and rounding goes back to the number's text.
+struct ScannedNumber {
+    static constexpr std::size_t kExactDigits = 19;
+
+    /// The digits without the point, when `exact`.
+    std::uint64_t digits;
+    /// The power of ten of the last digit.
+    long long exponent;
+    /// Code units the number takes; 0 where none begins the text.
+    std::size_t length;
+    bool negative;
+    /// Whether `digits` and `exponent` hold the number.
+    bool exact;
 };
 
 /// Numbers in text, the same in every locale. The grammar of a decimal number is
@@ -44,6 +63,15 @@ struct XMLATTR_EXPORT Format {
     static NumberRead fromChars(std::u16string_view text, int& value) noexcept;
     static NumberRead fromChars(std::u16string_view text, float& value) noexcept;
     static NumberRead fromChars(std::u16string_view text, double& value) noexcept;
+    /// The rounding step of `fromChars` alone, for a reader that scanned the number at the start
+    /// of `text` itself (the library's cursor does, so as to take the short numbers inline).
+    /// `number.length` must be more than 0.
+    static NumberRead fromScanned(std::u16string_view text, ScannedNumber const& number,
+                                  int& value) noexcept;
+    static NumberRead fromScanned(std::u16string_view text, ScannedNumber const& number,
+                                  float& value) noexcept;
+    static NumberRead fromScanned(std::u16string_view text, ScannedNumber const& number,
+                                  double& value) noexcept;
 
     /// Lenient forms, as C's atoi and atof: leading white space is skipped and the
     /// longest prefix that is a number is read; no number gives 0. Out of range, an

@@ -1,8 +1,9 @@
 // Path data: the command table, the argument reader with its stop rules, and the reader.
 #include "xmlattr/svg/PathDataCommand.h"
 
-#include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/attributes/detail/Table.h"
+#include "xmlattr/platform/detail/Cursor.h"
+#include "xmlattr/platform/detail/NumberScan.h"
 #include "xmlattr/svg/detail/ListBuilder.h"
 #include "xmlattr/svg/detail/ListText.h"
 
@@ -17,7 +18,7 @@ template class TXmlAttribute<Core::Vector<PathDataCommand>>;
 
 namespace {
 
-using detail::Cursor;
+using Core::detail::Cursor;
 
 static_assert(sizeof(PathCommandType) == 4);
 static_assert(offsetof(PathDataCommand, type) == 0 && offsetof(PathDataCommand, relative) == 4 &&
@@ -95,7 +96,7 @@ constexpr bool isLower(char16_t unit) noexcept { return unit >= u'a' && unit <= 
 // "mm" and "pt", which it ends or begins.
 constexpr std::size_t pathUnit(std::u16string_view rest, char16_t previous) noexcept {
     char16_t const unit = rest[0];
-    if (Core::String::isSpace(unit) || unit == u',' || detail::beginsNumber(unit)) {
+    if (Core::String::isSpace(unit) || unit == u',' || Core::detail::beginsNumber(unit)) {
         return 0;
     }
     if (commandOf(unit) == 0) {
@@ -128,7 +129,7 @@ SLength readArgument(Cursor& cursor) noexcept {
         }
         return detail::sLengthWithSuffix(number, detail::takeRun(cursor, kPathUnit));
     }
-    if (detail::takeRun(cursor, kPathUnit).empty() && detail::beginsNumber(cursor.peek())) {
+    if (detail::takeRun(cursor, kPathUnit).empty() && Core::detail::beginsNumber(cursor.peek())) {
         cursor.advance();
     }
     return SLength();
@@ -170,12 +171,8 @@ void readArguments(Cursor& cursor, CommandRule const& rule, PathDataCommand& rec
 // comma. Those are stepped over either way: the next argument, or the search for the next
 // command letter, would step over them too.
 bool repeats(Cursor& cursor) noexcept {
-    cursor.skipSpace();
-    if (cursor.peek() == u',') {
-        cursor.advance();
-        cursor.skipSpace();
-    }
-    return detail::beginsNumber(cursor.peek());
+    cursor.skipSeparator();
+    return Core::detail::beginsNumber(cursor.peek());
 }
 
 bool sameSlot(PathDataCommand const& a, PathDataCommand const& b, Slot slot) noexcept {

@@ -1,8 +1,8 @@
 // Point lists: the coordinate reader and the writer.
 #include "xmlattr/svg/Point.h"
 
-#include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/platform/detail/Cursor.h"
 #include "xmlattr/platform/detail/TextSink.h"
 #include "xmlattr/svg/detail/ListBuilder.h"
 #include "xmlattr/svg/detail/ListText.h"
@@ -17,7 +17,7 @@ template class TXmlAttribute<Core::Vector<Point>>;
 
 namespace {
 
-using detail::Cursor;
+using Core::detail::Cursor;
 
 // Code units of a written list kept on the stack: a few hundred points.
 constexpr int kListStorage = 4096;
@@ -33,9 +33,15 @@ constexpr bool isPointUnit(char16_t unit) noexcept { return !detail::endsBareNum
 // the next separator is still stepped over, so that the caller can tell a lone last
 // coordinate). One code unit after the number is no unit: read as the last two code units of
 // the text it would take a digit of the number with it ("10p", "5x", "1e").
+// One of these, and then white space, ends a point: a second comma would stand for a missing
+// coordinate.
+constexpr bool separatesPoints(char16_t unit) noexcept {
+    return Core::String::isSpace(unit) || unit == u',';
+}
+
 bool readCoordinate(Cursor& cursor, SLength& out) noexcept {
     float number = 0.0f;
-    bool const found = cursor.number(number);
+    bool const found = static_cast<bool>(cursor.number(number));
     std::u16string_view const suffix = cursor.takeWhile(isPointUnit);
     if (!found || (suffix.size() == 1 && suffix[0] != u'%')) {
         return false;
@@ -75,9 +81,8 @@ void appendCoordinate(Core::detail::TextSink& text, SLength const& coordinate) {
         if (cursor.atEnd()) {
             break;
         }
-        if (cursor.peek() == u',') {
-            cursor.advance();
-        }
+        // Unlike the other lists, no white space before the comma.
+        cursor.take(u',');
         cursor.skipSpace();
         bool const hasY = readCoordinate(cursor, point.y);
         if (!hasX || !hasY) {
@@ -85,9 +90,7 @@ void appendCoordinate(Core::detail::TextSink& text, SLength const& coordinate) {
         }
         list.push(point);
         // A sign or point that ended the y begins the next x.
-        if (Core::String::isSpace(cursor.peek()) || cursor.peek() == u',') {
-            cursor.advance();
-        }
+        cursor.takeIf(separatesPoints);
     }
     points = list.take();
     return true;

@@ -2,7 +2,7 @@
 #include "xmlattr/svg/SPreserveAspectRatio.h"
 
 #include "xmlattr/attributes/KeywordTable.h"
-#include "xmlattr/attributes/detail/Cursor.h"
+#include "xmlattr/platform/detail/Cursor.h"
 #include "xmlattr/svg/detail/AspectRatioKeywords.h"
 
 namespace Xml {
@@ -23,7 +23,7 @@ static_assert(isWellFormed(kAlignmentTable) && isWellFormed(kMeetOrSliceTable));
 
 bool ValueTraits<SPreserveAspectRatio>::parse(SPreserveAspectRatio& value,
                                               Core::String const& text) noexcept {
-    detail::Cursor cursor(text);
+    Core::detail::Cursor cursor(text);
     std::u16string_view const alignment = cursor.word();
     std::u16string_view const meetOrSlice = cursor.word();
     int bits = A::AspectXMid | A::AspectYMid;

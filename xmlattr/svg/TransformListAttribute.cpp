@@ -1,9 +1,9 @@
 // Transform lists: the kinds table, the item reader and the list reader.
 #include "xmlattr/svg/TransformListAttribute.h"
 
-#include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/attributes/detail/Table.h"
 #include "xmlattr/platform/Exception.h"
+#include "xmlattr/platform/detail/Cursor.h"
 #include "xmlattr/platform/detail/UnitSet.h"
 #include "xmlattr/svg/detail/ListText.h"
 
@@ -20,7 +20,7 @@ template class TXmlAttribute<Core::Vector<Transform>>;
 
 namespace {
 
-using detail::Cursor;
+using Core::detail::Cursor;
 
 // The location recorded for the impossible states of this file.
 constexpr char16_t const* kFile = u"TransformListAttribute";
@@ -130,12 +130,8 @@ Transform build(int type, int count, float const (&numbers)[6], SLength const (&
 
 // Steps past the ")" that closes an item, or to the end; true when a ")" was found.
 bool skipPastClose(Cursor& cursor) noexcept {
-    while (!cursor.atEnd() && cursor.peek() != u')') {
-        cursor.advance();
-    }
-    bool const closed = !cursor.atEnd();
-    cursor.advance();
-    return closed;
+    cursor.until(u')');
+    return cursor.take(u')');
 }
 
 // One item from the cursor, up to and including its ")" (or to the end of the text): the
@@ -146,11 +142,10 @@ Transform readItem(Cursor& cursor, bool& closed) {
     cursor.skipSpace();
     int const type = readKind(cursor);
     cursor.skipSpace();
-    if (type == 0 || cursor.peek() != u'(') {
+    if (type == 0 || !cursor.take(u'(')) {
         closed = skipPastClose(cursor);
         return Transform();
     }
-    cursor.advance();
     float numbers[6] = {};
     SLength lengths[6] = {};
     int count = 0;
@@ -165,11 +160,7 @@ Transform readItem(Cursor& cursor, bool& closed) {
             readArgument(cursor, Arg::Number, ignoredNumber, ignoredLength);
         }
         ++count;
-        cursor.skipSpace();
-        if (cursor.peek() == u',') {
-            cursor.advance();
-            cursor.skipSpace();
-        }
+        cursor.skipSeparator();
     }
     closed = skipPastClose(cursor);
     return build(type, count, numbers, lengths);
@@ -240,10 +231,7 @@ Transform Transform::readTransform(Core::String const& text) {
             break;
         }
         value.push_back(item);
-        cursor.skipSpace();
-        if (cursor.peek() == u',') {
-            cursor.advance();
-        }
+        cursor.skipSeparator();
     }
     return true;
 }

@@ -1,8 +1,8 @@
 // The view box reader.
 #include "xmlattr/svg/ViewBox.h"
 
-#include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/length/detail/LengthText.h"
+#include "xmlattr/platform/detail/Cursor.h"
 
 #include <cstddef>
 
@@ -24,15 +24,15 @@ constexpr bool inMeasure(char16_t unit) noexcept {
 } // namespace
 
 bool ValueTraits<ViewBox>::parse(ViewBox& value, Core::String const& text) noexcept {
-    detail::Cursor cursor(text);
+    Core::detail::Cursor cursor(text);
     ViewBox read;
     bool first = true;
     for (SLengthOrPercent* member : {&read.minX, &read.minY, &read.width, &read.height}) {
-        // White space, one comma, or both between measures; only white space before the first.
-        cursor.skipSpace();
-        if (!first && cursor.peek() == u',') {
-            cursor.advance();
+        // Only white space before the first measure.
+        if (first) {
             cursor.skipSpace();
+        } else {
+            cursor.skipSeparator();
         }
         first = false;
         SLengthOrPercent measure;

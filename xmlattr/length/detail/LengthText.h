@@ -9,10 +9,6 @@
 
 namespace Xml::detail {
 
-/// The code units a measure's number may start with: a digit, "+", "-" or ".".
-constexpr bool startsLikeNumber(char16_t unit) noexcept {
-    return Core::String::isDigit(unit) || unit == u'+' || unit == u'-' || unit == u'.';
-}
 /// The unit suffix of a text of at least two code units.
 constexpr std::u16string_view lastTwo(std::u16string_view text) noexcept {
     return text.substr(text.size() - 2);

@@ -2,9 +2,10 @@
 // carry a unit, read at a cursor without copying the text.
 #pragma once
 
-#include "xmlattr/attributes/detail/Cursor.h"
 #include "xmlattr/length/detail/LengthText.h"
 #include "xmlattr/platform/Format.h"
+#include "xmlattr/platform/detail/Cursor.h"
+#include "xmlattr/platform/detail/NumberScan.h"
 #include "xmlattr/platform/detail/UnitSet.h"
 
 #include <cstddef>
@@ -14,11 +15,6 @@
 #include <system_error>
 
 namespace Xml::detail {
-
-/// A code unit that can begin a number: a sign, a point or a digit.
-constexpr bool beginsNumber(char16_t unit) noexcept {
-    return Core::String::isDigit(unit) || unit == u'+' || unit == u'-' || unit == u'.';
-}
 
 /// White space, a comma or what begins a number: the code units that end a number without a
 /// unit. One test of a bit set, as nearly every number ends at one of them.
@@ -33,7 +29,8 @@ static_assert(endsBareNumber(u' ') && endsBareNumber(u'\r') && endsBareNumber(u'
               !endsBareNumber(u'\0') && !endsBareNumber(u'\u0120'));
 static_assert([] {
     for (char16_t unit = 0; unit < 128; ++unit) {
-        bool const bare = Core::String::isSpace(unit) || unit == u',' || beginsNumber(unit);
+        bool const bare =
+            Core::String::isSpace(unit) || unit == u',' || Core::detail::beginsNumber(unit);
         if (endsBareNumber(unit) != bare) {
             return false;
         }
@@ -45,14 +42,10 @@ static_assert([] {
 /// number too large for a float is stepped over and read as the largest finite float of its
 /// sign, so that no value read from text is infinite. False, with nothing moved and `out`
 /// untouched, where no number begins.
-[[nodiscard]] inline bool readNumber(Cursor& cursor, float& out) noexcept {
-    if (cursor.number(out)) {
-        return true;
-    }
-    float ignored = 0.0f;
-    Core::NumberRead const read = Core::Format::fromChars(cursor.rest(), ignored);
+[[nodiscard]] inline bool readNumber(Core::detail::Cursor& cursor, float& out) noexcept {
+    Core::NumberRead const read = cursor.number(out);
     if (read.error != std::errc::result_out_of_range) {
-        return false;
+        return static_cast<bool>(read);
     }
     out = cursor.peek() == u'-' ? -std::numeric_limits<float>::max()
                                 : std::numeric_limits<float>::max();
@@ -77,7 +70,8 @@ inline SLength sLengthWithSuffix(float number, std::u16string_view suffix) noexc
 /// Steps over a run of code units and returns it. `rule(rest, previous)` sees the text from
 /// the next code unit on (never empty) and the code unit taken before it (0 at the start),
 /// and says how many code units to take: 0 ends the run.
-template <class Rule> std::u16string_view takeRun(Cursor& cursor, Rule rule) noexcept {
+template <class Rule>
+std::u16string_view takeRun(Core::detail::Cursor& cursor, Rule rule) noexcept {
     std::u16string_view const rest = cursor.rest();
     std::size_t length = 0;
     while (length < rest.size()) {

@@ -1,12 +1,12 @@
 // Cursor: each step's result and where it leaves the position, proved at compile time where
 // the step is constexpr.
-#include "xmlattr/attributes/detail/Cursor.h"
+#include "xmlattr/platform/detail/Cursor.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-namespace Xml::detail {
+namespace Core::detail {
 namespace {
 
 // Each step as a callable that gives what it cut out ("1"/"0" for a skip's result).
@@ -20,6 +20,18 @@ constexpr auto toComma = [](Cursor& c) { return c.until(u','); };
 constexpr bool isLetter(char16_t unit) { return unit >= u'a' && unit <= u'z'; }
 constexpr auto letters = [](Cursor& c) { return c.takeWhile(isLetter); };
 constexpr auto three = [](Cursor& c) { return c.advance(3), std::u16string_view(); };
+constexpr auto comma = [](Cursor& c) { return moved(c.take(u',')); };
+constexpr auto separator = [](Cursor& c) { return moved(c.skipSeparator()); };
+// A function form's steps give "!" where they return false.
+constexpr auto open = [](Cursor& c) {
+    std::u16string_view name;
+    return c.openFunction(name) ? name : u"!";
+};
+constexpr auto argument = [](Cursor& c) {
+    std::u16string_view piece;
+    return c.argument(piece) ? piece : u"!";
+};
+constexpr auto close = [](Cursor& c) { return moved(c.closeFunction()); };
 
 // Whether `step`, run from `from`, cuts out `piece` and leaves the position at `to`.
 constexpr bool steps(std::u16string_view text, int from, auto step, std::u16string_view piece,
@@ -55,16 +67,35 @@ static_assert(steps(u"(1)", 0, letters, u"", 0));
 static_assert(steps(u"xab", 1, letters, u"ab", 3)); // to the end
 static_assert(steps(u"abcde", 1, three, u"", 4));
 static_assert(steps(u"abc", 1, three, u"", 3)); // no further than the end
+static_assert(steps(u",x", 0, comma, u"1", 1));
+static_assert(steps(u" ,", 0, comma, u"0", 0));
+static_assert(steps(u"", 0, comma, u"0", 0));
+static_assert(steps(u" \t,\n x", 0, separator, u"1", 5)); // blanks on both sides of the comma
+static_assert(steps(u",,x", 0, separator, u"1", 1));      // one comma at most
+static_assert(steps(u"  x", 0, separator, u"0", 2));      // blanks alone are a separator
+static_assert(steps(u"x", 0, separator, u"0", 0));
+static_assert(steps(u"rgb( 1)", 0, open, u"rgb", 4));
+static_assert(steps(u"a (b(c", 0, open, u"a ", 3)); // the first "(" ends the name, blanks kept
+static_assert(steps(u"rgb", 0, open, u"!", 3));
+static_assert(steps(u" 1 ,2)", 0, argument, u" 1 ", 3)); // left on the ",", blanks kept
+static_assert(steps(u"1)", 0, argument, u"1", 1));
+static_assert(steps(u")", 0, argument, u"", 0));
+static_assert(steps(u"1 2", 0, argument, u"!", 3)); // no "," or ")" before the end
+static_assert(steps(u" \t)x", 0, close, u"1", 3));
+static_assert(steps(u" x)", 0, close, u"0", 1));
 static_assert(Cursor(u"").peek() == u'\0');
 static_assert(Cursor(u"7.25 3", 4).rest() == u" 3");
 
 // `number` read into a `T` that holds -7 gives `value` (-7 when rejected) and leaves the
-// position at `to`.
-template <class T> void expectNumber(char16_t const* text, int from, bool read, T value, int to) {
+// position at `to`; `consumed` is its answer's length, also where the number was out of range.
+template <class T>
+void expectNumber(char16_t const* text, int from, bool read, T value, int to, int consumed = -1) {
     SCOPED_TRACE(testing::Message() << Core::String(text).toUtf8() << " from " << from);
     Cursor cursor(text, from);
     T out = -7;
-    EXPECT_EQ(cursor.number(out), read);
+    NumberRead const answer = cursor.number(out);
+    EXPECT_EQ(static_cast<bool>(answer), read);
+    EXPECT_EQ(answer.consumed, consumed < 0 ? to - from : consumed);
     EXPECT_EQ(out, value);
     EXPECT_EQ(cursor.position(), to);
 }
@@ -76,13 +107,17 @@ TEST(Cursor, Number) {
     expectNumber(u"M-1e-5,2", 1, true, -1e-5, 6);
     expectNumber(u" 1", 0, false, -7.0, 0); // white space is the caller's to skip
     expectNumber(u"-", 0, false, -7.0, 0);
-    expectNumber(u"1e999", 0, false, -7.0, 0); // out of range: neither moved nor written
+    expectNumber(u"1e999,", 0, false, -7.0, 0,
+                 5); // out of range: its length, neither moved nor written
+    expectNumber(u"-1e39", 0, false, -7.0f, 0, 5);
+    expectNumber(u"1.00000000000000000001e1 ", 0, true, 10.000000000000000000001,
+                 24); // the long way
     expectNumber(u"5", 1, false, -7.0, 1);
     expectNumber(u"7.25 3", 0, true, 7, 1); // an integer stops at the point
     expectNumber(u"7.25 3", 1, true, 0.25f, 4);
-    expectNumber(u"2147483648", 0, false, -7, 0);
-    expectNumber(u"-2147483648,", 0, true, std::numeric_limits<int>::min(), 11); // the long way
+    expectNumber(u"2147483648", 0, false, -7, 0, 10);
+    expectNumber(u"-2147483648,", 0, true, std::numeric_limits<int>::min(), 11);
 }
 
 } // namespace
-} // namespace Xml::detail
+} // namespace Core::detail
