@@ -32,7 +32,6 @@ TEST(UrlAttribute, ReadsBareAndWrappedReferences) {
         {u"urlx", false, nullptr},
         {u"url-x.png", false, nullptr}, // starts with "url" but has no "("
         {u"url", true, u"url"},         // three characters or fewer stay whole
-        {u"url(", false, nullptr},
         {u"ur(", true, u"ur("},
         {u"a.png", true, u"a.png"},
         {u"", true, u""},
