@@ -65,7 +65,6 @@ TEST(Transform, ReadListAppends) {
         {u"matrix(1 0 0 1 10 20)",               "matrix 1 0 0 1 10 20"},
         {u"skewX(30) , skewY(-1e1)",             "skewX 30 30|skewY -10 -10"},
         // White space, one comma or both between arguments, any white space before ")".
-        {u"translate(10 ,20) rotate(30  )",      "translate 10 20|rotate 30 0 0"},
         {u"translate( 10 , 20 )  rotate (30)",   "translate 10 20|rotate 30 0 0"},
         // A second comma stands for an empty argument, which counts.
         {u"translate(10,) translate(,10)",       "translate 10 0|translate 0 10"},

@@ -67,10 +67,14 @@ template <class T>
             std::size_t const last = takeDigits(p, first, end, exponent);
             // "1e" and "1e+" are the number 1 followed by other text.
             if (last > first) {
+                // Beyond 9 digits the exponent may have wrapped: the number is left inexact.
                 constexpr std::size_t kExponentDigits = 9;
-                count = last - first > kExponentDigits ? ScannedNumber::kExactDigits + 1 : count;
-                auto const magnitude = static_cast<long long>(exponent);
-                power += p[sign] == u'-' ? -magnitude : magnitude;
+                if (last - first > kExponentDigits) {
+                    count = ScannedNumber::kExactDigits + 1;
+                } else {
+                    auto const magnitude = static_cast<long long>(exponent);
+                    power += p[sign] == u'-' ? -magnitude : magnitude;
+                }
                 i = last;
             }
         }
