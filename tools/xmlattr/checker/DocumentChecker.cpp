@@ -2,6 +2,7 @@
 // raw tag, each value judged by the library and by the standard.
 #include "DocumentChecker.h"
 
+#include "FormatterValues.h"
 #include "ValueVerdicts.h"
 
 #include <expat.h>
@@ -54,18 +55,6 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
         }
     }
     return true;
-}
-
-bool isSpace(char c) { return Core::String::isSpace(static_cast<char16_t>(c)); }
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isSpace(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isSpace(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 class Checker {

@@ -17,15 +17,6 @@ bool isNameChar(char c) {
            c == '_' || c == '.';
 }
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isSpace(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isSpace(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -117,6 +108,16 @@ bool isFormatterValue(Vocabulary vocabulary, std::string_view value) {
                equalsNoCase(text, "context-fill") || equalsNoCase(text, "context-stroke");
     }
     return text == "inherit" || isExpression(text);
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isSpace(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isSpace(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 } // namespace Tool

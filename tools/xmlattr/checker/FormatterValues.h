@@ -15,4 +15,7 @@ namespace Tool {
 /// White space around the value is ignored.
 bool isFormatterValue(Vocabulary vocabulary, std::string_view value);
 
+/// `text` without the white space at its ends, as the library's white space goes.
+std::string_view trimmed(std::string_view text);
+
 } // namespace Tool
