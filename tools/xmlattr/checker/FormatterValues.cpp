@@ -17,7 +17,6 @@ bool isNameChar(char c) {
            c == '_' || c == '.';
 }
 
-
 bool equalsNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return Core::String::toLowerAscii(static_cast<char16_t>(x)) ==
