@@ -58,6 +58,7 @@
 #include "xmlattr/length/TabStop.h"
 #include "xmlattr/length/TabStopType.h"
 #include "xmlattr/length/TableWidth.h"
+
 #include "xmlattr/color/BoxShadow.h"
 #include "xmlattr/color/ColorParse.h"
 #include "xmlattr/color/SColor.h"

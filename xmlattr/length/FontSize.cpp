@@ -113,7 +113,8 @@ bool ValueTraits<LetterSpacing>::parse(LetterSpacing& value, Core::String const&
 }
 
 Core::String ValueTraits<LetterSpacing>::write(LetterSpacing const& value) {
-    return value.isNormal() ? Core::String(detail::kNormalKeyword) : Length::getValueAsString(value.getLength());
+    return value.isNormal() ? Core::String(detail::kNormalKeyword)
+                            : Length::getValueAsString(value.getLength());
 }
 
 bool ValueTraits<SSpacing>::parse(SSpacing& value, Core::String const& text) {

@@ -119,10 +119,9 @@ public:
             slot.readers = {};
             slot.readers.type =
                 attributeType(place.vocabulary, element, name, &slot.readers.spelling);
-            slot.readers.syntax =
-                place.vocabulary == Vocabulary::Svg
-                    ? Standard::svgSyntax(element, name, &slot.readers.spelling)
-                    : Standard::xslSyntax(name, &slot.readers.spelling);
+            slot.readers.syntax = place.vocabulary == Vocabulary::Svg
+                                      ? Standard::svgSyntax(element, name, &slot.readers.spelling)
+                                      : Standard::xslSyntax(name, &slot.readers.spelling);
         }
         return slot.readers;
     }
@@ -140,8 +139,8 @@ private:
 
     static std::size_t indexOf(Vocabulary vocabulary, std::string_view element,
                                std::string_view name) {
-        std::size_t index = name.size() * 131 + element.size() * 31 +
-                            static_cast<std::size_t>(vocabulary) * 7;
+        std::size_t index =
+            name.size() * 131 + element.size() * 31 + static_cast<std::size_t>(vocabulary) * 7;
         if (!name.empty()) {
             index += static_cast<unsigned char>(name.front()) * 7u +
                      static_cast<unsigned char>(name.back()) * 3u +
@@ -173,8 +172,8 @@ public:
             return Known::Nothing;
         }
         Slot const& slot = m_slots[slotOf(type, syntax, dialect, value)];
-        bool const same = slot.type == type && slot.syntax == syntax &&
-                          slot.dialect == dialect && slot.length == value.size() &&
+        bool const same = slot.type == type && slot.syntax == syntax && slot.dialect == dialect &&
+                          slot.length == value.size() &&
                           std::equal(value.begin(), value.end(), slot.text.begin());
         return same ? slot.known : Known::Nothing;
     }
