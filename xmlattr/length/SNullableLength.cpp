@@ -26,11 +26,6 @@ static_assert(sizeof(SNullableLength) == 12);
 static_assert(std::bit_cast<NullableProbe>(SNullableLength()).null &&
               std::bit_cast<NullableProbe>(SNullableLength()).unit == 0);
 
-// A dash or gap length runs to white space or a comma: real files write "5 3" as often as "5,3".
-constexpr bool inItem(char16_t unit) noexcept {
-    return unit != u',' && !Core::String::isSpace(unit);
-}
-
 } // namespace
 
 bool ValueTraits<SNullableLength>::parse(SNullableLength& value, Core::String const& text) {
@@ -50,7 +45,8 @@ bool ValueTraits<Core::Vector<SLength>>::parse(Core::Vector<SLength>& value,
         Core::detail::Cursor cursor(text);
         while (cursor.skipSpaceAndComma(), !cursor.atEnd()) {
             SLength dash;
-            if (!detail::readSLength(cursor.takeWhile(inItem), dash)) {
+            // Real files write "5 3" as often as "5,3".
+            if (!detail::readSLength(cursor.item(), dash)) {
                 return false;
             }
             dashes.push_back(dash);

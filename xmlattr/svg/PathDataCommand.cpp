@@ -96,7 +96,7 @@ constexpr bool isLower(char16_t unit) noexcept { return unit >= u'a' && unit <= 
 // "mm" and "pt", which it ends or begins.
 constexpr std::size_t pathUnit(std::u16string_view rest, char16_t previous) noexcept {
     char16_t const unit = rest[0];
-    if (Core::String::isSpace(unit) || unit == u',' || Core::detail::beginsNumber(unit)) {
+    if (detail::endsBareNumber(unit)) {
         return 0;
     }
     if (commandOf(unit) == 0) {

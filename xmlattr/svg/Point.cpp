@@ -33,12 +33,6 @@ constexpr bool isPointUnit(char16_t unit) noexcept { return !detail::endsBareNum
 // the next separator is still stepped over, so that the caller can tell a lone last
 // coordinate). One code unit after the number is no unit: read as the last two code units of
 // the text it would take a digit of the number with it ("10p", "5x", "1e").
-// One of these, and then white space, ends a point: a second comma would stand for a missing
-// coordinate.
-constexpr bool separatesPoints(char16_t unit) noexcept {
-    return Core::String::isSpace(unit) || unit == u',';
-}
-
 bool readCoordinate(Cursor& cursor, SLength& out) noexcept {
     float number = 0.0f;
     bool const found = static_cast<bool>(cursor.number(number));
@@ -90,7 +84,9 @@ void appendCoordinate(Core::detail::TextSink& text, SLength const& coordinate) {
         }
         list.push(point);
         // A sign or point that ended the y begins the next x.
-        cursor.takeIf(separatesPoints);
+        // One white space or comma ends a point: a second comma would stand for a missing
+        // coordinate.
+        cursor.takeIf(Core::detail::separatesItems);
     }
     points = list.take();
     return true;

@@ -14,15 +14,6 @@ static_assert(offsetof(ViewBox, minX) == 0 && offsetof(ViewBox, minY) == sizeof(
               offsetof(ViewBox, width) == 2 * sizeof(SLengthOrPercent) &&
               offsetof(ViewBox, height) == 3 * sizeof(SLengthOrPercent));
 
-namespace {
-
-// A measure runs to white space or a comma, which separate the four.
-constexpr bool inMeasure(char16_t unit) noexcept {
-    return unit != u',' && !Core::String::isSpace(unit);
-}
-
-} // namespace
-
 bool ValueTraits<ViewBox>::parse(ViewBox& value, Core::String const& text) noexcept {
     Core::detail::Cursor cursor(text);
     ViewBox read;
@@ -36,7 +27,7 @@ bool ValueTraits<ViewBox>::parse(ViewBox& value, Core::String const& text) noexc
         }
         first = false;
         SLengthOrPercent measure;
-        if (!detail::readSLengthOrPercent(cursor.takeWhile(inMeasure), measure)) {
+        if (!detail::readSLengthOrPercent(cursor.item(), measure)) {
             return false;
         }
         *member = measure;

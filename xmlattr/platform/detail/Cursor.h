@@ -16,6 +16,12 @@
 
 namespace Core::detail {
 
+/// White space or a comma: what separates the items of a list.
+constexpr bool separatesItems(char16_t unit) noexcept {
+    constexpr std::uint64_t kSeparators = kSpaceUnits | unitSet(u",");
+    return inUnitSet(unit, kSeparators);
+}
+
 /// A view of the text and a position in it. Every step stays inside the text;
 /// `peek` at the end gives 0. Pieces are returned as views: nothing is copied.
 class Cursor {
@@ -67,10 +73,7 @@ public:
         return skipWhile([](char16_t unit) { return !Core::String::isSpace(unit); });
     }
     /// Steps over white space and commas, in any mix.
-    constexpr bool skipSpaceAndComma() noexcept {
-        constexpr std::uint64_t kSkipped = Core::detail::kSpaceUnits | Core::detail::unitSet(u",");
-        return skipWhile([](char16_t unit) { return Core::detail::inUnitSet(unit, kSkipped); });
-    }
+    constexpr bool skipSpaceAndComma() noexcept { return skipWhile(separatesItems); }
 
     /// Steps over the next code unit when `accept` takes it; true when it did.
     template <class Predicate> constexpr bool takeIf(Predicate accept) noexcept {
@@ -109,6 +112,12 @@ public:
         int const start = m_position;
         skipWhile(accept);
         return slice(start);
+    }
+
+    /// Takes the run of code units up to white space, a comma or the end (possibly empty): one
+    /// item of a list.
+    constexpr std::u16string_view item() noexcept {
+        return takeWhile([](char16_t unit) { return !separatesItems(unit); });
     }
 
     /// Takes the run of code units up to `stop` or the end (possibly empty), leaving the

@@ -17,6 +17,7 @@ constexpr auto spaceComma = [](Cursor& c) { return moved(c.skipSpaceAndComma());
 constexpr auto word = [](Cursor& c) { return c.word(); };
 constexpr auto function = [](Cursor& c) { return c.wordOrFunction(); };
 constexpr auto toComma = [](Cursor& c) { return c.until(u','); };
+constexpr auto item = [](Cursor& c) { return c.item(); };
 constexpr bool isLetter(char16_t unit) { return unit >= u'a' && unit <= u'z'; }
 constexpr auto letters = [](Cursor& c) { return c.takeWhile(isLetter); };
 constexpr auto three = [](Cursor& c) { return c.advance(3), std::u16string_view(); };
@@ -44,6 +45,8 @@ static_assert(steps(u" , ,x", 0, spaceComma, u"1", 4)); // commas and blanks in 
 static_assert(steps(u",,", 0, spaceComma, u"1", 2));    // commas alone
 static_assert(steps(u"\t\n\v\f\r,x", 0, spaceComma, u"1", 6));
 static_assert(steps(u"x,", 0, spaceComma, u"0", 0));
+static_assert(steps(u"5pt,3", 0, item, u"5pt", 3) && steps(u"5\t3", 0, item, u"5", 1) &&
+              steps(u",3", 0, item, u"", 0) && steps(u"12%", 0, item, u"12%", 3));
 static_assert(steps(u"", 0, spaceComma, u"0", 0));
 static_assert(steps(u" ,x", 0, space, u"1", 1));     // a comma is not white space
 static_assert(steps(u"\u00A0x", 0, space, u"0", 0)); // only the C locale's white space

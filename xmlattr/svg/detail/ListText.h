@@ -53,16 +53,15 @@ static_assert([] {
     return true;
 }
 
-/// The length that a number already read, followed by `suffix`, stands for by the rules of
-/// `readSLength`: "%" makes a fraction, the last two code units name the unit, and any other
-/// suffix (the empty one included) gives pixels.
+/// The length that a number already read, followed by `suffix`, stands for in the SVG lists:
+/// "%" makes a fraction, the last two code units name the unit, and any other suffix (the
+/// empty one included) gives pixels.
 inline SLength sLengthWithSuffix(float number, std::u16string_view suffix) noexcept {
     if (suffix.empty()) {
         return SLength(number);
     }
     if (suffix == u"%") {
-        return SLength(static_cast<float>(static_cast<double>(number) / 100.0),
-                       SLength::UnitPercent);
+        return SLength(fractionOf(number), SLength::UnitPercent);
     }
     return SLength(number, suffix.size() >= 2 ? slengthUnit(lastTwo(suffix)) : SLength::UnitPx);
 }
