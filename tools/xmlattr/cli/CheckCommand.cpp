@@ -11,6 +11,7 @@
 #include <array>
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <set>
@@ -137,12 +138,16 @@ std::string progressLine(std::size_t done, std::size_t count, std::string const&
     return line + path;
 }
 
-// Reports wait here for their turn; workers stay at most a few files ahead of the writer,
-// so what is held is bounded by a few files, not by the whole run. A thread is woken only
-// when it waits for what has just happened.
+// Every thread checks files and writes reports: a report is written by whichever thread
+// finds it next in line, so the output is in the order the files were found and no thread
+// sits waiting to write while others check. Threads stay at most `window` files ahead of
+// the output, so what is held is bounded by a few files, not by the whole run.
 class InOrder {
 public:
-    InOrder(std::size_t count, std::size_t window) : m_slots(count), m_window(window) {}
+    using Write = std::function<void(FileReport const&)>;
+
+    InOrder(std::size_t count, std::size_t window, Write write)
+        : m_slots(count), m_window(window), m_write(std::move(write)) {}
 
     std::optional<std::size_t> claim() {
         std::size_t const index = m_next.fetch_add(1);
@@ -158,41 +163,38 @@ public:
         return index;
     }
 
+    // Writes the report and those after it that are ready, unless another thread is writing:
+    // that one finds it when it looks for its next report.
     void put(std::size_t index, FileReport report) {
-        std::lock_guard const lock(m_mutex);
-        m_slots[index] = std::move(report);
-        if (m_waitingFor == index) {
-            m_ready.notify_one();
-        }
-    }
-
-    FileReport take(std::size_t index) {
         std::unique_lock lock(m_mutex);
-        if (!m_slots[index]) {
-            m_waitingFor = index;
-            m_ready.wait(lock, [&] { return m_slots[index].has_value(); });
-            m_waitingFor = kNobody;
+        m_slots[index] = std::move(report);
+        if (m_writing) {
+            return;
         }
-        FileReport report = std::move(*m_slots[index]);
-        m_slots[index].reset();
-        m_taken = index + 1;
-        if (m_waitingForRoom > 0) {
-            m_room.notify_all();
+        m_writing = true;
+        while (m_taken < m_slots.size() && m_slots[m_taken]) {
+            FileReport const ready = std::move(*m_slots[m_taken]);
+            m_slots[m_taken].reset();
+            ++m_taken;
+            if (m_waitingForRoom > 0) {
+                m_room.notify_all();
+            }
+            lock.unlock();
+            m_write(ready);
+            lock.lock();
         }
-        return report;
+        m_writing = false;
     }
 
 private:
-    static constexpr std::size_t kNobody = static_cast<std::size_t>(-1);
-
     std::vector<std::optional<FileReport>> m_slots;
     std::size_t m_window;
+    Write m_write;
     std::atomic<std::size_t> m_next{0};
     std::size_t m_taken = 0;
-    std::size_t m_waitingFor = kNobody;
+    bool m_writing = false;
     std::size_t m_waitingForRoom = 0;
     std::mutex m_mutex;
-    std::condition_variable m_ready;
     std::condition_variable m_room;
 };
 
@@ -225,32 +227,28 @@ int runCheck(CheckOptions const& options) {
     std::unique_ptr<ReportWriter> const writer = makeReportWriter(options.format, console);
     RunTally tally;
     tally.duplicates = collection.duplicates;
-    InOrder queue(documents.size(), 4 * threads);
+    std::size_t written = 0;
+    InOrder queue(documents.size(), 16 * threads, [&](FileReport const& report) {
+        ++written;
+        if (documents.size() > 1) {
+            console.progress(progressLine(written, documents.size(), report.path));
+        }
+        writer->file(report);
+        tally.add(report);
+    });
     auto const work = [&] {
         while (std::optional<std::size_t> const index = queue.claim()) {
             Document const& document = documents[*index];
             queue.put(*index, checkDocument(document.path, document.shown));
         }
     };
-    std::vector<std::jthread> workers;
-    // With one thread the writer checks each file in its turn; with more, the workers check
-    // and the writer, which mostly waits, writes.
-    for (std::size_t i = 0; i < threads && threads > 1; ++i) {
-        workers.emplace_back(work);
-    }
-    for (std::size_t i = 0; i < documents.size(); ++i) {
-        if (threads == 1) {
-            std::optional<std::size_t> const index = queue.claim();
-            queue.put(*index, checkDocument(documents[*index].path, documents[*index].shown));
+    {
+        std::vector<std::jthread> others;
+        for (std::size_t i = 1; i < threads; ++i) {
+            others.emplace_back(work);
         }
-        FileReport const report = queue.take(i);
-        if (documents.size() > 1) {
-            console.progress(progressLine(i + 1, documents.size(), report.path));
-        }
-        writer->file(report);
-        tally.add(report);
+        work();
     }
-    workers.clear();
     writer->finish(tally, options.stats);
     if (collection.trouble() || tally.unreadable > 0 || tally.notWellFormed > 0) {
         return kExitTrouble;
