@@ -93,15 +93,15 @@ bool ValueTraits<BoxShadow>::parse(BoxShadow& value, Core::String const& text) {
 }
 
 Core::String ValueTraits<BoxShadow>::write(BoxShadow const& value) {
-    Core::detail::ScalarTextSink text;
-    for (Length const& length : {value.m_dx, value.m_dy, value.m_blurRadius}) {
-        detail::appendLength(text, length);
-        text.append(u' ');
-    }
-    if (value.m_color) {
-        detail::appendColor(text, *value.m_color);
-    }
-    return text.take();
+    return Core::detail::writeText([&value](Core::detail::TextSink& text) {
+        for (Length const& length : {value.m_dx, value.m_dy, value.m_blurRadius}) {
+            detail::appendLength(text, length);
+            text.append(u' ');
+        }
+        if (value.m_color) {
+            detail::appendColor(text, *value.m_color);
+        }
+    });
 }
 
 } // namespace Xml

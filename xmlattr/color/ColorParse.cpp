@@ -151,11 +151,11 @@ bool ValueTraits<SmartPtr<Drawing::Color>>::parse(SmartPtr<Drawing::Color>& valu
 // Takes the colour by reference: a copy of the pointer would cost two atomic operations,
 // more than the writing.
 Core::String ValueTraits<SmartPtr<Drawing::Color>>::write(SmartPtr<Drawing::Color> const& value) {
-    Core::detail::ScalarTextSink text;
-    if (value) {
-        detail::appendColor(text, *value);
+    if (!value) {
+        return Core::String();
     }
-    return text.take();
+    return Core::detail::writeText(
+        [&value](Core::detail::TextSink& text) { detail::appendColor(text, *value); });
 }
 
 } // namespace Xml

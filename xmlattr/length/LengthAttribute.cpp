@@ -223,9 +223,8 @@ bool Length::parseLength(Length& out, Core::String const& text) noexcept {
 }
 
 Core::String Length::getValueAsString(Length const& value) {
-    Core::detail::ScalarTextSink text;
-    detail::appendLength(text, value);
-    return text.take();
+    return Core::detail::writeText(
+        [&value](Core::detail::TextSink& text) { detail::appendLength(text, value); });
 }
 
 float SLength::pxSize() const {
@@ -243,9 +242,8 @@ template <std::size_t N>
 std::ostream& show(std::ostream& out, UnitRule const (&rules)[N], int unit, float size) {
     UnitRule const* rule = ruleOf(rules, unit);
     if (rule != nullptr && rule->scale == Scale::Fraction) {
-        Core::detail::ScalarTextSink text;
-        detail::appendPercent(text, size);
-        return out << text.take();
+        return out << Core::detail::writeText(
+                   [size](Core::detail::TextSink& text) { detail::appendPercent(text, size); });
     }
     out << Core::Format::toString(size);
     if (rule == nullptr || rule->scale == Scale::Zero) {

@@ -133,9 +133,9 @@ Core::String LengthOrPercent::getValueAsString(LengthOrPercent const& value) {
         if (!std::isfinite(static_cast<float>(static_cast<double>(value.m_percent) * 100.0))) {
             return Core::Format::toString(value.m_percent);
         }
-        Core::detail::ScalarTextSink text;
-        detail::appendPercent(text, value.m_percent);
-        return text.take();
+        return Core::detail::writeText([&value](Core::detail::TextSink& text) {
+            detail::appendPercent(text, value.m_percent);
+        });
     }
     return Length::getValueAsString(value.m_length);
 }

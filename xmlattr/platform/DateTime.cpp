@@ -77,10 +77,10 @@ String DateTime::toDateString(DateFormat format) const {
     if (format != DateFormatMonthDayYear || *this == DateTime()) {
         return String();
     }
-    detail::InlineTextSink<3 * detail::kMaxNumberText> text;
-    text.format<u"{}/{}/">(m_month, m_day);
-    appendYear(text, m_year);
-    return text.take();
+    return detail::writeText<3 * detail::kMaxNumberText>([this](detail::TextSink& text) {
+        text.format<u"{}/{}/">(m_month, m_day);
+        appendYear(text, m_year);
+    });
 }
 
 } // namespace Core

@@ -223,9 +223,8 @@ template <class T> NumberRead readNumber(View text, T& value) noexcept {
 }
 
 template <class T> String writeNumber(T value) {
-    detail::InlineTextSink<detail::kMaxNumberText> text;
-    text.append(value);
-    return text.take();
+    return detail::writeText<detail::kMaxNumberText>(
+        [value](detail::TextSink& text) { text.append(value); });
 }
 
 // A strict reader: the whole text, trimmed, is one number and at most one "%" after it.

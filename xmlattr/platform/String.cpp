@@ -120,10 +120,17 @@ String::String(char16_t const* text) : String() {
 // A new text cannot overlap the one given, so its room is made before the copy: `assign`
 // alone would build a second string and move it in.
 String::String(char16_t const* text, int count) : String() {
-    if (text != nullptr && count > 0) {
-        reserve(count);
-        assign(text, count);
+    if (text == nullptr || count <= 0) {
+        return;
     }
+    if (count <= kInlineCapacity) {
+        std::memcpy(m_local, text, sizeof(char16_t) * static_cast<std::size_t>(count));
+        m_local[count] = u'\0';
+        m_length = count;
+        return;
+    }
+    reserve(count);
+    assign(text, count);
 }
 
 String::String(std::u16string_view text) : String(text.data(), clampedLength(text.size())) {}

@@ -13,13 +13,18 @@
 
 namespace Core {
 
+namespace detail {
+class TextSink;
+}
+
 /// UTF-16 text with `int` indices. Texts of up to `kInlineCapacity` code units
-/// live inside the object, so most attribute values never touch the heap.
+/// live inside the object, so most attribute values never touch the heap: the longest
+/// "rgb(r,g,b)" and a date with its time ("2001-12-17T09:30:47") among them.
 /// Every operation is bounds-safe: indices outside the text are clamped or
 /// answered with "nothing", never read.
 class XMLATTR_EXPORT String {
 public:
-    static constexpr int kInlineCapacity = 15;
+    static constexpr int kInlineCapacity = 19;
 
     String() noexcept { m_local[0] = u'\0'; }
     /// From terminated text; null gives the empty text.
@@ -115,6 +120,9 @@ public:
     }
 
 private:
+    // The writers' sink writes a short text straight into the inline storage.
+    friend class detail::TextSink;
+
     bool isLocal() const noexcept { return m_capacity == kInlineCapacity; }
     char16_t* data() noexcept { return isLocal() ? m_local : m_heap; }
     char16_t const* data() const noexcept { return isLocal() ? m_local : m_heap; }

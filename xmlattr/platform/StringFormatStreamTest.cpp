@@ -67,10 +67,10 @@ TEST(StringFormatStreamTest, NumbersAndStorage) {
     StringFormatStream stream(pattern);
     pattern = u"changed";
     std::uint64_t const before = Allocator::allocations();
-    stream << -1 << 2 << 3 << 4 << 5 << 0.1f << 0.3 << String(u"eight");
+    stream << -1 << 2 << 3 << 4 << 5 << 0.1f << 0.3 << String(u"eight, on the heap");
     String const result = stream.getString();
     EXPECT_EQ(Allocator::allocations() - before, 1u) << "the result only";
-    EXPECT_EQ(result.view(), View(u"<-123450.10.3eight>"));
+    EXPECT_EQ(result.view(), View(u"<-123450.10.3eight, on the heap>"));
     EXPECT_EQ(stream.getString(), result);
     StringFormatStream shortStream(u"{0}-{1}-{2}");
     std::uint64_t const shortBefore = Allocator::allocations();

@@ -20,15 +20,19 @@ std::string utf8(String const& text) { return text.toUtf8(); }
 
 TEST(String, StorageCopiesAndMoves) {
     auto const before = Allocator::allocations();
-    String fifteen(u"123456789012345");
-    String copy(fifteen);
+    auto const full = static_cast<std::size_t>(String::kInlineCapacity);
+    std::u16string const units(full + 1, u'7');
+    String inlineFull(std::u16string_view(units).substr(0, full));
+    String copy(inlineFull);
     copy = String(u"abc");
     copy.append(u"def");
     EXPECT_EQ(Allocator::allocations(), before);
-    EXPECT_EQ(fifteen.length(), 15);
-    String sixteen(u"1234567890123456");
+    EXPECT_EQ(inlineFull.length(), String::kInlineCapacity);
+    EXPECT_EQ(String(u"rgb(255,255,255)").length(), 16); // the longest colour text stays inline
+    EXPECT_EQ(Allocator::allocations(), before);
+    String pastInline(units);
     EXPECT_EQ(Allocator::allocations(), before + 1);
-    EXPECT_EQ(sixteen.c_str()[16], u'\0');
+    EXPECT_EQ(pastInline.c_str()[full + 1], u'\0');
 
     String longText(u"a text longer than the inline storage");
     copy = longText;

@@ -93,16 +93,16 @@ void appendCoordinate(Core::detail::TextSink& text, SLength const& coordinate) {
 }
 
 Core::String Point::getPointListValueAsString(Core::Vector<Point> const& points) {
-    Core::detail::InlineTextSink<kListStorage> text;
-    for (int i = 0; i < points.size(); ++i) {
-        if (i > 0) {
-            text.append(u',');
+    return Core::detail::writeText<kListStorage>([&points](Core::detail::TextSink& text) {
+        for (int i = 0; i < points.size(); ++i) {
+            if (i > 0) {
+                text.append(u',');
+            }
+            appendCoordinate(text, points[i].x);
+            text.append(u' ');
+            appendCoordinate(text, points[i].y);
         }
-        appendCoordinate(text, points[i].x);
-        text.append(u' ');
-        appendCoordinate(text, points[i].y);
-    }
-    return text.take();
+    });
 }
 
 } // namespace Xml

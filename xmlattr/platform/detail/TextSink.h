@@ -24,11 +24,6 @@ namespace Core::detail {
 /// ("-0.0000001" and 16 more digits, or a sign and 21 integer digits).
 inline constexpr int kMaxNumberText = 32;
 
-/// The decimal text of `value` at `first`, in ASCII; returns its end.
-inline char* formatNumber(char* first, int value) noexcept {
-    return std::to_chars(first, first + kMaxNumberText, value).ptr;
-}
-
 /// The runtime's float format: the shortest text that reads back to `value`, without
 /// exponent for zero and magnitudes from 1e-7 up to but excluding 1e21, with one beyond
 /// them; "nan", "inf" or "-inf" for the values that are no number.
@@ -113,9 +108,17 @@ template <std::size_t N> struct Pattern {
     }
 };
 
-/// Text appended piece by piece into storage that its owner provides (`InlineTextSink`),
-/// moving to the heap only when that is full. `take` makes the `String`, allocated once at
-/// its final length (not at all up to `String::kInlineCapacity`).
+/// Room on the stack for a scalar value's text: a few numbers and names.
+inline constexpr int kScalarText = 128;
+
+/// The text that `fill` appends to the `TextSink&` it is given, allocated once at its final
+/// length: not at all while it fits the `String` itself, and not before it outgrows the `N`
+/// code units on the stack.
+template <int N = kScalarText, class Fill> String writeText(Fill&& fill);
+
+/// Text appended piece by piece, as `writeText` gives it to a writer: straight into the
+/// `String` that will hold it while it fits there, then into storage on the writer's stack
+/// (`InlineTextSink`), and onto the heap only when that is full.
 class TextSink {
 public:
     TextSink(TextSink const&) = delete;
@@ -133,7 +136,33 @@ public:
         ++m_length;
     }
     /// Numbers as `Format::toString` writes them.
-    void append(int value) { appendNumber(value); }
+    void append(int value) {
+        // Straight into the text, without the byte buffer and the widening copy of the other
+        // numbers: colour components and counts are most of what is written, and short.
+        auto magnitude = static_cast<unsigned>(value);
+        if (value < 0) {
+            magnitude = 0u - magnitude;
+        }
+        int digits = 1;
+        for (unsigned rest = magnitude; rest >= 10; rest /= 10) {
+            ++digits;
+        }
+        int const count = digits + (value < 0 ? 1 : 0);
+        char16_t* const first = room(static_cast<std::size_t>(count));
+        char16_t* at = first + count;
+        // Two digits a step, from the end.
+        for (; magnitude >= 10; magnitude /= 100) {
+            at -= 2;
+            std::memcpy(at, &kDigitPairs[2 * (magnitude % 100)], 2 * sizeof(char16_t));
+        }
+        if (at != first + (count - digits)) {
+            *--at = static_cast<char16_t>(u'0' + magnitude);
+        }
+        if (value < 0) {
+            *first = u'-';
+        }
+        m_length += count;
+    }
     void append(float value) { appendNumber(value); }
     void append(double value) { appendNumber(value); }
 
@@ -147,19 +176,42 @@ public:
     std::u16string_view view() const noexcept {
         return {m_data, static_cast<std::size_t>(m_length)};
     }
-    String take() const { return String(m_data, m_length); }
 
 protected:
-    TextSink(char16_t* storage, int capacity) noexcept
-        : m_local(storage), m_data(storage), m_capacity(capacity) {}
+    TextSink(String& destination, char16_t* storage, int capacity) noexcept
+        : m_destination(destination), m_storage(storage), m_storageCapacity(capacity),
+          m_data(destination.m_local), m_capacity(String::kInlineCapacity) {}
     // Never destroyed through this class: only as the `InlineTextSink` that owns it.
     ~TextSink() {
-        if (m_data != m_local) {
+        if (m_onHeap) {
             Allocator::free(m_data);
         }
     }
 
 private:
+    template <int N, class Fill> friend String writeText(Fill&& fill);
+
+    // Makes the destination the text written: nothing to copy while it is already there.
+    void finish() {
+        if (m_data == m_destination.m_local) {
+            m_destination.m_local[m_length] = u'\0';
+            m_destination.m_length = m_length;
+        } else {
+            m_destination.reserve(m_length);
+            m_destination.assign(m_data, m_length);
+        }
+    }
+
+    // "00" to "99".
+    static constexpr std::array<char16_t, 200> kDigitPairs = [] {
+        std::array<char16_t, 200> pairs{};
+        for (std::size_t i = 0; i < 100; ++i) {
+            pairs[2 * i] = static_cast<char16_t>(u'0' + i / 10);
+            pairs[2 * i + 1] = static_cast<char16_t>(u'0' + i % 10);
+        }
+        return pairs;
+    }();
+
     // Each piece copied out of the pattern at compile time: the pattern object itself never
     // reaches the binary, where one compiler would export it.
     template <Pattern P, int I>
@@ -178,18 +230,23 @@ private:
         appendPiece(kPiece<P, static_cast<int>(sizeof...(I))>);
     }
 
+    // The length known at compile time lets the copy be a few moves, not a call.
     template <std::size_t N> void appendPiece(std::array<char16_t, N> const& units) {
-        append(std::u16string_view(units.data(), N));
+        if constexpr (N != 0) {
+            std::memcpy(room(N), units.data(), N * sizeof(char16_t));
+            m_length += static_cast<int>(N);
+        }
     }
 
+    // Room is asked for the exact length, so that a short text stays where it is.
     template <class T> void appendNumber(T value) {
         char digits[kMaxNumberText];
-        char const* const end = formatNumber(digits, value);
-        char16_t* out = room(kMaxNumberText);
-        for (char const* digit = digits; digit != end; ++digit) {
-            *out++ = static_cast<char16_t>(*digit);
+        auto const count = static_cast<std::size_t>(formatNumber(digits, value) - digits);
+        char16_t* const out = room(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            out[i] = static_cast<char16_t>(digits[i]);
         }
-        m_length = static_cast<int>(out - m_data);
+        m_length += static_cast<int>(count);
     }
 
     // Where `count` more code units go.
@@ -200,38 +257,60 @@ private:
         return m_data + m_length;
     }
 
-    void grow(std::size_t count) {
+    // Out of line: the rare path kept out of every append, so that the appends stay small
+    // enough to inline where writers use them.
+    [[gnu::noinline]] void grow(std::size_t count) {
         constexpr std::size_t kMax = std::numeric_limits<int>::max() / 2;
         std::size_t const needed = static_cast<std::size_t>(m_length) + count;
         if (needed > kMax) {
             throw std::bad_alloc();
         }
+        if (m_data == m_destination.m_local &&
+            needed <= static_cast<std::size_t>(m_storageCapacity)) {
+            moveTo(m_storage, m_storageCapacity);
+            return;
+        }
         std::size_t const capacity = std::max(needed, 2 * static_cast<std::size_t>(m_capacity));
         auto* const grown = static_cast<char16_t*>(Allocator::alloc(capacity * sizeof(char16_t)));
-        std::memcpy(grown, m_data, static_cast<std::size_t>(m_length) * sizeof(char16_t));
-        if (m_data != m_local) {
-            Allocator::free(m_data);
+        char16_t* const old = m_data;
+        bool const wasOnHeap = m_onHeap;
+        moveTo(grown, static_cast<int>(capacity));
+        m_onHeap = true;
+        if (wasOnHeap) {
+            Allocator::free(old);
         }
-        m_data = grown;
-        m_capacity = static_cast<int>(capacity);
     }
 
-    char16_t* m_local;
+    void moveTo(char16_t* storage, int capacity) noexcept {
+        std::memcpy(storage, m_data, static_cast<std::size_t>(m_length) * sizeof(char16_t));
+        m_data = storage;
+        m_capacity = capacity;
+    }
+
+    String& m_destination;
+    char16_t* m_storage;
+    int m_storageCapacity;
     char16_t* m_data;
     int m_length = 0;
     int m_capacity;
+    bool m_onHeap = false;
 };
 
-/// A sink whose first `N` code units live in the object: a writer's stack frame.
+/// A sink with `N` code units of storage in the object: a writer's stack frame.
 template <int N> class InlineTextSink final : public TextSink {
 public:
-    InlineTextSink() noexcept : TextSink(m_storage, N) {}
+    explicit InlineTextSink(String& destination) noexcept : TextSink(destination, m_storage, N) {}
 
 private:
     char16_t m_storage[static_cast<std::size_t>(N)];
 };
 
-/// What a scalar value's writer holds: its longest text is a few numbers and names.
-using ScalarTextSink = InlineTextSink<128>;
+template <int N, class Fill> String writeText(Fill&& fill) {
+    String text;
+    InlineTextSink<N> sink(text);
+    std::forward<Fill>(fill)(static_cast<TextSink&>(sink));
+    sink.finish();
+    return text;
+}
 
 } // namespace Core::detail

@@ -24,50 +24,65 @@ constexpr Pattern kMiddle(u"a{},#{}, {}");
 static_assert(kMiddle.piece(1) == u",#" && kMiddle.piece(2) == u", ");
 
 TEST(TextSinkTest, FormatsInOrder) {
-    InlineTextSink<64> sink;
-    sink.format<u"f({},{},{}; {}) {}">(-12, 0.5f, 0.1 + 0.2, String(u"n\u00e9"), u'\u2014');
-    EXPECT_EQ(sink.view(), u"f(-12,0.5,0.30000000000000004; n\u00e9) \u2014");
-    sink.format<u"{}|{}">(std::numeric_limits<float>::quiet_NaN(), 1e21f);
-    EXPECT_EQ(sink.view(), u"f(-12,0.5,0.30000000000000004; n\u00e9) \u2014nan|1e+21");
+    String const text = writeText([](TextSink& sink) {
+        sink.format<u"f({},{},{}; {}) {}">(-12, 0.5f, 0.1 + 0.2, String(u"n\u00e9"), u'\u2014');
+        EXPECT_EQ(sink.view(), u"f(-12,0.5,0.30000000000000004; n\u00e9) \u2014");
+        sink.format<u"{}|{}">(std::numeric_limits<float>::quiet_NaN(), 1e21f);
+    });
+    EXPECT_EQ(text.view(), u"f(-12,0.5,0.30000000000000004; n\u00e9) \u2014nan|1e+21");
+    // Integers at each change of their digit count.
+    EXPECT_EQ(writeText([](TextSink& sink) {
+                  sink.format<u"{} {} {} {} {} {}">(0, 9, 10, 99, 100,
+                                                    std::numeric_limits<int>::max());
+              }).view(),
+              u"0 9 10 99 100 2147483647");
 }
 
-// Pieces and numbers that end at, cross and far overrun the storage in the object, so that
-// the move to the heap keeps every code unit before it; a number takes the most room.
-TEST(TextSinkTest, KeepsEverythingAcrossTheMoveToTheHeap) {
+// Pieces and numbers that fill, cross and far overrun each storage in turn (the string's own,
+// the stack's, the heap), so that every move keeps every code unit before it.
+TEST(TextSinkTest, KeepsEverythingAcrossEachMove) {
     struct Row {
         int before;
         std::u16string_view piece;
     };
+    constexpr int kInline = String::kInlineCapacity;
     std::u16string const longPiece(100, u'y');
-    Row const rows[] = {{7, u"z"}, {8, u"z"}, {0, longPiece}, {3, longPiece}, {7, u""}};
+    Row const rows[] = {{kInline - 1, u"z"}, {kInline, u"z"}, {0, longPiece},
+                        {30, u"z"},          {39, u"z"},      {7, u""}};
     for (auto const& [before, piece] : rows) {
         SCOPED_TRACE(before);
-        InlineTextSink<8> sink;
         std::u16string expected;
         for (int i = 0; i < before; ++i) {
-            sink.append(static_cast<char16_t>(u'a' + i));
-            expected += static_cast<char16_t>(u'a' + i);
+            expected += static_cast<char16_t>(u'a' + i % 26);
         }
-        sink.append(piece);
-        sink.append(-1.0000000000000002e-7);
-        sink.append(std::numeric_limits<int>::min());
         expected += piece;
+        String const text = writeText<40>([&](TextSink& sink) {
+            sink.append(std::u16string_view(expected).substr(0, static_cast<std::size_t>(before)));
+            sink.append(piece);
+            EXPECT_EQ(sink.view(), expected);
+        });
+        EXPECT_EQ(text.view(), expected);
         expected += u"-0.00000010000000000000002-2147483648";
-        EXPECT_EQ(sink.view(), expected);
-        EXPECT_EQ(sink.length(), static_cast<int>(expected.size()));
-        EXPECT_EQ(sink.take().view(), expected);
+        EXPECT_EQ(writeText<40>([&](TextSink& sink) {
+                      sink.append(text.view());
+                      sink.append(-1.0000000000000002e-7);
+                      sink.append(std::numeric_limits<int>::min());
+                      EXPECT_EQ(sink.length(), static_cast<int>(expected.size()));
+                  }).view(),
+                  expected);
     }
 }
 
-TEST(TextSinkTest, TakeAllocatesOnlyBeyondTheInlineString) {
-    for (int length : {0, String::kInlineCapacity, String::kInlineCapacity + 1, 120}) {
+// Up to the string's inline storage nothing is allocated; up to the stack's, only the text.
+TEST(TextSinkTest, AllocatesOnlyTheFinalText) {
+    for (int length : {0, String::kInlineCapacity, String::kInlineCapacity + 1, kScalarText}) {
         SCOPED_TRACE(length);
-        ScalarTextSink sink;
-        for (int i = 0; i < length; ++i) {
-            sink.append(u'x');
-        }
         std::uint64_t const before = Allocator::allocations();
-        String const text = sink.take();
+        String const text = writeText([length](TextSink& sink) {
+            for (int i = 0; i < length; ++i) {
+                sink.append(u'x');
+            }
+        });
         EXPECT_EQ(Allocator::allocations() - before, length > String::kInlineCapacity ? 1u : 0u);
         EXPECT_EQ(text.view(), std::u16string(static_cast<std::size_t>(length), u'x'));
     }
