@@ -16,7 +16,7 @@ namespace xmlattr_testing {
 /// One text for an attribute: whether it is accepted, the value it gives, and the text that
 /// value is written as (not checked when null).
 template <class T> struct AttributeRow {
-    char16_t const* text;
+    std::u16string text; // NULs, unpaired surrogates and thousands of digits included
     bool accepted;
     T value;
     char16_t const* written = nullptr;
@@ -26,9 +26,10 @@ template <class T> struct AttributeRow {
 /// row's value, a rejected one leaves the sentinel.
 template <class T> void expectRows(T const& sentinel, std::initializer_list<AttributeRow<T>> rows) {
     for (AttributeRow<T> const& row : rows) {
-        SCOPED_TRACE(Core::String(row.text).toUtf8());
+        Core::String const text{std::u16string_view(row.text)};
+        SCOPED_TRACE(Core::String(std::u16string_view(row.text).substr(0, 40)).toUtf8());
         Xml::TXmlAttribute<T> attribute(sentinel);
-        ASSERT_EQ(attribute.parseValue(row.text), row.accepted);
+        ASSERT_EQ(attribute.parseValue(text), row.accepted);
         EXPECT_EQ(attribute, row.accepted ? row.value : sentinel);
         if (row.written != nullptr) {
             EXPECT_EQ(attribute.getValueAsString(), Core::String(row.written));

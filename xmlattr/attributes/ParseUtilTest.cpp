@@ -32,7 +32,6 @@ TEST(ParseUtil, StepsFromTheCallersPosition) {
     expectStep(space, u"ab", -3, u"0", 0);
     expectStep(nonSpace, u"ab  c", 4, u"1", 5);
     expectStep(word, u"  meet slice", 6, u"slice", 12);
-    expectStep(word, u"", 0, u"", 0);
     expectStep(function, u"translate(10, 20) scale(2)", 0, u"translate(10, 20)", 17);
     expectStep(function, u"rotate(45", 12, u"", 12);
 }

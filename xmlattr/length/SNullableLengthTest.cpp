@@ -34,8 +34,6 @@ TEST(DashPattern, Read) {
         {u"5,,3",    true, Dashes{five, three}},
         {u",5,3,",   true, Dashes{five, three}},
         {u"5 3",     true, Dashes{five, three}}, // blanks separate as commas do
-        {u"5 ,3",    true, Dashes{five, three}},
-        {u"5 , 3",   true, Dashes{five, three}},
         {u"5pt\t3",  true, Dashes{SLength(5.0f, SLength::UnitPt), three}},
         {u"none",    true, Dashes{}},
         {u"",        true, Dashes{}},
