@@ -49,16 +49,18 @@ TEST(TextSinkTest, KeepsEverythingAcrossEachMove) {
     std::u16string const longPiece(100, u'y');
     Row const rows[] = {{kInline - 1, u"z"}, {kInline, u"z"}, {0, longPiece},
                         {30, u"z"},          {39, u"z"},      {7, u""}};
-    for (auto const& [before, piece] : rows) {
-        SCOPED_TRACE(before);
+    // Rows by name, not by binding: one compiler's lambdas cannot capture bindings.
+    for (Row const& row : rows) {
+        SCOPED_TRACE(row.before);
         std::u16string expected;
-        for (int i = 0; i < before; ++i) {
+        for (int i = 0; i < row.before; ++i) {
             expected += static_cast<char16_t>(u'a' + i % 26);
         }
-        expected += piece;
+        expected += row.piece;
         String const text = writeText<40>([&](TextSink& sink) {
-            sink.append(std::u16string_view(expected).substr(0, static_cast<std::size_t>(before)));
-            sink.append(piece);
+            sink.append(
+                std::u16string_view(expected).substr(0, static_cast<std::size_t>(row.before)));
+            sink.append(row.piece);
             EXPECT_EQ(sink.view(), expected);
         });
         EXPECT_EQ(text.view(), expected);
