@@ -226,7 +226,8 @@ bool Transform::operator==(Transform const& other) const noexcept {
 
 Transform Transform::readTransform(Core::String const& text) {
     Cursor cursor(text);
-    return build(readItem(cursor), [](auto const&... arguments) { return Transform(arguments...); });
+    return build(readItem(cursor),
+                 [](auto const&... arguments) { return Transform(arguments...); });
 }
 
 // Every step inlined into the loop, as for path data: a call per argument costs more than
