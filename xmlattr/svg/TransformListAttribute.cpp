@@ -90,38 +90,56 @@ constexpr bool inUnit(char16_t unit) noexcept {
 }
 
 // An argument is a number, read as path numbers are, and its unit for a length. Where no number
-// begins, it runs to white space, a comma or ")" and is read as 0.
-void readArgument(Cursor& cursor, Arg arg, float& number, SLength& length) noexcept {
+// begins, it runs to white space, a comma or ")" and is read as 0, leaving `length` as it was.
+float readArgument(Cursor& cursor, Arg arg, SLength& length) noexcept {
+    float number = 0.0f;
     if (!detail::readNumber(cursor, number)) {
         cursor.takeWhile(inArgument);
-        return;
+        return 0.0f;
     }
     std::u16string_view const unit = cursor.takeWhile(inUnit);
     if (arg == Arg::Length) {
         length = detail::sLengthWithSuffix(number, unit);
     }
+    return number;
 }
 
+// One item's text as read: its kind (0 for none), how many arguments it gave, their values,
+// and whether its ")" was there. Only the numbers of the arguments given are set; lengths not
+// given are 0 px.
+struct ItemText {
+    int type = 0;
+    int count = 0;
+    bool closed = false;
+    float numbers[6];
+    SLength lengths[6];
+};
+
 // What the arguments of an item make: the item's kind with them, or the default transform
-// for a count the kind does not take.
-Transform build(int type, int count, float const (&numbers)[6], SLength const (&lengths)[6]) {
+// for a count the kind does not take. `make` takes the arguments of a `Transform`
+// constructor, so that a list builds the item where it keeps it.
+template <class Make> decltype(auto) build(ItemText const& item, Make make) {
+    int const type = item.type;
+    int const count = item.count;
+    float const* const n = item.numbers;
+    SLength const* const l = item.lengths;
     if (count == 0 || count > kKinds[type].maxCount) {
-        return Transform();
+        return make();
     }
     switch (type) {
     case Matrix:
-        return count == 6 ? Transform(numbers[0], numbers[1], numbers[2], numbers[3], numbers[4],
-                                      numbers[5])
-                          : Transform();
+        return count == 6 ? make(double{n[0]}, double{n[1]}, double{n[2]}, double{n[3]},
+                                 double{n[4]}, double{n[5]})
+                          : make();
     case Translate:
-        return Transform(lengths[0], lengths[1]);
+        return make(l[0], l[1]);
     case Scale:
-        return Transform(numbers[0], count == 1 ? numbers[0] : numbers[1]);
+        return make(double{n[0]}, double{count == 1 ? n[0] : n[1]});
     case Rotate:
-        return Transform(numbers[0], lengths[1], lengths[2]);
+        return make(double{n[0]}, l[1], l[2]);
     case SkewX:
     case SkewY:
-        return Transform(static_cast<TransformType>(type), numbers[0]);
+        return make(static_cast<TransformType>(type), double{n[0]});
     default:
         break;
     }
@@ -136,34 +154,27 @@ bool skipPastClose(Cursor& cursor) noexcept {
 
 // One item from the cursor, up to and including its ")" (or to the end of the text): the
 // name, "(", then arguments separated by white space and at most one comma. A second comma
-// in a row stands for an empty argument, read as 0 (or 0 px), which still counts. `closed`
-// tells whether the ")" was there.
-Transform readItem(Cursor& cursor, bool& closed) {
+// in a row stands for an empty argument, read as 0 (or 0 px), which still counts.
+ItemText readItem(Cursor& cursor) noexcept {
+    ItemText item;
     cursor.skipSpace();
-    int const type = readKind(cursor);
+    item.type = readKind(cursor);
     cursor.skipSpace();
-    if (type == 0 || !cursor.take(u'(')) {
-        closed = skipPastClose(cursor);
-        return Transform();
+    if (item.type == 0 || !cursor.take(u'(')) {
+        item.closed = skipPastClose(cursor);
+        return item;
     }
-    float numbers[6] = {};
-    SLength lengths[6] = {};
-    int count = 0;
+    KindRule const& rule = kKinds[item.type];
     cursor.skipSpace();
     while (!cursor.atEnd() && cursor.peek() != u')') {
-        if (count < kKinds[type].maxCount) {
-            readArgument(cursor, kKinds[type].args[static_cast<std::size_t>(count)], numbers[count],
-                         lengths[count]);
-        } else {
-            float ignoredNumber = 0.0f;
-            SLength ignoredLength;
-            readArgument(cursor, Arg::Number, ignoredNumber, ignoredLength);
-        }
-        ++count;
+        // Past the sixth, arguments overwrite the last slot: the count alone then decides.
+        auto const i = static_cast<std::size_t>(std::min(item.count, 5));
+        item.numbers[i] = readArgument(cursor, rule.args[i], item.lengths[i]);
+        ++item.count;
         cursor.skipSeparator();
     }
-    closed = skipPastClose(cursor);
-    return build(type, count, numbers, lengths);
+    item.closed = skipPastClose(cursor);
+    return item;
 }
 
 } // namespace
@@ -215,23 +226,32 @@ bool Transform::operator==(Transform const& other) const noexcept {
 
 Transform Transform::readTransform(Core::String const& text) {
     Cursor cursor(text);
-    bool closed = false;
-    return readItem(cursor, closed);
+    return build(readItem(cursor),
+                 [](auto const&... arguments) { return Transform(arguments...); });
 }
 
 // Every step inlined into the loop, as for path data: a call per argument costs more than
 // reading it.
 [[gnu::flatten]] bool ValueTraits<Core::Vector<Transform>>::parse(Core::Vector<Transform>& value,
                                                                   Core::String const& text) {
+    auto const append = [&value](auto const&... arguments) -> Transform& {
+        return value.emplace_back(arguments...);
+    };
     Cursor cursor(text);
     while (cursor.skipSpace(), !cursor.atEnd()) {
-        bool closed = false;
-        Transform const item = readItem(cursor, closed);
-        if (!closed) {
+        ItemText const item = readItem(cursor);
+        if (!item.closed) {
             break;
         }
-        value.push_back(item);
         cursor.skipSeparator();
+        if (value.size() == value.capacity()) {
+            // Every item, and only an item, ends at a ")" of its own: those left count the
+            // items still to come, so the list grows once, to its final size.
+            std::u16string_view const rest = cursor.rest();
+            auto const later = static_cast<int>(std::count(rest.begin(), rest.end(), u')'));
+            value.reserve(value.size() + 1 + later);
+        }
+        build(item, append);
     }
     return true;
 }

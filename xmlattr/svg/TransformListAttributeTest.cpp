@@ -108,6 +108,8 @@ TEST(Transform, ReadListAppends) {
             items += (i > 1 ? "|" : "") + describe((*list)[i]);
         }
         EXPECT_EQ(items, row.items);
+        // The list grows once, to exactly the items read.
+        EXPECT_EQ(list->capacity(), list->size());
     }
 }
 
