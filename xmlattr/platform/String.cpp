@@ -141,23 +141,6 @@ String::String(std::u8string_view utf8) : String() { appendDecoded(*this, utf8);
 
 String::String(String const& other) : String() { assign(other.data(), other.m_length); }
 
-String::String(String&& other) noexcept : m_length(other.m_length), m_capacity(other.m_capacity) {
-    if (other.isLocal()) {
-        std::memcpy(m_local, other.m_local, sizeof(m_local));
-    } else {
-        m_heap = other.m_heap;
-        other.m_capacity = kInlineCapacity;
-    }
-    other.m_length = 0;
-    other.m_local[0] = u'\0';
-}
-
-String::~String() {
-    if (!isLocal()) {
-        Allocator::free(m_heap);
-    }
-}
-
 String& String::operator=(String const& other) {
     if (this != &other) {
         assign(other.data(), other.m_length);

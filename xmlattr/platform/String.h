@@ -1,12 +1,14 @@
 // Core::String: the runtime's UTF-16 text, with small-string storage.
 #pragma once
 
+#include "xmlattr/platform/Allocator.h"
 #include "xmlattr/platform/Export.h"
 #include "xmlattr/platform/Vector.h"
 
 #include <compare>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -48,8 +50,22 @@ public:
     explicit String(std::string_view utf8);
     explicit String(std::u8string_view utf8);
     String(String const& other);
-    String(String&& other) noexcept;
-    ~String();
+    // Inline, as every text a writer returns passes through them.
+    String(String&& other) noexcept : m_length(other.m_length), m_capacity(other.m_capacity) {
+        if (other.isLocal()) {
+            std::memcpy(m_local, other.m_local, sizeof(m_local));
+        } else {
+            m_heap = other.m_heap;
+            other.m_capacity = kInlineCapacity;
+        }
+        other.m_length = 0;
+        other.m_local[0] = u'\0';
+    }
+    ~String() {
+        if (!isLocal()) {
+            Allocator::free(m_heap);
+        }
+    }
 
     String& operator=(String const& other);
     String& operator=(String&& other) noexcept;
