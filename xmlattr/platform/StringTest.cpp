@@ -27,7 +27,7 @@ TEST(String, StorageCopiesAndMoves) {
     copy = String(u"abc");
     copy.append(u"def");
     EXPECT_EQ(Allocator::allocations(), before);
-    EXPECT_EQ(inlineFull.length(), String::kInlineCapacity);
+    EXPECT_EQ(inlineFull.length(), static_cast<int>(full));
     EXPECT_EQ(String(u"rgb(255,255,255)").length(), 16); // the longest colour text stays inline
     EXPECT_EQ(Allocator::allocations(), before);
     String pastInline(units);
