@@ -242,6 +242,7 @@ int runCheck(CheckOptions const& options) {
             queue.put(*index, checkDocument(document.path, document.shown));
         }
     };
+    // The calling thread is one of the threads; the others are joined as the block ends.
     {
         std::vector<std::jthread> others;
         for (std::size_t i = 1; i < threads; ++i) {
