@@ -43,18 +43,25 @@ inline void writeFile(fs::path const& path, std::string_view content) {
     std::ofstream(path, std::ios::binary) << content;
 }
 
-// Each test gets a folder of its own: documents go in `docs`, which is the tool's working
+// Each test gets a folder of its own, in a folder of its process, so that suites of two builds
+// running at once do not share one: documents go in `docs`, which is the tool's working
 // folder, so that diagnostics name them by relative paths.
 class ToolTest : public ::testing::Test {
 public:
     void SetUp() override {
         ::testing::TestInfo const* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_root = fs::path(::testing::TempDir()) / "xmlattr_tool_test" /
+        m_root = fs::path(::testing::TempDir()) /
+                 ("xmlattr_tool_test." + std::to_string(::getpid())) /
                  (std::string(info->test_suite_name()) + "." + info->name());
         fs::remove_all(m_root);
         fs::create_directories(docs());
     }
-    void TearDown() override { fs::remove_all(m_root); }
+    void TearDown() override {
+        fs::remove_all(m_root);
+        // The process's folder goes with its last test.
+        std::error_code ignored;
+        fs::remove(m_root.parent_path(), ignored);
+    }
 
     fs::path docs() const { return m_root / "docs"; }
 
