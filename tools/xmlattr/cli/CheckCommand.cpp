@@ -46,24 +46,33 @@ struct Document {
     std::string shown;
 };
 
-// The file a path leads to, whatever the links on the way; empty when it cannot be told.
-std::string identity(fs::path const& path) {
+// What a path leads to, whatever the links on the way: the file (an empty key when it cannot
+// be told) and whether it is a folder. One call to the file system.
+struct Target {
+    std::string key;
+    bool folder = false;
+};
+
+Target targetOf(fs::path const& path) {
 #ifdef _WIN32
     std::error_code error;
     fs::path const canonical = fs::canonical(path, error);
-    return error ? std::string() : canonical.string();
+    if (error) {
+        return {};
+    }
+    return {canonical.string(), fs::is_directory(canonical, error)};
 #else
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
         return {};
     }
-    return std::to_string(status.st_dev) + ":" + std::to_string(status.st_ino);
+    return {std::to_string(status.st_dev) + ":" + std::to_string(status.st_ino),
+            S_ISDIR(status.st_mode)};
 #endif
 }
 
 class Collection {
 public:
-    std::vector<Document> documents;
     long duplicates = 0;
 
     // A folder gives its documents, searched to any depth, in name order; any other path is
@@ -72,7 +81,7 @@ public:
     bool add(std::string const& given, Console& console) {
         if (given == kStandardInput) {
             if (!m_standardInput) {
-                documents.push_back({given, std::string(kStandardInputShown)});
+                m_found.push_back({given, std::string(kStandardInputShown)});
                 m_standardInput = true;
             }
             return true;
@@ -81,21 +90,24 @@ public:
         std::error_code error;
         if (!fs::is_directory(path, error)) {
             // A file that cannot be read is reported when it is checked.
-            keep({path, given});
+            m_found.push_back({path, given});
             return true;
         }
         std::vector<fs::path> found;
         for (fs::recursive_directory_iterator it(path, error), end; !error && it != end;
              it.increment(error)) {
-            // A broken link counts as a document, so that reading it reports the fault.
+            // Whether a link leads to a folder is told later, with the link check, on every
+            // thread; the type of anything else is known from the folder's listing.
             std::error_code ignored;
-            if (!it->is_directory(ignored) && isDocumentName(it->path())) {
+            if (isDocumentName(it->path()) &&
+                (it->is_symlink(ignored) || !it->is_directory(ignored))) {
                 found.push_back(it->path());
             }
         }
         std::sort(found.begin(), found.end());
-        for (fs::path const& document : found) {
-            keep({document, document.string()});
+        for (fs::path& document : found) {
+            std::string shown = document.string();
+            m_found.push_back({std::move(document), std::move(shown)});
         }
         if (error) {
             // What was found before the fault is still checked.
@@ -112,17 +124,46 @@ public:
 
     bool trouble() const noexcept { return m_trouble; }
 
-private:
-    void keep(Document document) {
-        std::string const key = identity(document.path);
-        if (!key.empty() && !m_seen.insert(key).second) {
-            ++duplicates;
-            return;
+    // The documents found, each file once however many paths lead to it (the first path
+    // keeps it), without links that lead to folders. What each path leads to is a call to
+    // the file system, made on up to `threads` threads. A broken link stays a document, so
+    // that reading it reports the fault.
+    std::vector<Document> distinct(std::size_t threads) {
+        // A thread is worth starting for a few hundred paths, not for a handful.
+        constexpr std::size_t kPathsPerThread = 256;
+        threads = std::clamp<std::size_t>(m_found.size() / kPathsPerThread, 1, threads);
+        std::vector<Target> targets(m_found.size());
+        auto const lookUp = [&](std::size_t first) {
+            for (std::size_t i = first; i < m_found.size(); i += threads) {
+                if (m_found[i].path != kStandardInput) {
+                    targets[i] = targetOf(m_found[i].path);
+                }
+            }
+        };
+        {
+            std::vector<std::jthread> others;
+            for (std::size_t first = 1; first < threads; ++first) {
+                others.emplace_back(lookUp, first);
+            }
+            lookUp(0);
         }
-        documents.push_back(std::move(document));
+        std::set<std::string> seen;
+        std::vector<Document> documents;
+        for (std::size_t i = 0; i < m_found.size(); ++i) {
+            if (targets[i].folder) {
+                continue;
+            }
+            if (!targets[i].key.empty() && !seen.insert(targets[i].key).second) {
+                ++duplicates;
+            } else {
+                documents.push_back(std::move(m_found[i]));
+            }
+        }
+        return documents;
     }
 
-    std::set<std::string> m_seen;
+private:
+    std::vector<Document> m_found;
     bool m_standardInput = false;
     bool m_trouble = false;
 };
@@ -220,10 +261,17 @@ int runCheck(CheckOptions const& options) {
             return kExitTrouble;
         }
     }
-    std::vector<Document> const& documents = collection.documents;
-    std::size_t const threads = std::clamp<std::size_t>(
-        options.jobs != 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency()), 1,
-        std::max<std::size_t>(1, documents.size()));
+    std::size_t const wanted =
+        options.jobs != 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
+    std::vector<Document> const documents = collection.distinct(wanted);
+    if (documents.empty()) {
+        // Only links that lead to folders had a document's name.
+        console.problem("xmlattr: error: no documents in the folders given: looked for " +
+                        std::string(kLookedFor) + " in them and their subfolders\n");
+        return kExitTrouble;
+    }
+    std::size_t const threads =
+        std::clamp<std::size_t>(wanted, 1, std::max<std::size_t>(1, documents.size()));
     std::unique_ptr<ReportWriter> const writer = makeReportWriter(options.format, console);
     RunTally tally;
     tally.duplicates = collection.duplicates;

@@ -236,6 +236,7 @@ TEST_F(ToolTest, CheckAccountsForEveryFile) {
     document("set/warned.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='1,5'/>");
     fs::create_symlink("clean.svg", docs() / "set/link.svg");
     fs::create_hard_link(docs() / "set/clean.svg", docs() / "set/hard.svg");
+    fs::create_directory_symlink("..", docs() / "set/up.svg"); // a folder, whatever its name
     Outcome const outcome = run({"check", "set", "set/clean.svg"});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(
@@ -255,6 +256,8 @@ TEST_F(ToolTest, CheckAccountsForEveryFile) {
 TEST_F(ToolTest, CheckWantsSomethingToCheck) {
     fs::create_directories(docs() / "empty/sub");
     document("empty/notes.txt", "<svg xmlns='http://www.w3.org/2000/svg' width='x'/>");
+    fs::create_directories(docs() / "links");
+    fs::create_directory_symlink("../empty", docs() / "links/folder.svg");
     EXPECT_RUNS({
         {{"check"},
          2,
@@ -266,6 +269,11 @@ TEST_F(ToolTest, CheckWantsSomethingToCheck) {
          "",
          "xmlattr: error: no documents in empty: looked for .fo, .xml and .svg files in it and "
          "its subfolders\n"},
+        {{"check", "links"},
+         2,
+         "",
+         "xmlattr: error: no documents in the folders given: looked for .fo, .xml and .svg "
+         "files in them and their subfolders\n"},
     });
 }
 
