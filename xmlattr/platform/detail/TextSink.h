@@ -111,9 +111,9 @@ template <std::size_t N> struct Pattern {
 /// Room on the stack for a scalar value's text: a few numbers and names.
 inline constexpr int kScalarText = 128;
 
-/// The text that `fill` appends to the `TextSink&` it is given, allocated once at its final
-/// length: not at all while it fits the `String` itself, and not before it outgrows the `N`
-/// code units on the stack.
+/// The text that `fill` appends to the `TextSink&` it is given: not allocated at all while it
+/// fits the `String` itself, allocated once, at its final length, while it fits the `N` code
+/// units on the stack, and beyond those grown as a buffer grows, then allocated at its length.
 template <int N = kScalarText, class Fill> String writeText(Fill&& fill);
 
 /// Text appended piece by piece, as `writeText` gives it to a writer: straight into the
