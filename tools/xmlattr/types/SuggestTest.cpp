@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -51,34 +54,40 @@ Tool::Parsed notUsed(Core::String const&) { return {}; }
 constexpr Tool::ValueType kKeywordType{0,        "Keyword", "",      acceptsKeyword, notUsed,
                                        keywords, false,     nullptr, nullptr};
 
-TEST(Suggest, OffersAcceptedNearMisses) {
-    struct Row {
-        std::u16string_view text;
-        char const* expected; // null: no suggestion
-    };
-    for (Row const& row : {
-             Row{u"midle", "middle"},
-             Row{u"Middle", "middle"},
-             Row{u"objectboundingbox", "objectBoundingBox"},
-             Row{u"USERSPACEONUSE", "userSpaceOnUse"},
-             Row{u" after ", "after"},
-             Row{u"afetr", "after"},
-             // Short keywords allow one edit only; nothing is offered for what is far.
-             Row{u"aut", "auto"},
-             Row{u"ato", "auto"},
-             Row{u"axt", nullptr},
-             Row{u"bottom", nullptr},
-             Row{u"", nullptr},
-         }) {
+struct SuggestionRow {
+    std::u16string_view text;
+    char const* expected; // null: no suggestion
+};
+
+// Each row's text through `suggest`, which gives what it offers for a text.
+template <class Suggest>
+void expectSuggestions(std::initializer_list<SuggestionRow> rows, Suggest suggest) {
+    for (SuggestionRow const& row : rows) {
         Core::String const text{row.text};
         SCOPED_TRACE(text.toUtf8());
-        std::optional<std::string> const suggestion = Tool::suggest(kKeywordType, text);
-        if (row.expected == nullptr) {
-            EXPECT_FALSE(suggestion.has_value()) << *suggestion;
-        } else {
-            EXPECT_EQ(suggestion.value_or("(none)"), row.expected);
-        }
+        std::optional<std::string> const suggestion = suggest(text);
+        EXPECT_EQ(suggestion.value_or("(none)"), row.expected ? row.expected : "(none)");
     }
+}
+
+TEST(Suggest, OffersAcceptedNearMisses) {
+    using Row = SuggestionRow;
+    expectSuggestions(
+        {
+            Row{u"midle", "middle"},
+            Row{u"Middle", "middle"},
+            Row{u"objectboundingbox", "objectBoundingBox"},
+            Row{u"USERSPACEONUSE", "userSpaceOnUse"},
+            Row{u" after ", "after"},
+            Row{u"afetr", "after"},
+            // Short keywords allow one edit only; nothing is offered for what is far.
+            Row{u"aut", "auto"},
+            Row{u"ato", "auto"},
+            Row{u"axt", nullptr},
+            Row{u"bottom", nullptr},
+            Row{u"", nullptr},
+        },
+        [](Core::String const& text) { return Tool::suggest(kKeywordType, text); });
 }
 
 // The plain fixes beyond keywords: a missing "#", a trailing ";", capitals in a unit.
@@ -86,23 +95,17 @@ TEST(Suggest, OffersPlainFixes) {
     auto const accepts = [](Core::String const& text) {
         return text.view() == u"#ffd264" || text.view() == u"0.8" || text.view() == u"12pt";
     };
-    struct Row {
-        std::u16string_view text;
-        char const* expected; // null: no suggestion
-    };
-    for (Row const& row : {
-             Row{u"ffd264", "#ffd264"},
-             Row{u"0.8;", "0.8"},
-             Row{u" 0.8 ; ;", "0.8"},
-             Row{u"12PT", "12pt"},
-             Row{u"ffd26", nullptr},
-             Row{u"12 PT", nullptr},
-         }) {
-        Core::String const text{row.text};
-        SCOPED_TRACE(text.toUtf8());
-        std::optional<std::string> const suggestion = Tool::suggest(text, {}, accepts);
-        EXPECT_EQ(suggestion.value_or("(none)"), row.expected ? row.expected : "(none)");
-    }
+    using Row = SuggestionRow;
+    expectSuggestions(
+        {
+            Row{u"ffd264", "#ffd264"},
+            Row{u"0.8;", "0.8"},
+            Row{u" 0.8 ; ;", "0.8"},
+            Row{u"12PT", "12pt"},
+            Row{u"ffd26", nullptr},
+            Row{u"12 PT", nullptr},
+        },
+        [&accepts](Core::String const& text) { return Tool::suggest(text, {}, accepts); });
 }
 
 } // namespace

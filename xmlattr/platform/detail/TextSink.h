@@ -149,17 +149,18 @@ public:
         }
         int const count = digits + (value < 0 ? 1 : 0);
         char16_t* const first = room(static_cast<std::size_t>(count));
+        if (value < 0) {
+            *first = u'-';
+        }
+        char16_t* const firstDigit = first + (count - digits);
         char16_t* at = first + count;
-        // Two digits a step, from the end.
+        // Two digits a step, from the end; an odd count leaves one.
         for (; magnitude >= 10; magnitude /= 100) {
             at -= 2;
             std::memcpy(at, &kDigitPairs[2 * (magnitude % 100)], 2 * sizeof(char16_t));
         }
-        if (at != first + (count - digits)) {
+        if (at != firstDigit) {
             *--at = static_cast<char16_t>(u'0' + magnitude);
-        }
-        if (value < 0) {
-            *first = u'-';
         }
         m_length += count;
     }
@@ -183,7 +184,7 @@ protected:
           m_data(destination.m_local), m_capacity(String::kInlineCapacity) {}
     // Never destroyed through this class: only as the `InlineTextSink` that owns it.
     ~TextSink() {
-        if (m_onHeap) {
+        if (onHeap()) {
             Allocator::free(m_data);
         }
     }
@@ -273,13 +274,15 @@ private:
         std::size_t const capacity = std::max(needed, 2 * static_cast<std::size_t>(m_capacity));
         auto* const grown = static_cast<char16_t*>(Allocator::alloc(capacity * sizeof(char16_t)));
         char16_t* const old = m_data;
-        bool const wasOnHeap = m_onHeap;
+        bool const wasOnHeap = onHeap();
         moveTo(grown, static_cast<int>(capacity));
-        m_onHeap = true;
         if (wasOnHeap) {
             Allocator::free(old);
         }
     }
+
+    // Neither the string's own storage nor the stack's.
+    bool onHeap() const noexcept { return m_data != m_destination.m_local && m_data != m_storage; }
 
     void moveTo(char16_t* storage, int capacity) noexcept {
         std::memcpy(storage, m_data, static_cast<std::size_t>(m_length) * sizeof(char16_t));
@@ -293,7 +296,6 @@ private:
     char16_t* m_data;
     int m_length = 0;
     int m_capacity;
-    bool m_onHeap = false;
 };
 
 /// A sink with `N` code units of storage in the object: a writer's stack frame.
