@@ -23,6 +23,7 @@ enum class Finding : unsigned char {
     NoNamespace = 4,    // a root svg element without a namespace, checked as SVG
     Unreadable = 5,     // the file cannot be read
     NotWellFormed = 6,  // the file is not well-formed XML
+    ReadDifferently = 7, // both accept the value, and the library holds another one
 };
 
 /// A value echoed in a diagnostic is cut after this many UTF-16 code units.

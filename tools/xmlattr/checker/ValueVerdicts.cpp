@@ -2,6 +2,8 @@
 #include "ValueVerdicts.h"
 
 #include "FormatterValues.h"
+#include "ReadingComparison.h"
+#include "standard/Reading.h"
 #include "standard/Syntax.h"
 #include "types/Suggest.h"
 
@@ -221,7 +223,42 @@ private:
 
 thread_local SilentValues silentValues;
 
+// The message of a value both readers accept and read apart.
+std::string differenceMessage(std::string const& what, Difference const& difference) {
+    std::string const item =
+        difference.item == 0 ? std::string() : "item " + std::to_string(difference.item) + " of ";
+    std::string message = item + what + " is read here as " + inQuotes(difference.library) +
+                          "; the standard reads " + inQuotes(difference.standard);
+    if (difference.kind == Difference::Kind::Unheld) {
+        message += difference.unheld == 1 ? ", whose last value is not read"
+                                          : ", whose last " + std::to_string(difference.unheld) +
+                                                " values are not read";
+    }
+    return message;
+}
+
 } // namespace
+
+std::optional<Finding> verdictOf(Answers const& answers) noexcept {
+    bool const valid = answers.hasSyntax ? answers.standardAllows : answers.libraryReads;
+    bool const read = answers.hasType ? answers.libraryReads : answers.standardAllows;
+    if (!valid && !read) {
+        return Finding::Invalid;
+    }
+    if (!read) {
+        return Finding::ValidNotRead;
+    }
+    if (!valid) {
+        return Finding::NotValidRead;
+    }
+    if (answers.readDifferently) {
+        return Finding::ReadDifferently;
+    }
+    if (answers.libraryMessages) {
+        return Finding::LibraryMessage;
+    }
+    return std::nullopt;
+}
 
 void checkValue(FileReport& report, ValuePlace const& place, std::string_view name,
                 std::string_view value) {
@@ -248,12 +285,23 @@ void checkValue(FileReport& report, ValuePlace const& place, std::string_view na
         return;
     }
     Core::String const text = libraryText(value);
-    bool const libraryReads = type != nullptr && type->accepts(text);
+    // The library's reading is taken only where the standard's can be set beside it.
+    thread_local Standard::Reading held;
+    bool const libraryReads =
+        type != nullptr && (syntax != nullptr ? type->readHeld(text, held) : type->accepts(text));
     std::vector<std::string> messages = takeLibraryLog();
     bool const standardAllows = syntax != nullptr && Standard::conforms(*syntax, value, dialect);
-    bool const valid = syntax == nullptr ? libraryReads : standardAllows;
-    bool const read = type == nullptr ? standardAllows : libraryReads;
-    if (valid && read && messages.empty()) {
+    Difference difference;
+    if (libraryReads && standardAllows) {
+        thread_local Standard::Reading standardReading;
+        Standard::readValue(*syntax, value, dialect, standardReading);
+        difference =
+            compareReadings(standardReading, value, held, place.vocabulary == Vocabulary::Svg);
+    }
+    std::optional<Finding> const finding =
+        verdictOf({type != nullptr, libraryReads, syntax != nullptr, standardAllows,
+                   !messages.empty(), difference.kind != Difference::Kind::None});
+    if (!finding) {
         silentValues.add(type, syntax, dialect, value, Known::Silent);
         return;
     }
@@ -272,31 +320,35 @@ void checkValue(FileReport& report, ValuePlace const& place, std::string_view na
     if (type != nullptr && libraryReads) {
         diagnostic.reading = readingOf(*type, text);
     }
-    if (!valid && !read) {
-        diagnostic.finding = Finding::Invalid;
-        diagnostic.severity = Severity::Error;
+    diagnostic.finding = *finding;
+    diagnostic.severity = *finding == Finding::Invalid ? Severity::Error : Severity::Warning;
+    switch (*finding) {
+    case Finding::Invalid:
         diagnostic.message = what + " is not a valid " + typeName;
         diagnostic.notes = std::move(messages);
-    } else if (!read) {
-        diagnostic.finding = Finding::ValidNotRead;
-        diagnostic.severity = Severity::Warning;
+        break;
+    case Finding::ValidNotRead:
         diagnostic.message = what + ": valid " + std::string(standard) +
                              ", but not read by this library's " + typeName;
         diagnostic.notes = std::move(messages);
-    } else if (!valid) {
-        diagnostic.finding = Finding::NotValidRead;
-        diagnostic.severity = Severity::Warning;
+        break;
+    case Finding::NotValidRead:
         diagnostic.message = what + ": not valid " + std::string(standard) + "; read here as " +
                              diagnostic.reading.value_or("?");
         diagnostic.notes = std::move(messages);
-    } else {
-        // Both accept, and the library had something to say about it.
-        diagnostic.finding = Finding::LibraryMessage;
-        diagnostic.severity = Severity::Warning;
+        break;
+    case Finding::ReadDifferently:
+        diagnostic.message = differenceMessage(what, difference);
+        diagnostic.notes = std::move(messages);
+        break;
+    default:
+        // Both accept alike, and the library had something to say about it.
         diagnostic.message = what + ": " + messages.front();
         diagnostic.notes.assign(messages.begin() + 1, messages.end());
+        break;
     }
-    if (diagnostic.finding != Finding::LibraryMessage) {
+    if (diagnostic.finding != Finding::LibraryMessage &&
+        diagnostic.finding != Finding::ReadDifferently) {
         if (std::optional<std::string> const near = nearMiss(type, syntax, dialect, text)) {
             std::size_t nearLength = 0;
             std::string const shown = echoed(*near, nearLength);

@@ -4,6 +4,7 @@
 
 #include "FileReport.h"
 
+#include <optional>
 #include <string_view>
 
 namespace Tool {
@@ -19,6 +20,21 @@ struct ValuePlace {
     Position (*locate)(void* context) = nullptr;
     void* context = nullptr;
 };
+
+/// What the answers of the two readers on one value mean: the finding to report, or none for
+/// a value both take alike in silence. Where the library has no type for the attribute, the
+/// standard's answer stands for both, and the other way round.
+struct Answers {
+    bool hasType = false;
+    bool libraryReads = false;
+    bool hasSyntax = false;
+    bool standardAllows = false;
+    /// The library logged something while reading.
+    bool libraryMessages = false;
+    /// Both accept, and the library holds another value than the standard reads.
+    bool readDifferently = false;
+};
+std::optional<Finding> verdictOf(Answers const& answers) noexcept;
 
 /// Checks `value` of attribute `name` and records the outcome in `report`: counted under
 /// the attribute, and a diagnostic unless both verdicts accept it silently. Values only a

@@ -46,6 +46,8 @@ std::string_view findingName(Finding finding) {
         return "unreadable-file";
     case Finding::NotWellFormed:
         return "not-well-formed";
+    case Finding::ReadDifferently:
+        return "read-differently";
     }
     return "invalid-value";
 }
@@ -157,7 +159,7 @@ std::string pathUri(std::string const& path) {
 
 constexpr Finding kFindings[] = {
     Finding::Invalid,     Finding::ValidNotRead, Finding::NotValidRead, Finding::LibraryMessage,
-    Finding::NoNamespace, Finding::Unreadable,   Finding::NotWellFormed};
+    Finding::NoNamespace, Finding::Unreadable,   Finding::NotWellFormed, Finding::ReadDifferently};
 
 // SARIF 2.1.0, one run; results are streamed between the run's head and its end.
 class SarifWriter final : public ReportWriter {

@@ -52,7 +52,7 @@ Tool::Parsed notUsed(Core::String const&) { return {}; }
 
 // Listed nowhere: suggestions do not look at the list.
 constexpr Tool::ValueType kKeywordType{0,        "Keyword", "",      acceptsKeyword, notUsed,
-                                       keywords, false,     nullptr, nullptr};
+                                       keywords, false,     nullptr, nullptr, nullptr};
 
 struct SuggestionRow {
     std::u16string_view text;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Fields.h"
+#include "HeldReadings.h"
 
 #include <xmlattr/AttributeTypes.h>
 #include <xmlattr/attributes/KeywordTable.h>
@@ -47,6 +48,8 @@ struct ValueType {
     /// Whether an attribute is of this type's instantiation, and its value's fields if so.
     bool (*holds)(Xml::XmlAttribute const& attribute);
     void (*describeHeld)(Fields& out, Xml::XmlAttribute const& attribute);
+    /// As `accepts`, and when it accepts, what the value holds in the standard's terms.
+    bool (*readHeld)(Core::String const& text, Standard::Reading& out);
 };
 
 /// Every readable type, in the order `xmlattr types` lists them.
@@ -92,6 +95,21 @@ template <class T> Parsed parse(Core::String const& text) {
     return result;
 }
 
+template <class T> bool readHeld(Core::String const& text, Standard::Reading& out) {
+    Xml::TXmlAttribute<T> attribute;
+    if (!attribute.parseValue(text)) {
+        return false;
+    }
+    if constexpr (requires { heldReading(out, attribute.getValue()); }) {
+        heldReading(out, attribute.getValue());
+    } else {
+        Fields fields;
+        describe(fields, attribute.getValue());
+        describedReading(out, fields);
+    }
+    return true;
+}
+
 template <class T> bool holds(Xml::XmlAttribute const& attribute) {
     return typeid(attribute) == typeid(Xml::TXmlAttribute<T>);
 }
@@ -134,7 +152,8 @@ constexpr ValueType row(std::string_view name, std::string_view description,
             keywords,
             Xml::HasTextForm<T>,
             detail::holds<T>,
-            detail::describeHeld<T>};
+            detail::describeHeld<T>,
+            detail::readHeld<T>};
 }
 
 /// The row of a keyword enumeration: its table gives the keywords to suggest.

@@ -1,0 +1,141 @@
+// The verdict on a pair of answers, and the comparison of the two readings, as rows.
+#include "ReadingComparison.h"
+#include "ValueVerdicts.h"
+#include "standard/Syntax.h"
+#include "types/ValueType.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Tool::Difference;
+using Tool::Finding;
+
+TEST(Verdict, EachPairOfAnswersHasOneFinding) {
+    struct Row {
+        Tool::Answers answers;
+        std::optional<Finding> expected;
+    };
+    // hasType, libraryReads, hasSyntax, standardAllows, libraryMessages, readDifferently
+    Row const rows[] = {
+        {{true, true, true, true, false, false}, std::nullopt},
+        {{true, false, true, false, false, false}, Finding::Invalid},
+        {{true, false, true, true, false, false}, Finding::ValidNotRead},
+        {{true, true, true, false, false, false}, Finding::NotValidRead},
+        {{true, true, true, true, true, false}, Finding::LibraryMessage},
+        // A misreading outweighs what the library logged while making it.
+        {{true, true, true, true, true, true}, Finding::ReadDifferently},
+        {{true, true, true, true, false, true}, Finding::ReadDifferently},
+        // One reader alone: its answer is both verdicts.
+        {{true, true, false, false, false, false}, std::nullopt},
+        {{true, false, false, false, false, false}, Finding::Invalid},
+        {{false, false, true, true, false, false}, std::nullopt},
+        {{false, false, true, false, false, false}, Finding::Invalid},
+    };
+    for (Row const& row : rows) {
+        Tool::Answers const& a = row.answers;
+        EXPECT_EQ(Tool::verdictOf(a), row.expected)
+            << a.hasType << a.libraryReads << a.hasSyntax << a.standardAllows << a.libraryMessages
+            << a.readDifferently;
+    }
+}
+
+struct Row {
+    bool svg;
+    std::string_view element;
+    std::string_view attribute;
+    std::string_view value;
+    Difference::Kind kind;
+    std::string_view library = {};
+    std::string_view standard = {};
+    std::size_t item = 0;
+    std::string_view part = {};
+};
+
+void expectRows(std::span<Row const> rows) {
+    for (Row const& row : rows) {
+        SCOPED_TRACE(std::string(row.attribute) + "=\"" + std::string(row.value) + "\"");
+        Tool::Vocabulary const vocabulary =
+            row.svg ? Tool::Vocabulary::Svg : Tool::Vocabulary::XslFo;
+        Tool::ValueType const* type = Tool::attributeType(vocabulary, row.element, row.attribute);
+        Tool::Standard::Syntax const* syntax =
+            row.svg ? Tool::Standard::svgSyntax(row.element, row.attribute)
+                    : Tool::Standard::xslSyntax(row.attribute);
+        ASSERT_NE(type, nullptr);
+        ASSERT_NE(syntax, nullptr);
+        auto const dialect =
+            row.svg ? Tool::Standard::Dialect::SvgAttribute : Tool::Standard::Dialect::XslFo;
+        ASSERT_TRUE(Tool::Standard::conforms(*syntax, row.value, dialect));
+        Tool::Standard::Reading held;
+        ASSERT_TRUE(type->readHeld(Core::String(row.value), held));
+        Tool::takeLibraryLog();
+        Tool::Standard::Reading standard;
+        Tool::Standard::readValue(*syntax, row.value, dialect, standard);
+        Difference const difference = Tool::compareReadings(standard, row.value, held, row.svg);
+        EXPECT_EQ(difference.kind, row.kind);
+        if (row.kind != Difference::Kind::None) {
+            EXPECT_EQ(difference.library, row.library);
+            EXPECT_EQ(difference.standard, row.standard);
+            EXPECT_EQ(difference.item, row.item);
+            EXPECT_EQ(row.value.substr(difference.begin, difference.end - difference.begin),
+                      row.part);
+        }
+    }
+}
+
+using enum Difference::Kind;
+
+TEST(ReadingComparison, MeasuresAndShorthands) {
+    Row const rows[] = {
+        // A shorthand's four values held as one percentage, and as its first side.
+        {false, "block", "margin", "20pt 0 40pt 0", Value, "2000%", "20pt 0 40pt 0", 0, "20pt"},
+        {false, "block", "border-width", "70pt 0 0 70pt", Unheld, "70pt", "70pt 0 0 70pt", 0,
+         "0 0 70pt"},
+        // Every side alike loses nothing.
+        {false, "block", "padding", "1pt 1pt", None},
+        {false, "block", "margin", "12pt", None},
+        // Units are compared by their size: 72pt is 1in, 0 is 0 in any unit.
+        {false, "block", "space-before", "1in", None},
+        {false, "block", "border-width", "0", None},
+        {false, "block", "line-height", "150%", None},
+        // The library's float: 0.1 and 1e-7 are not differences.
+        {false, "block", "space-before", "0.1pt", None},
+        {true, "rect", "width", "100%", None},
+        {true, "rect", "width", "1.0000001", None},
+        {true, "rect", "x", "2.5mm", None},
+        // A factor written as a percentage is held as a plain number.
+        {true, "stop", "offset", "50%", None},
+    };
+    expectRows(rows);
+}
+
+TEST(ReadingComparison, ColoursReferencesAndLists) {
+    Row const rows[] = {
+        {true, "rect", "fill", "red", None},
+        {true, "rect", "fill", "#ABC", None},
+        {true, "rect", "fill", "mediumpurple", None},
+        {true, "rect", "fill", "rgb(50%,10%,0%)", None},
+        {true, "rect", "fill", "url(#a)", None},
+        // A paint's fallback colour is not held.
+        {true, "rect", "fill", "url(#a) red", Unheld, "url(#a)", "url(#a) rgb(255,0,0)", 0, "red"},
+        {true, "polygon", "points", "1,2 3.5,4e1", None},
+        {true, "rect", "stroke-dasharray", "5, 3 2", None},
+        {true, "svg", "viewBox", "0 0 100 50", None},
+    };
+    expectRows(rows);
+}
+
+TEST(ReadingComparison, PathsAndTransforms) {
+    Row const rows[] = {
+        // Implicit linetos after a moveto, and "z" beside "Z".
+        {true, "path", "d", "m1 2 3 4 5 6z M0 0 1 1Z", None},
+        {true, "path", "d", "M0 0a5 5 30 1 0 10 10", None},
+        {true, "path", "d", "M0 0A5,5,0,0,1,10,10", None},
+        {true, "path", "d", "M.5.5l1e2-3", None},
+        {true, "rect", "transform", "translate(10) rotate(45 5 5) scale(2) skewX(10)", None},
+        {true, "rect", "transform", "matrix(1 0 0 1 1e3 -2.5)", None},
+    };
+    expectRows(rows);
+}
+
+} // namespace

@@ -1,0 +1,318 @@
+// The standard's reading of a value that conforms: token by token, or as a path or a
+// transform list. Numbers are read exactly, in double precision, so that a difference from the
+// library's single-precision reading is the library's rounding or a real misreading.
+#include "Reading.h"
+
+#include "Scanner.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <numbers>
+
+namespace Tool::Standard {
+
+namespace {
+
+constexpr std::string_view kUnits[] = {"em", "ex", "px", "in", "cm", "mm", "pt", "pc"};
+
+double valueOf(std::string_view number) {
+    if (!number.empty() && number.front() == '+') {
+        number.remove_prefix(1);
+    }
+    double value = 0;
+    std::from_chars(number.data(), number.data() + number.size(), value);
+    return value;
+}
+
+// A number token at the scanner, read exactly; false, the scanner unmoved, when none is there.
+bool readNumber(Scanner& scanner, double& value) {
+    std::size_t const start = scanner.at();
+    std::string_view const rest = scanner.rest();
+    if (!scanner.number()) {
+        return false;
+    }
+    value = valueOf(rest.substr(0, scanner.at() - start));
+    return true;
+}
+
+bool isSeparator(char c) { return isSpace(c) || c == ','; }
+
+// The end of a parenthesised group that starts at `open`, nested groups and quotes included;
+// the text's end when it is not closed.
+std::size_t closingOf(std::string_view text, std::size_t open) {
+    int depth = 0;
+    char quote = '\0';
+    for (std::size_t i = open; i < text.size(); ++i) {
+        char const c = text[i];
+        if (quote != '\0') {
+            quote = c == quote ? '\0' : quote;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '(') {
+            ++depth;
+        } else if (c == ')' && --depth == 0) {
+            return i + 1;
+        }
+    }
+    return text.size();
+}
+
+std::string_view trimmedText(std::string_view text) {
+    while (!text.empty() && isSpace(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isSpace(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// url(...)'s reference: inside the parentheses, blanks and one pair of quotes taken off.
+std::string_view referenceOf(std::string_view function) {
+    std::size_t const open = function.find('(');
+    std::string_view inner = function.substr(open + 1);
+    if (!inner.empty() && inner.back() == ')') {
+        inner.remove_suffix(1);
+    }
+    inner = trimmedText(inner);
+    if (inner.size() >= 2 && (inner.front() == '"' || inner.front() == '\'') &&
+        inner.back() == inner.front()) {
+        inner = inner.substr(1, inner.size() - 2);
+    }
+    return inner;
+}
+
+void readToken(Scanner& scanner, std::string_view text, Dialect dialect, Part& part) {
+    std::size_t const start = scanner.at();
+    char const first = scanner.peek();
+    if (first == '"' || first == '\'') {
+        std::size_t const close = text.find(first, start + 1);
+        std::size_t const end = close == std::string_view::npos ? text.size() : close + 1;
+        part.kind = Part::Kind::Keyword;
+        scanner.reset(end);
+    } else if (double number = 0; readNumber(scanner, number)) {
+        part.number = number;
+        part.kind = Part::Kind::Number;
+        if (scanner.take('%')) {
+            part.kind = Part::Kind::Percentage;
+        } else {
+            std::string_view const unit = scanner.name();
+            for (std::string_view const known : kUnits) {
+                if (dialect == Dialect::CssDeclaration ? equalNoCase(unit, known) : unit == known) {
+                    part.kind = Part::Kind::Measure;
+                    part.unit = known;
+                }
+            }
+            if (!unit.empty() && part.kind != Part::Kind::Measure) {
+                // A unit no standard knows: the token is not a measure of either reading.
+                part.kind = Part::Kind::Keyword;
+            }
+        }
+    } else if (first == '#') {
+        scanner.take('#');
+        while (isLetter(scanner.peek()) || isDigit(scanner.peek())) {
+            scanner.take(scanner.peek());
+        }
+        part.kind = Part::Kind::Keyword;
+    } else {
+        std::string_view const name = scanner.name();
+        if (!name.empty() && scanner.peek() == '(') {
+            scanner.reset(closingOf(text, scanner.at()));
+            part.kind = equalNoCase(name, "url") ? Part::Kind::Reference : Part::Kind::Keyword;
+        } else if (name.empty()) {
+            // Anything else stands for itself up to the next separator.
+            while (!scanner.atEnd() && !isSeparator(scanner.peek())) {
+                scanner.take(scanner.peek());
+            }
+            part.kind = Part::Kind::Keyword;
+        } else {
+            part.kind = Part::Kind::Keyword;
+        }
+    }
+    part.begin = start;
+    part.end = scanner.at();
+    part.text = text.substr(start, part.end - start);
+    if (part.kind == Part::Kind::Reference) {
+        part.text = referenceOf(part.text);
+    } else if (part.kind == Part::Kind::Keyword && colorValue(part.text, part.color)) {
+        part.kind = Part::Kind::Color;
+    }
+}
+
+// The arguments each path command takes.
+int argumentsOf(char command) {
+    switch (lowerAscii(command)) {
+    case 'm':
+    case 'l':
+    case 't':
+        return 2;
+    case 'h':
+    case 'v':
+        return 1;
+    case 'c':
+        return 6;
+    case 's':
+    case 'q':
+        return 4;
+    case 'a':
+        return 7;
+    default:
+        return 0;
+    }
+}
+
+void skipSeparators(Scanner& scanner) {
+    while (!scanner.atEnd() && isSeparator(scanner.peek())) {
+        scanner.take(scanner.peek());
+    }
+}
+
+double radians(double degrees) { return degrees * std::numbers::pi / 180; }
+
+// this = this × other, both as a b c d e f of the matrix [a c e; b d f; 0 0 1].
+void multiply(std::array<double, 6>& m, std::array<double, 6> const& o) {
+    m = {m[0] * o[0] + m[2] * o[1],        m[1] * o[0] + m[3] * o[1],
+         m[0] * o[2] + m[2] * o[3],        m[1] * o[2] + m[3] * o[3],
+         m[0] * o[4] + m[2] * o[5] + m[4], m[1] * o[4] + m[3] * o[5] + m[5]};
+}
+
+} // namespace
+
+void readParts(std::string_view text, Dialect dialect, Reading& out) {
+    out.clear();
+    Scanner scanner(text);
+    for (skipSeparators(scanner); !scanner.atEnd(); skipSeparators(scanner)) {
+        Part part;
+        readToken(scanner, text, dialect, part);
+        if (part.end == part.begin) {
+            scanner.take(scanner.peek());
+            continue;
+        }
+        // SVG's icc-color() belongs to the colour before it.
+        if (part.kind == Part::Kind::Keyword && !out.parts.empty() &&
+            out.parts.back().kind == Part::Kind::Color && part.text.size() > 10 &&
+            equalNoCase(part.text.substr(0, 10), "icc-color(")) {
+            out.parts.back().end = part.end;
+            continue;
+        }
+        out.parts.push_back(part);
+    }
+}
+
+void readPathData(std::string_view text, Reading& out) {
+    out.clear();
+    out.shape = Reading::Shape::Path;
+    Scanner scanner(text);
+    char command = '\0';
+    for (skipSeparators(scanner); !scanner.atEnd(); skipSeparators(scanner)) {
+        std::size_t const start = scanner.at();
+        if (isLetter(scanner.peek())) {
+            command = scanner.peek();
+            scanner.take(command);
+            if (argumentsOf(command) == 0) {
+                out.commands.push_back(command);
+                out.commandStarts.push_back(start);
+                continue;
+            }
+            skipSeparators(scanner);
+        } else if (command == '\0' || argumentsOf(command) == 0) {
+            return; // a number with no command to take it: not path data
+        }
+        out.commands.push_back(command);
+        out.commandStarts.push_back(start);
+        int const count = argumentsOf(command);
+        for (int i = 0; i < count; ++i) {
+            if (i > 0) {
+                skipSeparators(scanner);
+            }
+            double value = 0;
+            bool const flag = lowerAscii(command) == 'a' && (i == 3 || i == 4);
+            if (flag && (scanner.peek() == '0' || scanner.peek() == '1')) {
+                value = scanner.peek() == '1' ? 1 : 0;
+                scanner.take(scanner.peek());
+            } else if (!readNumber(scanner, value)) {
+                return;
+            }
+            out.numbers.push_back(value);
+        }
+        // Pairs after a moveto are implicit linetos.
+        if (lowerAscii(command) == 'm') {
+            command = command == 'm' ? 'l' : 'L';
+        }
+    }
+}
+
+void readTransformList(std::string_view text, Reading& out) {
+    out.clear();
+    out.shape = Reading::Shape::Matrix;
+    Scanner scanner(text);
+    for (skipSeparators(scanner); !scanner.atEnd(); skipSeparators(scanner)) {
+        std::string_view const name = scanner.name();
+        scanner.skipSpace();
+        if (name.empty() || !scanner.take('(')) {
+            return;
+        }
+        std::array<double, 7> arguments{};
+        std::size_t count = 0;
+        for (skipSeparators(scanner); !scanner.atEnd() && scanner.peek() != ')';
+             skipSeparators(scanner)) {
+            double value = 0;
+            if (!readNumber(scanner, value)) {
+                return;
+            }
+            if (count < arguments.size()) {
+                arguments[count] = value;
+            }
+            ++count;
+        }
+        scanner.take(')');
+        applyTransform(
+            out, name,
+            std::span<double const>(arguments.data(), std::min(count, arguments.size())));
+    }
+}
+
+void applyTransform(Reading& out, std::string_view name, std::span<double const> arguments) {
+    std::array<double, 7> a{};
+    std::copy_n(arguments.begin(), std::min(arguments.size(), a.size()), a.begin());
+    std::size_t const count = arguments.size();
+    std::array<double, 6> item{1, 0, 0, 1, 0, 0};
+    if (name == "matrix") {
+        item = {a[0], a[1], a[2], a[3], a[4], a[5]};
+    } else if (name == "translate") {
+        item[4] = a[0];
+        item[5] = count > 1 ? a[1] : 0;
+    } else if (name == "scale") {
+        item[0] = a[0];
+        item[3] = count > 1 ? a[1] : a[0];
+    } else if (name == "rotate") {
+        double const c = std::cos(radians(a[0]));
+        double const s = std::sin(radians(a[0]));
+        // About (cx, cy): move it to the origin, turn, move it back.
+        double const cx = count > 1 ? a[1] : 0;
+        double const cy = count > 1 ? a[2] : 0;
+        item = {c, s, -s, c, cx - c * cx + s * cy, cy - s * cx - c * cy};
+    } else if (name == "skewX") {
+        item[2] = std::tan(radians(a[0]));
+    } else if (name == "skewY") {
+        item[1] = std::tan(radians(a[0]));
+    }
+    multiply(out.matrix, item);
+}
+
+void readValue(Syntax const& syntax, std::string_view text, Dialect dialect, Reading& out) {
+    switch (syntax.form) {
+    case Form::PathData:
+        readPathData(text, out);
+        return;
+    case Form::TransformList:
+        readTransformList(text, out);
+        return;
+    default:
+        readParts(text, dialect, out);
+        return;
+    }
+}
+
+} // namespace Tool::Standard
