@@ -132,6 +132,8 @@ TEST(ReadingComparison, PathsAndTransforms) {
         {true, "path", "d", "M0 0a5 5 30 1 0 10 10", None},
         {true, "path", "d", "M0 0A5,5,0,0,1,10,10", None},
         {true, "path", "d", "M.5.5l1e2-3", None},
+        // Held in single precision: 0.1 is not a difference.
+        {true, "path", "d", "M0.1 0.3L1e-3 7.77", None},
         {true, "rect", "transform", "translate(10) rotate(45 5 5) scale(2) skewX(10)", None},
         {true, "rect", "transform", "matrix(1 0 0 1 1e3 -2.5)", None},
     };
