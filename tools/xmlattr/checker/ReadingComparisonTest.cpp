@@ -141,3 +141,42 @@ TEST(ReadingComparison, PathsAndTransforms) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(FaultOf, NamesThePartOfAValueTheGrammarDoesNotTake) {
+    struct FaultRow {
+        bool svg;
+        std::string_view element;
+        std::string_view attribute;
+        std::string_view value;
+        std::string_view part;
+    };
+    FaultRow const rows[] = {
+        {false, "block", "margin", "10pt 2xy 3pt", "2xy"},
+        // A fifth side is the fault, and everything after it.
+        {false, "block", "padding", "1pt 2pt 3pt 4pt 5pt 6pt", "5pt 6pt"},
+        {false, "block", "border-width", "  10  ", "10"},
+        {true, "rect", "fill", "url(#a) reed", "reed"},
+        {true, "rect", "stroke-dasharray", "5, -3, 2", "-3"},
+        {true, "polygon", "points", "1,2 3,x 5,6", "x"},
+        {true, "polygon", "points", "1,2 3", "3"},
+        {true, "rect", "transform", "translate(1) rotate(a) scale(2)", "rotate(a)"},
+        // Path data is blamed as a whole.
+        {true, "path", "d", " M0 0 Lx ", "M0 0 Lx"},
+    };
+    for (FaultRow const& row : rows) {
+        SCOPED_TRACE(std::string(row.attribute) + "=\"" + std::string(row.value) + "\"");
+        Tool::Standard::Syntax const* syntax =
+            row.svg ? Tool::Standard::svgSyntax(row.element, row.attribute)
+                    : Tool::Standard::xslSyntax(row.attribute);
+        ASSERT_NE(syntax, nullptr);
+        auto const dialect =
+            row.svg ? Tool::Standard::Dialect::SvgAttribute : Tool::Standard::Dialect::XslFo;
+        ASSERT_FALSE(Tool::Standard::conforms(*syntax, row.value, dialect));
+        auto const [begin, end] = Tool::Standard::faultOf(*syntax, row.value, dialect);
+        EXPECT_EQ(row.value.substr(begin, end - begin), row.part);
+    }
+}
+
+} // namespace

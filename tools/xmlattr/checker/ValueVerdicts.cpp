@@ -287,12 +287,13 @@ void checkValue(FileReport& report, ValuePlace const& place, std::string_view na
     Core::String const text = libraryText(value);
     // The library's reading is taken only where the standard's can be set beside it.
     thread_local Standard::Reading held;
+    bool const comparable = syntax != nullptr && Standard::readsQuantities(*syntax);
     bool const libraryReads =
-        type != nullptr && (syntax != nullptr ? type->readHeld(text, held) : type->accepts(text));
+        type != nullptr && (comparable ? type->readHeld(text, held) : type->accepts(text));
     std::vector<std::string> messages = takeLibraryLog();
     bool const standardAllows = syntax != nullptr && Standard::conforms(*syntax, value, dialect);
     Difference difference;
-    if (libraryReads && standardAllows) {
+    if (comparable && libraryReads && standardAllows) {
         thread_local Standard::Reading standardReading;
         Standard::readValue(*syntax, value, dialect, standardReading);
         difference =

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace Tool::Standard {
@@ -60,6 +61,10 @@ struct Reading {
     }
 };
 
+/// Whether the grammar's values hold anything but keywords and text: numbers, measures,
+/// colours, references, paths or transforms, which a reading can be compared on.
+[[nodiscard]] bool readsQuantities(Syntax const& syntax) noexcept;
+
 /// Reads `text`, a value that conforms to `syntax`, into `out`: path data and transform lists
 /// by their own shapes, every other grammar token by token. A text that does not conform
 /// gives some reading without harm, but no meaningful one.
@@ -70,6 +75,13 @@ void readValue(Syntax const& syntax, std::string_view text, Dialect dialect, Rea
 void readParts(std::string_view text, Dialect dialect, Reading& out);
 void readPathData(std::string_view text, Reading& out);
 void readTransformList(std::string_view text, Reading& out);
+
+/// Where a value that does not conform to `syntax` goes wrong: the first token, list item or
+/// transform item that the grammar does not take on its own, or the first token beyond the
+/// most a shorthand takes, as `[begin, end)` of `text`; the whole text, blanks around it left
+/// out, where no one part is to blame.
+std::pair<std::size_t, std::size_t> faultOf(Syntax const& syntax, std::string_view text,
+                                            Dialect dialect);
 
 /// Composes one transform item, given by its name and arguments, after those already in the
 /// matrix of `out`. An argument left out takes the standard's default.

@@ -3,6 +3,7 @@
 // library's single-precision reading is the library's rounding or a real misreading.
 #include "Reading.h"
 
+#include "Readers.h"
 #include "Scanner.h"
 
 #include <algorithm>
@@ -299,6 +300,73 @@ void applyTransform(Reading& out, std::string_view name, std::span<double const>
         item[1] = std::tan(radians(a[0]));
     }
     multiply(out.matrix, item);
+}
+
+std::pair<std::size_t, std::size_t> faultOf(Syntax const& syntax, std::string_view text,
+                                            Dialect dialect) {
+    std::string_view const trimmed = trimmedText(text);
+    std::size_t const start =
+        trimmed.empty() ? 0 : static_cast<std::size_t>(trimmed.data() - text.data());
+    std::pair<std::size_t, std::size_t> const whole{start, start + trimmed.size()};
+    // Each item of a transform list is a list of its own.
+    if (syntax.form == Form::TransformList) {
+        Scanner scanner(text);
+        for (skipSeparators(scanner); !scanner.atEnd(); skipSeparators(scanner)) {
+            std::size_t const begin = scanner.at();
+            scanner.name();
+            scanner.skipSpace();
+            std::size_t const end =
+                scanner.peek() == '(' ? closingOf(text, scanner.at()) : text.size();
+            scanner.reset(end);
+            if (!conformsTransformList(text.substr(begin, end - begin))) {
+                return {begin, end};
+            }
+        }
+        return whole;
+    }
+    bool const tokens = syntax.form == Form::Values || syntax.form == Form::Paint ||
+                        syntax.form == Form::DashArray || syntax.form == Form::CoordinateList ||
+                        syntax.form == Form::NumberList || syntax.form == Form::Points;
+    if (!tokens) {
+        return whole;
+    }
+    thread_local Reading reading;
+    readParts(text, dialect, reading);
+    Syntax single = syntax;
+    single.maxCount = 1;
+    for (std::size_t i = 0; i < reading.parts.size(); ++i) {
+        Part const& part = reading.parts[i];
+        if (syntax.form == Form::Values && i == syntax.maxCount) {
+            return {part.begin, reading.parts.back().end};
+        }
+        std::string_view const token = text.substr(part.begin, part.end - part.begin);
+        bool const taken = syntax.form == Form::Points
+                               ? conformsList(token, dialect, Accept::kNumber)
+                               : conforms(single, token, dialect);
+        if (!taken) {
+            return {part.begin, part.end};
+        }
+    }
+    // A point without its pair.
+    if (syntax.form == Form::Points && reading.parts.size() % 2 == 1) {
+        return {reading.parts.back().begin, reading.parts.back().end};
+    }
+    return whole;
+}
+
+bool readsQuantities(Syntax const& syntax) noexcept {
+    switch (syntax.form) {
+    case Form::Values:
+        return syntax.accepts != 0;
+    case Form::Text:
+    case Form::TextDecoration:
+    case Form::Language:
+    case Form::Character:
+    case Form::AspectRatio:
+        return false;
+    default:
+        return true;
+    }
 }
 
 void readValue(Syntax const& syntax, std::string_view text, Dialect dialect, Reading& out) {
