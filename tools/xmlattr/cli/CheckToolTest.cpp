@@ -150,6 +150,30 @@ TEST_F(ToolTest, CheckReadsAttributesByTheirElement) {
               "anim.svg:4:47: warning: x=\"1 2\": not valid SVG; read here as 1px\n");
 }
 
+// The names neither reader knows are gathered over all files, each vocabulary apart, and
+// listed most frequent first, the first twenty.
+TEST_F(ToolTest, CheckNamesTheAttributesNeitherReaderKnows) {
+    std::string many;
+    std::string shown;
+    for (int i = 0; i < 22; ++i) {
+        std::string const name = (i < 10 ? "u0" : "u") + std::to_string(i);
+        many += " " + name + "='1'";
+        shown += i < 18 ? ", SVG " + name + " (1)" : "";
+    }
+    document("many.svg",
+             "<svg xmlns='http://www.w3.org/2000/svg'><g zz='1'/><rect" + many + " zz='2'/></svg>");
+    document("other.svg", "<svg xmlns='http://www.w3.org/2000/svg' zz='3' xmlns:x='urn:x' "
+                          "x:zz='4'/>");
+    document("other.fo", "<fo:block xmlns:fo='http://www.w3.org/1999/XSL/Format' zz='5'/>");
+    Outcome const outcome = run({"check", "many.svg", "other.svg", "other.fo"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_NE(outcome.out.find("; 26 attributes neither reader knows\n"
+                               "neither reader knows: SVG zz (3), XSL-FO zz (1)" +
+                               shown + " and 4 more\n"),
+              std::string::npos)
+        << outcome.out;
+}
+
 TEST_F(ToolTest, CheckReadsSvgStyleDeclarations) {
     document("icon.svg",
              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"50%\">\r\n"
