@@ -384,6 +384,84 @@ TEST(StandardGrammar, SvgNamesTimingAndFonts) {
     expectSvg("glyph", "orientation", kAttribute, {{"h", true}, {"x", false}});
 }
 
+// Every property of the XSL 1.1 property index and every SVG 1.1 attribute with a value
+// grammar has a reader: a name missing here would be counted as unknown and never checked.
+TEST(StandardGrammar, CoversTheIndexes) {
+    for (std::string_view const property : {
+             "source-document", "role", "absolute-position", "top", "azimuth", "cue-after", "cue-before",
+             "elevation", "pause-after", "pause-before", "pitch", "pitch-range", "play-during", "richness",
+             "speak", "speak-header", "speak-numeral", "speak-punctuation", "speech-rate", "stress",
+             "voice-family", "volume", "background-attachment", "background-color", "background-image",
+             "background-repeat", "background-position-horizontal", "background-position-vertical",
+             "border-before-color", "border-end-style", "border-after-width", "padding-start",
+             "font-family", "font-selection-strategy", "font-size", "font-stretch", "font-size-adjust",
+             "font-style", "font-variant", "font-weight", "country", "language", "script", "hyphenate",
+             "hyphenation-character", "hyphenation-push-character-count",
+             "hyphenation-remain-character-count", "margin-top", "space-before", "start-indent",
+             "end-indent", "space-end", "space-start", "relative-position", "alignment-adjust",
+             "alignment-baseline", "baseline-shift", "display-align", "dominant-baseline",
+             "relative-align", "allowed-height-scale", "allowed-width-scale",
+             "block-progression-dimension", "content-height", "content-width", "height",
+             "inline-progression-dimension", "max-height", "max-width", "min-height", "min-width",
+             "scaling", "scaling-method", "width", "hyphenation-keep", "hyphenation-ladder-count",
+             "last-line-end-indent", "line-height", "line-height-shift-adjustment",
+             "line-stacking-strategy", "linefeed-treatment", "white-space-treatment", "text-align",
+             "text-align-last", "text-indent", "white-space-collapse", "wrap-option", "character",
+             "letter-spacing", "suppress-at-line-break", "text-decoration", "text-shadow",
+             "text-transform", "treat-as-word-space", "word-spacing", "color", "color-profile-name",
+             "rendering-intent", "clear", "float", "intrusion-displace", "break-after", "break-before",
+             "keep-together", "keep-with-next", "keep-with-previous", "orphans", "widows", "clip",
+             "overflow", "reference-orientation", "span", "leader-alignment", "leader-pattern",
+             "leader-pattern-width", "leader-length", "rule-style", "rule-thickness", "active-state",
+             "auto-restore", "case-name", "case-title", "destination-placement-offset",
+             "external-destination", "indicate-destination", "internal-destination",
+             "show-destination", "starting-state", "switch-to", "target-presentation-context",
+             "target-processing-context", "target-stylesheet", "index-class", "index-key",
+             "page-number-treatment", "merge-ranges-across-index-key-references",
+             "merge-sequential-page-numbers", "merge-pages-across-index-key-references",
+             "ref-index-key", "marker-class-name", "retrieve-boundary-within-table",
+             "retrieve-class-name", "retrieve-position", "retrieve-boundary",
+             "retrieve-position-within-table", "format", "grouping-separator", "grouping-size",
+             "letter-value", "blank-or-not-blank", "column-count", "column-gap", "extent", "flow-name",
+             "force-page-count", "initial-page-number", "master-name", "master-reference",
+             "maximum-repeats", "media-usage", "odd-or-even", "page-height", "page-position",
+             "page-width", "precedence", "region-name", "flow-map-name", "flow-map-reference",
+             "flow-name-reference", "region-name-reference", "border-after-precedence",
+             "border-collapse", "border-separation", "caption-side", "column-number", "column-width",
+             "empty-cells", "ends-row", "number-columns-repeated", "number-columns-spanned",
+             "number-rows-spanned", "starts-row", "table-layout", "table-omit-footer-at-break",
+             "table-omit-header-at-break", "direction", "glyph-orientation-horizontal",
+             "glyph-orientation-vertical", "text-altitude", "text-depth", "unicode-bidi",
+             "writing-mode", "change-bar-class", "change-bar-color", "change-bar-offset",
+             "change-bar-placement", "change-bar-style", "change-bar-width", "content-type", "id",
+             "intrinsic-scale-value", "page-citation-strategy", "provisional-label-separation",
+             "provisional-distance-between-starts", "ref-id", "scale-option", "score-spaces", "src",
+             "visibility", "z-index", "background", "background-position", "border", "border-bottom",
+             "border-color", "border-left", "border-right", "border-style", "border-spacing",
+             "border-top", "border-width", "cue", "font", "margin", "padding", "page-break-after",
+             "page-break-before", "page-break-inside", "pause", "position", "size", "vertical-align",
+             "white-space", "space-before.conditionality", "keep-together.within-page",
+             "leader-length.optimum", "padding-before.conditionality", "line-height.precedence"}) {
+        EXPECT_NE(Tool::Standard::xslSyntax(property), nullptr) << property;
+    }
+    for (std::string_view const attribute :
+         {"id", "class", "externalResourcesRequired", "requiredFeatures", "systemLanguage", "version",
+          "zoomAndPan", "target", "refX", "refY", "markerUnits", "markerWidth", "markerHeight",
+          "orient", "pathLength", "startOffset", "method", "spacing", "filterRes", "in", "in2",
+          "result", "mode", "tableValues", "slope", "intercept", "amplitude", "exponent", "k1", "k2",
+          "k3", "k4", "order", "kernelMatrix", "divisor", "bias", "targetX", "targetY", "edgeMode",
+          "kernelUnitLength", "preserveAlpha", "surfaceScale", "diffuseConstant",
+          "specularConstant", "specularExponent", "scale", "xChannelSelector", "yChannelSelector",
+          "stdDeviation", "radius", "baseFrequency", "numOctaves", "seed", "stitchTiles", "azimuth",
+          "elevation", "pointsAtX", "limitingConeAngle", "attributeName", "begin", "end", "dur",
+          "min", "max", "repeatCount", "repeatDur", "keyTimes", "keyPoints", "keySplines", "from",
+          "to", "by", "path", "clip", "cursor", "enable-background", "font",
+          "glyph-orientation-horizontal", "glyph-orientation-vertical", "color-profile", "kerning",
+          "dominant-baseline", "unicode-range", "panose-1", "horiz-adv-x", "rendering-intent"}) {
+        EXPECT_NE(Tool::Standard::svgSyntax("", attribute), nullptr) << attribute;
+    }
+}
+
 // clang-format on
 
 } // namespace
