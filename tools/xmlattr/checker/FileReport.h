@@ -78,6 +78,26 @@ struct AttributeCounts {
     std::string typeName() const;
 };
 
+/// An attribute name of one of the two vocabularies that neither reader knows, and how often
+/// it was met. The name is a copy: it is the document's spelling, not a table's.
+struct UnknownAttribute {
+    Vocabulary vocabulary = Vocabulary::Svg;
+    std::string name;
+    long count = 0;
+};
+
+/// Adds `count` uses of `name` to `table`, a row for it made if new.
+inline void addUnknown(std::vector<UnknownAttribute>& table, Vocabulary vocabulary,
+                       std::string_view name, long count) {
+    for (UnknownAttribute& row : table) {
+        if (row.vocabulary == vocabulary && row.name == name) {
+            row.count += count;
+            return;
+        }
+    }
+    table.push_back({vocabulary, std::string(name), count});
+}
+
 enum class FileStatus : unsigned char { Read = 0, Unreadable = 1, NotWellFormed = 2 };
 
 struct FileReport {
@@ -88,8 +108,10 @@ struct FileReport {
     /// In document order; a fault that stopped the reading comes last.
     std::vector<Diagnostic> diagnostics;
     Counts total;
-    /// Attributes of the two vocabularies that neither the library nor the standard reads.
+    /// Attributes of the two vocabularies that neither the library nor the standard reads:
+    /// how many, and which.
     long unknown = 0;
+    std::vector<UnknownAttribute> unknownNames;
     std::vector<AttributeCounts> attributes;
 
     /// The row of an attribute name (as the tables spell it) and its readers, added if new.

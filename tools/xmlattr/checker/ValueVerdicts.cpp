@@ -267,6 +267,7 @@ void checkValue(FileReport& report, ValuePlace const& place, std::string_view na
     Standard::Syntax const* syntax = readers.syntax;
     if (type == nullptr && syntax == nullptr) {
         ++report.unknown;
+        addUnknown(report.unknownNames, place.vocabulary, name, 1);
         return;
     }
     AttributeCounts& entry = report.countsOf(place.vocabulary, readers.spelling, type, syntax);

@@ -251,6 +251,30 @@ std::string counted(long count, std::string_view one, std::string_view many) {
     return std::to_string(count) + " " + std::string(count == 1 ? one : many);
 }
 
+// The names neither reader knows, most frequent first: a run over many documents meets
+// hundreds of foreign names, of which the first few say what is missing.
+std::string unknownNamesText(std::vector<UnknownAttribute> names) {
+    if (names.empty()) {
+        return {};
+    }
+    std::sort(names.begin(), names.end(), [](UnknownAttribute const& a, UnknownAttribute const& b) {
+        if (a.count != b.count) {
+            return a.count > b.count;
+        }
+        return a.vocabulary != b.vocabulary ? a.vocabulary < b.vocabulary : a.name < b.name;
+    });
+    constexpr std::size_t kShown = 20;
+    std::string out = "neither reader knows:";
+    for (std::size_t i = 0; i < names.size() && i < kShown; ++i) {
+        out += (i == 0 ? " " : ", ") + std::string(vocabularyName(names[i].vocabulary)) + " " +
+               names[i].name + " (" + std::to_string(names[i].count) + ")";
+    }
+    if (names.size() > kShown) {
+        out += " and " + std::to_string(names.size() - kShown) + " more";
+    }
+    return out + "\n";
+}
+
 } // namespace
 
 void RunTally::add(FileReport const& report) {
@@ -270,6 +294,9 @@ void RunTally::add(FileReport const& report) {
     }
     total.add(report.total);
     unknown += report.unknown;
+    for (UnknownAttribute const& row : report.unknownNames) {
+        addUnknown(unknownNames, row.vocabulary, row.name, row.count);
+    }
     for (AttributeCounts const& entry : report.attributes) {
         auto const found =
             std::find_if(attributes.begin(), attributes.end(), [&](AttributeCounts const& known) {
@@ -304,6 +331,7 @@ std::string summaryText(RunTally const& tally, bool everyAttribute) {
                           tally.total.skipped) +
            " clean; " + counted(tally.unknown, "attribute", "attributes") +
            " neither reader knows\n";
+    out += unknownNamesText(tally.unknownNames);
     for (std::string const& path : tally.withoutContent) {
         out += "no SVG or XSL-FO content: " + path + "\n";
     }

@@ -25,13 +25,15 @@ struct RunTally {
     long duplicates = 0;
     Counts total;
     long unknown = 0;
+    std::vector<UnknownAttribute> unknownNames;
     std::vector<AttributeCounts> attributes;
 
     void add(FileReport const& report);
 };
 
 /// The summary: files by outcome, values by verdict, and the attributes with diagnostics
-/// (every attribute when `everyAttribute`), those with most diagnostics first.
+/// (every attribute when `everyAttribute`), those with most diagnostics first; the names
+/// neither reader knows, most frequent first.
 std::string summaryText(RunTally const& tally, bool everyAttribute);
 
 class ReportWriter {

@@ -213,6 +213,21 @@ bool readColorFunction(Scanner& scanner, std::string_view name, Dialect dialect)
     return read && scanner.take(')');
 }
 
+// XSL's <uri-specification> holds an IRI, in which parentheses are legal ("man:bash(1)"):
+// an unquoted one ends at the ")" that balances the opening one, or at a blank.
+std::size_t iriEnd(std::string_view rest) {
+    std::size_t depth = 0;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        char const c = rest[i];
+        if (isSpace(c) || c == '"' || c == '\'' || (c == ')' && depth == 0)) {
+            return i;
+        }
+        depth += c == '(' ? 1 : 0;
+        depth -= c == ')' ? 1 : 0;
+    }
+    return std::string_view::npos;
+}
+
 } // namespace
 
 bool readColor(Scanner& scanner, Dialect dialect) {
@@ -246,7 +261,7 @@ bool readColor(Scanner& scanner, Dialect dialect) {
     return true;
 }
 
-bool readFuncIri(Scanner& scanner) {
+bool readFuncIri(Scanner& scanner, Dialect dialect) {
     std::size_t const start = scanner.at();
     if (!equalNoCase(scanner.name(), "url") || !scanner.take('(')) {
         scanner.reset(start);
@@ -259,6 +274,8 @@ bool readFuncIri(Scanner& scanner) {
     if (quote == '"' || quote == '\'') {
         end = rest.find(quote, 1);
         end = end == std::string_view::npos ? end : end + 1;
+    } else if (dialect == Dialect::XslFo) {
+        end = iriEnd(rest);
     } else {
         end = std::min(rest.find(')'), rest.find_first_of(" \t\r\n\f\"'("));
     }
@@ -297,7 +314,7 @@ bool conformsPaint(std::string_view text, Dialect dialect) {
         scanner.reset(start);
         return readColor(scanner, dialect);
     };
-    if (readFuncIri(scanner)) {
+    if (readFuncIri(scanner, dialect)) {
         scanner.skipSpace();
         if (!scanner.atEnd() && !fallback()) {
             return false;

@@ -10,8 +10,9 @@ namespace Tool::Standard {
 /// A colour: a keyword, "#rgb", "#rrggbb", rgb(), rgba(), hsl(), hsla(); in XSL-FO also
 /// rgb-icc(). Not "currentColor", which the caller allows where the grammar does.
 [[nodiscard]] bool readColor(Scanner& scanner, Dialect dialect);
-/// url(...), its reference quoted or not.
-[[nodiscard]] bool readFuncIri(Scanner& scanner);
+/// url(...), its reference quoted or not; unquoted, an XSL-FO reference may hold balanced
+/// parentheses.
+[[nodiscard]] bool readFuncIri(Scanner& scanner, Dialect dialect);
 /// A number followed by a unit of the dialect, or a plain number where a length may be one.
 [[nodiscard]] bool readLength(Scanner& scanner, Dialect dialect, bool nonNegative);
 /// A number followed by "%".

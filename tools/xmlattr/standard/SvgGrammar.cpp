@@ -1,7 +1,7 @@
 // Which SVG 1.1 grammar each attribute and presentation property takes, from the standard's
 // attribute and property indexes; where a name means something else on some elements, those
 // elements come first.
-#include "Syntax.h"
+#include "Forms.h"
 
 #include <array>
 #include <unordered_map>
@@ -55,6 +55,23 @@ constexpr Words kTurbulenceType = {"fractalNoise", "turbulence"};
 constexpr Words kTransferType = {"identity", "table", "discrete", "linear", "gamma"};
 constexpr Words kTransformType = {"translate", "scale", "rotate", "skewX", "skewY"};
 constexpr Words kLengthAdjust = {"spacing", "spacingAndGlyphs"};
+constexpr Words kBoolean = {"false", "true"};
+constexpr Words kZoomAndPan = {"disable", "magnify"};
+constexpr Words kMarkerUnits = {"strokeWidth", "userSpaceOnUse"};
+constexpr Words kBlendMode = {"normal", "multiply", "screen", "darken", "lighten"};
+constexpr Words kCompositeOperator = {"over", "in", "out", "atop", "xor", "arithmetic"};
+constexpr Words kMorphologyOperator = {"erode", "dilate"};
+constexpr Words kEdgeMode = {"duplicate", "wrap", "none"};
+constexpr Words kChannel = {"R", "G", "B", "A"};
+constexpr Words kStitchTiles = {"stitch", "noStitch"};
+constexpr Words kTextPathMethod = {"align", "stretch"};
+constexpr Words kTextPathSpacing = {"auto", "exact"};
+constexpr Words kGlyphOrientation = {"h", "v"};
+constexpr Words kArabicForm = {"initial", "medial", "terminal", "isolated"};
+constexpr Words kRenderingIntent = {"auto", "perceptual", "relative-colorimetric", "saturation", "absolute-colorimetric"};
+constexpr Words kFilterInputs = {"SourceGraphic", "SourceAlpha", "BackgroundImage", "BackgroundAlpha", "FillPaint", "StrokePaint"};
+constexpr Words kDefaultOrigin = {"default"};
+constexpr Words kEnableBackground = {"accumulate", "new"};
 
 constexpr Syntax kCoordinate{"<coordinate>", Form::Values, kLength | kPercentage};
 constexpr Syntax kExtent{"<length>", Form::Values, kLength | kPercentage | kNonNegative};
@@ -63,11 +80,25 @@ constexpr Syntax kOpacity{"<opacity-value>", Form::Values, kNumber};
 constexpr Syntax kPaint{"<paint>", Form::Paint};
 constexpr Syntax kColorValue{"<color>", Form::Values, kColor};
 constexpr Syntax kFuncIriOrNone{"<funciri> | none", Form::Values, kFuncIri, kNone};
-constexpr Syntax kFontFamily{"<family-name>", Form::Text};
 constexpr Syntax kOffset{"<number> | <percentage>", Form::Values, kNumber | kPercentage};
 constexpr Syntax kCoordinates{"<list-of-coordinates>", Form::CoordinateList};
 constexpr Syntax kNumbers{"<list-of-numbers>", Form::NumberList};
 constexpr Syntax kSpacing{{}, Form::Values, kLength, kNormal};
+constexpr Syntax kIntegerValue{"<integer>", Form::Values, kInteger};
+
+constexpr Syntax own(std::string_view name, OwnReader reader, std::span<std::string_view const> words = {}) {
+    return {name, Form::Own, 0, words, 1, reader};
+}
+
+template <std::size_t N> constexpr Syntax keywords(std::string_view const (&words)[N]) {
+    return {{}, Form::Values, 0, words};
+}
+
+constexpr Syntax kAnyText = own("<anything>", conformsAnyText);
+constexpr Syntax kTextValue{"<string>", Form::Text};
+constexpr Syntax kNumberOptionalNumber = own("<number-optional-number>", conformsNumberOptionalNumber);
+// A filter primitive's input: a standard input, or the `result` of an earlier primitive.
+constexpr Syntax kFilterInput = own("SourceGraphic | SourceAlpha | BackgroundImage | BackgroundAlpha | FillPaint | StrokePaint | <filter-primitive-reference>", conformsWord, kFilterInputs);
 
 struct Row {
     std::string_view attribute;
@@ -87,6 +118,12 @@ constexpr Words kMotion = {"animateMotion"};
 constexpr Words kColorMatrix = {"feColorMatrix"};
 constexpr Words kTurbulence = {"feTurbulence"};
 constexpr Words kAnimateTransform = {"animateTransform"};
+constexpr Words kMorphology = {"feMorphology"};
+constexpr Words kComposite = {"feComposite"};
+constexpr Words kFontFace = {"font-face"};
+constexpr Words kScriptOrStyle = {"script", "style"};
+constexpr Words kValueAnimations = {"animate", "animateColor", "animateMotion", "animateTransform", "set"};
+constexpr Words kGlyphs = {"glyph", "missing-glyph"};
 
 constexpr Row kRows[] = {
     // Names whose meaning depends on the element, the particular elements first.
@@ -106,6 +143,19 @@ constexpr Row kRows[] = {
     {"type", {{}, Form::Values, 0, kTurbulenceType}, kTurbulence},
     {"type", {{}, Form::Values, 0, kTransferType}, kTransfers},
     {"type", {{}, Form::Values, 0, kTransformType}, kAnimateTransform},
+    {"type", kTextValue, kScriptOrStyle},
+    {"values", kAnyText, kValueAnimations},
+    {"values", kNumbers, kColorMatrix},
+    {"operator", keywords(kCompositeOperator), kComposite},
+    {"operator", keywords(kMorphologyOperator), kMorphology},
+    {"orientation", keywords(kGlyphOrientation), kGlyphs},
+    // The descriptors of font-face, not the properties of the same names.
+    {"font-family", own("<family-name>#", conformsFontFamily), kFontFace},
+    {"font-style", own("all | [ normal | italic | oblique ]#", conformsFontFaceStyles), kFontFace},
+    {"font-variant", own("[ normal | small-caps ]#", conformsFontFaceVariants), kFontFace},
+    {"font-weight", own("all | [ normal | bold | 100 | ... | 900 ]#", conformsFontFaceWeights), kFontFace},
+    {"font-stretch", own("all | [ normal | condensed | ... ]#", conformsFontFaceStretches), kFontFace},
+    {"font-size", own("all | <length>#", conformsFontFaceSizes), kFontFace},
     // Geometry.
     {"d", {"<path-data>", Form::PathData}},
     {"transform", {"<transform-list>", Form::TransformList}},
@@ -133,7 +183,107 @@ constexpr Row kRows[] = {
     {"calcMode", {{}, Form::Values, 0, kCalcMode}},
     {"restart", {{}, Form::Values, 0, kRestart}},
     {"attributeType", {{}, Form::Values, 0, kAttributeType}},
+    // Core, conditional and event attributes.
+    {"id", own("<name>", conformsXmlName)},
+    {"class", kAnyText},
+    {"externalResourcesRequired", keywords(kBoolean)},
+    {"requiredFeatures", kAnyText}, {"requiredExtensions", kAnyText},
+    {"systemLanguage", own("<language-tag>#", conformsLanguageList)},
+    {"onload", kAnyText}, {"onunload", kAnyText}, {"onabort", kAnyText}, {"onerror", kAnyText},
+    {"onresize", kAnyText}, {"onscroll", kAnyText}, {"onzoom", kAnyText},
+    {"onfocusin", kAnyText}, {"onfocusout", kAnyText}, {"onactivate", kAnyText},
+    {"onclick", kAnyText}, {"onmousedown", kAnyText}, {"onmouseup", kAnyText},
+    {"onmouseover", kAnyText}, {"onmousemove", kAnyText}, {"onmouseout", kAnyText},
+    {"onbegin", kAnyText}, {"onend", kAnyText}, {"onrepeat", kAnyText},
+    {"version", kPlainNumber},
+    {"baseProfile", kTextValue},
+    {"contentScriptType", kTextValue}, {"contentStyleType", kTextValue},
+    {"zoomAndPan", keywords(kZoomAndPan)},
+    {"target", own("_replace | _self | _parent | _top | _blank | <XML-Name>", conformsTarget)},
+    {"media", kAnyText}, {"title", kAnyText},
+    {"viewTarget", kAnyText},
+    // Markers, paths and text on a path.
+    {"refX", kCoordinate}, {"refY", kCoordinate},
+    {"markerUnits", keywords(kMarkerUnits)},
+    {"markerWidth", kExtent}, {"markerHeight", kExtent},
+    {"orient", own("auto | <angle>", conformsAngleOrAuto)},
+    {"pathLength", {"<number>", Form::Values, kNumber | kNonNegative}},
+    {"startOffset", kCoordinate},
+    {"method", keywords(kTextPathMethod)},
+    {"spacing", keywords(kTextPathSpacing)},
+    {"glyphRef", kTextValue}, {"format", kTextValue},
+    // Filters and their primitives.
+    {"filterRes", own("<number-optional-number>", conformsIntegerOptionalInteger)},
+    {"in", kFilterInput}, {"in2", kFilterInput},
+    {"result", own("<filter-primitive-reference>", conformsWord)},
+    {"mode", keywords(kBlendMode)},
+    {"tableValues", own("<list-of-numbers>", conformsNumbersOrNone)},
+    {"slope", kPlainNumber}, {"intercept", kPlainNumber}, {"amplitude", kPlainNumber}, {"exponent", kPlainNumber},
+    {"k1", kPlainNumber}, {"k2", kPlainNumber}, {"k3", kPlainNumber}, {"k4", kPlainNumber},
+    {"order", own("<number-optional-number>", conformsIntegerOptionalInteger)},
+    {"kernelMatrix", kNumbers},
+    {"divisor", kPlainNumber}, {"bias", kPlainNumber},
+    {"targetX", kIntegerValue}, {"targetY", kIntegerValue},
+    {"edgeMode", keywords(kEdgeMode)},
+    {"kernelUnitLength", kNumberOptionalNumber},
+    {"preserveAlpha", keywords(kBoolean)},
+    {"surfaceScale", kPlainNumber}, {"diffuseConstant", kPlainNumber},
+    {"specularConstant", kPlainNumber}, {"specularExponent", kPlainNumber},
+    {"scale", kPlainNumber},
+    {"xChannelSelector", keywords(kChannel)}, {"yChannelSelector", keywords(kChannel)},
+    {"stdDeviation", kNumberOptionalNumber},
+    {"radius", kNumberOptionalNumber},
+    {"baseFrequency", kNumberOptionalNumber},
+    {"numOctaves", kIntegerValue}, {"seed", kPlainNumber},
+    {"stitchTiles", keywords(kStitchTiles)},
+    {"azimuth", kPlainNumber}, {"elevation", kPlainNumber},
+    {"pointsAtX", kPlainNumber}, {"pointsAtY", kPlainNumber}, {"pointsAtZ", kPlainNumber},
+    {"limitingConeAngle", kPlainNumber},
+    // Animation.
+    {"attributeName", own("<attributeName>", conformsXmlName)},
+    {"begin", own("<begin-value-list>", conformsTimingList)},
+    {"end", own("<end-value-list>", conformsTimingList)},
+    {"dur", own("<clock-value> | media | indefinite", conformsDuration)},
+    {"min", own("<clock-value> | media", conformsMinMax)},
+    {"max", own("<clock-value> | media", conformsMinMax)},
+    {"repeatCount", own("<number> | indefinite", conformsRepeatCount)},
+    {"repeatDur", own("<clock-value> | indefinite", conformsRepeatDuration)},
+    {"keyTimes", own("<list-of-times>", conformsKeyTimes)},
+    {"keyPoints", own("<list-of-numbers>", conformsKeyTimes)},
+    {"keySplines", own("<list-of-control-points>", conformsKeySplines)},
+    {"from", kAnyText}, {"to", kAnyText}, {"by", kAnyText},
+    {"path", {"<path-data>", Form::PathData}},
+    {"origin", keywords(kDefaultOrigin)},
+    // Fonts, glyphs and kerning.
+    {"horiz-origin-x", kPlainNumber}, {"horiz-origin-y", kPlainNumber}, {"horiz-adv-x", kPlainNumber},
+    {"vert-origin-x", kPlainNumber}, {"vert-origin-y", kPlainNumber}, {"vert-adv-y", kPlainNumber},
+    {"unicode", kAnyText}, {"glyph-name", kAnyText},
+    {"arabic-form", keywords(kArabicForm)},
+    {"lang", own("<language-tag>#", conformsLanguageList)},
+    {"u1", kAnyText}, {"u2", kAnyText}, {"g1", kAnyText}, {"g2", kAnyText}, {"k", kPlainNumber},
+    {"unicode-range", own("<urange>#", conformsUnicodeRange)},
+    {"units-per-em", kPlainNumber}, {"stemv", kPlainNumber}, {"stemh", kPlainNumber},
+    {"cap-height", kPlainNumber}, {"x-height", kPlainNumber},
+    {"accent-height", kPlainNumber}, {"ascent", kPlainNumber}, {"descent", kPlainNumber},
+    {"widths", kAnyText}, {"bbox", kNumbers},
+    {"ideographic", kPlainNumber}, {"alphabetic", kPlainNumber}, {"mathematical", kPlainNumber}, {"hanging", kPlainNumber},
+    {"v-ideographic", kPlainNumber}, {"v-alphabetic", kPlainNumber}, {"v-mathematical", kPlainNumber}, {"v-hanging", kPlainNumber},
+    {"underline-position", kPlainNumber}, {"underline-thickness", kPlainNumber},
+    {"strikethrough-position", kPlainNumber}, {"strikethrough-thickness", kPlainNumber},
+    {"overline-position", kPlainNumber}, {"overline-thickness", kPlainNumber},
+    {"panose-1", own("<integer>{10}", conformsPanose)},
+    {"string", kAnyText},
+    // Colour profiles.
+    {"local", kAnyText}, {"name", kAnyText},
+    {"rendering-intent", keywords(kRenderingIntent)},
     // Presentation properties.
+    {"clip", own("<shape> | auto", conformsClip)},
+    {"color-profile", own("auto | sRGB | <name> | <iri>", conformsWord)},
+    {"cursor", own("[ <funciri> , ]* <cursor-keyword>", conformsCursor)},
+    {"enable-background", own("accumulate | new [ <x> <y> <width> <height> ]", conformsEnableBackground, kEnableBackground)},
+    {"font", own("[ <font-style> || <font-variant> || <font-weight> ]? <font-size> [ / <line-height> ]? <font-family> | <system-font>", conformsFont)},
+    {"glyph-orientation-horizontal", own("<angle>", conformsAngle)},
+    {"glyph-orientation-vertical", own("auto | <angle>", conformsAngleOrAuto)},
     {"alignment-baseline", {{}, Form::Values, 0, kAlignmentBaseline}},
     {"baseline-shift", {"baseline | sub | super | <percentage> | <length>", Form::Values, kLength | kPercentage, kBaselineShift}},
     {"clip-path", kFuncIriOrNone},
@@ -150,7 +300,7 @@ constexpr Row kRows[] = {
     {"filter", kFuncIriOrNone},
     {"flood-color", kColorValue},
     {"flood-opacity", kOpacity},
-    {"font-family", kFontFamily},
+    {"font-family", own("[ <family-name> | <generic-family> ]#", conformsFontFamily)},
     {"font-size", {"<absolute-size> | <relative-size> | <length> | <percentage>", Form::Values, kLength | kPercentage | kNonNegative, kFontSize}},
     {"font-size-adjust", {"<number> | none", Form::Values, kNumber, kNone}},
     {"font-stretch", {{}, Form::Values, 0, kFontStretch}},

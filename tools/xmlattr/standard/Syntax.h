@@ -31,7 +31,11 @@ enum class Form : unsigned char {
     TextDecoration = 11, // none | underline || overline || line-through || blink
     Language = 12,       // none | a two- or three-letter code, optionally with subtags
     Character = 13,      // exactly one character
+    Own = 14,            // a grammar with a reader of its own, `Syntax::reader`
 };
+
+/// The reader of an `Own` grammar: whether `text` is one of its values.
+using OwnReader = bool (*)(std::string_view text, Dialect dialect);
 
 /// Single tokens a `Values` grammar takes besides its keywords.
 namespace Accept {
@@ -53,6 +57,8 @@ struct Syntax {
     std::span<std::string_view const> keywords = {};
     /// For `Values`: how many blank-separated tokens a shorthand takes at most.
     unsigned char maxCount = 1;
+    /// For `Own`: the reader. `keywords` then only lists words for near misses.
+    OwnReader reader = nullptr;
 };
 
 /// Whether `text` is a value of the grammar, white space around it allowed.

@@ -39,7 +39,7 @@ bool readToken(Scanner& scanner, Syntax const& syntax, Dialect dialect) {
     if ((accepts & Accept::kColor) != 0 && accepted(readColor(scanner, dialect))) {
         return true;
     }
-    if ((accepts & Accept::kFuncIri) != 0 && accepted(readFuncIri(scanner))) {
+    if ((accepts & Accept::kFuncIri) != 0 && accepted(readFuncIri(scanner, dialect))) {
         return true;
     }
     if ((accepts & Accept::kPercentage) != 0 && accepted(readPercentage(scanner, nonNegative))) {
@@ -273,6 +273,8 @@ bool conforms(Syntax const& syntax, std::string_view text, Dialect dialect) {
         return conformsLanguage(text);
     case Form::Character:
         return conformsCharacter(text);
+    case Form::Own:
+        return syntax.reader != nullptr && syntax.reader(text, dialect);
     }
     return false;
 }

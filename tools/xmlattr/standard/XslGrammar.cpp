@@ -1,7 +1,7 @@
 // Which XSL 1.1 grammar each formatting-object property takes, from the standard's property
 // definitions. Components of compound properties (".minimum", ".within-page") take their
 // component's grammar; "inherit" and expressions are left to the formatter before this.
-#include "Syntax.h"
+#include "Forms.h"
 
 #include <unordered_map>
 
@@ -23,6 +23,7 @@ constexpr Words kTransparent = {"transparent"};
 constexpr Words kContentSize = {"auto", "scale-to-fit", "scale-down-to-fit", "scale-up-to-fit"};
 constexpr Words kFontSize = {"xx-small", "x-small", "small", "medium", "large", "x-large", "xx-large", "larger", "smaller"};
 constexpr Words kAlignmentBaseline = {"auto", "baseline", "before-edge", "text-before-edge", "middle", "central", "after-edge", "text-after-edge", "ideographic", "alphabetic", "hanging", "mathematical"};
+constexpr Words kDominantBaseline = {"auto", "use-script", "no-change", "reset-size", "ideographic", "alphabetic", "hanging", "mathematical", "central", "middle", "text-after-edge", "text-before-edge"};
 constexpr Words kBaselineShift = {"baseline", "sub", "super"};
 constexpr Words kHorizontalPosition = {"left", "center", "right"};
 constexpr Words kVerticalPosition = {"top", "center", "bottom"};
@@ -75,8 +76,53 @@ constexpr Words kTextTransform = {"capitalize", "uppercase", "lowercase", "none"
 constexpr Words kEmptyCells = {"show", "hide"};
 constexpr Words kCaptionSide = {"before", "after", "start", "end", "top", "bottom", "left", "right"};
 constexpr Words kTableOmit = {"true", "false"};
+constexpr Words kSpeak = {"normal", "none", "spell-out"};
+constexpr Words kSpeakHeader = {"once", "always"};
+constexpr Words kSpeakNumeral = {"digits", "continuous"};
+constexpr Words kSpeakPunctuation = {"code", "none"};
+constexpr Words kSpeechRate = {"x-slow", "slow", "medium", "fast", "x-fast", "faster", "slower"};
+constexpr Words kVolume = {"silent", "x-soft", "soft", "medium", "loud", "x-loud"};
+constexpr Words kAttachment = {"scroll", "fixed"};
+constexpr Words kFontSelection = {"auto", "character-by-character"};
+constexpr Words kFontStretch = {"normal", "wider", "narrower", "ultra-condensed", "extra-condensed", "condensed", "semi-condensed", "semi-expanded", "expanded", "extra-expanded", "ultra-expanded"};
+constexpr Words kRelativeAlign = {"before", "baseline"};
+constexpr Words kAny = {"any"};
+constexpr Words kScalingMethod = {"auto", "integer-pixels", "resample-any-method"};
+constexpr Words kHyphenationKeep = {"auto", "column", "page"};
+constexpr Words kNoLimit = {"no-limit"};
+constexpr Words kSuppress = {"auto", "suppress", "retain"};
+constexpr Words kAutoTrueFalse = {"auto", "true", "false"};
+constexpr Words kRenderingIntent = {"auto", "perceptual", "relative-colorimetric", "saturation", "absolute-colorimetric"};
+constexpr Words kIntrusion = {"auto", "none", "line", "indent", "block"};
+constexpr Words kActiveState = {"link", "visited", "active", "hover", "focus"};
+constexpr Words kShowDestination = {"replace", "new"};
+constexpr Words kStartingState = {"show", "hide"};
+constexpr Words kPresentationContext = {"use-target-processing-context"};
+constexpr Words kProcessingContext = {"document-root"};
+constexpr Words kTargetStylesheet = {"use-normal-stylesheet"};
+constexpr Words kPageNumberTreatment = {"link", "no-link"};
+constexpr Words kMerge = {"merge", "leave-separate"};
+constexpr Words kLetterValue = {"auto", "alphabetic", "traditional"};
+constexpr Words kMediaUsage = {"auto", "paginate", "bounded-in-one-dimension", "unbounded"};
+constexpr Words kForce = {"force"};
+constexpr Words kFontMetrics = {"use-font-metrics"};
+constexpr Words kUnicodeBidi = {"normal", "embed", "bidi-override"};
+constexpr Words kChangeBarPlacement = {"start", "end", "left", "right", "inside", "outside", "alternate"};
+constexpr Words kPageCitation = {"all", "normal", "non-blank"};
+constexpr Words kScaleOption = {"width", "height"};
+constexpr Words kConditionality = {"discard", "retain"};
+constexpr Words kPageBreak = {"auto", "always", "avoid", "left", "right"};
+constexpr Words kPageBreakInside = {"avoid", "auto"};
+constexpr Words kPosition = {"static", "relative", "absolute", "fixed"};
+constexpr Words kVerticalAlign = {"baseline", "middle", "sub", "super", "text-top", "text-bottom", "top", "bottom"};
+constexpr Words kWhiteSpaceShorthand = {"normal", "pre", "nowrap"};
+constexpr Words kSystemFonts = {"caption", "icon", "menu", "message-box", "small-caption", "status-bar"};
+constexpr Words kSwitchTo = {"xsl-preceding", "xsl-following", "xsl-any"};
+constexpr Words kDecorations = {"none", "underline", "no-underline", "overline", "no-overline", "line-through", "no-line-through", "blink", "no-blink"};
 
 constexpr Syntax kLengthSyntax{"<length>", Form::Values, kLength};
+constexpr Syntax kLineHeight{"normal | <length> | <number> | <percentage> | <space>", Form::Values, kLength | kNumber | kPercentage, kNormal};
+constexpr Syntax kSpacing{"normal | <length> | <space>", Form::Values, kLength, kNormal};
 constexpr Syntax kWidth{"<length> | <percentage>", Form::Values, kLength | kPercentage};
 constexpr Syntax kIndent{"<length> | <percentage>", Form::Values, kLength | kPercentage, kListFunctions};
 constexpr Syntax kWidthAuto{"<length> | <percentage> | auto", Form::Values, kLength | kPercentage, kAuto};
@@ -96,8 +142,26 @@ constexpr Syntax kKeepSyntax{"auto | always | <integer>", Form::Values, kInteger
 constexpr Syntax kText{"<string>", Form::Text};
 constexpr Syntax kUri{"url(<uri>)", Form::Values, kFuncIri};
 constexpr Syntax kSpace{"<space>", Form::Values, kLength};
+constexpr Syntax kSpaceOrPercentage{"<space> | <percentage>", Form::Values, kLength | kPercentage};
 constexpr Syntax kLengthRange{"<length-range> | <percentage>", Form::Values, kLength | kPercentage};
 constexpr Syntax kDimension{"auto | <length> | <percentage>", Form::Values, kLength | kPercentage, kAuto};
+
+constexpr Syntax own(std::string_view name, OwnReader reader, std::span<std::string_view const> words = {}) {
+    return {name, Form::Own, 0, words, 1, reader};
+}
+
+// Names (XSL's <name>, <id>, <idref>) are XML NCNames.
+constexpr Syntax kName = own("<name>", conformsNcName);
+constexpr Syntax kBorderShorthand = own("[ <border-width> || <border-style> || <color> ]", conformsBorder, kBorderStyle);
+constexpr Syntax kPrecedence{"force | <integer>", Form::Values, kInteger, kForce};
+constexpr Syntax kConditionalitySyntax{{}, Form::Values, 0, kConditionality};
+constexpr Syntax kUriOrNone{"url(<uri>) | none", Form::Values, kFuncIri, kNone};
+constexpr Syntax kAural{"<number>", Form::Values, kNumber};
+constexpr Syntax kFontMetricsOr{"use-font-metrics | <length> | <percentage>", Form::Values, kLength | kPercentage, kFontMetrics};
+constexpr Syntax kBoolean{{}, Form::Values, 0, kTableOmit};
+constexpr Syntax kMinExtent{"<length> | <percentage>", Form::Values, kLength | kPercentage | kNonNegative};
+constexpr Syntax kMaxExtent{"<length> | <percentage> | none", Form::Values, kLength | kPercentage | kNonNegative, kNone};
+constexpr Syntax kScale{"[ any | <percentage> ]*", Form::Values, kPercentage | kNonNegative, kAny, 255};
 
 template <std::size_t N>
 constexpr Syntax keywords(std::string_view const (&words)[N]) {
@@ -114,16 +178,24 @@ constexpr Row kRows[] = {
     {"rule-thickness", kLengthSyntax},
     {"space-before", kSpace}, {"space-before.minimum", kSpace}, {"space-before.optimum", kSpace}, {"space-before.maximum", kSpace},
     {"space-after", kSpace}, {"space-after.minimum", kSpace}, {"space-after.optimum", kSpace}, {"space-after.maximum", kSpace},
-    {"space-start", {"<space> | <percentage>", Form::Values, kLength | kPercentage}},
-    {"space-end", {"<space> | <percentage>", Form::Values, kLength | kPercentage}},
+    {"space-before.precedence", kPrecedence}, {"space-before.conditionality", kConditionalitySyntax},
+    {"space-after.precedence", kPrecedence}, {"space-after.conditionality", kConditionalitySyntax},
+    {"space-start", kSpaceOrPercentage}, {"space-start.minimum", kSpaceOrPercentage}, {"space-start.optimum", kSpaceOrPercentage},
+    {"space-start.maximum", kSpaceOrPercentage}, {"space-start.precedence", kPrecedence}, {"space-start.conditionality", kConditionalitySyntax},
+    {"space-end", kSpaceOrPercentage}, {"space-end.minimum", kSpaceOrPercentage}, {"space-end.optimum", kSpaceOrPercentage},
+    {"space-end.maximum", kSpaceOrPercentage}, {"space-end.precedence", kPrecedence}, {"space-end.conditionality", kConditionalitySyntax},
     {"language", {"none | <language>", Form::Language}},
-    {"country", {"none | <country>", Form::Language}},
+    {"country", own("none | <country>", conformsCountry)},
     {"column-gap", kWidth},
     {"leader-length", kLengthRange}, {"leader-length.minimum", kWidth}, {"leader-length.optimum", kWidth}, {"leader-length.maximum", kWidth},
-    {"line-height", {"normal | <length> | <number> | <percentage> | <space>", Form::Values, kLength | kNumber | kPercentage, kNormal}},
+    {"line-height", kLineHeight}, {"line-height.minimum", kLineHeight}, {"line-height.optimum", kLineHeight},
+    {"line-height.maximum", kLineHeight}, {"line-height.precedence", kPrecedence}, {"line-height.conditionality", kConditionalitySyntax},
     {"padding", kPaddingShorthand},
     {"padding-top", kPadding}, {"padding-bottom", kPadding}, {"padding-left", kPadding}, {"padding-right", kPadding},
     {"padding-before", kPadding}, {"padding-after", kPadding}, {"padding-start", kPadding}, {"padding-end", kPadding},
+    {"padding-before.length", kPadding}, {"padding-after.length", kPadding}, {"padding-start.length", kPadding}, {"padding-end.length", kPadding},
+    {"padding-before.conditionality", kConditionalitySyntax}, {"padding-after.conditionality", kConditionalitySyntax},
+    {"padding-start.conditionality", kConditionalitySyntax}, {"padding-end.conditionality", kConditionalitySyntax},
     {"provisional-distance-between-starts", kWidth},
     {"provisional-label-separation", kWidth},
     {"margin", kMarginShorthand},
@@ -143,13 +215,21 @@ constexpr Row kRows[] = {
     {"border-left-width", kBorderWidthSyntax}, {"border-right-width", kBorderWidthSyntax},
     {"border-before-width", kBorderWidthSyntax}, {"border-after-width", kBorderWidthSyntax},
     {"border-start-width", kBorderWidthSyntax}, {"border-end-width", kBorderWidthSyntax},
+    {"border-before-width.length", kBorderWidthSyntax}, {"border-after-width.length", kBorderWidthSyntax},
+    {"border-start-width.length", kBorderWidthSyntax}, {"border-end-width.length", kBorderWidthSyntax},
+    {"border-before-width.conditionality", kConditionalitySyntax}, {"border-after-width.conditionality", kConditionalitySyntax},
+    {"border-start-width.conditionality", kConditionalitySyntax}, {"border-end-width.conditionality", kConditionalitySyntax},
     {"border-separation", {"<length-bp-ip-direction>", Form::Values, kLength, {}, 2}},
+    {"border-separation.block-progression-direction", kLengthSyntax},
+    {"border-separation.inline-progression-direction", kLengthSyntax},
     {"font-size", {"<absolute-size> | <relative-size> | <length> | <percentage>", Form::Values, kLength | kPercentage | kNonNegative, kFontSize}},
     {"start-indent", kIndent}, {"end-indent", kIndent}, {"text-indent", kWidth}, {"last-line-end-indent", kWidth},
-    {"letter-spacing", {"normal | <length> | <space>", Form::Values, kLength, kNormal}},
-    {"word-spacing", {"normal | <length> | <space>", Form::Values, kLength, kNormal}},
+    {"letter-spacing", kSpacing}, {"letter-spacing.minimum", kSpacing}, {"letter-spacing.optimum", kSpacing},
+    {"letter-spacing.maximum", kSpacing}, {"letter-spacing.precedence", kPrecedence}, {"letter-spacing.conditionality", kConditionalitySyntax},
+    {"word-spacing", kSpacing}, {"word-spacing.minimum", kSpacing}, {"word-spacing.optimum", kSpacing},
+    {"word-spacing.maximum", kSpacing}, {"word-spacing.precedence", kPrecedence}, {"word-spacing.conditionality", kConditionalitySyntax},
     {"alignment-baseline", keywords(kAlignmentBaseline)},
-    {"dominant-baseline", keywords(kAlignmentBaseline)},
+    {"dominant-baseline", keywords(kDominantBaseline)},
     {"alignment-adjust", {"<baseline keyword> | <percentage> | <length>", Form::Values, kLength | kPercentage, kAlignmentBaseline}},
     {"baseline-shift", {"baseline | sub | super | <percentage> | <length>", Form::Values, kLength | kPercentage, kBaselineShift}},
     {"background-position-horizontal", {"<percentage> | <length> | left | center | right", Form::Values, kLength | kPercentage, kHorizontalPosition}},
@@ -167,7 +247,7 @@ constexpr Row kRows[] = {
     {"span", keywords(kSpan)},
     {"line-stacking-strategy", keywords(kLineStacking)},
     {"line-height-shift-adjustment", keywords(kShiftAdjustment)},
-    {"text-align", keywords(kTextAlign)},
+    {"text-align", own("start | center | end | justify | inside | outside | left | right | <string>", conformsXslTextAlign, kTextAlign)},
     {"text-align-last", keywords(kTextAlignLast)},
     {"display-align", keywords(kDisplayAlign)},
     {"direction", keywords(kDirection)},
@@ -219,11 +299,11 @@ constexpr Row kRows[] = {
     {"font-weight", keywords(kFontWeight)},
     {"font-style", keywords(kFontStyle)},
     {"font-variant", keywords(kFontVariant)},
-    {"font-family", kText},
+    {"font-family", own("[ <family-name> | <generic-family> ]#", conformsFontFamily)},
     {"writing-mode", keywords(kWritingMode)},
     {"hyphenate", keywords(kHyphenate)},
     {"text-transform", keywords(kTextTransform)},
-    {"hyphenation-character", {"<character>", Form::Character}},
+    {"hyphenation-character", own("<character>", conformsQuotableCharacter)},
     {"format", kText},
     {"column-count", kCount},
     {"column-number", kCount},
@@ -235,7 +315,117 @@ constexpr Row kRows[] = {
     {"widows", kIntegerSyntax},
     {"orphans", kIntegerSyntax},
     {"src", kUri},
-    {"external-destination", kUri},
+    // Accessibility and aural properties.
+    {"source-document", own("url(<uri>)+ | none", conformsUriList, kNone)},
+    {"role", kText},
+    {"azimuth", own("<angle> | [ left-side | ... | right-side ] || behind | leftwards | rightwards", conformsAzimuth)},
+    {"cue-after", kUriOrNone}, {"cue-before", kUriOrNone},
+    {"cue", own("[ url(<uri>) | none ]{1,2}", conformsCue, kNone)},
+    {"elevation", own("<angle> | below | level | above | higher | lower", conformsElevation)},
+    {"pause-after", own("<time> | <percentage>", conformsPause)},
+    {"pause-before", own("<time> | <percentage>", conformsPause)},
+    {"pause", own("[ <time> | <percentage> ]{1,2}", conformsPauses)},
+    {"pitch", own("<frequency> | x-low | low | medium | high | x-high", conformsPitch)},
+    {"pitch-range", kAural}, {"richness", kAural}, {"stress", kAural},
+    {"play-during", own("url(<uri>) mix? repeat? | auto | none", conformsPlayDuring)},
+    {"speak", keywords(kSpeak)},
+    {"speak-header", keywords(kSpeakHeader)},
+    {"speak-numeral", keywords(kSpeakNumeral)},
+    {"speak-punctuation", keywords(kSpeakPunctuation)},
+    {"speech-rate", {"<number> | x-slow | slow | medium | fast | x-fast | faster | slower", Form::Values, kNumber, kSpeechRate}},
+    {"voice-family", own("[ <specific-voice> | <generic-voice> ]#", conformsFontFamily)},
+    {"volume", {"<number> | <percentage> | silent | x-soft | soft | medium | loud | x-loud", Form::Values, kNumber | kPercentage, kVolume}},
+    // Backgrounds, borders and fonts, the shorthands among them.
+    {"background-attachment", keywords(kAttachment)},
+    {"background", own("[ <background-color> || <background-image> || <background-repeat> || <background-attachment> || <background-position> ]", conformsBackground)},
+    {"background-position", own("[ <percentage> | <length> ]{1,2} | [ top | center | bottom ] || [ left | center | right ]", conformsBackgroundPosition)},
+    {"border", kBorderShorthand}, {"border-top", kBorderShorthand}, {"border-bottom", kBorderShorthand},
+    {"border-left", kBorderShorthand}, {"border-right", kBorderShorthand},
+    {"border-spacing", own("<length> <length>?", conformsLengthPair)},
+    {"border-before-precedence", kPrecedence}, {"border-after-precedence", kPrecedence},
+    {"border-start-precedence", kPrecedence}, {"border-end-precedence", kPrecedence},
+    {"font", own("[ <font-style> || <font-variant> || <font-weight> ]? <font-size> [ / <line-height> ]? <font-family> | caption | icon | menu | message-box | small-caption | status-bar", conformsFont, kSystemFonts)},
+    {"font-selection-strategy", keywords(kFontSelection)},
+    {"font-stretch", keywords(kFontStretch)},
+    {"font-size-adjust", {"<number> | none", Form::Values, kNumber, kNone}},
+    // Alignment, dimensions, lines and characters.
+    {"relative-align", keywords(kRelativeAlign)},
+    {"vertical-align", {"baseline | middle | sub | super | text-top | text-bottom | top | bottom | <percentage> | <length>", Form::Values, kLength | kPercentage, kVerticalAlign}},
+    {"allowed-height-scale", kScale}, {"allowed-width-scale", kScale},
+    {"max-height", kMaxExtent}, {"max-width", kMaxExtent},
+    {"min-height", kMinExtent}, {"min-width", kMinExtent},
+    {"scaling-method", keywords(kScalingMethod)},
+    {"hyphenation-keep", keywords(kHyphenationKeep)},
+    {"hyphenation-ladder-count", {"no-limit | <number>", Form::Values, kInteger | kNonNegative, kNoLimit}},
+    {"character", {"<character>", Form::Character}},
+    {"suppress-at-line-break", keywords(kSuppress)},
+    {"text-decoration", own("none | [ underline | no-underline ] || [ overline | no-overline ] || [ line-through | no-line-through ] || [ blink | no-blink ]", conformsXslTextDecoration, kDecorations)},
+    {"text-shadow", own("none | [ <color> || <length> <length> <length>? ]#", conformsTextShadow, kNone)},
+    {"treat-as-word-space", keywords(kAutoTrueFalse)},
+    {"white-space", keywords(kWhiteSpaceShorthand)},
+    {"glyph-orientation-horizontal", own("<angle>", conformsAngle)},
+    {"glyph-orientation-vertical", own("auto | <angle>", conformsAngleOrAuto)},
+    {"text-altitude", kFontMetricsOr}, {"text-depth", kFontMetricsOr},
+    {"unicode-bidi", keywords(kUnicodeBidi)},
+    {"script", own("none | auto | <script>", conformsScript)},
+    // Colour, floats, layout and keeps.
+    {"color-profile-name", kName},
+    {"rendering-intent", keywords(kRenderingIntent)},
+    {"intrusion-displace", keywords(kIntrusion)},
+    {"clip", own("<shape> | auto", conformsClip)},
+    {"z-index", {"auto | <integer>", Form::Values, kInteger, kAuto}},
+    {"page-break-after", keywords(kPageBreak)}, {"page-break-before", keywords(kPageBreak)},
+    {"page-break-inside", keywords(kPageBreakInside)},
+    {"position", keywords(kPosition)},
+    {"size", own("<length>{1,2} | auto | landscape | portrait", conformsPageSize)},
+    // Dynamic effects, links and bookmarks.
+    {"active-state", keywords(kActiveState)},
+    {"auto-restore", kBoolean},
+    {"case-name", kName},
+    {"case-title", kText},
+    {"destination-placement-offset", kLengthSyntax},
+    {"indicate-destination", kBoolean},
+    {"internal-destination", own("\"\" | <idref>", conformsNcNameOrEmpty)},
+    {"show-destination", keywords(kShowDestination)},
+    {"starting-state", keywords(kStartingState)},
+    {"switch-to", own("xsl-preceding | xsl-following | xsl-any | <name>+", conformsSwitchTo, kSwitchTo)},
+    {"target-presentation-context", {"use-target-processing-context | url(<uri>)", Form::Values, kFuncIri, kPresentationContext}},
+    {"target-processing-context", {"document-root | url(<uri>)", Form::Values, kFuncIri, kProcessingContext}},
+    {"target-stylesheet", {"use-normal-stylesheet | url(<uri>)", Form::Values, kFuncIri, kTargetStylesheet}},
+    // Indexes, markers and numbering.
+    {"index-class", kText}, {"index-key", kText}, {"ref-index-key", kText},
+    {"page-number-treatment", keywords(kPageNumberTreatment)},
+    {"merge-ranges-across-index-key-references", keywords(kMerge)},
+    {"merge-sequential-page-numbers", keywords(kMerge)},
+    {"merge-pages-across-index-key-references", keywords(kMerge)},
+    {"marker-class-name", kName},
+    {"retrieve-class-name", kName},
+    {"grouping-separator", own("<character>", conformsQuotableCharacter)},
+    {"grouping-size", kCount},
+    {"letter-value", keywords(kLetterValue)},
+    // Pagination: the names of masters, regions and flows.
+    {"master-name", kName}, {"master-reference", kName},
+    {"region-name", kName}, {"flow-name", kName},
+    {"flow-map-name", kName}, {"flow-map-reference", kName},
+    {"flow-name-reference", kName}, {"region-name-reference", kName},
+    {"media-usage", keywords(kMediaUsage)},
+    {"precedence", kBoolean},
+    // Tables and the rest.
+    {"ends-row", kBoolean}, {"starts-row", kBoolean},
+    {"change-bar-class", kName},
+    {"change-bar-color", kColorSyntax},
+    {"change-bar-offset", kLengthSyntax},
+    {"change-bar-placement", keywords(kChangeBarPlacement)},
+    {"change-bar-style", kBorderStyleSyntax},
+    {"change-bar-width", kBorderWidthSyntax},
+    {"content-type", kText},
+    {"id", own("<id>", conformsNcName)},
+    {"ref-id", own("<idref>", conformsNcName)},
+    {"intrinsic-scale-value", {"<percentage>", Form::Values, kPercentage | kNonNegative}},
+    {"page-citation-strategy", keywords(kPageCitation)},
+    {"scale-option", keywords(kScaleOption)},
+    {"score-spaces", kBoolean},
+    {"external-destination", own("\"\" | url(<uri>)", conformsUriOrEmpty)},
 };
 // clang-format on
 
