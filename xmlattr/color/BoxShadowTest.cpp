@@ -28,7 +28,7 @@ TEST(BoxShadow, WalkOrder) {
         {u"foo", "0px 0px 0px "},
         {u"0 #fff 1in", "0pt 1in 0px rgb(255,255,255)"},
         {u"rgb(1, 2, 3) 1pt", "0px 0px 0px "}, // blanks cut the function apart
-        {u"2pt\t3pt", "2pt 0px 0px "}, // only " " separates: one length, its number read leniently
+        {u"2pt\t3pt", "0px 0px 0px "}, // only " " separates: one part, and no length
     };
     // clang-format on
     for (Row const& row : rows) {

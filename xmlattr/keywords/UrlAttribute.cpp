@@ -29,11 +29,22 @@ bool Url::parseUrl(Url& out, Core::String const& text) {
     if (!cursor.openFunction() || cursor.atEnd()) {
         return false;
     }
+    cursor.skipSpace();
+    char16_t const quote = cursor.peek();
     cursor.takeWhile(isQuoteOrSpace);
-    std::u16string_view reference = cursor.until(u')');
+    std::u16string_view reference = cursor.rest();
+    // A quoted reference ends at its closing quote, an unquoted one at the last ")": brackets
+    // inside a reference are its own ("man:bash(1)", ".../A_(b)").
+    std::size_t end = quote == u'\'' || quote == u'"' ? reference.find(quote) : reference.npos;
+    if (end == reference.npos) {
+        end = reference.rfind(u')');
+    }
     // Without a closing bracket the reference runs to the end, trailing blanks included.
-    while (!cursor.atEnd() && !reference.empty() && isQuoteOrSpace(reference.back())) {
-        reference.remove_suffix(1);
+    if (end != reference.npos) {
+        reference = reference.substr(0, end);
+        while (!reference.empty() && isQuoteOrSpace(reference.back())) {
+            reference.remove_suffix(1);
+        }
     }
     out.m_url = Core::String(reference);
     return true;

@@ -23,9 +23,10 @@ public:
     Core::String const& getUrl() const noexcept { return m_url; }
 
     /// A text longer than three code units that starts with "url" is a wrapped reference:
-    /// what follows the first "(" up to the next ")" (or the end), without the blanks,
-    /// apostrophes and quotation marks next to either bracket; it is rejected when no
-    /// "(" is followed by anything. Every other text, "url" itself and "URL(a)" included,
+    /// what follows the first "(" up to its closing quote if it is quoted, else up to the last
+    /// ")" (or the end, where there is none), without the blanks, apostrophes and quotation
+    /// marks next to either end; what follows is ignored. It is rejected when no "(" is
+    /// followed by anything. Every other text, "url" itself and "URL(a)" included,
     /// is the reference as it stands. On false `out` is untouched. Never throws for text.
     [[nodiscard]] static bool parseUrl(Url& out, Core::String const& text);
     /// "url(" + the reference + ")", without quoting or escaping.

@@ -21,7 +21,13 @@ TEST(UrlAttribute, ReadsBareAndWrappedReferences) {
         {u"url( )", true, Url()},
         {u"url(abc", true, Url(u"abc")},           // no ")": runs to the end
         {u"url(abc  ", true, Url(u"abc  ")},       // and nothing is removed from its end
-        {u"url(a)b)", true, Url(u"a")},            // the first ")" ends it
+        // A quoted reference ends at its quote, an unquoted one at the last ")".
+        {u"url(\"https://en.wikipedia.org/wiki/A_(b)\")", true,
+         Url(u"https://en.wikipedia.org/wiki/A_(b)"), u"url(https://en.wikipedia.org/wiki/A_(b))"},
+        {u"url(man:bash(1))", true, Url(u"man:bash(1)"), u"url(man:bash(1))"},
+        {u"url('a)b') c", true, Url(u"a)b")},
+        {u"url(a)b)", true, Url(u"a)b")},
+        {u"url(x(1)) y", true, Url(u"x(1)")},      // what follows the last ")" is ignored
         {u"url (a)", true, Url(u"a")},             // the first "(" anywhere after "url"
         {u"urlx(a)", true, Url(u"a")},
         {u"url(a b)", true, Url(u"a b")},

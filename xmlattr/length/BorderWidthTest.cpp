@@ -18,7 +18,7 @@ TEST(DLength, Read) {
         {u"1pt",           true, DLength(points(1.0f), points(1.0f))},
         {u"1pt 2pt",       true, DLength(points(1.0f), points(2.0f))},
         {u" 1pt\t\n2cm\r", true, DLength(points(1.0f), Length(2.0f, Length::UnitCm))},
-        {u"1pt,2pt",       true, DLength(points(1.0f), points(1.0f))}, // "1pt,2" reads as 1
+        {u"1pt,2pt",       false, {}}, // "1pt,2" is no number
         {u"1pt 2pt 3pt",   false, {}},
         {u"1pt 2",         false, {}}, // the first length is not kept
         {u"",              false, {}},
@@ -38,6 +38,7 @@ TEST(BorderWidth, ReadAndWrite) {
         {u"4px",    true, width(Length(4.0f, Length::UnitPx)), u"4px"}, // as wide, not named
         {u"0",      true, width(points(0.0f)), u"0pt"},
         {u"thin ",  false, {}}, {u"Thin", false, {}}, {u"3", false, {}},
+        {u"70pt 0 0 70pt", false, {}}, // four sides, not the first alone
     });
     // clang-format on
     EXPECT_EQ(TXmlAttribute<BorderWidth>().getValueAsString(), Core::String(u"1.5pt"));

@@ -27,6 +27,7 @@ TEST(FontSize, ReadAndWrite) {
         {u"150%",     true, FontSize(LengthOrPercent(1.5f)), u"150%"},
         {u"1.5",      true, FontSize(LengthOrPercent(1.5f)), u"150%"},
         {u"Medium", false, {}}, {u"x", false, {}}, {u"", false, {}},
+        {u"5pt 7", false, {}}, {u"12pt3", false, {}}, // not a factor of 5 or 12
     });
     // clang-format on
 }

@@ -18,7 +18,7 @@ TEST(Indent, ReadAndWrite) {
         {u"5pt",           true, Indent(LengthOrPercent(Length(5.0f, Length::UnitPt))), u"5pt"},
         {u"25%",           true, Indent(LengthOrPercent(0.25f)), u"25%"},
         {u"body-start( )", false, {}}, {u"body-start", false, {}}, {u"Label-end()", false, {}},
-        {u"",              false, {}},
+        {u"",              false, {}}, {u"1in 2pt", false, {}}, {u"--12pt", false, {}},
     });
     // clang-format on
     EXPECT_EQ(TXmlAttribute<Indent>().getValueAsString(), Core::String());

@@ -42,12 +42,11 @@ public:
     /// ex, which only the caller can resolve against a font.
     float pxSize() const;
 
-    /// Exact about its ends, lenient in between: the text must start like a number (a digit,
-    /// "+", "-" or ".") and end in one of the unit suffixes, in lower case ("12pt", "-1.5cm";
-    /// " 12pt", "12pt " and "12PT" are rejected), or be "0" alone (0pt). What lies between is
-    /// read as C's atof reads it, as far as it is a number and 0 when it is none, so "12 pt"
-    /// is 12pt, "1x5pt" is 1pt and "--12pt" is 0pt. A number beyond the float range
-    /// ("1e39pt") is rejected. On false `out` is untouched.
+    /// Strict: the text must start like a number (a digit, "+", "-" or ".") and end in one of
+    /// the unit suffixes, in lower case ("12pt", "-1.5cm"; " 12pt", "12pt " and "12PT" are
+    /// rejected), or be "0" alone (0pt). What lies between must be one number, blanks after it
+    /// allowed ("12 pt" is 12pt): "1x5pt", "1in 2pt", "--12pt" and a number beyond the float
+    /// range ("1e39pt") are rejected. On false `out` is untouched.
     [[nodiscard]] static bool parseLength(Length& out, Core::String const& text) noexcept;
     /// The size followed by the unit's suffix ("12pt"). Throws
     /// `Core::UnreacheableCodeException` for a unit number outside the enumeration.

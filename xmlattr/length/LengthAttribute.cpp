@@ -140,9 +140,8 @@ bool readLength(std::u16string_view text, Length& out) noexcept {
     if (!findUnit(kLengthUnits, lastTwo(text), unit)) {
         return false;
     }
-    float const number = Core::Format::parseFloat(allButLast(text, 2));
-    // A length beyond the float range would be written "inf", which nothing reads back.
-    if (!std::isfinite(number)) {
+    float number = 0.0f;
+    if (!readWholeNumber(allButLast(text, 2), number)) {
         return false;
     }
     out = Length(number, unit);
@@ -155,7 +154,7 @@ bool readSLength(std::u16string_view text, SLength& out) noexcept {
     }
     if (text.size() > 1 && text.back() == u'%') {
         float percent = 0.0f;
-        if (!Core::Format::parseFloat(allButLast(text, 1), percent)) {
+        if (!readWholeNumber(allButLast(text, 1), percent)) {
             return false;
         }
         out = SLength(fractionOf(percent), SLength::UnitPercent);
@@ -166,15 +165,22 @@ bool readSLength(std::u16string_view text, SLength& out) noexcept {
     }
     bool const hasUnit = text.size() > 2 && isUnitPair(lastTwo(text));
     float number = 0.0f;
-    if (!readLeadingNumber(hasUnit ? allButLast(text, 2) : text, number)) {
+    if (!readWholeNumber(hasUnit ? allButLast(text, 2) : text, number)) {
         return false;
     }
     out = SLength(number, hasUnit ? slengthUnit(lastTwo(text)) : SLength::UnitPx);
     return true;
 }
 
-bool readLeadingNumber(std::u16string_view text, float& out) noexcept {
-    return static_cast<bool>(Core::Format::fromChars(Core::detail::trimLeadingSpace(text), out));
+bool readWholeNumber(std::u16string_view text, float& out) noexcept {
+    text = Core::detail::trimSpace(text);
+    float number = 0.0f;
+    Core::NumberRead const read = Core::Format::fromChars(text, number);
+    if (!read || static_cast<std::size_t>(read.consumed) != text.size()) {
+        return false;
+    }
+    out = number;
+    return true;
 }
 
 float clampedNumber(std::u16string_view text) noexcept {

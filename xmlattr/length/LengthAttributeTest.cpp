@@ -32,10 +32,10 @@ TEST(LengthAttribute, ReadAndWriteLength) {
         {u"0.1px",        true, len(0.1f, Length::UnitPx), u"0.1px"}, // shortest, not 0.100000001
         {u"2147483648px", true, len(2147483648.0f, Length::UnitPx), u"2147483648px"},
         {u"0",            true, len(0.0f, Length::UnitPt), u"0pt"}, // the one unitless length
-        {u"1x5pt",        true, len(1.0f, Length::UnitPt)},  // the number is read as far as it goes
-        {u"12 pt",        true, len(12.0f, Length::UnitPt)}, // the blank is part of the number
-        {u"-pt",          true, len(0.0f, Length::UnitPt)},  // a sign with no digits reads as 0
-        {u"--12pt",       true, len(0.0f, Length::UnitPt)},
+        {u"12 pt",        true, len(12.0f, Length::UnitPt)}, // a blank may follow the number
+        // Before the unit stands one number, not the start of one.
+        {u"1x5pt", false, {}}, {u"1in 2pt", false, {}}, {u"70pt 0 0 70pt", false, {}},
+        {u"-pt", false, {}},   {u"--12pt", false, {}},  {u"1.5.5pt", false, {}},
         {u"00", false, {}}, // only "0" itself goes without a unit
         {u"", false, {}},      {u"12", false, {}},    {u"5", false, {}},     {u"+0", false, {}},
         {u"12PT", false, {}},  {u"12pT", false, {}},  {u" 12pt", false, {}}, {u"12pt ", false, {}},
@@ -59,6 +59,8 @@ TEST(LengthAttribute, ReadSLength) {
         {u"10.",       true, slen(10.0f, SLength::UnitPx)},
         {u" -1 ",      true, slen(-1.0f, SLength::UnitPx)},
         {u"12 pt",     true, slen(12.0f, SLength::UnitPt)},
+        // The number is the whole text before the unit or "%", or the whole text.
+        {u"5pt 7", false, {}}, {u"12pt ", false, {}}, {u"1x5pt", false, {}}, {u"5%%", false, {}},
         {u"12px", true, slen(12.0f, SLength::UnitPx)}, {u"1pt", true, slen(1.0f, SLength::UnitPt)},
         {u"2cm", true, slen(2.0f, SLength::UnitCm)},   {u"3mm", true, slen(3.0f, SLength::UnitMm)},
         {u"1in", true, slen(1.0f, SLength::UnitIn)},   {u"1em", true, slen(1.0f, SLength::UnitEm)},
@@ -76,13 +78,12 @@ TEST(LengthAttribute, ReadSLength) {
 TEST(LengthAttribute, HostileText) {
     std::u16string const zeros(5000, u'0');
     std::u16string const nines(5000, u'9');
-    // Between the first code unit and the unit the number is read as far as it goes: a NUL or
-    // an unpaired surrogate ends it, thousands of digits or a huge exponent put it beyond the
-    // float range, which is rejected.
+    // Between the first code unit and the unit stands one number: a NUL or an unpaired
+    // surrogate after it is no part of it, thousands of digits or a huge exponent put it beyond
+    // the float range, which is rejected.
     // clang-format off
     expectRows<Length>(len(-7.0f, Length::UnitEx), {
-        {u"12\0pt"s, true, len(12.0f, Length::UnitPt)},
-        {u"12\xD800pt", true, len(12.0f, Length::UnitPt)},
+        {u"12\0pt"s, false, {}}, {u"12\xD800pt", false, {}},
         {u"1" + zeros + u"pt", false, {}}, {u"-" + nines + u"mm", false, {}},
         {u"1e99999999999px", false, {}},
         {u"\0pt"s, false, {}}, {u"12p\0"s, false, {}}, {u"12\xDC00", false, {}},
@@ -91,11 +92,9 @@ TEST(LengthAttribute, HostileText) {
         // A percentage's number is read strictly: one past every float is rejected.
         {u"1e99999999999%", false, {}}, {u"1" + zeros + u"%", false, {}},
         {u"1" + zeros, false, {}},
-        // Two code units that do not end in a digit are too short for a unit; any other pair
-        // of code units is pixels.
-        {u"5\0"s, false, {}},
-        {u"5\0\0"s, true, slen(5.0f, SLength::UnitPx)},
-        {u"5\xD800\xDC00", true, slen(5.0f, SLength::UnitPx)},
+        // Two code units that do not end in a digit are too short for a unit; a pair of code
+        // units that are not letters is no unit, and no part of the number.
+        {u"5\0"s, false, {}}, {u"5\0\0"s, false, {}}, {u"5\xD800\xDC00", false, {}},
         {u"\xD800"s + u"9", false, {}},
     });
     // clang-format on

@@ -47,24 +47,29 @@ bool readLengthOrPercent(std::u16string_view text, LengthOrPercent& out) noexcep
         return false;
     }
     char16_t const last = text.back();
-    LengthOrPercent read;
+    float number = 0.0f;
     if (last == u'%') {
-        read = LengthOrPercent(fractionOf(Core::Format::parseFloat(allButLast(text, 1))));
-    } else if (last == u'.' || Core::String::isDigit(last)) {
-        read = LengthOrPercent(Core::Format::parseFloat(text));
-    } else if (text.size() < 2) {
-        // "+" and "-" alone have no room for a unit.
-        return false;
-    } else {
-        Length::Unit unit = Length::UnitPx;
-        (void)findLengthUnit(lastTwo(text), unit);
-        read = LengthOrPercent(Length(Core::Format::parseFloat(allButLast(text, 2)), unit));
+        if (!readWholeNumber(allButLast(text, 1), number)) {
+            return false;
+        }
+        out = LengthOrPercent(fractionOf(number));
+        return true;
     }
-    // A number beyond the float range would hold an infinity that no writer gives back.
-    if (!std::isfinite(read.isPercent() ? read.getPercent() : read.getLength().getSize())) {
+    if (last == u'.' || Core::String::isDigit(last)) {
+        if (!readWholeNumber(text, number)) {
+            return false;
+        }
+        out = LengthOrPercent(number);
+        return true;
+    }
+    // "+" and "-" alone have no room for a unit. An unknown unit is pixels only where it is
+    // two letters: any other pair would take the number's last digit with it ("12 " as 1px).
+    Length::Unit unit = Length::UnitPx;
+    if (text.size() < 2 || (!findLengthUnit(lastTwo(text), unit) && !isUnitPair(lastTwo(text))) ||
+        !readWholeNumber(allButLast(text, 2), number)) {
         return false;
     }
-    out = read;
+    out = LengthOrPercent(Length(number, unit));
     return true;
 }
 
@@ -74,14 +79,14 @@ bool readSLengthOrPercent(std::u16string_view text, SLengthOrPercent& out) noexc
     }
     float number = 0.0f;
     if (text.size() > 1 && text.back() == u'%') {
-        if (!readLeadingNumber(allButLast(text, 1), number)) {
+        if (!readWholeNumber(allButLast(text, 1), number)) {
             return false;
         }
         out = SLengthOrPercent(fractionOf(number));
         return true;
     }
     bool const hasUnit = text.size() > 2 && isUnitPair(lastTwo(text));
-    if (!readLeadingNumber(hasUnit ? allButLast(text, 2) : text, number)) {
+    if (!readWholeNumber(hasUnit ? allButLast(text, 2) : text, number)) {
         return false;
     }
     out = SLengthOrPercent(number, hasUnit ? slengthUnit(lastTwo(text)) : SLength::UnitPx);

@@ -52,12 +52,13 @@ public:
     /// The stored length's pixels, whatever the kind.
     float getLengthPxSize() const;
 
-    /// Strict about the first code unit, lenient after it. It must be a digit, "+", "-" or
-    /// ".". Then a final "%" makes a fraction (number / 100), a final digit or "." a plain
-    /// factor ("1.2" is "120%"), and anything else a length whose last two code units are
-    /// its unit, an unknown pair being pixels ("12xy" is 12px). The number is read as far as
-    /// it goes; one beyond the float range is rejected. Untrimmed, case-sensitive. On false
-    /// `out` is untouched. Never throws.
+    /// Strict. The first code unit must be a digit, "+", "-" or ".". Then a final "%" makes a
+    /// fraction (number / 100), a final digit or "." a plain factor ("1.2" is "120%"), and
+    /// anything else a length whose last two code units are its unit, an unknown pair of
+    /// letters being pixels ("12xy" is 12px). What comes before the "%" or unit (the whole
+    /// text for a factor) must be one number, blanks after it allowed, within the float range:
+    /// "5pt 7", "12pt3", "20pt 0 40pt 0" and "12 " (no unit) are rejected. Untrimmed at its
+    /// start, case-sensitive. On false `out` is untouched. Never throws.
     [[nodiscard]] static bool parseLengthOrPercent(LengthOrPercent& out,
                                                    Core::String const& text) noexcept;
     /// A fraction as its percentage followed by "%" ("50%"), or as the plain factor where its

@@ -48,6 +48,8 @@ TEST(LengthOrPercentAuto, Readers) {
         {u"f(12pt",              no,     no,      twelve,                          no},
         {u"f(12pt)x)",           no,     no,      twelve,                          no},
         {u"()",                  no,     no,      no,                              no},
+        {u"20pt 0 40pt 0",       no,     no,      no,                              no},
+        {u"12pt3",               no,     no,      no,                              no},
         {u"f(auto)",             no,     no,      no,                              no},
         {u"",                    no,     no,      no,                              no},
     };

@@ -25,13 +25,16 @@ TEST(LengthOrPercent, Read) {
         {u"2.3%",   true, LengthOrPercent(0.023f), u"2.3%"}, // over 100, not times 0.01f
         {u"10%",    true, LengthOrPercent(0.1f), u"10%"},  // not 9.999999%
         {u"-100%",  true, LengthOrPercent(-1.0f), u"-100%"},
-        {u"-%",     true, LengthOrPercent(0.0f)},          // a sign alone reads as 0
         {u"12pt",   true, length(12.0f, Length::UnitPt), u"12pt"},
         {u"-1.5cm", true, length(-1.5f, Length::UnitCm), u"-1.5cm"},
         {u"12xy",   true, length(12.0f, Length::UnitPx), u"12px"}, // an unknown pair is pixels
         {u"12PT",   true, length(12.0f, Length::UnitPx)},
-        {u"12pt ",  true, length(12.0f, Length::UnitPx)},  // "t " is the pair
-        {u"+p",     true, length(0.0f, Length::UnitPx)},
+        // Before the unit or "%" stands one number (the whole text for a factor), and only two
+        // letters are an unknown unit: no digit of the number is taken for one ("12 ").
+        {u"20pt 0 40pt 0", false, {}}, {u"5pt 7", false, {}}, {u"12pt3", false, {}},
+        {u"1in 2pt", false, {}},       {u"--12pt", false, {}}, {u"1.5.5", false, {}},
+        {u"5pt 7%", false, {}},        {u"-%", false, {}},     {u"12 ", false, {}},
+        {u"12pt ", false, {}},         {u"+p", false, {}},
         {u"1e39%",  false, {}}, {u"1e39", false, {}}, {u"-1e39pt", false, {}}, // no infinity
         // A factor whose percentage is no float is written plain, so that it reads back.
         {u"-1e37",  true, LengthOrPercent(-1e37f), u"-1e+37"},
@@ -48,12 +51,13 @@ TEST(LengthOrPercent, ReadSvg) {
         {u"50%",   true, SLengthOrPercent(0.5f)},
         {u"3pc",   true, SLengthOrPercent(3.0f, SLength::UnitPc)},
         {u"5.",    true, SLengthOrPercent(5.0f, SLength::UnitPx)},  // a whole number, not 1px
-        {u"1p",    true, SLengthOrPercent(1.0f, SLength::UnitPx)},
         {u"12 ",   true, SLengthOrPercent(12.0f, SLength::UnitPx)}, // only letters are a unit
         {u"2.5%",  true, SLengthOrPercent(0.025f)}, // over 100, not times 0.01f
         {u"",      false, {}}, {u"a", false, {}}, {u"%", false, {}}, {u" 5", false, {}},
         {u"+", false, {}},     {u"-", false, {}}, {u".", false, {}}, {u"+%", false, {}},
         {u"-px", false, {}},   {u"1e39", false, {}}, {u"1e39%", false, {}}, {u"-1e39cm", false, {}},
+        {u"1p", false, {}},    {u"5pt 7", false, {}}, {u"5pt 7%", false, {}}, {u"1x5pt", false, {}},
+        {u"0 0 16 16", false, {}},
     });
     // clang-format on
 }

@@ -48,16 +48,16 @@ public:
     float pxSize() const;
 
     /// Lenient about the unit, strict about the number: "12", "12px" and "12xy" are 12px,
-    /// "50%" is the fraction 0.5 (its number read strictly). Only two letters at the end are
-    /// a unit; otherwise the whole text is the number, read as far as it goes ("12 " and
-    /// "10." are 12px and 10px). The number must begin the text, after any white space
-    /// ("inherit" and "auto" are rejected) and lie within the float range. One- and
+    /// "50%" is the fraction 0.5. Only two letters at the end are a unit; otherwise the whole
+    /// text is the number ("12 " and "10." are 12px and 10px). What comes before the unit or
+    /// "%" must be one number, white space around it allowed, within the float range
+    /// ("inherit", "auto", "5pt 7" and "12pt " are rejected). One- and
     /// two-code-unit texts without a final digit are rejected. Case-sensitive. On false
     /// `out` is untouched. Never throws.
     [[nodiscard]] static bool parseSLength(SLength& out, Core::String const& text) noexcept;
     /// As `parseSLength`, but the first code unit must begin the number (no white space),
-    /// a final "%" makes a fraction whose number is read as far as it goes, and texts of one
-    /// or two code units are numbers in px ("5." is 5px; "+" and "." are rejected).
+    /// and texts of one or two code units are numbers in px ("5." is 5px; "+" and "." are
+    /// rejected).
     /// Case-sensitive. On false `out` is untouched. Never throws.
     [[nodiscard]] static bool parseSLengthOrPercent(SLengthOrPercent& out,
                                                     Core::String const& text) noexcept;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace Core {
 namespace {
 
@@ -44,6 +46,33 @@ TEST(Vector, GrowsKeepingElementsAndLifetimes) {
         EXPECT_EQ(Tracked::live, 99);
     }
     EXPECT_EQ(Tracked::live, 0);
+}
+
+TEST(Vector, MovedFromIsEmptyAndReusable) {
+    using Items = Vector<Tracked>;
+    void (*const moves[])(Items&, Items&) = {
+        [](Items& from, Items& to) { Items(std::move(from)).swap(to); },
+        [](Items& from, Items& to) { to = std::move(from); }};
+    for (auto const move : moves) {
+        SCOPED_TRACE(move == moves[0] ? "move constructor" : "move assignment");
+        {
+            Items from{Tracked(1), Tracked(2), Tracked(3)};
+            Items to{Tracked(7)};
+            move(from, to);
+            EXPECT_TRUE(from.empty() && from.capacity() == 0 && to.size() == 3);
+            from.push_back(Tracked(4));
+            ASSERT_EQ(from.size(), 1);
+            EXPECT_EQ(from[0].value, 4);
+            from = to;
+            move(from, to);
+            from.emplace_back(5);
+            ASSERT_EQ(from.size(), 1);
+            EXPECT_EQ(from.back().value, 5);
+            EXPECT_EQ(to[2].value, 3);
+            EXPECT_EQ(Tracked::live, 4);
+        }
+        EXPECT_EQ(Tracked::live, 0);
+    }
 }
 
 } // namespace

@@ -27,10 +27,11 @@ constexpr bool isUnitPair(std::u16string_view suffix) noexcept {
     return suffix.size() == 2 && letter(suffix[0]) && letter(suffix[1]);
 }
 
-/// The number a measure's text begins with, read as the runtime's lenient reader reads it
-/// (white space before it skipped, what follows it ignored). False, `out` untouched, where no
-/// number begins the text ("inherit", "+") or it lies beyond the float range.
-[[nodiscard]] bool readLeadingNumber(std::u16string_view text, float& out) noexcept;
+/// The number that is the whole of a measure's number part, white space around it allowed
+/// ("12 " of "12 pt"). False, `out` untouched, where anything else is there ("1x5", "20pt 0 40",
+/// "--12", "+", "12%") or the number lies beyond the float range, whose "inf" would not read
+/// back: a prefix read as the number would be a value the text does not say.
+[[nodiscard]] bool readWholeNumber(std::u16string_view text, float& out) noexcept;
 /// As the runtime's lenient reader, but a number beyond the float range is the largest finite
 /// float of its sign: for the readers that always succeed, which must hold no infinity.
 float clampedNumber(std::u16string_view text) noexcept;
