@@ -91,8 +91,7 @@ TEST_F(ToolTest, CheckGivesBothVerdicts) {
              Row{"<fo:block line-height='normal'/>",
                  "warning: line-height=\"normal\": valid XSL-FO, but not read by this "
                  "library's LengthOrPercent\n"},
-             Row{"<rect width='1,5pt'/>",
-                 "warning: width=\"1,5pt\": not valid SVG; read here as 1pt\n"},
+             Row{"<rect width='1,5pt'/>", "error: width=\"1,5pt\" is not a valid SLength\n"},
              Row{"<rect width='12PT'/>",
                  "warning: width=\"12PT\": not valid SVG; read here as 12px\n"
                  "note: did you mean \"12pt\"?\n"},
@@ -147,7 +146,7 @@ TEST_F(ToolTest, CheckReadsAttributesByTheirElement) {
               "anim.svg:3:7: error: fill=\"freeze\" is not a valid SColor\n"
               "anim.svg:3:31: error: fill=\"red\" is not a valid freeze | remove\n"
               "anim.svg:4:32: error: x=\"1 a\" is not a valid <list-of-coordinates>\n"
-              "anim.svg:4:47: warning: x=\"1 2\": not valid SVG; read here as 1px\n");
+              "anim.svg:4:47: error: x=\"1 2\" is not a valid SLength\n");
 }
 
 // The names neither reader knows are gathered over all files, each vocabulary apart, and
@@ -260,7 +259,7 @@ TEST_F(ToolTest, CheckAccountsForEveryFile) {
     document("set/bare.svg", "<svg width='x'><rect height='2'/></svg>");
     document("set/clean.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='1'/>");
     document("set/plain.xml", "<doc width='nonsense'><svg width='nonsense'/></doc>");
-    document("set/warned.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='1,5'/>");
+    document("set/warned.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='12xy'/>");
     fs::create_symlink("clean.svg", docs() / "set/link.svg");
     fs::create_hard_link(docs() / "set/clean.svg", docs() / "set/hard.svg");
     fs::create_directory_symlink("..", docs() / "set/up.svg"); // a folder, whatever its name
@@ -270,7 +269,7 @@ TEST_F(ToolTest, CheckAccountsForEveryFile) {
         outcome.out,
         "set/bare.svg:1:1: note: the root svg element has no namespace; checked as SVG\n"
         "set/bare.svg:1:6: error: width=\"x\" is not a valid SLength\n"
-        "set/warned.svg:1:41: warning: width=\"1,5\": not valid SVG; read here as 1px\n"
+        "set/warned.svg:1:41: warning: width=\"12xy\": not valid SVG; read here as 12px\n"
         "checked 4 files: 1 with errors, 1 with only warnings, 1 clean, 0 could not be read, 0 not "
         "well-formed, 1 with no SVG or XSL-FO content; 3 files reached again through a link, "
         "checked once\n"
@@ -459,7 +458,7 @@ TEST_F(ToolTest, CheckShowsProgressOnATerminal) {
 
 constexpr std::string_view kFindings =
     "<svg xmlns='http://www.w3.org/2000/svg'>\n"
-    "<rect width='x' height='1,5' fill='Black'/><text font-size='medium'/>\n"
+    "<rect width='x' height='12xy' fill='Black'/><text font-size='medium'/>\n"
     "</svg>\n";
 
 // JSON lines: an object per diagnostic, each a whole JSON document; the summary goes to
@@ -482,7 +481,7 @@ TEST_F(ToolTest, CheckWritesJsonLines) {
         R"("notes":[],"reading":null,"severity":"error","type":"SLength","value":"x",)"
         R"("valueLength":1})");
     EXPECT_EQ(objects[1]["finding"], "read-but-not-valid");
-    EXPECT_EQ(objects[1]["reading"], "1px");
+    EXPECT_EQ(objects[1]["reading"], "12px");
     EXPECT_EQ(objects[2]["finding"], "valid-but-not-read");
     EXPECT_EQ(objects[2]["notes"], nlohmann::json::array({"did you mean \"black\"?"}));
     EXPECT_EQ(objects[3]["attribute"], "font-size");
