@@ -259,7 +259,8 @@ void checkValue(FileReport& report, ValuePlace const& place, std::string_view na
     }
 
     Diagnostic diagnostic;
-    diagnostic.position = place.locate(place.context);
+    diagnostic.position = place.locateName(place.context);
+    diagnostic.range = place.locate(place.context, 0, value.size());
     diagnostic.vocabulary = place.vocabulary;
     diagnostic.attribute = name;
     diagnostic.element = place.element;
