@@ -78,8 +78,8 @@ std::string encoded(std::string_view utf8, SourceEncoding encoding) {
     auto const unit = [&](char32_t u) {
         char const high = static_cast<char>(u >> 8);
         char const low = static_cast<char>(u & 0xFF);
-        out += encoding == SourceEncoding::Utf16LE ? std::string{low, high}
-                                                   : std::string{high, low};
+        out +=
+            encoding == SourceEncoding::Utf16LE ? std::string{low, high} : std::string{high, low};
     };
     for (std::size_t i = 0; i < utf8.size();) {
         auto const lead = static_cast<unsigned char>(utf8[i++]);
@@ -148,8 +148,7 @@ TEST(TagPositions, FindsEachAttributeOfARawTag) {
 
 TEST(TagPositions, StopsQuietlyAtWhatIsNoTag) {
     for (SourceEncoding const encoding : kEncodings) {
-        for (std::string_view const text :
-             {"", "x", "<", "<a b", "<a b=", "<a b=\"1", "<a b=1>"}) {
+        for (std::string_view const text : {"", "x", "<", "<a b", "<a b=", "<a b=\"1", "<a b=1>"}) {
             SCOPED_TRACE(std::string(text));
             EXPECT_TRUE(Tool::scanStartTag(encoded(text, encoding), {}, encoding).empty());
         }
@@ -218,7 +217,8 @@ TEST(TagPositions, MatchesRawNamesWithDeliveredOnes) {
              Row{std::string_view("f\0i\0", 4), SourceEncoding::Utf16LE, "fi", true},
              Row{std::string_view("\0f\0i", 4), SourceEncoding::Utf16BE, "fi", true},
              Row{std::string_view("\0f\0i", 4), SourceEncoding::Utf16LE, "fi", false},
-             Row{std::string_view("\xD8\x3D\xDE\x00", 4), SourceEncoding::Utf16BE, "\xF0\x9F\x98\x80", true},
+             Row{std::string_view("\xD8\x3D\xDE\x00", 4), SourceEncoding::Utf16BE,
+                 "\xF0\x9F\x98\x80", true},
              Row{"\xD8\x3D\xDE\x01", SourceEncoding::Utf16BE, "\xF0\x9F\x98\x80", false},
          }) {
         SCOPED_TRACE(std::string(row.name));
@@ -248,8 +248,8 @@ TEST(TagPositions, PlacesARangeOfTheDeliveredValue) {
                  Row{"<s v='a:1;\r\n b:2'/>", "a:1;  b:2", 6, 9, "2:2/2", "2:5/5"},
                  Row{"<s v='\xF0\x9F\x98\x80 x'/>", "\xF0\x9F\x98\x80 x", 5, 6, "1:9/10",
                      "1:10/11"},
-                 Row{"<s v='\xC3\xA9\xF0\x9F\x98\x80'/>", "\xC3\xA9\xF0\x9F\x98\x80", 2, 6,
-                     "1:8/8", "1:9/10"},
+                 Row{"<s v='\xC3\xA9\xF0\x9F\x98\x80'/>", "\xC3\xA9\xF0\x9F\x98\x80", 2, 6, "1:8/8",
+                     "1:9/10"},
                  // A reference: the value's own start, and the whole raw value.
                  Row{"<s v='a:&amp;;b:2'/>", "a:&;b:2", 4, 7, "1:7/7", "1:18/18"},
              }) {
@@ -279,8 +279,8 @@ TEST(TagPositions, AnswersInAnyOrder) {
     for (Ask const ask : {Ask{2, 3}, Ask{5, 5}, Ask{10, 11}, Ask{14, 17}, Ask{15, 16}, Ask{16, 17},
                           Ask{9, 10}, Ask{0, 17}}) {
         SCOPED_TRACE(std::to_string(ask.begin) + "-" + std::to_string(ask.end));
-        Range const alone = Tool::rangeInValue(found[0], delivered, ask.begin, ask.end,
-                                               SourceEncoding::Utf8);
+        Range const alone =
+            Tool::rangeInValue(found[0], delivered, ask.begin, ask.end, SourceEncoding::Utf8);
         Range const shared = positions.range(ask.begin, ask.end);
         EXPECT_EQ(shown(shared.start), shown(alone.start));
         EXPECT_EQ(shown(shared.end), shown(alone.end));

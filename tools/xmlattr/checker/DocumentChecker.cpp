@@ -235,9 +235,9 @@ private:
             m_rawEncoding = tagEncoding(source, m_encoding);
             m_raw = scanStartTag(source, start, m_rawEncoding);
         }
-        auto const written =
-            std::find_if(m_raw->begin(), m_raw->end(),
-                         [&](RawAttribute const& r) { return r.isNamed(name, m_rawEncoding); });
+        auto const written = std::find_if(m_raw->begin(), m_raw->end(), [&](RawAttribute const& r) {
+            return r.isNamed(name, m_rawEncoding);
+        });
         return written != m_raw->end() ? &*written : nullptr;
     }
 

@@ -237,9 +237,10 @@ void detail::Walker::step() noexcept {
 
 ValuePositions::ValuePositions(RawAttribute const* attribute, std::string_view delivered,
                                Position fallback, SourceEncoding encoding)
-    : m_delivered(delivered),
-      m_start{Walker(attribute != nullptr ? attribute->value : std::string_view(),
-                     attribute != nullptr ? attribute->valuePosition : fallback, encoding)},
+    : m_delivered(delivered), m_start{Walker(
+                                  attribute != nullptr ? attribute->value : std::string_view(),
+                                  attribute != nullptr ? attribute->valuePosition : fallback,
+                                  encoding)},
       m_state(m_start), m_mark(m_start),
       m_whole(attribute != nullptr ? Range{attribute->valuePosition, attribute->valueEnd}
                                    : Range{fallback, fallback}),

@@ -192,8 +192,7 @@ public:
         std::string const head = R"({"version":"2.1.0","$schema":)"
                                  R"("https://json.schemastore.org/sarif-2.1.0.json",)"
                                  R"("runs":[{"tool":{"driver":)" +
-                                 dumped(driver) +
-                                 R"(},"columnKind":"utf16CodeUnits","results":[)";
+                                 dumped(driver) + R"(},"columnKind":"utf16CodeUnits","results":[)";
         m_console.out(head + "\n");
     }
 
@@ -239,8 +238,7 @@ private:
             region["endColumn"] = marked.end.unitColumn;
         } else if (diagnostic.finding != Finding::Unreadable) {
             location["physicalLocation"]["region"]["startLine"] = diagnostic.position.line;
-            location["physicalLocation"]["region"]["startColumn"] =
-                diagnostic.position.unitColumn;
+            location["physicalLocation"]["region"]["startColumn"] = diagnostic.position.unitColumn;
         }
         json["locations"] = Json::array({std::move(location)});
         if (!diagnostic.attribute.empty()) {

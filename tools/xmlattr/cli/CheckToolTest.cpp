@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <sstream>
 
 namespace {
@@ -180,6 +181,68 @@ TEST_F(ToolTest, CheckReadsSvgStyleDeclarations) {
         "SVG x             SLength                       1         0         0         0\n"
         "SVG y             <list-of-coordinates>         1         0         0         0\n"
         "SVG y             SLength                       1         0         0         0\n");
+}
+
+// A document in UTF-16 of either byte order, with or without its byte order mark, is placed as
+// one in UTF-8: the text counts code points, JSON code units, so that a character beyond the
+// basic plane before a value on its line shows in JSON only. So does a single-byte document.
+TEST_F(ToolTest, CheckPlacesValuesInEveryEncoding) {
+    auto const document16 = [](std::u16string_view text, bool bigEndian, bool mark) {
+        std::string bytes = mark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
+        for (char16_t const unit : text) {
+            char const high = static_cast<char>(unit >> 8);
+            char const low = static_cast<char>(unit & 0xFF);
+            bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+        }
+        return bytes;
+    };
+    constexpr std::u16string_view kWide =
+        u"<?xml version='1.0' encoding='UTF-16'?>\r\n"
+        u"<svg xmlns='http://www.w3.org/2000/svg'>\r\n"
+        u"  <text id='\U0001F600' font-size='x1' style='fill: \U0001F600; stroke-width : 2 ;\r\n"
+        u" font-size: bad'/>\r\n"
+        u"</svg>\r\n";
+    std::string const narrow = "<?xml version='1.0' encoding='ISO-8859-1'?>\n"
+                               "<svg xmlns='http://www.w3.org/2000/svg'>\n"
+                               "  <text id='\xE9' font-size='x1' style='fill: \xE9; "
+                               "stroke-width : 2 ;\n"
+                               " font-size: bad'/>\n"
+                               "</svg>\n";
+    struct Row {
+        std::string name;
+        std::string bytes;
+        std::string_view fill;
+        // Per diagnostic: the name's column, the value's start and end columns, in code units.
+        std::vector<std::array<int, 3>> units;
+    };
+    std::vector<std::array<int, 3>> const wide = {{17, 28, 30}, {39, 45, 47}, {2, 13, 16}};
+    for (Row const& row : {
+             Row{"le.svg", document16(kWide, false, true), "\xF0\x9F\x98\x80", wide},
+             Row{"be.svg", document16(kWide, true, true), "\xF0\x9F\x98\x80", wide},
+             Row{"bare-le.svg", document16(kWide, false, false), "\xF0\x9F\x98\x80", wide},
+             Row{"bare-be.svg", document16(kWide, true, false), "\xF0\x9F\x98\x80", wide},
+             Row{"latin.svg", narrow, "\xC3\xA9", {{16, 27, 29}, {38, 44, 45}, {2, 13, 16}}},
+         }) {
+        SCOPED_TRACE(row.name);
+        document(row.name, row.bytes);
+        Outcome const text = run({"check", row.name});
+        EXPECT_EQ(text.status, 1);
+        EXPECT_EQ(diagnostics(text),
+                  row.name + ":3:16: error: font-size=\"x1\" is not a valid SLengthOrPercent\n" +
+                      row.name + ":3:38: error: fill=\"" + std::string(row.fill) +
+                      "\" is not a valid SColor\n" + row.name +
+                      ":4:2: error: font-size=\"bad\" is not a valid SLengthOrPercent\n");
+        Outcome const json = run({"check", "--format", "json", row.name});
+        std::istringstream lines(json.out);
+        std::vector<std::array<int, 3>> units;
+        for (std::string line; std::getline(lines, line);) {
+            nlohmann::json const object = nlohmann::json::parse(line);
+            nlohmann::json const& range = object["range"];
+            EXPECT_EQ(range["start"]["line"], range["end"]["line"]);
+            units.push_back({object["column"], range["start"]["column"], range["end"]["column"]});
+        }
+        EXPECT_EQ(units, row.units);
+    }
 }
 
 // Keywords match exactly in attributes; in a style declaration, CSS, they match in any case.
@@ -452,8 +515,9 @@ TEST_F(ToolTest, CheckWritesJsonLines) {
         objects[0].dump(),
         R"({"attribute":"width","column":7,"element":"rect","file":"f.svg",)"
         R"("finding":"invalid-value","line":2,"message":"width=\"x\" is not a valid SLength",)"
-        R"("notes":[],"reading":null,"severity":"error","type":"SLength","value":"x",)"
-        R"("valueLength":1})");
+        R"("notes":[],"part":null,"range":{"end":{"column":15,"line":2},)"
+        R"("start":{"column":14,"line":2}},"reading":null,"severity":"error","type":"SLength",)"
+        R"("value":"x","valueLength":1})");
     EXPECT_EQ(objects[1]["finding"], "read-but-not-valid");
     EXPECT_EQ(objects[1]["reading"], "1px");
     EXPECT_EQ(objects[2]["finding"], "valid-but-not-read");
@@ -461,10 +525,12 @@ TEST_F(ToolTest, CheckWritesJsonLines) {
     EXPECT_EQ(objects[3]["attribute"], "font-size");
     EXPECT_EQ(objects[4]["finding"], "not-well-formed");
     EXPECT_EQ(objects[4]["attribute"], nullptr);
+    EXPECT_EQ(objects[4]["range"], nullptr);
     EXPECT_NE(outcome.err.find("checked 2 files: 1 with errors"), std::string::npos);
 }
 
-// SARIF 2.1.0: one log with one run, each result with its rule, level, message and place.
+// SARIF 2.1.0: one log with one run, each result with its rule, level, message and the
+// value's region, its columns counted in UTF-16 code units as the run says.
 TEST_F(ToolTest, CheckWritesSarif) {
     document("f.svg", kFindings);
     Outcome const outcome = run({"check", "--format", "sarif", "f.svg"});
@@ -474,18 +540,24 @@ TEST_F(ToolTest, CheckWritesSarif) {
     ASSERT_EQ(log["runs"].size(), 1u);
     nlohmann::json const& run = log["runs"][0];
     EXPECT_EQ(run["tool"]["driver"]["name"], "xmlattr");
+    EXPECT_EQ(run["columnKind"], "utf16CodeUnits");
     nlohmann::json const& rules = run["tool"]["driver"]["rules"];
     ASSERT_EQ(run["results"].size(), 4u);
     std::vector<std::string> levels;
+    std::vector<std::vector<int>> regions;
     for (nlohmann::json const& result : run["results"]) {
         ASSERT_TRUE(result["message"]["text"].is_string());
         EXPECT_EQ(rules[result["ruleIndex"].get<std::size_t>()]["id"], result["ruleId"]);
         nlohmann::json const& place = result["locations"][0]["physicalLocation"];
         EXPECT_EQ(place["artifactLocation"]["uri"], "f.svg");
-        EXPECT_EQ(place["region"]["startLine"], 2);
+        nlohmann::json const& region = place["region"];
+        regions.push_back(
+            {region["startLine"], region["startColumn"], region["endLine"], region["endColumn"]});
         levels.push_back(result["level"]);
     }
     EXPECT_EQ(levels, (std::vector<std::string>{"error", "warning", "warning", "warning"}));
+    EXPECT_EQ(regions, (std::vector<std::vector<int>>{
+                           {2, 14, 2, 15}, {2, 25, 2, 28}, {2, 36, 2, 41}, {2, 61, 2, 67}}));
     EXPECT_EQ(run["results"][2]["message"]["text"],
               "fill=\"Black\": valid SVG, but not read by this library's SColor\n"
               "note: did you mean \"black\"?");
