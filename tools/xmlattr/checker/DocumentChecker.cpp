@@ -61,21 +61,16 @@ class Checker {
 public:
     Checker(XML_Parser parser, FileReport& report) : m_parser(parser), m_report(report) {}
 
-    void setEncoding(SourceEncoding encoding, bool positionsKnown) {
-        m_encoding = encoding;
-        m_scanTags = positionsKnown;
-    }
-
     static void XMLCALL onXmlDeclaration(void* data, XML_Char const*, XML_Char const* encoding,
                                          int) {
         auto* self = static_cast<Checker*>(data);
         if (encoding == nullptr) {
             return;
         }
+        // UTF-16 shows in each tag's own bytes; what is left to tell is a byte per character.
         std::string_view const name = encoding;
-        if (startsWithNoCase(name, "UTF-16")) {
-            self->m_scanTags = false;
-        } else if (!startsWithNoCase(name, "UTF-8") && !startsWithNoCase(name, "US-ASCII")) {
+        if (!startsWithNoCase(name, "UTF-8") && !startsWithNoCase(name, "US-ASCII") &&
+            !startsWithNoCase(name, "UTF-16")) {
             self->m_encoding = SourceEncoding::SingleByte;
         }
     }
@@ -86,9 +81,33 @@ public:
     }
 
 private:
+    // The raw text from the tag being read to the end of what the reader holds, and what it
+    // holds before the tag.
+    struct InputContext {
+        std::string_view before;
+        std::string_view tag;
+    };
+
+    InputContext inputContext() const {
+        int offset = 0;
+        int size = 0;
+        char const* buffer = XML_GetInputContext(m_parser, &offset, &size);
+        if (buffer == nullptr || offset < 0 || offset > size) {
+            return {};
+        }
+        return {std::string_view(buffer, static_cast<std::size_t>(offset)),
+                std::string_view(buffer + offset, static_cast<std::size_t>(size - offset))};
+    }
+
+    // Where the tag being read starts. The reader counts columns in code points; the code
+    // units are counted on the part of the line it still holds.
     Position here() const {
-        return {static_cast<long>(XML_GetCurrentLineNumber(m_parser)),
-                static_cast<long>(XML_GetCurrentColumnNumber(m_parser)) + 1};
+        Position position(static_cast<long>(XML_GetCurrentLineNumber(m_parser)),
+                          static_cast<long>(XML_GetCurrentColumnNumber(m_parser)) + 1);
+        InputContext const context = inputContext();
+        position.unitColumn +=
+            extraUnitsOnLine(context.before, tagEncoding(context.tag, m_encoding));
+        return position;
     }
 
     void startElement(std::string_view name, XML_Char const** attributes) {
@@ -136,40 +155,64 @@ private:
                 checkStyle(place, value);
                 continue;
             }
-            AttributeSpot spot{this, attribute};
+            AttributeSpot spot{this, attribute, value, std::nullopt};
             place.inStyle = false;
+            place.locateName = &AttributeSpot::locateName;
             place.locate = &AttributeSpot::locate;
             place.context = &spot;
             checkValue(m_report, place, attribute, value);
         }
     }
 
-    // Where an attribute stands, for the element being read.
+    // Where an attribute and its value stand, for the element being read.
     struct AttributeSpot {
         Checker* checker;
         std::string_view name;
+        std::string_view value;
+        std::optional<ValuePositions> positions;
 
-        static Position locate(void* context) {
+        static Position locateName(void* context) {
             auto const* spot = static_cast<AttributeSpot*>(context);
             RawAttribute const* source = spot->checker->raw(spot->name);
             return source != nullptr ? source->namePosition : spot->checker->tag();
         }
+
+        static Range locate(void* context, std::size_t begin, std::size_t end) {
+            auto* spot = static_cast<AttributeSpot*>(context);
+            if (!spot->positions) {
+                RawAttribute const* source = spot->checker->raw(spot->name);
+                spot->positions.emplace(source, spot->value, spot->checker->tag(),
+                                        spot->checker->m_rawEncoding);
+            }
+            return spot->positions->range(begin, end);
+        }
     };
 
-    // Where a declaration of the element's `style` stands.
+    // Where a declaration of the element's `style` stands: its property's name and its value,
+    // both as offsets into the delivered style.
     struct StyleSpot {
         Checker* checker;
         std::string_view style;
-        std::size_t offset;
-        std::optional<ValuePositions>* positions;
+        std::size_t property = 0;
+        std::size_t value = 0;
+        std::optional<ValuePositions> positions;
 
-        static Position locate(void* context) {
-            auto const* spot = static_cast<StyleSpot*>(context);
-            if (!*spot->positions) {
-                spot->positions->emplace(spot->checker->raw("style"), spot->style,
-                                         spot->checker->tag(), spot->checker->m_encoding);
+        ValuePositions& walk() {
+            if (!positions) {
+                RawAttribute const* source = checker->raw("style");
+                positions.emplace(source, style, checker->tag(), checker->m_rawEncoding);
             }
-            return (*spot->positions)->at(spot->offset);
+            return *positions;
+        }
+
+        static Position locateName(void* context) {
+            auto* spot = static_cast<StyleSpot*>(context);
+            return spot->walk().at(spot->property);
+        }
+
+        static Range locate(void* context, std::size_t begin, std::size_t end) {
+            auto* spot = static_cast<StyleSpot*>(context);
+            return spot->walk().range(spot->value + begin, spot->value + end);
         }
     };
 
@@ -187,34 +230,23 @@ private:
     // one that a DTD supplies is not written at all and stands where its element does.
     RawAttribute const* raw(std::string_view name) {
         if (!m_raw) {
-            m_raw = rawAttributes(tag());
+            Position const start = tag();
+            std::string_view const source = inputContext().tag;
+            m_rawEncoding = tagEncoding(source, m_encoding);
+            m_raw = scanStartTag(source, start, m_rawEncoding);
         }
-        auto const written = std::find_if(m_raw->begin(), m_raw->end(),
-                                          [&](RawAttribute const& r) { return r.name == name; });
+        auto const written = std::find_if(m_raw->begin(), m_raw->end(), [&](RawAttribute const& r) {
+            return r.isNamed(name, m_rawEncoding);
+        });
         return written != m_raw->end() ? &*written : nullptr;
-    }
-
-    std::vector<RawAttribute> rawAttributes(Position tag) const {
-        if (!m_scanTags) {
-            return {};
-        }
-        int offset = 0;
-        int size = 0;
-        char const* buffer = XML_GetInputContext(m_parser, &offset, &size);
-        if (buffer == nullptr || offset < 0 || offset >= size) {
-            return {};
-        }
-        return scanStartTag(
-            std::string_view(buffer + offset, static_cast<std::size_t>(size - offset)), tag,
-            m_encoding);
     }
 
     // Declarations "name: value" separated by ";", each checked as the property of its name.
     // One pass: the positions, when needed, walk on with the declarations.
     void checkStyle(ValuePlace place, std::string_view style) {
-        std::optional<ValuePositions> positions;
-        StyleSpot spot{this, style, 0, &positions};
+        StyleSpot spot{this, style, 0, 0, std::nullopt};
         place.inStyle = true;
+        place.locateName = &StyleSpot::locateName;
         place.locate = &StyleSpot::locate;
         place.context = &spot;
         std::size_t start = 0;
@@ -234,7 +266,8 @@ private:
                     value = trimmed(value.substr(0, important));
                 }
                 if (!property.empty()) {
-                    spot.offset = static_cast<std::size_t>(property.data() - style.data());
+                    spot.property = static_cast<std::size_t>(property.data() - style.data());
+                    spot.value = static_cast<std::size_t>(value.data() - style.data());
                     checkValue(m_report, place, property, value);
                 }
             }
@@ -244,13 +277,15 @@ private:
 
     XML_Parser m_parser;
     FileReport& m_report;
+    /// What the document declares; a tag's own bytes may tell UTF-16.
     SourceEncoding m_encoding = SourceEncoding::Utf8;
-    bool m_scanTags = true;
     bool m_sawRoot = false;
     bool m_bareSvg = false;
-    /// The element being read: where its tag starts, and its raw attributes once scanned.
+    /// The element being read: where its tag starts, and its raw attributes once scanned
+    /// with the encoding of the tag's bytes.
     std::optional<Position> m_tag;
     std::optional<std::vector<RawAttribute>> m_raw;
+    SourceEncoding m_rawEncoding = SourceEncoding::Utf8;
 };
 
 void fault(FileReport& report, FileStatus status, Position position, std::string message) {
@@ -280,7 +315,7 @@ FileReport check(Source const& source, std::string shownPath) {
     XML_SetUserData(parser.get(), &checker);
     XML_SetXmlDeclHandler(parser.get(), Checker::onXmlDeclaration);
     XML_SetStartElementHandler(parser.get(), Checker::onStartElement);
-    for (bool first = true;; first = false) {
+    for (;;) {
         void* buffer = XML_GetBuffer(parser.get(), kChunk);
         if (buffer == nullptr) {
             fault(report, FileStatus::Unreadable, {}, "out of memory");
@@ -292,12 +327,6 @@ FileReport check(Source const& source, std::string shownPath) {
         if (!source(static_cast<char*>(buffer), kChunk, got, last, error)) {
             fault(report, FileStatus::Unreadable, {}, error);
             return report;
-        }
-        if (first && got >= 2) {
-            auto const* bytes = static_cast<unsigned char const*>(buffer);
-            bool const utf16 =
-                (bytes[0] == 0xFE && bytes[1] == 0xFF) || (bytes[0] == 0xFF && bytes[1] == 0xFE);
-            checker.setEncoding(SourceEncoding::Utf8, !utf16);
         }
         if (XML_ParseBuffer(parser.get(), static_cast<int>(got), last) == XML_STATUS_ERROR) {
             fault(report, FileStatus::NotWellFormed,

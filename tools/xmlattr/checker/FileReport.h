@@ -30,7 +30,13 @@ enum class Finding : unsigned char {
 inline constexpr std::size_t kEchoLimit = 80;
 
 struct Diagnostic {
+    /// Where the attribute's name stands (a `style` declaration's property name), or where a
+    /// finding about the whole document was made.
     Position position;
+    /// For a diagnostic about a value: the value itself, inside its quotation marks (a `style`
+    /// declaration's value inside the style text), and the part at fault where it is known.
+    Range range;
+    std::optional<Range> part;
     Severity severity = Severity::Error;
     Finding finding = Finding::Invalid;
     Vocabulary vocabulary = Vocabulary::Svg;

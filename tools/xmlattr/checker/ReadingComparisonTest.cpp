@@ -1,5 +1,6 @@
 // The verdict on a pair of answers, and the comparison of the two readings, as rows.
 #include "ReadingComparison.h"
+#include "DocumentChecker.h"
 #include "ValueVerdicts.h"
 #include "standard/Syntax.h"
 #include "types/ValueType.h"
@@ -220,6 +221,29 @@ TEST(FaultOf, NamesThePartOfAValueTheGrammarDoesNotTake) {
         auto const [begin, end] = Tool::Standard::faultOf(*syntax, row.value, dialect);
         EXPECT_EQ(row.value.substr(begin, end - begin), row.part);
     }
+}
+
+} // namespace
+
+namespace {
+
+// The stretch at fault reaches the diagnostic: what the standard does not take, and what
+// the two readings disagree on; none where the whole value is meant.
+TEST(FaultOf, DiagnosticsCarryThePartAtFault) {
+    Tool::FileReport const report = Tool::checkDocumentText(
+        "<svg xmlns='http://www.w3.org/2000/svg'>\n"
+        "<rect stroke-dasharray='5, -3' fill='url(#a) red' width='x'/><g id='a'/></svg>\n",
+        "f.svg");
+    ASSERT_EQ(report.diagnostics.size(), 3u);
+    std::vector<std::optional<std::pair<long, long>>> parts;
+    for (Tool::Diagnostic const& diagnostic : report.diagnostics) {
+        parts.push_back(diagnostic.part ? std::optional(std::pair(diagnostic.part->start.column,
+                                                                  diagnostic.part->end.column))
+                                        : std::nullopt);
+    }
+    EXPECT_EQ(parts, (std::vector<std::optional<std::pair<long, long>>>{
+                         std::pair(28L, 30L), std::pair(46L, 49L), std::nullopt}));
+    EXPECT_EQ(report.diagnostics[1].finding, Finding::ReadDifferently);
 }
 
 } // namespace

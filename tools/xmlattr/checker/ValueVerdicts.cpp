@@ -309,7 +309,19 @@ void checkValue(FileReport& report, ValuePlace const& place, std::string_view na
     }
 
     Diagnostic diagnostic;
-    diagnostic.position = place.locate(place.context);
+    diagnostic.position = place.locateName(place.context);
+    diagnostic.range = place.locate(place.context, 0, value.size());
+    // The stretch at fault, where it is less than the whole value: what the standard does not
+    // take, or what the two readings disagree on.
+    std::pair<std::size_t, std::size_t> part{0, value.size()};
+    if (*finding == Finding::ReadDifferently) {
+        part = {difference.begin, difference.end};
+    } else if (syntax != nullptr && !standardAllows) {
+        part = Standard::faultOf(*syntax, value, dialect);
+    }
+    if (part.first < part.second && (part.first > 0 || part.second < value.size())) {
+        diagnostic.part = place.locate(place.context, part.first, part.second);
+    }
     diagnostic.vocabulary = place.vocabulary;
     diagnostic.attribute = name;
     diagnostic.element = place.element;

@@ -15,9 +15,11 @@ struct ValuePlace {
     Vocabulary vocabulary = Vocabulary::Svg;
     std::string_view element;
     bool inStyle = false;
-    /// Where the value stands, asked for only when there is something to say: finding it
-    /// takes a walk over the raw tag.
-    Position (*locate)(void* context) = nullptr;
+    /// Where the attribute's name stands, and the range of the value's delivered bytes
+    /// [begin, end) (the whole value, or the part at fault), asked for only when there is
+    /// something to say: finding them takes a walk over the raw tag.
+    Position (*locateName)(void* context) = nullptr;
+    Range (*locate)(void* context, std::size_t begin, std::size_t end) = nullptr;
     void* context = nullptr;
 };
 

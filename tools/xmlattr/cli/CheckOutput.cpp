@@ -95,15 +95,32 @@ private:
     Console& m_console;
 };
 
+// Machines count columns in UTF-16 code units, as editors and SARIF's default do.
+Json positionJson(Position const& position) {
+    Json json = Json::object();
+    json["line"] = position.line;
+    json["column"] = position.unitColumn;
+    return json;
+}
+
+Json rangeJson(Range const& range) {
+    Json json = Json::object();
+    json["start"] = positionJson(range.start);
+    json["end"] = positionJson(range.end);
+    return json;
+}
+
 Json diagnosticJson(FileReport const& report, Diagnostic const& diagnostic) {
     Json json = Json::object();
     json["file"] = report.path;
     bool const positioned = diagnostic.finding != Finding::Unreadable;
     json["line"] = positioned ? Json(diagnostic.position.line) : Json();
-    json["column"] = positioned ? Json(diagnostic.position.column) : Json();
+    json["column"] = positioned ? Json(diagnostic.position.unitColumn) : Json();
+    bool const aboutValue = !diagnostic.attribute.empty();
+    json["range"] = aboutValue ? rangeJson(diagnostic.range) : Json();
+    json["part"] = aboutValue && diagnostic.part ? rangeJson(*diagnostic.part) : Json();
     json["severity"] = severityName(diagnostic.severity);
     json["finding"] = findingName(diagnostic.finding);
-    bool const aboutValue = !diagnostic.attribute.empty();
     json["attribute"] = aboutValue ? Json(diagnostic.attribute) : Json();
     json["element"] = diagnostic.element.empty() ? Json() : Json(diagnostic.element);
     json["value"] = aboutValue ? Json(diagnostic.value) : Json();
@@ -177,7 +194,7 @@ public:
         std::string const head = R"({"version":"2.1.0","$schema":)"
                                  R"("https://json.schemastore.org/sarif-2.1.0.json",)"
                                  R"("runs":[{"tool":{"driver":)" +
-                                 dumped(driver) + R"(},"results":[)";
+                                 dumped(driver) + R"(},"columnKind":"utf16CodeUnits","results":[)";
         m_console.out(head + "\n");
     }
 
@@ -213,9 +230,17 @@ private:
         json["message"]["text"] = text;
         Json location = Json::object();
         location["physicalLocation"]["artifactLocation"]["uri"] = pathUri(report.path);
-        if (diagnostic.finding != Finding::Unreadable) {
+        if (!diagnostic.attribute.empty()) {
+            // The value, or the part of it at fault, where an editor marks it.
+            Range const& marked = diagnostic.part ? *diagnostic.part : diagnostic.range;
+            Json& region = location["physicalLocation"]["region"];
+            region["startLine"] = marked.start.line;
+            region["startColumn"] = marked.start.unitColumn;
+            region["endLine"] = marked.end.line;
+            region["endColumn"] = marked.end.unitColumn;
+        } else if (diagnostic.finding != Finding::Unreadable) {
             location["physicalLocation"]["region"]["startLine"] = diagnostic.position.line;
-            location["physicalLocation"]["region"]["startColumn"] = diagnostic.position.column;
+            location["physicalLocation"]["region"]["startColumn"] = diagnostic.position.unitColumn;
         }
         json["locations"] = Json::array({std::move(location)});
         if (!diagnostic.attribute.empty()) {

@@ -208,6 +208,62 @@ TEST_F(ToolTest, CheckReadsSvgStyleDeclarations) {
         "SVG y             SLength                       1         0         0         0\n");
 }
 
+// UTF-16 of either byte order, with or without its byte order mark, is placed as UTF-8 is, and
+// so is a single-byte encoding: the text counts code points, JSON code units, so a character
+// beyond the basic plane before a tag and before a value shows in JSON only. A reference in a
+// value makes its range the whole raw value.
+TEST_F(ToolTest, CheckPlacesValuesInEveryEncoding) {
+    std::u16string_view const text =
+        u"<?xml version='1.0' encoding='UTF-16'?>\r\n<svg xmlns='http://www.w3.org/2000/svg'>\r\n"
+        u"<!--\U0001F600--><text id='\U0001F600' font-size='x1' style='fill:\U0001F600;\r\n"
+        u" font-size: bad' x='&amp;'/></svg>";
+    auto const utf16 = [&](bool bigEndian, std::string bytes) {
+        for (char16_t const unit : text) {
+            char const high = static_cast<char>(unit >> 8);
+            char const low = static_cast<char>(unit & 0xFF);
+            bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+        }
+        return bytes;
+    };
+    document("le.svg", utf16(false, "\xFF\xFE"));
+    document("be.svg", utf16(true, "\xFE\xFF"));
+    document("bare-le.svg", utf16(false, ""));
+    document("bare-be.svg", utf16(true, ""));
+    document("latin.svg", "<?xml version='1.0' encoding='ISO-8859-1'?>\n<svg "
+                          "xmlns='http://www.w3.org/2000/svg'>\n<!--\xE9--><text id='\xE9' "
+                          "font-size='x1' style='fill:\xE9;\n font-size: bad' x='&amp;'/></svg>");
+    struct Row {
+        std::string file;
+        std::string_view fill;
+        // Per diagnostic in JSON: the name's column, the value's start and end columns.
+        std::string_view columns;
+    };
+    std::string_view const wide = "24,35,37 46,51,53 2,13,16 18,21,26 ";
+    for (Row const& row :
+         {Row{"le.svg", "\xF0\x9F\x98\x80", wide}, Row{"be.svg", "\xF0\x9F\x98\x80", wide},
+          Row{"bare-le.svg", "\xF0\x9F\x98\x80", wide},
+          Row{"bare-be.svg", "\xF0\x9F\x98\x80", wide},
+          Row{"latin.svg", "\xC3\xA9", "22,33,35 44,49,50 2,13,16 18,21,26 "}}) {
+        SCOPED_TRACE(row.file);
+        std::string const& file = row.file;
+        EXPECT_EQ(diagnostics(run({"check", file})),
+                  file + ":3:22: error: font-size=\"x1\" is not a valid SLengthOrPercent\n" + file +
+                      ":3:44: error: fill=\"" + std::string(row.fill) +
+                      "\" is not a valid SColor\n" + file +
+                      ":4:2: error: font-size=\"bad\" is not a valid SLengthOrPercent\n" + file +
+                      ":4:18: error: x=\"&\" is not a valid <list-of-coordinates>\n");
+        std::istringstream lines(run({"check", "--format", "json", file}).out);
+        std::string columns;
+        for (std::string line; std::getline(lines, line);) {
+            nlohmann::json const object = nlohmann::json::parse(line);
+            nlohmann::json const& range = object["range"];
+            columns += object["column"].dump() + "," + range["start"]["column"].dump() + "," +
+                       range["end"]["column"].dump() + " ";
+        }
+        EXPECT_EQ(columns, row.columns);
+    }
+}
+
 // Keywords match exactly in attributes; in a style declaration, CSS, they match in any case.
 TEST_F(ToolTest, CheckOffersNearMissesForKeywords) {
     document("keywords.fo", "<fo:block xmlns:fo='http://www.w3.org/1999/XSL/Format'\n"
@@ -478,8 +534,9 @@ TEST_F(ToolTest, CheckWritesJsonLines) {
         objects[0].dump(),
         R"({"attribute":"width","column":7,"element":"rect","file":"f.svg",)"
         R"("finding":"invalid-value","line":2,"message":"width=\"x\" is not a valid SLength",)"
-        R"("notes":[],"reading":null,"severity":"error","type":"SLength","value":"x",)"
-        R"("valueLength":1})");
+        R"("notes":[],"part":null,"range":{"end":{"column":15,"line":2},)"
+        R"("start":{"column":14,"line":2}},"reading":null,"severity":"error","type":"SLength",)"
+        R"("value":"x","valueLength":1})");
     EXPECT_EQ(objects[1]["finding"], "read-but-not-valid");
     EXPECT_EQ(objects[1]["reading"], "12px");
     EXPECT_EQ(objects[2]["finding"], "valid-but-not-read");
@@ -487,10 +544,12 @@ TEST_F(ToolTest, CheckWritesJsonLines) {
     EXPECT_EQ(objects[3]["attribute"], "font-size");
     EXPECT_EQ(objects[4]["finding"], "not-well-formed");
     EXPECT_EQ(objects[4]["attribute"], nullptr);
+    EXPECT_EQ(objects[4]["range"], nullptr);
     EXPECT_NE(outcome.err.find("checked 2 files: 1 with errors"), std::string::npos);
 }
 
-// SARIF 2.1.0: one log with one run, each result with its rule, level, message and place.
+// SARIF 2.1.0: one log with one run, each result with its rule, level, message and the
+// value's region, its columns counted in UTF-16 code units as the run says.
 TEST_F(ToolTest, CheckWritesSarif) {
     document("f.svg", kFindings);
     Outcome const outcome = run({"check", "--format", "sarif", "f.svg"});
@@ -500,18 +559,24 @@ TEST_F(ToolTest, CheckWritesSarif) {
     ASSERT_EQ(log["runs"].size(), 1u);
     nlohmann::json const& run = log["runs"][0];
     EXPECT_EQ(run["tool"]["driver"]["name"], "xmlattr");
+    EXPECT_EQ(run["columnKind"], "utf16CodeUnits");
     nlohmann::json const& rules = run["tool"]["driver"]["rules"];
     ASSERT_EQ(run["results"].size(), 4u);
     std::vector<std::string> levels;
+    std::vector<std::vector<int>> regions;
     for (nlohmann::json const& result : run["results"]) {
         ASSERT_TRUE(result["message"]["text"].is_string());
         EXPECT_EQ(rules[result["ruleIndex"].get<std::size_t>()]["id"], result["ruleId"]);
         nlohmann::json const& place = result["locations"][0]["physicalLocation"];
         EXPECT_EQ(place["artifactLocation"]["uri"], "f.svg");
-        EXPECT_EQ(place["region"]["startLine"], 2);
+        nlohmann::json const& region = place["region"];
+        regions.push_back(
+            {region["startLine"], region["startColumn"], region["endLine"], region["endColumn"]});
         levels.push_back(result["level"]);
     }
     EXPECT_EQ(levels, (std::vector<std::string>{"error", "warning", "warning", "warning"}));
+    EXPECT_EQ(regions, (std::vector<std::vector<int>>{
+                           {2, 14, 2, 15}, {2, 25, 2, 29}, {2, 37, 2, 42}, {2, 62, 2, 68}}));
     EXPECT_EQ(run["results"][2]["message"]["text"],
               "fill=\"Black\": valid SVG, but not read by this library's SColor\n"
               "note: did you mean \"black\"?");
