@@ -3,6 +3,7 @@
 #include "DocumentChecker.h"
 
 #include "FormatterValues.h"
+#include "References.h"
 #include "ValueVerdicts.h"
 
 #include <expat.h>
@@ -85,6 +86,13 @@ public:
         static_cast<Checker*>(data)->startElement(name, attributes);
     }
 
+    static void XMLCALL onEndElement(void* data, XML_Char const* name) {
+        static_cast<Checker*>(data)->m_references.endElement(name);
+    }
+
+    /// The document was read to its end.
+    void finish() { m_references.finish(); }
+
 private:
     Position here() const {
         return {static_cast<long>(XML_GetCurrentLineNumber(m_parser)),
@@ -142,6 +150,35 @@ private:
             place.context = &spot;
             checkValue(m_report, place, attribute, value);
         }
+        m_references.startElement(place.vocabulary, name, place.element, attributes);
+    }
+
+    // Where an attribute of the element stands, for the reference check: by the reader's
+    // name ("namespace|local" found by its local name after a prefix), at a byte of its
+    // value, or the tag itself for an empty name.
+    static Position locateReference(void* context, std::string_view name, std::string_view value,
+                                    std::size_t offset) {
+        auto* self = static_cast<Checker*>(context);
+        if (name.empty()) {
+            return self->tag();
+        }
+        std::size_t const separator = name.rfind(kNamespaceSeparator);
+        RawAttribute const* source = self->raw(name.substr(separator + 1));
+        if (separator != std::string_view::npos) {
+            std::string_view const local = name.substr(separator + 1);
+            auto const prefixed = [&](RawAttribute const& r) {
+                return r.name.size() > local.size() && r.name.ends_with(local) &&
+                       r.name[r.name.size() - local.size() - 1] == ':';
+            };
+            auto const found = std::find_if(self->m_raw->begin(), self->m_raw->end(), prefixed);
+            source = found != self->m_raw->end() ? &*found : nullptr;
+        }
+        if (source == nullptr) {
+            return self->tag();
+        }
+        return offset == std::string_view::npos
+                   ? source->namePosition
+                   : positionInValue(*source, value, offset, self->m_encoding);
     }
 
     // Where an attribute stands, for the element being read.
@@ -251,6 +288,7 @@ private:
     /// The element being read: where its tag starts, and its raw attributes once scanned.
     std::optional<Position> m_tag;
     std::optional<std::vector<RawAttribute>> m_raw;
+    References m_references{m_report, {&Checker::locateReference, this}};
 };
 
 void fault(FileReport& report, FileStatus status, Position position, std::string message) {
@@ -280,6 +318,7 @@ FileReport check(Source const& source, std::string shownPath) {
     XML_SetUserData(parser.get(), &checker);
     XML_SetXmlDeclHandler(parser.get(), Checker::onXmlDeclaration);
     XML_SetStartElementHandler(parser.get(), Checker::onStartElement);
+    XML_SetEndElementHandler(parser.get(), Checker::onEndElement);
     for (bool first = true;; first = false) {
         void* buffer = XML_GetBuffer(parser.get(), kChunk);
         if (buffer == nullptr) {
@@ -308,6 +347,7 @@ FileReport check(Source const& source, std::string shownPath) {
             return report;
         }
         if (last) {
+            checker.finish();
             return report;
         }
     }

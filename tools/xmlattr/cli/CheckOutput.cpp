@@ -46,6 +46,12 @@ std::string_view findingName(Finding finding) {
         return "unreadable-file";
     case Finding::NotWellFormed:
         return "not-well-formed";
+    case Finding::UnresolvedReference:
+        return "unresolved-reference";
+    case Finding::DuplicateName:
+        return "duplicate-name";
+    case Finding::RegionNameConflict:
+        return "region-name-conflict";
     }
     return "invalid-value";
 }
@@ -155,9 +161,11 @@ std::string pathUri(std::string const& path) {
     return uri;
 }
 
-constexpr Finding kFindings[] = {
-    Finding::Invalid,     Finding::ValidNotRead, Finding::NotValidRead, Finding::LibraryMessage,
-    Finding::NoNamespace, Finding::Unreadable,   Finding::NotWellFormed};
+constexpr Finding kFindings[] = {Finding::Invalid,       Finding::ValidNotRead,
+                                 Finding::NotValidRead,  Finding::LibraryMessage,
+                                 Finding::NoNamespace,   Finding::Unreadable,
+                                 Finding::NotWellFormed, Finding::UnresolvedReference,
+                                 Finding::DuplicateName, Finding::RegionNameConflict};
 
 // SARIF 2.1.0, one run; results are streamed between the run's head and its end.
 class SarifWriter final : public ReportWriter {
@@ -259,14 +267,15 @@ void RunTally::add(FileReport const& report) {
         ++notWellFormed;
     } else if (!report.hasContent) {
         withoutContent.push_back(report.path);
-    } else if (report.total.errors > 0) {
+    } else if (report.total.errors + report.references.errors > 0) {
         ++withErrors;
-    } else if (report.total.warnings > 0) {
+    } else if (report.total.warnings + report.references.warnings > 0) {
         ++withOnlyWarnings;
     } else {
         ++clean;
     }
     total.add(report.total);
+    references.add(report.references);
     unknown += report.unknown;
     for (AttributeCounts const& entry : report.attributes) {
         auto const found =
@@ -302,6 +311,12 @@ std::string summaryText(RunTally const& tally, bool everyAttribute) {
                           tally.total.skipped) +
            " clean; " + counted(tally.unknown, "attribute", "attributes") +
            " neither reader knows\n";
+    Counts const& references = tally.references;
+    if (references.errors + references.warnings > 0 || (everyAttribute && references.values > 0)) {
+        out += counted(references.values, "name or reference", "names and references") + ": " +
+               counted(references.errors, "error", "errors") + ", " +
+               counted(references.warnings, "warning", "warnings") + "\n";
+    }
     for (std::string const& path : tally.withoutContent) {
         out += "no SVG or XSL-FO content: " + path + "\n";
     }

@@ -171,6 +171,7 @@ TEST_F(ToolTest, CheckReadsSvgStyleDeclarations) {
         "checked 1 file: 1 with errors, 0 with only warnings, 0 clean, 0 could not be read, 0 not "
         "well-formed, 0 with no SVG or XSL-FO content\n"
         "12 values: 1 error, 2 warnings, 2 skipped, 7 clean; 1 attribute neither reader knows\n"
+        "1 name or reference: 0 errors, 0 warnings\n"
         "attribute         type                     values    errors  warnings   skipped\n"
         "SVG font-size     SLengthOrPercent              5         1         2         1\n"
         "SVG height        SLength                       1         0         0         0\n"
@@ -343,8 +344,8 @@ TEST_F(ToolTest, CheckStreamsLargeDocuments) {
         int const indent = line % 7;
         std::string const number = std::to_string(line);
         std::string const row = std::string(static_cast<std::size_t>(indent), ' ') + "<rect id=\"" +
-                                padding + "\" width=\"" + number + "\" height=\"" + number +
-                                "%\" font-size=\"x" + number + "\"/>\n";
+                                padding + number + "\" width=\"" + number + "\" height=\"" +
+                                number + "%\" font-size=\"x" + number + "\"/>\n";
         text << row;
         std::size_t const column = row.find("font-size") + 1;
         expected << "big.svg:" << line << ":" << column << ": error: font-size=\"x" << line
