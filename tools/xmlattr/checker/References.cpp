@@ -29,8 +29,9 @@ enum class Target : unsigned char {
     Master = 1,     // a simple-page-master or a page-sequence-master
     PageMaster = 2, // a simple-page-master only
     MarkerClass = 3,
-    Region = 4,
+    Region = 4, // a region of the page masters a page-sequence uses, for its flow
     FlowMap = 5,
+    AnyRegion = 6, // a region of any page master, for static content
 };
 
 std::string_view targetName(Target target) {
@@ -47,6 +48,8 @@ std::string_view targetName(Target target) {
         return "region of the page masters its page-sequence uses";
     case Target::FlowMap:
         return "flow map";
+    case Target::AnyRegion:
+        return "region of any page master";
     }
     return "id";
 }
@@ -259,7 +262,9 @@ public:
         if (memo != m_memo.end()) {
             return memo->second;
         }
-        std::vector<std::u16string_view> const views(m_names.begin(), m_names.end());
+        // In a stable order, so that of two names as close the same one is offered each run.
+        std::vector<std::u16string_view> views(m_names.begin(), m_names.end());
+        std::sort(views.begin(), views.end());
         std::optional<std::string> found =
             suggest(Core::String(name), views, [&](Core::String const& attempt) {
                 return m_known.count(attempt.toUtf8()) != 0;
@@ -297,6 +302,8 @@ struct References::State {
     struct RegionName {
         std::string_view regionClass;
         Position position;
+        // A slip in one page master would otherwise be reported at every other use.
+        bool reported = false;
     };
     Names foIds;
     std::unordered_map<std::string, Master> masters;
@@ -403,6 +410,8 @@ struct References::State {
             return markerClasses.count(std::string(name)) != 0;
         case Target::FlowMap:
             return flowMaps.count(std::string(name)) != 0;
+        case Target::AnyRegion:
+            return regionNames.count(std::string(name)) != 0;
         case Target::Region:
             return false;
         }
@@ -477,9 +486,15 @@ struct References::State {
                     !sequences.empty()) {
                     define(sequences.back().flows, Vocabulary::XslFo, attribute, element, attribute,
                            value, " in its page-sequence");
-                    refer(Target::Region, attribute, element, value,
-                          kind == FoElement::Flow ? Severity::Error : Severity::Warning,
-                          sequences.size() - 1);
+                    // Static content for a region its pages lack is simply not shown there
+                    // (stylesheets write it for every kind of page); only a name no page
+                    // master has is surely a slip.
+                    if (kind == FoElement::Flow) {
+                        refer(Target::Region, attribute, element, value, Severity::Error,
+                              sequences.size() - 1);
+                    } else if (!isReservedFlowName(trimmed(value))) {
+                        refer(Target::AnyRegion, attribute, element, value, Severity::Warning);
+                    }
                 }
                 break;
             case FoName::RegionName:
@@ -567,7 +582,8 @@ struct References::State {
         auto const [found, added] = regionNames.try_emplace(name, RegionName{regionClass, {}});
         if (added) {
             found->second.position = locate({});
-        } else if (found->second.regionClass != regionClass) {
+        } else if (found->second.regionClass != regionClass && !found->second.reported) {
+            found->second.reported = true;
             conflict(" already names a " + std::string(found->second.regionClass) +
                          "; a region name belongs to one class of region",
                      found->second.position);
@@ -662,7 +678,7 @@ struct References::State {
         diagnostic.type = "reference";
         diagnostic.message = echo(diagnostic, pending.value) + " refers to no " +
                              std::string(targetName(pending.target));
-        if (pending.target == Target::Region && pending.severity == Severity::Warning) {
+        if (pending.target == Target::AnyRegion) {
             diagnostic.message += "; its content is never shown";
         }
         if (pending.target == Target::PageMaster) {
@@ -767,6 +783,10 @@ struct References::State {
             std::vector<std::string_view> candidates;
             if (pending.target == Target::MarkerClass) {
                 candidates.assign(markerClasses.begin(), markerClasses.end());
+            } else if (pending.target == Target::AnyRegion) {
+                for (auto const& region : regionNames) {
+                    candidates.push_back(region.first);
+                }
             } else if (pending.target == Target::FlowMap) {
                 for (auto const& map : flowMaps) {
                     candidates.push_back(map.first);
