@@ -227,8 +227,19 @@ struct Pending {
     std::string_view name() const { return std::string_view(value).substr(at, length); }
 };
 
+// Names are looked up by the reader's text, without a copy.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const noexcept {
+        return std::hash<std::string_view>{}(text);
+    }
+};
+template <typename Value>
+using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
+using TextSet = std::unordered_set<std::string, TextHash, std::equal_to<>>;
+
 // A document's names of one kind, and where the element of each first stands.
-using Names = std::unordered_map<std::string, Position>;
+using Names = TextMap<Position>;
 
 // NAME="VALUE" as the other diagnostics echo it, filling the diagnostic's value fields.
 std::string echo(Diagnostic& diagnostic, std::string_view value) {
@@ -258,7 +269,7 @@ public:
         }
     }
     std::optional<std::string> nearest(std::string_view name) {
-        auto const memo = m_memo.find(std::string(name));
+        auto const memo = m_memo.find(name);
         if (memo != m_memo.end()) {
             return memo->second;
         }
@@ -275,8 +286,8 @@ public:
 
 private:
     std::vector<std::u16string> m_names;
-    std::unordered_set<std::string> m_known;
-    std::unordered_map<std::string, std::optional<std::string>> m_memo;
+    TextSet m_known;
+    TextMap<std::optional<std::string>> m_memo;
 };
 
 } // namespace
@@ -306,11 +317,11 @@ struct References::State {
         bool reported = false;
     };
     Names foIds;
-    std::unordered_map<std::string, Master> masters;
+    TextMap<Master> masters;
     std::vector<std::vector<std::string>> pageMasterRegions;
     std::vector<std::vector<std::string>> sequenceMasterChoices;
-    std::unordered_map<std::string, RegionName> regionNames;
-    std::unordered_set<std::string> markerClasses;
+    TextMap<RegionName> regionNames;
+    TextSet markerClasses;
     Names flowMaps;
     std::vector<Sequence> sequences;
     std::vector<Pending> foPending;
@@ -319,7 +330,7 @@ struct References::State {
     Names svgIds;
     std::vector<Pending> svgPending;
 
-    // Found unresolved, waiting for the end of the document.
+    // Found unresolved, waiting for the end of the document; counted only if it comes.
     std::vector<Diagnostic> unresolved;
 
     Position locate(std::string_view name, std::string_view value = {},
@@ -399,19 +410,19 @@ struct References::State {
     bool known(Target target, std::string_view name) const {
         switch (target) {
         case Target::Id:
-            return foIds.count(std::string(name)) != 0;
+            return foIds.count(name) != 0;
         case Target::Master:
-            return masters.count(std::string(name)) != 0;
+            return masters.count(name) != 0;
         case Target::PageMaster: {
-            auto const found = masters.find(std::string(name));
+            auto const found = masters.find(name);
             return found != masters.end() && !found->second.sequence;
         }
         case Target::MarkerClass:
-            return markerClasses.count(std::string(name)) != 0;
+            return markerClasses.count(name) != 0;
         case Target::FlowMap:
-            return flowMaps.count(std::string(name)) != 0;
+            return flowMaps.count(name) != 0;
         case Target::AnyRegion:
-            return regionNames.count(std::string(name)) != 0;
+            return regionNames.count(name) != 0;
         case Target::Region:
             return false;
         }
@@ -651,7 +662,7 @@ struct References::State {
                   std::string_view whole = {}) {
         std::string_view const name = value.substr(iri.at, iri.length);
         ++report.references.values;
-        if (svgIds.count(std::string(name)) != 0) {
+        if (svgIds.count(name) != 0) {
             return;
         }
         Pending pending;
@@ -682,7 +693,7 @@ struct References::State {
             diagnostic.message += "; its content is never shown";
         }
         if (pending.target == Target::PageMaster) {
-            auto const master = masters.find(std::string(pending.name()));
+            auto const master = masters.find(pending.name());
             if (master != masters.end()) {
                 diagnostic.notes.push_back(inQuotes(pending.name()) +
                                            " names a page-sequence-master, which cannot be "
@@ -697,7 +708,6 @@ struct References::State {
             diagnostic.notes.push_back("did you mean " + inQuotes(shown) +
                                        (shown.size() < meant.size() ? "...?" : "?"));
         }
-        count(diagnostic);
         unresolved.push_back(std::move(diagnostic));
     }
 
@@ -706,7 +716,7 @@ struct References::State {
             NearNames near;
             bool filled = false;
             for (Pending const& pending : svgPending) {
-                if (svgIds.count(std::string(pending.name())) == 0) {
+                if (svgIds.count(pending.name()) == 0) {
                     if (!filled) {
                         for (auto const& id : svgIds) {
                             near.add(id.first);
@@ -875,6 +885,9 @@ void References::finish() {
         return before(a.position, b.position);
     };
     std::stable_sort(found.begin(), found.end(), order);
+    for (Diagnostic const& diagnostic : found) {
+        m_state->count(diagnostic);
+    }
     std::vector<Diagnostic>& diagnostics = m_report.diagnostics;
     std::size_t const middle = diagnostics.size();
     diagnostics.insert(diagnostics.end(), std::make_move_iterator(found.begin()),
