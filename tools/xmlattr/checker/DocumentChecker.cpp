@@ -181,6 +181,43 @@ private:
                    : positionInValue(*source, value, offset, self->m_encoding);
     }
 
+    static long markElement(void* context) {
+        return static_cast<long>(XML_GetCurrentByteIndex(static_cast<Checker*>(context)->m_parser));
+    }
+
+    // An element marked earlier, found in what the reader still holds: its line from the line
+    // ends between it and the element being read, its column from the start of its own line.
+    static bool recallMark(void* context, long mark, Position& out) {
+        auto* self = static_cast<Checker*>(context);
+        int offset = 0;
+        int size = 0;
+        char const* buffer = XML_GetInputContext(self->m_parser, &offset, &size);
+        long const now = markElement(context);
+        long const back = now - mark;
+        if (!self->m_scanTags || buffer == nullptr || back < 0 || back > offset) {
+            return false;
+        }
+        char const* const first = buffer + (offset - back);
+        char const* start = first;
+        while (start > buffer && start[-1] != '\n' && start[-1] != '\r') {
+            --start;
+        }
+        if (start == buffer && now != offset) {
+            return false;
+        }
+        auto const walked = [&](char const* from, char const* to) {
+            detail::Walker walker(std::string_view(from, static_cast<std::size_t>(to - from)),
+                                  {1, 1}, self->m_encoding);
+            while (!walker.atEnd()) {
+                walker.step();
+            }
+            return walker.position();
+        };
+        out = {self->tag().line - (walked(first, buffer + offset).line - 1),
+               walked(start, first).column};
+        return true;
+    }
+
     // Where an attribute stands, for the element being read.
     struct AttributeSpot {
         Checker* checker;
@@ -288,7 +325,8 @@ private:
     /// The element being read: where its tag starts, and its raw attributes once scanned.
     std::optional<Position> m_tag;
     std::optional<std::vector<RawAttribute>> m_raw;
-    References m_references{m_report, {&Checker::locateReference, this}};
+    References m_references{
+        m_report, {&Checker::locateReference, &Checker::markElement, &Checker::recallMark, this}};
 };
 
 void fault(FileReport& report, FileStatus status, Position position, std::string message) {

@@ -164,10 +164,6 @@ bool before(Position a, Position b) {
     return a.line != b.line ? a.line < b.line : a.column < b.column;
 }
 
-std::string where(Position position) {
-    return "line " + std::to_string(position.line) + ", column " + std::to_string(position.column);
-}
-
 char lowered(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
@@ -238,8 +234,11 @@ template <typename Value>
 using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
 using TextSet = std::unordered_set<std::string, TextHash, std::equal_to<>>;
 
+// Where an element starts, as a byte offset (see AttributeLocator::mark).
+using Mark = long;
+
 // A document's names of one kind, and where the element of each first stands.
-using Names = TextMap<Position>;
+using Names = TextMap<Mark>;
 
 // NAME="VALUE" as the other diagnostics echo it, filling the diagnostic's value fields.
 std::string echo(Diagnostic& diagnostic, std::string_view value) {
@@ -300,7 +299,7 @@ struct References::State {
 
     // XSL-FO: one set of names for the whole document.
     struct Master {
-        Position position;
+        Mark mark = 0;
         bool sequence = false;
         std::size_t index = 0;
     };
@@ -312,7 +311,7 @@ struct References::State {
     };
     struct RegionName {
         std::string_view regionClass;
-        Position position;
+        Mark mark = 0;
         // A slip in one page master would otherwise be reported at every other use.
         bool reported = false;
     };
@@ -332,6 +331,18 @@ struct References::State {
 
     // Found unresolved, waiting for the end of the document; counted only if it comes.
     std::vector<Diagnostic> unresolved;
+
+    Mark mark() const { return locator.mark(locator.context); }
+
+    // Where an element marked earlier stands, for a note.
+    std::string placeOf(Mark first) const {
+        Position position;
+        if (!locator.recall(locator.context, first, position)) {
+            return "earlier in the document";
+        }
+        return "at line " + std::to_string(position.line) + ", column " +
+               std::to_string(position.column);
+    }
 
     Position locate(std::string_view name, std::string_view value = {},
                     std::size_t offset = kAtName) const {
@@ -356,7 +367,7 @@ struct References::State {
     // A second definition of a name that must be unique; `first` is where the first stands.
     void duplicate(Vocabulary vocabulary, std::string_view attribute, std::string_view element,
                    std::string_view readerName, std::string_view value, std::string_view scope,
-                   Position first) {
+                   Mark first) {
         Diagnostic diagnostic;
         diagnostic.position = locate(readerName);
         diagnostic.finding = Finding::DuplicateName;
@@ -366,7 +377,7 @@ struct References::State {
         diagnostic.type = "name";
         diagnostic.message = echo(diagnostic, value) + " is not unique" + std::string(scope);
         diagnostic.notes.push_back("the first element with " + diagnostic.attribute + "=" +
-                                   inQuotes(diagnostic.value) + " is at " + where(first));
+                                   inQuotes(diagnostic.value) + " is " + placeOf(first));
         emitNow(std::move(diagnostic));
     }
 
@@ -381,9 +392,9 @@ struct References::State {
         ++report.references.values;
         // The element's own position: cheaper than the attribute's, and the note only needs
         // to lead the reader there.
-        auto const [found, added] = names.try_emplace(std::string(name), Position{});
+        auto const [found, added] = names.try_emplace(std::string(name), Mark{});
         if (added) {
-            found->second = locate({});
+            found->second = mark();
         } else {
             duplicate(vocabulary, attribute, element, readerName, value, scope, found->second);
         }
@@ -547,12 +558,10 @@ struct References::State {
         std::size_t const index =
             (sequence ? sequenceMasterChoices.size() : pageMasterRegions.size()) - 1;
         auto const [found, added] =
-            masters.try_emplace(std::string(name), Master{Position{}, sequence, index});
-        if (added) {
-            found->second.position = locate({});
-        } else {
+            masters.try_emplace(std::string(name), Master{mark(), sequence, index});
+        if (!added) {
             duplicate(Vocabulary::XslFo, attribute, element, attribute, value, {},
-                      found->second.position);
+                      found->second.mark);
         }
     }
 
@@ -569,7 +578,7 @@ struct References::State {
         if (!pageMasterRegions.empty()) {
             pageMasterRegions.back().push_back(name);
         }
-        auto const conflict = [&](std::string message, std::optional<Position> first) {
+        auto const conflict = [&](std::string message, std::optional<Mark> first) {
             Diagnostic diagnostic;
             diagnostic.position = locate("region-name");
             diagnostic.finding = Finding::RegionNameConflict;
@@ -579,8 +588,8 @@ struct References::State {
             diagnostic.type = "name";
             diagnostic.message = echo(diagnostic, given.value_or(name)) + message;
             if (first) {
-                diagnostic.notes.push_back("the first region named " + inQuotes(name) + " is at " +
-                                           where(*first));
+                diagnostic.notes.push_back("the first region named " + inQuotes(name) + " is " +
+                                           placeOf(*first));
             }
             emitNow(std::move(diagnostic));
         };
@@ -590,14 +599,12 @@ struct References::State {
             conflict(" is reserved for " + name.substr(4), std::nullopt);
             return;
         }
-        auto const [found, added] = regionNames.try_emplace(name, RegionName{regionClass, {}});
-        if (added) {
-            found->second.position = locate({});
-        } else if (found->second.regionClass != regionClass && !found->second.reported) {
+        auto const [found, added] = regionNames.try_emplace(name, RegionName{regionClass, mark()});
+        if (!added && found->second.regionClass != regionClass && !found->second.reported) {
             found->second.reported = true;
             conflict(" already names a " + std::string(found->second.regionClass) +
                          "; a region name belongs to one class of region",
-                     found->second.position);
+                     found->second.mark);
         }
     }
 

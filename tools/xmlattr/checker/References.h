@@ -18,6 +18,12 @@ namespace Tool {
 struct AttributeLocator {
     Position (*locate)(void* context, std::string_view name, std::string_view value,
                        std::size_t offset) = nullptr;
+    /// Where the element being read starts, as a byte offset into the document: cheap to
+    /// take, unlike a line and column, and most names are never asked about again.
+    long (*mark)(void* context) = nullptr;
+    /// The line and column of an element marked earlier, while the reader still holds that
+    /// part of the document; false when it does not.
+    bool (*recall)(void* context, long mark, Position& out) = nullptr;
     void* context = nullptr;
 };
 

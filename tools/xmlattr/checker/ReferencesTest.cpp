@@ -235,4 +235,26 @@ TEST(References, OrderAndEarlyEnd) {
     }
 }
 
+// The first of two equal names is placed from what the reader still holds, line ends of
+// every kind counted; when that part has been let go, the note says no more than "earlier".
+TEST(References, WhereTheFirstNameStands) {
+    check({"line ends of each kind",
+           SVG_ROOT "\r\n<g\r  id='a'/>\r\n\n  <g id='b'/><g\n id='a'/>\n\t<g id='b'/></svg>",
+           "7:2: error: id=\"a\" is not unique\n"
+           "7:2: note: the first element with id=\"a\" is at line 3, column 1\n"
+           "8:5: error: id=\"b\" is not unique\n"
+           "8:5: note: the first element with id=\"b\" is at line 6, column 3\n"});
+    std::string far = SVG_ROOT "<g id='a'/>\n";
+    while (far.size() < 200000) {
+        far += "<g/><!-- a long way down -->\n";
+    }
+    far += "<g id='a'/></svg>";
+    Tool::FileReport const report = Tool::checkDocumentText(far, "doc");
+    ASSERT_EQ(report.diagnostics.size(), 1u);
+    EXPECT_EQ(report.diagnostics[0].position.line, 6897);
+    EXPECT_EQ(
+        report.diagnostics[0].notes,
+        std::vector<std::string>{"the first element with id=\"a\" is earlier in the document"});
+}
+
 } // namespace
