@@ -86,8 +86,13 @@ public:
         static_cast<Checker*>(data)->startElement(name, attributes);
     }
 
+    // Set only while the references need the ends of elements.
     static void XMLCALL onEndElement(void* data, XML_Char const* name) {
-        static_cast<Checker*>(data)->m_references.endElement(name);
+        auto* self = static_cast<Checker*>(data);
+        self->m_references.endElement(name);
+        if (!self->m_references.needsEnds()) {
+            XML_SetEndElementHandler(self->m_parser, nullptr);
+        }
     }
 
     /// The document was read to its end.
@@ -150,7 +155,10 @@ private:
             place.context = &spot;
             checkValue(m_report, place, attribute, value);
         }
-        m_references.startElement(place.vocabulary, name, place.element, attributes);
+        m_references.startElement(place.vocabulary, name, place.element, attributes, root);
+        if (m_references.needsEnds()) {
+            XML_SetEndElementHandler(m_parser, onEndElement);
+        }
     }
 
     // Where an attribute of the element stands, for the reference check: by the reader's
@@ -356,7 +364,6 @@ FileReport check(Source const& source, std::string shownPath) {
     XML_SetUserData(parser.get(), &checker);
     XML_SetXmlDeclHandler(parser.get(), Checker::onXmlDeclaration);
     XML_SetStartElementHandler(parser.get(), Checker::onStartElement);
-    XML_SetEndElementHandler(parser.get(), Checker::onEndElement);
     for (bool first = true;; first = false) {
         void* buffer = XML_GetBuffer(parser.get(), kChunk);
         if (buffer == nullptr) {

@@ -834,7 +834,8 @@ References::State& References::state() {
 }
 
 void References::startElement(Vocabulary vocabulary, std::string_view name,
-                              std::string_view element, char const* const* attributes) {
+                              std::string_view element, char const* const* attributes,
+                              bool documentRoot) {
     if (vocabulary == Vocabulary::XslFo) {
         bool relevant = foElement(element) != FoElement::Other;
         for (std::size_t i = 0; !relevant && attributes[2 * i] != nullptr; ++i) {
@@ -848,6 +849,7 @@ void References::startElement(Vocabulary vocabulary, std::string_view name,
     if (m_fragmentDepth == 0) {
         m_fragmentRoot.assign(name);
         m_fragmentDepth = 1;
+        m_fragmentIsDocument = documentRoot;
     } else if (name == m_fragmentRoot) {
         ++m_fragmentDepth;
     }

@@ -40,10 +40,13 @@ public:
 
     /// An element of either vocabulary, after its own values were checked: `name` as the
     /// reader gives it, `element` its local name, `attributes` the reader's name and value
-    /// pairs, ended by a null name.
+    /// pairs, ended by a null name; `documentRoot` for the document's first element.
     void startElement(Vocabulary vocabulary, std::string_view name, std::string_view element,
-                      char const* const* attributes);
-    /// The end of any element, by the reader's name.
+                      char const* const* attributes, bool documentRoot);
+    /// Whether the ends of elements matter now: only inside an SVG image within another
+    /// document, whose end closes its ids. Elsewhere the reader need not report them.
+    bool needsEnds() const noexcept { return m_fragmentDepth > 0 && !m_fragmentIsDocument; }
+    /// The end of an element, by the reader's name, while `needsEnds`.
     void endElement(std::string_view name);
     /// The end of a well-formed document.
     void finish();
@@ -62,6 +65,7 @@ private:
     // are open. An SVG image inside XSL-FO (or any other host) has ids of its own.
     std::string m_fragmentRoot;
     int m_fragmentDepth = 0;
+    bool m_fragmentIsDocument = false;
 };
 
 } // namespace Tool
