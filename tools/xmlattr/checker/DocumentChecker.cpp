@@ -3,6 +3,7 @@
 #include "DocumentChecker.h"
 
 #include "FormatterValues.h"
+#include "References.h"
 #include "ValueVerdicts.h"
 
 #include <expat.h>
@@ -79,6 +80,18 @@ public:
                                        XML_Char const** attributes) {
         static_cast<Checker*>(data)->startElement(name, attributes);
     }
+
+    // Set only while the references need the ends of elements.
+    static void XMLCALL onEndElement(void* data, XML_Char const* name) {
+        auto* self = static_cast<Checker*>(data);
+        self->m_references.endElement(name);
+        if (!self->m_references.needsEnds()) {
+            XML_SetEndElementHandler(self->m_parser, nullptr);
+        }
+    }
+
+    /// The document was read to its end.
+    void finish() { m_references.finish(); }
 
 private:
     // The raw text from the tag being read to the end of what the reader holds, and what it
@@ -162,6 +175,77 @@ private:
             place.context = &spot;
             checkValue(m_report, place, attribute, value);
         }
+        m_references.startElement(place.vocabulary, name, place.element, attributes, root);
+        if (m_references.needsEnds()) {
+            XML_SetEndElementHandler(m_parser, onEndElement);
+        }
+    }
+
+    // Where an attribute of the element stands, for the reference check: by the reader's
+    // name ("namespace|local" found by its local name after a prefix), at a byte of its
+    // value, or the tag itself for an empty name.
+    static Range locateReference(void* context, std::string_view name, std::string_view value,
+                                 std::size_t begin, std::size_t end) {
+        auto* self = static_cast<Checker*>(context);
+        if (name.empty()) {
+            return {self->tag(), self->tag()};
+        }
+        std::size_t const separator = name.rfind(kNamespaceSeparator);
+        RawAttribute const* source = self->raw(name.substr(separator + 1));
+        if (separator != std::string_view::npos) {
+            std::string_view const local = name.substr(separator + 1);
+            auto const prefixed = [&](RawAttribute const& r) {
+                return r.name.size() > local.size() && r.name.ends_with(local) &&
+                       r.name[r.name.size() - local.size() - 1] == ':';
+            };
+            auto const found = std::find_if(self->m_raw->begin(), self->m_raw->end(), prefixed);
+            source = found != self->m_raw->end() ? &*found : nullptr;
+        }
+        if (source == nullptr) {
+            return {self->tag(), self->tag()};
+        }
+        return begin == std::string_view::npos
+                   ? Range{source->namePosition, source->namePosition}
+                   : rangeInValue(*source, value, begin, end, self->m_rawEncoding);
+    }
+
+    static long markElement(void* context) {
+        return static_cast<long>(XML_GetCurrentByteIndex(static_cast<Checker*>(context)->m_parser));
+    }
+
+    // An element marked earlier, found in what the reader still holds: its line from the line
+    // ends between it and the element being read, its column from the start of its own line.
+    static bool recallMark(void* context, long mark, Position& out) {
+        auto* self = static_cast<Checker*>(context);
+        int offset = 0;
+        int size = 0;
+        char const* buffer = XML_GetInputContext(self->m_parser, &offset, &size);
+        long const now = markElement(context);
+        long const back = now - mark;
+        bool const wide = self->m_rawEncoding == SourceEncoding::Utf16LE ||
+                          self->m_rawEncoding == SourceEncoding::Utf16BE;
+        if (wide || buffer == nullptr || back < 0 || back > offset) {
+            return false;
+        }
+        char const* const first = buffer + (offset - back);
+        char const* start = first;
+        while (start > buffer && start[-1] != '\n' && start[-1] != '\r') {
+            --start;
+        }
+        if (start == buffer && now != offset) {
+            return false;
+        }
+        auto const walked = [&](char const* from, char const* to) {
+            detail::Walker walker(std::string_view(from, static_cast<std::size_t>(to - from)),
+                                  {1, 1}, self->m_encoding);
+            while (!walker.atEnd()) {
+                walker.step();
+            }
+            return walker.position();
+        };
+        out = {self->tag().line - (walked(first, buffer + offset).line - 1),
+               walked(start, first).column};
+        return true;
     }
 
     // Where an attribute and its value stand, for the element being read.
@@ -286,6 +370,8 @@ private:
     std::optional<Position> m_tag;
     std::optional<std::vector<RawAttribute>> m_raw;
     SourceEncoding m_rawEncoding = SourceEncoding::Utf8;
+    References m_references{
+        m_report, {&Checker::locateReference, &Checker::markElement, &Checker::recallMark, this}};
 };
 
 void fault(FileReport& report, FileStatus status, Position position, std::string message) {
@@ -337,6 +423,7 @@ FileReport check(Source const& source, std::string shownPath) {
             return report;
         }
         if (last) {
+            checker.finish();
             return report;
         }
     }

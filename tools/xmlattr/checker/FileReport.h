@@ -16,14 +16,17 @@ enum class Severity : unsigned char { Error = 0, Warning = 1, Note = 2 };
 
 /// Why a diagnostic was given; machine formats name it as a rule.
 enum class Finding : unsigned char {
-    Invalid = 0,        // the standard and the library both reject the value
-    ValidNotRead = 1,   // the standard allows what the library rejects
-    NotValidRead = 2,   // the library reads what the standard rejects
-    LibraryMessage = 3, // the library said something while reading an accepted value
-    NoNamespace = 4,    // a root svg element without a namespace, checked as SVG
-    Unreadable = 5,     // the file cannot be read
-    NotWellFormed = 6,  // the file is not well-formed XML
-    ReadDifferently = 7, // both accept the value, and the library holds another one
+    Invalid = 0,             // the standard and the library both reject the value
+    ValidNotRead = 1,        // the standard allows what the library rejects
+    NotValidRead = 2,        // the library reads what the standard rejects
+    LibraryMessage = 3,      // the library said something while reading an accepted value
+    NoNamespace = 4,         // a root svg element without a namespace, checked as SVG
+    Unreadable = 5,          // the file cannot be read
+    NotWellFormed = 6,       // the file is not well-formed XML
+    UnresolvedReference = 7, // a name that refers to nothing of the document
+    DuplicateName = 8,       // a second id, master name or flow name where one must be unique
+    RegionNameConflict = 9,  // a region name used for another class of region
+    ReadDifferently = 10,    // both accept the value, and the library holds another one
 };
 
 /// A value echoed in a diagnostic is cut after this many UTF-16 code units.
@@ -114,6 +117,8 @@ struct FileReport {
     /// In document order; a fault that stopped the reading comes last.
     std::vector<Diagnostic> diagnostics;
     Counts total;
+    /// Names (ids, page masters...) and references to them, and what was wrong with them.
+    Counts references;
     /// Attributes of the two vocabularies that neither the library nor the standard reads:
     /// how many, and which.
     long unknown = 0;

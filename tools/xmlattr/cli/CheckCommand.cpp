@@ -302,8 +302,9 @@ int runCheck(CheckOptions const& options) {
     if (collection.trouble() || tally.unreadable > 0 || tally.notWellFormed > 0) {
         return kExitTrouble;
     }
-    bool const failed =
-        tally.total.errors > 0 || (options.warningsAsErrors && tally.total.warnings > 0);
+    long const errors = tally.total.errors + tally.references.errors;
+    long const warnings = tally.total.warnings + tally.references.warnings;
+    bool const failed = errors > 0 || (options.warningsAsErrors && warnings > 0);
     return failed ? kExitRejected : kExitClean;
 }
 

@@ -48,6 +48,12 @@ std::string_view findingName(Finding finding) {
         return "not-well-formed";
     case Finding::ReadDifferently:
         return "read-differently";
+    case Finding::UnresolvedReference:
+        return "unresolved-reference";
+    case Finding::DuplicateName:
+        return "duplicate-name";
+    case Finding::RegionNameConflict:
+        return "region-name-conflict";
     }
     return "invalid-value";
 }
@@ -174,9 +180,12 @@ std::string pathUri(std::string const& path) {
     return uri;
 }
 
-constexpr Finding kFindings[] = {
-    Finding::Invalid,     Finding::ValidNotRead, Finding::NotValidRead, Finding::LibraryMessage,
-    Finding::NoNamespace, Finding::Unreadable,   Finding::NotWellFormed, Finding::ReadDifferently};
+constexpr Finding kFindings[] = {Finding::Invalid,       Finding::ValidNotRead,
+                                 Finding::NotValidRead,  Finding::LibraryMessage,
+                                 Finding::NoNamespace,   Finding::Unreadable,
+                                 Finding::NotWellFormed, Finding::UnresolvedReference,
+                                 Finding::DuplicateName, Finding::RegionNameConflict,
+                                 Finding::ReadDifferently};
 
 // SARIF 2.1.0, one run; results are streamed between the run's head and its end.
 class SarifWriter final : public ReportWriter {
@@ -310,14 +319,15 @@ void RunTally::add(FileReport const& report) {
         ++notWellFormed;
     } else if (!report.hasContent) {
         withoutContent.push_back(report.path);
-    } else if (report.total.errors > 0) {
+    } else if (report.total.errors + report.references.errors > 0) {
         ++withErrors;
-    } else if (report.total.warnings > 0) {
+    } else if (report.total.warnings + report.references.warnings > 0) {
         ++withOnlyWarnings;
     } else {
         ++clean;
     }
     total.add(report.total);
+    references.add(report.references);
     unknown += report.unknown;
     for (UnknownAttribute const& row : report.unknownNames) {
         addUnknown(unknownNames, row.vocabulary, row.name, row.count);
@@ -357,6 +367,12 @@ std::string summaryText(RunTally const& tally, bool everyAttribute) {
            " clean; " + counted(tally.unknown, "attribute", "attributes") +
            " neither reader knows\n";
     out += unknownNamesText(tally.unknownNames);
+    Counts const& references = tally.references;
+    if (references.errors + references.warnings > 0 || (everyAttribute && references.values > 0)) {
+        out += counted(references.values, "name or reference", "names and references") + ": " +
+               counted(references.errors, "error", "errors") + ", " +
+               counted(references.warnings, "warning", "warnings") + "\n";
+    }
     for (std::string const& path : tally.withoutContent) {
         out += "no SVG or XSL-FO content: " + path + "\n";
     }

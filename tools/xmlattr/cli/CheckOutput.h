@@ -24,6 +24,7 @@ struct RunTally {
     /// Files named again through another path or link, checked once.
     long duplicates = 0;
     Counts total;
+    Counts references;
     long unknown = 0;
     std::vector<UnknownAttribute> unknownNames;
     std::vector<AttributeCounts> attributes;

@@ -196,6 +196,7 @@ TEST_F(ToolTest, CheckReadsSvgStyleDeclarations) {
         "well-formed, 0 with no SVG or XSL-FO content\n"
         "13 values: 1 error, 2 warnings, 2 skipped, 8 clean; 3 attributes neither reader knows\n"
         "neither reader knows: SVG zoom (2), SVG frob (1)\n"
+        "1 name or reference: 0 errors, 0 warnings\n"
         "attribute         type                     values    errors  warnings   skipped\n"
         "SVG font-size     SLengthOrPercent              5         1         2         1\n"
         "SVG height        SLength                       1         0         0         0\n"
@@ -425,8 +426,8 @@ TEST_F(ToolTest, CheckStreamsLargeDocuments) {
         int const indent = line % 7;
         std::string const number = std::to_string(line);
         std::string const row = std::string(static_cast<std::size_t>(indent), ' ') + "<rect id=\"" +
-                                padding + "\" width=\"" + number + "\" height=\"" + number +
-                                "%\" font-size=\"x" + number + "\"/>\n";
+                                padding + number + "\" width=\"" + number + "\" height=\"" +
+                                number + "%\" font-size=\"x" + number + "\"/>\n";
         text << row;
         std::size_t const column = row.find("font-size") + 1;
         expected << "big.svg:" << line << ":" << column << ": error: font-size=\"x" << line
