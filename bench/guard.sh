@@ -14,8 +14,9 @@
 # recording CPU time. A machine's load drifts over minutes: alternating puts both builds
 # under the same drift, where two runs one after the other would each meet their own.
 #
-# The table gives each benchmark's median over the runs in ns, the interquartile range
-# relative to that median ("spread"), and base/new (above 1: the working tree is faster).
+# The table gives each benchmark's median over the runs (CPU ns of one pass over its values),
+# the interquartile range relative to that median ("spread"), and base/new (above 1: the
+# working tree is faster).
 # A benchmark whose new median is slower than the base's by more than the two spreads
 # together is a REGRESSION; faster by as much, it is marked "faster". The status is 1 when
 # there is a regression. Extra arguments for the benchmark program (a shorter
@@ -100,6 +101,7 @@ def median_and_spread(values):
 
 names = sorted({name for _, name in times}, key=lambda n: n.lower())
 width = max(len(n) for n in names)
+print("CPU time of one pass over a benchmark's values, median of the runs; spread: interquartile range / median")
 print(f"{'benchmark':<{width}}  {'base ns':>10} {'spread':>7}  {'new ns':>10} {'spread':>7}  {'base/new':>8}")
 regressions = 0
 for name in names:

@@ -201,7 +201,7 @@ int main(int argc, char** argv) {
                 "range / median)\n\n%-10s",
                 rounds, "reader");
     for (Kind const& kind : kinds) {
-        std::printf(" | %-17s", kind.name);
+        std::printf(" | %-19s", kind.name);
     }
     std::printf("\n");
     std::vector<double> xmlattrMedians;
@@ -218,7 +218,7 @@ int main(int argc, char** argv) {
             char cell[32];
             std::snprintf(cell, sizeof cell, "%.1f (%.0f%%) %.2fx", median, spread * 100,
                           median / xmlattrMedians[k]);
-            std::printf(" | %-17s", cell);
+            std::printf(" | %-19s", cell);
         }
         std::printf("\n");
     }
