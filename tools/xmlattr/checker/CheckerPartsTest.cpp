@@ -1,4 +1,5 @@
 // The checker's parts that decide on their own: formatter values and tag positions.
+#include "DocumentChecker.h"
 #include "FormatterValues.h"
 #include "TagPositions.h"
 
@@ -146,3 +147,31 @@ TEST(TagPositions, PlacesRangesOfTheDeliveredValue) {
 }
 
 } // namespace
+
+// A style's comments are white space, wherever they stand and whatever they hold, and its
+// property names are read in any case, as CSS reads them.
+TEST(StyleDeclarations, CommentsAreBlankAndNamesAnyCase) {
+    struct Row {
+        std::string_view style;
+        std::vector<std::string> findings; // attribute=value of each diagnostic, in order
+    };
+    Row const rows[] = {
+        {"fill:red /* brand */", {}},
+        {"fill:red /* a; b */; stroke: reed", {"stroke=reed"}},
+        {"/* x */ fill: bleu /* y */", {"fill=bleu"}},
+        {"fill:red /* never closed; stroke: reed", {}},
+        {"FILL: bleu; Stroke-Width: -", {"FILL=bleu", "Stroke-Width=-"}},
+    };
+    for (Row const& row : rows) {
+        SCOPED_TRACE(row.style);
+        Tool::FileReport const report =
+            Tool::checkDocumentText("<svg xmlns='http://www.w3.org/2000/svg'><rect style='" +
+                                        std::string(row.style) + "'/></svg>",
+                                    "f.svg");
+        std::vector<std::string> findings;
+        for (Tool::Diagnostic const& diagnostic : report.diagnostics) {
+            findings.push_back(diagnostic.attribute + "=" + diagnostic.value);
+        }
+        EXPECT_EQ(findings, row.findings);
+    }
+}

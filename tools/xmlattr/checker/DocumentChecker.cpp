@@ -327,8 +327,24 @@ private:
 
     // Declarations "name: value" separated by ";", each checked as the property of its name.
     // One pass: the positions, when needed, walk on with the declarations.
-    void checkStyle(ValuePlace place, std::string_view style) {
-        StyleSpot spot{this, style, 0, 0, std::nullopt};
+    void checkStyle(ValuePlace place, std::string_view written) {
+        // A comment is read as white space: blanked in a copy of the same length, so that every
+        // offset still names the character written there.
+        thread_local std::string blanked;
+        std::string_view style = written;
+        if (written.find("/*") != std::string_view::npos) {
+            blanked.assign(written);
+            for (std::size_t open = blanked.find("/*"); open != std::string::npos;
+                 open = blanked.find("/*", open)) {
+                std::size_t const close = blanked.find("*/", open + 2);
+                std::size_t const end = close == std::string::npos ? blanked.size() : close + 2;
+                std::fill(blanked.begin() + static_cast<std::ptrdiff_t>(open),
+                          blanked.begin() + static_cast<std::ptrdiff_t>(end), ' ');
+                open = end;
+            }
+            style = blanked;
+        }
+        StyleSpot spot{this, written, 0, 0, std::nullopt};
         place.inStyle = true;
         place.locateName = &StyleSpot::locateName;
         place.locate = &StyleSpot::locate;

@@ -4,6 +4,7 @@
 #include "FormatterValues.h"
 #include "ReadingComparison.h"
 #include "standard/Reading.h"
+#include "standard/Scanner.h"
 #include "standard/Syntax.h"
 #include "types/Suggest.h"
 
@@ -105,6 +106,13 @@ struct Readers {
     std::string_view spelling;
 };
 
+std::string_view lowered(std::string_view name) {
+    thread_local std::string lower;
+    lower.assign(name);
+    std::transform(lower.begin(), lower.end(), lower.begin(), Standard::lowerAscii);
+    return lower;
+}
+
 // A document repeats a few dozen names: the readers of each are remembered per thread, and
 // found again by a compare of two short texts instead of two hashed lookups.
 class ReaderCache {
@@ -119,11 +127,13 @@ public:
             slot.name.assign(name);
             slot.element.assign(element);
             slot.readers = {};
+            // CSS property names are read in any case.
+            std::string_view const key = place.inStyle ? lowered(name) : name;
             slot.readers.type =
-                attributeType(place.vocabulary, element, name, &slot.readers.spelling);
+                attributeType(place.vocabulary, element, key, &slot.readers.spelling);
             slot.readers.syntax = place.vocabulary == Vocabulary::Svg
-                                      ? Standard::svgSyntax(element, name, &slot.readers.spelling)
-                                      : Standard::xslSyntax(name, &slot.readers.spelling);
+                                      ? Standard::svgSyntax(element, key, &slot.readers.spelling)
+                                      : Standard::xslSyntax(key, &slot.readers.spelling);
         }
         return slot.readers;
     }
