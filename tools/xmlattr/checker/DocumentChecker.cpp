@@ -114,14 +114,33 @@ private:
 
     // Where the tag being read starts. The reader counts columns in code points; the code
     // units are counted on the part of the line it still holds.
-    Position here() const {
+    Position here() {
         Position position(static_cast<long>(XML_GetCurrentLineNumber(m_parser)),
                           static_cast<long>(XML_GetCurrentColumnNumber(m_parser)) + 1);
         InputContext const context = inputContext();
-        position.unitColumn +=
-            extraUnitsOnLine(context.before, tagEncoding(context.tag, m_encoding));
+        SourceEncoding const encoding = tagEncoding(context.tag, m_encoding);
+        // A document may be one long line: the count goes on from the last tag asked about on
+        // the same line, while the reader holds the same text, instead of from the line's start.
+        LineUnits& last = m_lineUnits;
+        if (context.before.data() == last.buffer && position.line == last.line &&
+            context.before.size() >= last.offset && encoding == last.encoding) {
+            last.extra += extraUnitsOnLine(context.before.substr(last.offset), encoding);
+        } else {
+            last.extra = extraUnitsOnLine(context.before, encoding);
+        }
+        last = {context.before.data(), context.before.size(), position.line, encoding, last.extra};
+        position.unitColumn += last.extra;
         return position;
     }
+
+    struct LineUnits {
+        char const* buffer = nullptr;
+        std::size_t offset = 0;
+        long line = 0;
+        SourceEncoding encoding = SourceEncoding::Utf8;
+        long extra = 0;
+    };
+    LineUnits m_lineUnits;
 
     void startElement(std::string_view name, XML_Char const** attributes) {
         bool const root = !m_sawRoot;

@@ -83,6 +83,21 @@ Fields& Fields::list(std::string_view name) {
 
 Fields& Fields::item() { return group({}); }
 
+Fields::View Fields::at(std::size_t index) const noexcept {
+    Field const& field = m_fields[index];
+    return {field.name, field.shape == Field::Shape::Scalar ? &field.json : nullptr,
+            field.children.get(), field.shape == Field::Shape::List};
+}
+
+Fields::View Fields::find(std::string_view name) const noexcept {
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        if (m_fields[i].name == name) {
+            return at(i);
+        }
+    }
+    return {};
+}
+
 nlohmann::ordered_json Fields::toJson() const {
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
     for (Field const& field : m_fields) {

@@ -34,6 +34,19 @@ public:
     Fields& item();
 
     bool empty() const noexcept { return m_fields.empty(); }
+
+    /// One field seen from outside, for code that reads a description back rather than shows
+    /// it: a scalar's JSON form, or a record's or list's children.
+    struct View {
+        std::string_view name;
+        nlohmann::ordered_json const* scalar = nullptr;
+        Fields const* children = nullptr;
+        bool isList = false;
+    };
+    std::size_t size() const noexcept { return m_fields.size(); }
+    View at(std::size_t index) const noexcept;
+    /// The first field of that name; a view with neither scalar nor children when none is.
+    View find(std::string_view name) const noexcept;
     nlohmann::ordered_json toJson() const;
     /// One "name: value" line per field, nested records indented by two more spaces,
     /// list items named "[0]", "[1]", ...

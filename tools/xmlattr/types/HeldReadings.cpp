@@ -45,7 +45,7 @@ char letterOf(Xml::PathDataCommand const& command) {
     return command.relative ? lowerAscii(letter) : letter;
 }
 
-std::string_view unitOf(std::string const& name) {
+std::string_view unitOf(std::string_view name) {
     for (std::string_view const unit : kUnits) {
         if (unit == name) {
             return unit;
@@ -54,83 +54,94 @@ std::string_view unitOf(std::string const& name) {
     return {};
 }
 
-std::string enumeratorName(Json const& node) {
-    return node.is_object() && node.contains("name") && node["name"].is_string()
-               ? node["name"].get<std::string>()
-               : std::string();
+// An enumerator's keyword ("pt" of {"name": "pt", "number": 1}); empty for anything else.
+std::string_view enumeratorName(Fields::View const& field) {
+    Json const* const json = field.scalar;
+    if (json == nullptr || !json->is_object()) {
+        return {};
+    }
+    auto const name = json->find("name");
+    return name != json->end() && name->is_string()
+               ? std::string_view(name->get_ref<std::string const&>())
+               : std::string_view();
 }
 
-void colorPart(Standard::Reading& out, Json const& rgb) {
+double numberOf(Fields::View const& field) {
+    return field.scalar != nullptr && field.scalar->is_number() ? field.scalar->get<double>() : 0.0;
+}
+
+void colorPart(Standard::Reading& out, Fields const& rgb) {
     Part part;
     part.kind = Part::Kind::Color;
-    part.color = {rgb.value("r", 0.0), rgb.value("g", 0.0), rgb.value("b", 0.0), 1.0};
+    part.color = {numberOf(rgb.find("r")), numberOf(rgb.find("g")), numberOf(rgb.find("b")), 1.0};
     out.parts.push_back(part);
+}
+
+bool isSet(Fields const& fields, std::string_view flag) {
+    Json const* const json = fields.find(flag).scalar;
+    return json != nullptr && json->is_boolean() && json->get<bool>();
 }
 
 // A description's parts: the field names are the tool's own (Describe*.cpp), which name a
 // length by its unit and size, a measure's kind by "kind", a colour by its class.
-void walk(Standard::Reading& out, Json const& node) {
-    if (node.is_array()) {
-        for (Json const& item : node) {
-            walk(out, item);
+void walk(Standard::Reading& out, Fields const& fields, bool isList) {
+    if (isList) {
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (Fields const* const item = fields.at(i).children) {
+                walk(out, *item, false);
+            }
         }
         return;
     }
-    if (!node.is_object()) {
-        return;
-    }
-    if (node.contains("unit") && node.contains("size")) {
-        std::string const unit = enumeratorName(node["unit"]);
-        double const size = node["size"].is_number() ? node["size"].get<double>() : 0.0;
-        if (unit == "%") {
+    Fields::View const unit = fields.find("unit");
+    Fields::View const size = fields.find("size");
+    if (unit.scalar != nullptr && size.scalar != nullptr) {
+        std::string_view const name = enumeratorName(unit);
+        if (name == "%") {
             // A percentage length holds its fraction.
-            out.parts.push_back(numberPart(Part::Kind::Percentage, size * 100));
-        } else if (std::string_view const known = unitOf(unit); !known.empty()) {
-            out.parts.push_back(numberPart(Part::Kind::Measure, size, known));
+            out.parts.push_back(numberPart(Part::Kind::Percentage, numberOf(size) * 100));
+        } else if (std::string_view const known = unitOf(name); !known.empty()) {
+            out.parts.push_back(numberPart(Part::Kind::Measure, numberOf(size), known));
         } else {
             out.parts.push_back(numberPart(Part::Kind::Keyword, 0));
         }
         return;
     }
-    if (node.contains("class")) {
-        std::string const kind = node["class"].is_string() ? node["class"].get<std::string>() : "";
-        if (kind == "RGBColor") {
-            colorPart(out, node);
-        } else if (kind == "ICCColor" && node.contains("fallBack")) {
-            colorPart(out, node["fallBack"]);
+    if (Json const* const kind = fields.find("class").scalar) {
+        std::string_view const name =
+            kind->is_string() ? std::string_view(kind->get_ref<std::string const&>()) : "";
+        Fields const* const fallBack = fields.find("fallBack").children;
+        if (name == "RGBColor") {
+            colorPart(out, fields);
+        } else if (name == "ICCColor" && fallBack != nullptr) {
+            colorPart(out, *fallBack);
         } else {
             out.parts.push_back(numberPart(Part::Kind::Keyword, 0));
         }
         return;
     }
-    for (char const* flag : {"isAuto", "isNormal", "isNull"}) {
-        if (node.contains(flag) && node[flag].is_boolean() && node[flag].get<bool>()) {
-            out.parts.push_back(numberPart(Part::Kind::Keyword, 0));
-            return;
-        }
+    if (isSet(fields, "isAuto") || isSet(fields, "isNormal") || isSet(fields, "isNull")) {
+        out.parts.push_back(numberPart(Part::Kind::Keyword, 0));
+        return;
     }
-    if (node.contains("kind")) {
-        std::string const kind = enumeratorName(node["kind"]);
-        if (kind == "percent" && node.contains("percent")) {
-            // A percentage is held as its fraction.
-            out.parts.push_back(
-                numberPart(Part::Kind::Percentage, node["percent"].get<double>() * 100));
-            return;
-        }
+    if (enumeratorName(fields.find("kind")) == "percent") {
+        // A percentage is held as its fraction.
+        out.parts.push_back(
+            numberPart(Part::Kind::Percentage, numberOf(fields.find("percent")) * 100));
+        return;
     }
-    for (auto const& [key, value] : node.items()) {
-        if (key == "url" && value.is_string()) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        Fields::View const field = fields.at(i);
+        if (field.name == "url" && field.scalar != nullptr && field.scalar->is_string()) {
             Part part;
             part.kind = Part::Kind::Reference;
             // The text lives in the description, which the caller keeps while comparing.
-            part.text = value.get_ref<std::string const&>();
+            part.text = field.scalar->get_ref<std::string const&>();
             out.parts.push_back(part);
-        } else if (key == "value" && value.is_number()) {
-            out.parts.push_back(numberPart(Part::Kind::Number, value.get<double>()));
-        } else if (value.is_object() || value.is_array()) {
-            if (!value.contains("name") || !value.contains("number")) {
-                walk(out, value);
-            }
+        } else if (field.name == "value" && field.scalar != nullptr && field.scalar->is_number()) {
+            out.parts.push_back(numberPart(Part::Kind::Number, numberOf(field)));
+        } else if (field.children != nullptr) {
+            walk(out, *field.children, field.isList);
         }
     }
 }
@@ -222,9 +233,7 @@ void heldReading(Standard::Reading& out, Core::Vector<Xml::Point> const& points)
 
 void describedReading(Standard::Reading& out, Fields const& fields) {
     out.clear();
-    thread_local Json description;
-    description = fields.toJson();
-    walk(out, description);
+    walk(out, fields, false);
 }
 
 } // namespace Tool

@@ -103,7 +103,9 @@ template <class T> bool readHeld(Core::String const& text, Standard::Reading& ou
     if constexpr (requires { heldReading(out, attribute.getValue()); }) {
         heldReading(out, attribute.getValue());
     } else {
-        Fields fields;
+        // The reading may point into the description: it lives until the next reading.
+        thread_local Fields fields;
+        fields = Fields();
         describe(fields, attribute.getValue());
         describedReading(out, fields);
     }
