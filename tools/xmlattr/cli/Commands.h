@@ -29,7 +29,9 @@ struct CheckOptions {
     bool warningsAsErrors = false;
     /// Every attribute in the summary's table, not only those with diagnostics.
     bool stats = false;
-    /// Threads checking files; 0 for one per hardware thread.
+    /// A note that many files share is said for each of them, not once with their count.
+    bool verbose = false;
+    /// Threads checking files, at most one per hardware thread; 0 for one per hardware thread.
     unsigned jobs = 0;
 };
 
