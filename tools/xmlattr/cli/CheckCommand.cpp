@@ -11,6 +11,7 @@
 #include <array>
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -307,6 +308,13 @@ private:
 
 } // namespace
 
+std::size_t checkingThreads(unsigned jobs, std::size_t hardware, std::size_t files) {
+    // More threads than the machine runs at once, or than there are files, only cost memory
+    // and switching.
+    std::size_t const most = std::max<std::size_t>(1, std::min(hardware, files));
+    return jobs == 0 ? most : std::min<std::size_t>(jobs, most);
+}
+
 int runCheck(CheckOptions const& options) {
     if (std::string const fault = unresolvedAttributeType(); !fault.empty()) {
         std::fputs(("xmlattr: internal error: the attribute table's " + fault + "\n").c_str(),
@@ -325,11 +333,9 @@ int runCheck(CheckOptions const& options) {
     for (std::string const& path : options.paths) {
         collection.add(path);
     }
-    std::size_t const hardware = std::max(1u, std::thread::hardware_concurrency());
-    // More threads than the machine runs at once only cost memory and switching.
-    std::size_t const wanted =
-        options.jobs != 0 ? std::min<std::size_t>(options.jobs, hardware) : hardware;
-    std::vector<Document> const documents = collection.distinct(wanted);
+    std::size_t const hardware = std::thread::hardware_concurrency();
+    std::vector<Document> const documents =
+        collection.distinct(checkingThreads(options.jobs, hardware, SIZE_MAX));
     // A folder without documents is worth a word beside other documents, and is the fault
     // when there is nothing else.
     std::string_view const level = documents.empty() ? "error" : "note";
@@ -340,8 +346,7 @@ int runCheck(CheckOptions const& options) {
     if (documents.empty()) {
         return kExitTrouble;
     }
-    std::size_t const threads =
-        std::clamp<std::size_t>(wanted, 1, std::max<std::size_t>(1, documents.size()));
+    std::size_t const threads = checkingThreads(options.jobs, hardware, documents.size());
     std::unique_ptr<ReportWriter> const writer =
         makeReportWriter(options.format, console, options.verbose);
     RunTally tally;

@@ -1,4 +1,5 @@
 // `xmlattr check` run as a process: its two verdicts, positions, files, formats and threads.
+#include "Commands.h"
 #include "ToolProcess.h"
 
 #include <nlohmann/json.hpp>
@@ -569,6 +570,28 @@ TEST_F(ToolTest, CheckWritesSarif) {
     EXPECT_EQ(run["results"][2]["message"]["text"],
               "fill=\"Black\": valid SVG, but not read by this library's SColor\n"
               "note: did you mean \"black\"?");
+}
+
+TEST(CheckingThreads, AtMostOnePerHardwareThreadAndPerFile) {
+    struct Row {
+        unsigned jobs;
+        std::size_t hardware;
+        std::size_t files;
+        std::size_t threads;
+    };
+    for (Row const& row : {
+             Row{0, 8, 100, 8},
+             Row{4, 8, 100, 4},
+             Row{100000, 8, 842, 8},
+             Row{16, 8, 3, 3},
+             Row{0, 8, 0, 1},
+             Row{0, 0, 10, 1}, // the hardware threads unknown
+             Row{3, 2, SIZE_MAX, 2},
+         }) {
+        SCOPED_TRACE(std::to_string(row.jobs) + " jobs, " + std::to_string(row.hardware) +
+                     " hardware threads, " + std::to_string(row.files) + " files");
+        EXPECT_EQ(Tool::checkingThreads(row.jobs, row.hardware, row.files), row.threads);
+    }
 }
 
 // Files checked on several threads come out as one thread gives them, in every format.

@@ -3,6 +3,7 @@
 
 #include "CheckOutput.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,10 @@ struct CheckOptions {
 };
 
 int runCheck(CheckOptions const& options);
+
+/// The threads a check of `files` files runs on: `jobs`, or one per hardware thread when
+/// `jobs` is 0, but never more than the hardware threads or the files, and at least one (also
+/// when the hardware threads are not known, 0).
+std::size_t checkingThreads(unsigned jobs, std::size_t hardware, std::size_t files);
 
 } // namespace Tool
