@@ -10,6 +10,7 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <iconv.h>
 #include <unistd.h>
 #endif
 
@@ -27,7 +28,7 @@ namespace Tool {
 
 namespace {
 
-constexpr int kChunk = 1 << 16;
+constexpr std::size_t kChunk = 1 << 16;
 // Separates a namespace from a local name in the reader's names; no URI in practice holds it.
 constexpr char kNamespaceSeparator = '|';
 
@@ -409,6 +410,72 @@ private:
         m_report, {&Checker::locateReference, &Checker::markElement, &Checker::recallMark, this}};
 };
 
+// Encodings the reader does not know itself are read through the system's converter when
+// each byte is one character and the characters of markup are ASCII's bytes, as the reader
+// requires; any other is named as not supported.
+struct Encodings {
+    /// The encoding declared and refused, if one was.
+    std::string unsupported;
+
+    static int XMLCALL onUnknown(void* data, XML_Char const* name, XML_Encoding* info) {
+        auto* self = static_cast<Encodings*>(data);
+        if (singleByteMap(name, info->map)) {
+            info->data = nullptr;
+            info->convert = nullptr;
+            info->release = nullptr;
+            return XML_STATUS_OK;
+        }
+        self->unsupported = name;
+        return XML_STATUS_ERROR;
+    }
+
+    // Each byte's character, or -1 for a byte the encoding does not use.
+    static bool singleByteMap(char const* name, int (&map)[256]) {
+#ifdef _WIN32
+        (void)name;
+        (void)map;
+        return false;
+#else
+        iconv_t const converter = ::iconv_open("UTF-32LE", name);
+        if (converter == reinterpret_cast<iconv_t>(-1)) {
+            return false;
+        }
+        bool single = true;
+        for (int byte = 0; byte < 256 && single; ++byte) {
+            char in = static_cast<char>(byte);
+            unsigned char out[8] = {};
+            char* inAt = &in;
+            auto* outAt = reinterpret_cast<char*>(out);
+            std::size_t inLeft = 1;
+            std::size_t outLeft = sizeof out;
+            ::iconv(converter, nullptr, nullptr, nullptr, nullptr);
+            std::size_t const converted = ::iconv(converter, &inAt, &inLeft, &outAt, &outLeft);
+            if (converted == static_cast<std::size_t>(-1)) {
+                // A byte that starts a longer sequence makes a multi-byte encoding.
+                single = errno == EILSEQ;
+                map[byte] = -1;
+                continue;
+            }
+            if (sizeof out - outLeft != 4) {
+                // Nothing written: the byte shifts a state, as in stateful encodings.
+                single = false;
+                continue;
+            }
+            map[byte] = static_cast<int>(out[0] | (out[1] << 8) | (out[2] << 16) |
+                                         (static_cast<unsigned>(out[3]) << 24));
+        }
+        ::iconv_close(converter);
+        // Markup is read in ASCII's bytes (all but a few characters XML never needs there).
+        for (int byte = 0x20; byte < 0x7F && single; ++byte) {
+            bool const markup = std::string_view("$@\\^`{}~").find(static_cast<char>(byte)) ==
+                                std::string_view::npos;
+            single = !markup || map[byte] == byte;
+        }
+        return single;
+#endif
+    }
+};
+
 void fault(FileReport& report, FileStatus status, Position position, std::string message) {
     Diagnostic diagnostic;
     diagnostic.position = position;
@@ -417,6 +484,18 @@ void fault(FileReport& report, FileStatus status, Position position, std::string
     diagnostic.message = std::move(message);
     report.diagnostics.push_back(std::move(diagnostic));
     report.status = status;
+}
+
+// The bytes the reader was given and has not read yet: what it holds of a token not ended.
+std::size_t unfinished(XML_Parser parser) {
+    int offset = 0;
+    int size = 0;
+    if (XML_GetInputContext(parser, &offset, &size) == nullptr || offset >= size) {
+        return 0;
+    }
+    // The reader counts its buffer in int.
+    constexpr std::size_t kLargest = 1u << 30;
+    return std::min(static_cast<std::size_t>(size - offset), kLargest);
 }
 
 // Reads into the buffer it is given; false with a message when reading fails.
@@ -436,8 +515,14 @@ FileReport check(Source const& source, std::string shownPath) {
     XML_SetUserData(parser.get(), &checker);
     XML_SetXmlDeclHandler(parser.get(), Checker::onXmlDeclaration);
     XML_SetStartElementHandler(parser.get(), Checker::onStartElement);
+    Encodings encodings;
+    XML_SetUnknownEncodingHandler(parser.get(), Encodings::onUnknown, &encodings);
     for (;;) {
-        void* buffer = XML_GetBuffer(parser.get(), kChunk);
+        // A piece at least as long as the token the reader holds unfinished: it reads that
+        // token again from its start with each piece, so a huge token (a path of 100 MB) read
+        // in small pieces costs the square of its length, and in growing ones twice its length.
+        std::size_t const piece = std::max(kChunk, unfinished(parser.get()));
+        void* buffer = XML_GetBuffer(parser.get(), static_cast<int>(piece));
         if (buffer == nullptr) {
             fault(report, FileStatus::Unreadable, {}, "out of memory");
             return report;
@@ -445,11 +530,18 @@ FileReport check(Source const& source, std::string shownPath) {
         std::size_t got = 0;
         bool last = false;
         std::string error;
-        if (!source(static_cast<char*>(buffer), kChunk, got, last, error)) {
+        if (!source(static_cast<char*>(buffer), piece, got, last, error)) {
             fault(report, FileStatus::Unreadable, {}, error);
             return report;
         }
         if (XML_ParseBuffer(parser.get(), static_cast<int>(got), last) == XML_STATUS_ERROR) {
+            if (XML_GetErrorCode(parser.get()) == XML_ERROR_UNKNOWN_ENCODING &&
+                !encodings.unsupported.empty()) {
+                // Not the document's fault: this reader cannot read it.
+                fault(report, FileStatus::Unreadable, {},
+                      "encoding " + encodings.unsupported + " not supported");
+                return report;
+            }
             fault(report, FileStatus::NotWellFormed,
                   {static_cast<long>(XML_GetCurrentLineNumber(parser.get())),
                    static_cast<long>(XML_GetCurrentColumnNumber(parser.get())) + 1},

@@ -16,8 +16,11 @@ inline constexpr std::string_view kStandardInput = "-";
 /// elements in the XSL-FO and SVG namespaces, and of a namespace-less document whose root is
 /// `svg` (with a note saying so). `shownPath` names the document in the report. A file that
 /// cannot be read or is not well-formed ends the report with that fault, its position
-/// given; the values checked before it stay reported and counted. Only one piece of the
-/// file is held at a time.
+/// given; the values checked before it stay reported and counted. A declared encoding that
+/// the XML reader does not know itself is read through the system's converter when it is
+/// one byte per character; any other makes the file unreadable ("encoding X not supported").
+/// The file is read in pieces of 64 KiB, longer only while a token does not end in them, so
+/// that what is held is a piece or the longest token.
 FileReport checkDocument(std::filesystem::path const& path, std::string shownPath);
 
 /// The same for a document already in memory.

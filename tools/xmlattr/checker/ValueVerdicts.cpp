@@ -49,20 +49,7 @@ std::string readingOf(ValueType const& type, Core::String const& text) {
 
 std::optional<std::string> nearMiss(ValueType const* type, Standard::Syntax const* syntax,
                                     Standard::Dialect dialect, Core::String const& text) {
-    std::vector<std::u16string> owned;
-    std::vector<std::u16string_view> keywords;
-    if (syntax != nullptr) {
-        for (std::string_view const keyword : syntax->keywords) {
-            owned.emplace_back(keyword.begin(), keyword.end());
-        }
-        for (std::string_view const keyword : Standard::colorKeywords(*syntax)) {
-            owned.emplace_back(keyword.begin(), keyword.end());
-        }
-        keywords.assign(owned.begin(), owned.end());
-    } else if (type != nullptr) {
-        keywords = type->keywords();
-    }
-    return suggest(text, keywords, [&](Core::String const& attempt) {
+    auto const accepts = [&](Core::String const& attempt) {
         if (syntax != nullptr && !Standard::conforms(*syntax, attempt.toUtf8(), dialect)) {
             return false;
         }
@@ -72,7 +59,15 @@ std::optional<std::string> nearMiss(ValueType const* type, Standard::Syntax cons
         bool const accepted = type->accepts(attempt);
         takeLibraryLog();
         return accepted;
-    });
+    };
+    if (syntax != nullptr) {
+        // The grammar's keywords as they are: copying them for every rejected value was most
+        // of what a document with many errors cost.
+        return suggest(text, {syntax->keywords, Standard::colorKeywords(*syntax)}, accepts);
+    }
+    std::vector<std::u16string_view> const keywords =
+        type != nullptr ? type->keywords() : std::vector<std::u16string_view>();
+    return suggest(text, keywords, accepts);
 }
 
 // NAME="VALUE", a value cut short followed by its length.

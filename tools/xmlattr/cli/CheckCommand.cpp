@@ -11,6 +11,7 @@
 #include <array>
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -71,72 +72,69 @@ Target targetOf(fs::path const& path) {
 #endif
 }
 
+// The documents named and found in the folders named. A folder is searched to any depth in
+// name order, through links too; a link back into a folder it is in is not followed. A folder
+// that cannot be read is reported by its own path and the search goes on beside it.
+// The link itself, not what it leads to.
+std::string linkKey(fs::path const& link) {
+#ifdef _WIN32
+    return fs::absolute(link).string();
+#else
+    struct stat status {};
+    if (::lstat(link.c_str(), &status) != 0) {
+        return link.string();
+    }
+    return std::to_string(status.st_dev) + ":" + std::to_string(status.st_ino);
+#endif
+}
+
 class Collection {
 public:
+    explicit Collection(Console& console) : m_console(console) {}
+
     long duplicates = 0;
 
-    // A folder gives its documents, searched to any depth, in name order; any other path is
-    // taken as a document whatever its name. False, with a message, for a folder that
-    // holds no document.
-    bool add(std::string const& given, Console& console) {
+    // Any path but a folder is taken as a document whatever its name; one that cannot be
+    // read is reported when it is checked.
+    void add(std::string const& given) {
         if (given == kStandardInput) {
             if (!m_standardInput) {
-                m_found.push_back({given, std::string(kStandardInputShown)});
+                m_found.push_back({given, std::string(kStandardInputShown), {}});
                 m_standardInput = true;
             }
-            return true;
+            return;
         }
         fs::path const path(given);
-        std::error_code error;
-        if (!fs::is_directory(path, error)) {
-            // A file that cannot be read is reported when it is checked.
-            m_found.push_back({path, given});
-            return true;
+        Target const target = targetOf(path);
+        if (!target.folder) {
+            m_found.push_back({path, given, {}});
+            return;
         }
-        std::vector<fs::path> found;
-        for (fs::recursive_directory_iterator it(path, error), end; !error && it != end;
-             it.increment(error)) {
-            // Whether a link leads to a folder is told later, with the link check, on every
-            // thread; the type of anything else is known from the folder's listing.
-            std::error_code ignored;
-            if (isDocumentName(it->path()) &&
-                (it->is_symlink(ignored) || !it->is_directory(ignored))) {
-                found.push_back(it->path());
-            }
+        std::size_t const before = m_found.size();
+        std::vector<Folder> within{{target.key, given}};
+        if (walk(path, within) && m_found.size() == before) {
+            m_withoutDocuments.push_back(given);
         }
-        std::sort(found.begin(), found.end());
-        for (fs::path& document : found) {
-            std::string shown = document.string();
-            m_found.push_back({std::move(document), std::move(shown)});
-        }
-        if (error) {
-            // What was found before the fault is still checked.
-            console.problem("xmlattr: error: cannot read the folder " + given + ": " +
-                            error.message() + "\n");
-            m_trouble = true;
-        } else if (found.empty()) {
-            console.problem("xmlattr: error: no documents in " + given + ": looked for " +
-                            std::string(kLookedFor) + " in it and its subfolders\n");
-            return false;
-        }
-        return true;
     }
 
     bool trouble() const noexcept { return m_trouble; }
 
+    /// The folders named that hold no document (a folder that could not be read is not one).
+    std::vector<std::string> const& withoutDocuments() const noexcept { return m_withoutDocuments; }
+
     // The documents found, each file once however many paths lead to it (the first path
-    // keeps it), without links that lead to folders. What each path leads to is a call to
-    // the file system, made on up to `threads` threads. A broken link stays a document, so
+    // keeps it). What each path leads to is a call to the file system, made on up to
+    // `threads` threads, unless the walk made it already. A broken link stays a document, so
     // that reading it reports the fault.
     std::vector<Document> distinct(std::size_t threads) {
         // A thread is worth starting for a few hundred paths, not for a handful.
         constexpr std::size_t kPathsPerThread = 256;
         threads = std::clamp<std::size_t>(m_found.size() / kPathsPerThread, 1, threads);
-        std::vector<Target> targets(m_found.size());
         auto const lookUp = [&](std::size_t first) {
             for (std::size_t i = first; i < m_found.size(); i += threads) {
-                if (m_found[i].path != kStandardInput) {
-                    targets[i] = targetOf(m_found[i].path);
+                Found& found = m_found[i];
+                if (!found.target && found.document.path != kStandardInput) {
+                    found.target = targetOf(found.document.path);
                 }
             }
         };
@@ -149,21 +147,90 @@ public:
         }
         std::set<std::string> seen;
         std::vector<Document> documents;
-        for (std::size_t i = 0; i < m_found.size(); ++i) {
-            if (targets[i].folder) {
-                continue;
-            }
-            if (!targets[i].key.empty() && !seen.insert(targets[i].key).second) {
+        for (Found& found : m_found) {
+            std::string const& key = found.target ? found.target->key : std::string();
+            if (!key.empty() && !seen.insert(key).second) {
                 ++duplicates;
             } else {
-                documents.push_back(std::move(m_found[i]));
+                documents.push_back(std::move(found.document));
             }
         }
         return documents;
     }
 
 private:
-    std::vector<Document> m_found;
+    struct Found {
+        Document document;
+        /// Known from the walk for a link; looked up later for the rest.
+        std::optional<Target> target;
+    };
+
+    struct Folder {
+        std::string key;
+        std::string shown;
+    };
+
+    // Adds the documents under `folder`, whose chain of folders from the one named is
+    // `within`. False when it cannot be read.
+    bool walk(fs::path const& folder, std::vector<Folder>& within) {
+        std::vector<fs::directory_entry> entries;
+        std::error_code error;
+        for (fs::directory_iterator it(folder, error), end; !error && it != end;
+             it.increment(error)) {
+            entries.push_back(*it);
+        }
+        if (error) {
+            // What the folder gave before the fault is still searched.
+            m_console.problem("xmlattr: error: cannot read the folder " + folder.string() + ": " +
+                              error.message() + "\n");
+            m_trouble = true;
+        }
+        std::sort(entries.begin(), entries.end());
+        for (fs::directory_entry const& entry : entries) {
+            std::error_code ignored;
+            fs::path const& path = entry.path();
+            if (entry.is_symlink(ignored)) {
+                // Only a link costs a look past the folder's listing.
+                Target target = targetOf(path);
+                if (target.folder) {
+                    enter(path, target, within);
+                } else if (isDocumentName(path)) {
+                    m_found.push_back({{path, path.string()}, std::move(target)});
+                }
+            } else if (entry.is_directory(ignored)) {
+                // A folder too may close a loop, when a link on the way led out of the
+                // folder named.
+                enter(path, targetOf(path), within);
+            } else if (isDocumentName(path)) {
+                m_found.push_back({{path, path.string()}, {}});
+            }
+        }
+        return !error;
+    }
+
+    void enter(fs::path const& folder, Target const& target, std::vector<Folder>& within) {
+        auto const loop =
+            target.key.empty()
+                ? within.end()
+                : std::find_if(within.begin(), within.end(),
+                               [&](Folder const& outer) { return outer.key == target.key; });
+        if (loop == within.end()) {
+            within.push_back({target.key, folder.string()});
+            walk(folder, within);
+            within.pop_back();
+            return;
+        }
+        // The same link is met again through every other path to its folder: said once.
+        if (m_loops.insert(linkKey(folder)).second) {
+            m_console.problem("xmlattr: note: links make a loop: " + folder.string() +
+                              " leads back to " + loop->shown + ", which is not searched again\n");
+        }
+    }
+
+    Console& m_console;
+    std::vector<Found> m_found;
+    std::vector<std::string> m_withoutDocuments;
+    std::set<std::string> m_loops;
     bool m_standardInput = false;
     bool m_trouble = false;
 };
@@ -241,6 +308,13 @@ private:
 
 } // namespace
 
+std::size_t checkingThreads(unsigned jobs, std::size_t hardware, std::size_t files) {
+    // More threads than the machine runs at once, or than there are files, only cost memory
+    // and switching.
+    std::size_t const most = std::max<std::size_t>(1, std::min(hardware, files));
+    return jobs == 0 ? most : std::min<std::size_t>(jobs, most);
+}
+
 int runCheck(CheckOptions const& options) {
     if (std::string const fault = unresolvedAttributeType(); !fault.empty()) {
         std::fputs(("xmlattr: internal error: the attribute table's " + fault + "\n").c_str(),
@@ -255,24 +329,26 @@ int runCheck(CheckOptions const& options) {
                         "standard input\n");
         return kExitTrouble;
     }
-    Collection collection;
+    Collection collection(console);
     for (std::string const& path : options.paths) {
-        if (!collection.add(path, console)) {
-            return kExitTrouble;
-        }
+        collection.add(path);
     }
-    std::size_t const wanted =
-        options.jobs != 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
-    std::vector<Document> const documents = collection.distinct(wanted);
+    std::size_t const hardware = std::thread::hardware_concurrency();
+    std::vector<Document> const documents =
+        collection.distinct(checkingThreads(options.jobs, hardware, SIZE_MAX));
+    // A folder without documents is worth a word beside other documents, and is the fault
+    // when there is nothing else.
+    std::string_view const level = documents.empty() ? "error" : "note";
+    for (std::string const& folder : collection.withoutDocuments()) {
+        console.problem("xmlattr: " + std::string(level) + ": no documents in " + folder +
+                        ": looked for " + std::string(kLookedFor) + " in it and its subfolders\n");
+    }
     if (documents.empty()) {
-        // Only links that lead to folders had a document's name.
-        console.problem("xmlattr: error: no documents in the folders given: looked for " +
-                        std::string(kLookedFor) + " in them and their subfolders\n");
         return kExitTrouble;
     }
-    std::size_t const threads =
-        std::clamp<std::size_t>(wanted, 1, std::max<std::size_t>(1, documents.size()));
-    std::unique_ptr<ReportWriter> const writer = makeReportWriter(options.format, console);
+    std::size_t const threads = checkingThreads(options.jobs, hardware, documents.size());
+    std::unique_ptr<ReportWriter> const writer =
+        makeReportWriter(options.format, console, options.verbose);
     RunTally tally;
     tally.duplicates = collection.duplicates;
     std::size_t written = 0;

@@ -63,13 +63,20 @@ std::string where(FileReport const& report, Position position) {
            std::to_string(position.column) + ": ";
 }
 
+// A note that holds for many files (an svg root without a namespace: whole collections of
+// clip art are written so) is said where it first holds, then counted, so that it does not
+// drown the errors; `verbose` says it for every file.
 class TextWriter final : public ReportWriter {
 public:
-    explicit TextWriter(Console& console) : m_console(console) {}
+    TextWriter(Console& console, bool verbose) : m_console(console), m_verbose(verbose) {}
 
     void file(FileReport const& report) override {
         std::string out;
         for (Diagnostic const& diagnostic : report.diagnostics) {
+            if (diagnostic.finding == Finding::NoNamespace && !m_verbose &&
+                m_withoutNamespace++ > 0) {
+                continue;
+            }
             if (diagnostic.finding == Finding::Unreadable) {
                 m_console.out(out);
                 out.clear();
@@ -94,11 +101,21 @@ public:
     }
 
     void finish(RunTally const& tally, bool everyAttribute) override {
-        m_console.out(summaryText(tally, everyAttribute));
+        std::string out;
+        if (m_withoutNamespace > 1) {
+            long const more = m_withoutNamespace - 1;
+            out = "note: " + std::to_string(more) +
+                  (more == 1 ? " more file has" : " more files have") +
+                  " a root svg element without a namespace; checked as SVG (--verbose names "
+                  "each)\n";
+        }
+        m_console.out(out + summaryText(tally, everyAttribute));
     }
 
 private:
     Console& m_console;
+    bool m_verbose;
+    long m_withoutNamespace = 0;
 };
 
 // Machines count columns in UTF-16 code units, as editors and SARIF's default do.
@@ -423,7 +440,8 @@ std::string summaryText(RunTally const& tally, bool everyAttribute) {
     return out;
 }
 
-std::unique_ptr<ReportWriter> makeReportWriter(OutputFormat format, Console& console) {
+std::unique_ptr<ReportWriter> makeReportWriter(OutputFormat format, Console& console,
+                                               bool verbose) {
     switch (format) {
     case OutputFormat::Json:
         return std::make_unique<JsonWriter>(console);
@@ -432,7 +450,7 @@ std::unique_ptr<ReportWriter> makeReportWriter(OutputFormat format, Console& con
     case OutputFormat::Text:
         break;
     }
-    return std::make_unique<TextWriter>(console);
+    return std::make_unique<TextWriter>(console, verbose);
 }
 
 } // namespace Tool

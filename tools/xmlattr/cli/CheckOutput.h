@@ -46,6 +46,8 @@ public:
     virtual void finish(RunTally const& tally, bool everyAttribute) = 0;
 };
 
-std::unique_ptr<ReportWriter> makeReportWriter(OutputFormat format, Console& console);
+/// In text, a note that many files share is said for its first file and then counted, unless
+/// `verbose`; the machine formats give it for every file.
+std::unique_ptr<ReportWriter> makeReportWriter(OutputFormat format, Console& console, bool verbose);
 
 } // namespace Tool

@@ -15,7 +15,8 @@ std::string written(Tool::OutputFormat format, Tool::FileReport const& report) {
     testing::internal::CaptureStdout();
     {
         Tool::Console console(false);
-        std::unique_ptr<Tool::ReportWriter> const writer = Tool::makeReportWriter(format, console);
+        std::unique_ptr<Tool::ReportWriter> const writer =
+            Tool::makeReportWriter(format, console, false);
         writer->file(report);
         testing::internal::CaptureStderr();
         writer->finish(Tool::RunTally{}, false);

@@ -1,4 +1,5 @@
 // `xmlattr check` run as a process: its two verdicts, positions, files, formats and threads.
+#include "Commands.h"
 #include "ToolProcess.h"
 
 #include <nlohmann/json.hpp>
@@ -11,7 +12,9 @@ using namespace ToolTesting;
 
 // The diagnostics of a run, without the summary that follows them.
 std::string diagnostics(Outcome const& outcome) {
-    return outcome.out.substr(0, outcome.out.find("checked "));
+    // The summary starts a line; "checked" may be said in a diagnostic too.
+    std::size_t const summary = ("\n" + outcome.out).find("\nchecked ");
+    return outcome.out.substr(0, summary);
 }
 
 // -- check ------------------------------------------------------------------------------
@@ -336,33 +339,109 @@ TEST_F(ToolTest, CheckAccountsForEveryFile) {
         "SVG width  SLength         3         1         1         0\n");
 }
 
+// The note on an svg root without a namespace is said for the first such file and then
+// counted, unless asked for every file.
+TEST_F(ToolTest, CheckSaysARepeatedNoteOnce) {
+    for (std::string const name : {"a", "b", "c"}) {
+        document(name + ".svg", "<svg width='1'/>");
+    }
+    std::string const note = ":1:1: note: the root svg element has no namespace; checked as SVG\n";
+    EXPECT_EQ(diagnostics(run({"check", "a.svg", "b.svg", "c.svg"})),
+              "a.svg" + note +
+                  "note: 2 more files have a root svg element without a namespace; checked as "
+                  "SVG (--verbose names each)\n");
+    EXPECT_EQ(diagnostics(run({"check", "--verbose", "a.svg", "b.svg", "c.svg"})),
+              "a.svg" + note + "b.svg" + note + "c.svg" + note);
+}
+
+// Nothing to check is a usage error; a folder without documents beside other documents is a
+// note.
 TEST_F(ToolTest, CheckWantsSomethingToCheck) {
     fs::create_directories(docs() / "empty/sub");
     document("empty/notes.txt", "<svg xmlns='http://www.w3.org/2000/svg' width='x'/>");
     fs::create_directories(docs() / "links");
     fs::create_directory_symlink("../empty", docs() / "links/folder.svg");
+    document("real.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='1'/>");
+    std::string const lookedFor =
+        ": looked for .fo, .xml and .svg files in it and its subfolders\n";
     EXPECT_RUNS({
         {{"check"},
          2,
          "",
          "xmlattr: error: no document to check: name documents or folders (.fo, .xml and .svg "
          "files are taken from folders), or - for standard input\n"},
-        {{"check", "empty"},
+        {{"check", "empty"}, 2, "", "xmlattr: error: no documents in empty" + lookedFor},
+        {{"check", "links", "empty"},
          2,
          "",
-         "xmlattr: error: no documents in empty: looked for .fo, .xml and .svg files in it and "
-         "its subfolders\n"},
-        {{"check", "links"},
-         2,
-         "",
-         "xmlattr: error: no documents in the folders given: looked for .fo, .xml and .svg "
-         "files in them and their subfolders\n"},
+         "xmlattr: error: no documents in links" + lookedFor +
+             "xmlattr: error: no documents in empty" + lookedFor},
+        {{"check", "empty", "real.svg"},
+         0,
+         "checked 1 file: 0 with errors, 0 with only warnings, 1 clean, 0 could not be read, 0 "
+         "not well-formed, 0 with no SVG or XSL-FO content\n"
+         "1 value: 0 errors, 0 warnings, 0 skipped, 1 clean; 0 attributes neither reader knows\n",
+         "xmlattr: note: no documents in empty" + lookedFor},
     });
+}
+
+// A folder or file that cannot be read is named, and the documents beside it are checked.
+TEST_F(ToolTest, CheckGoesOnPastWhatItCannotRead) {
+    std::string const bad = "<svg xmlns='http://www.w3.org/2000/svg' width='x'/>";
+    document("set/a.svg", bad);
+    document("set/locked/hidden.svg", bad);
+    document("set/secret.svg", bad);
+    document("set/z/last.svg", bad);
+    fs::permissions(docs() / "set/locked", fs::perms::none);
+    fs::permissions(docs() / "set/secret.svg", fs::perms::none);
+    Launch launch;
+    launch.unprivileged = true;
+    Outcome const outcome = run({"check", "set"}, launch);
+    fs::permissions(docs() / "set/locked", fs::perms::owner_all);
+    fs::permissions(docs() / "set/secret.svg", fs::perms::owner_all);
+    if (outcome.status == kCannotStart) {
+        GTEST_SKIP() << "the tool cannot be run as a user whom file modes bind";
+    }
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(diagnostics(outcome), "set/a.svg:1:41: error: width=\"x\" is not a valid SLength\n"
+                                    "set/z/last.svg:1:41: error: width=\"x\" is not a valid "
+                                    "SLength\n");
+    EXPECT_EQ(outcome.err, "xmlattr: error: cannot read the folder set/locked: Permission denied\n"
+                           "xmlattr: error: cannot read set/secret.svg: Permission denied\n");
+}
+
+// Linked folders are searched like the others; a link back into a folder that holds it is
+// said once, however many paths lead to it, and not followed.
+TEST_F(ToolTest, CheckFollowsLinkedFolders) {
+    std::string const bad = "<svg xmlns='http://www.w3.org/2000/svg' width='x'/>";
+    document("set/real/a.svg", bad);
+    document("shared/b.svg", bad);
+    fs::create_directory_symlink("../shared", docs() / "set/linked");
+    fs::create_directory_symlink("../set", docs() / "shared/back");
+    fs::create_directory_symlink(".", docs() / "set/real/self");
+    Outcome const outcome = run({"check", "set", "shared"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(diagnostics(outcome),
+              "set/linked/b.svg:1:41: error: width=\"x\" is not a valid SLength\n"
+              "set/real/a.svg:1:41: error: width=\"x\" is not a valid SLength\n");
+    EXPECT_NE(outcome.out.find("checked 2 files: 2 with errors, 0 with only warnings, 0 clean, "
+                               "0 could not be read, 0 not well-formed, 0 with no SVG or XSL-FO "
+                               "content; 2 files reached again through a link, checked once\n"),
+              std::string::npos)
+        << outcome.out;
+    EXPECT_EQ(outcome.err, "xmlattr: note: links make a loop: set/linked/back leads back to set, "
+                           "which is not searched again\n"
+                           "xmlattr: note: links make a loop: set/real/self leads back to "
+                           "set/real, which is not searched again\n"
+                           "xmlattr: note: links make a loop: shared/back/linked leads back to "
+                           "shared, which is not searched again\n");
 }
 
 TEST_F(ToolTest, CheckReadsStandardInput) {
     document("in.svg", "<svg xmlns='http://www.w3.org/2000/svg'>\n<rect width='x'/></svg>");
-    Outcome const outcome = run({"check", "-"}, {}, (docs() / "in.svg").string());
+    Launch launch;
+    launch.input = (docs() / "in.svg").string();
+    Outcome const outcome = run({"check", "-"}, launch);
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(diagnostics(outcome), "<stdin>:2:7: error: width=\"x\" is not a valid SLength\n");
 }
@@ -499,7 +578,9 @@ TEST_F(ToolTest, CheckShowsProgressOnATerminal) {
     ASSERT_GE(terminal, 0);
     ASSERT_EQ(grantpt(terminal), 0);
     ASSERT_EQ(unlockpt(terminal), 0);
-    Outcome const outcome = run({"check", "a.svg", "b.svg"}, ptsname(terminal));
+    Launch launch;
+    launch.errorDevice = ptsname(terminal);
+    Outcome const outcome = run({"check", "a.svg", "b.svg"}, launch);
     fcntl(terminal, F_SETFL, O_NONBLOCK);
     std::string shown;
     char buffer[4096];
@@ -581,6 +662,23 @@ TEST_F(ToolTest, CheckWritesSarif) {
     EXPECT_EQ(run["results"][2]["message"]["text"],
               "fill=\"Black\": valid SVG, but not read by this library's SColor\n"
               "note: did you mean \"black\"?");
+}
+
+TEST(CheckingThreads, AtMostOnePerHardwareThreadAndPerFile) {
+    struct Row {
+        unsigned jobs;
+        std::size_t hardware;
+        std::size_t files;
+        std::size_t threads;
+    };
+    for (Row const& row : {
+             Row{0, 8, 100, 8}, Row{4, 8, 100, 4}, Row{100000, 8, 842, 8}, Row{16, 8, 3, 3},
+             Row{0, 0, 10, 1}, // the hardware threads unknown
+         }) {
+        SCOPED_TRACE(std::to_string(row.jobs) + " jobs, " + std::to_string(row.hardware) +
+                     " hardware threads, " + std::to_string(row.files) + " files");
+        EXPECT_EQ(Tool::checkingThreads(row.jobs, row.hardware, row.files), row.threads);
+    }
 }
 
 // Files checked on several threads come out as one thread gives them, in every format.

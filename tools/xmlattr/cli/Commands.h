@@ -3,6 +3,7 @@
 
 #include "CheckOutput.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -29,10 +30,17 @@ struct CheckOptions {
     bool warningsAsErrors = false;
     /// Every attribute in the summary's table, not only those with diagnostics.
     bool stats = false;
-    /// Threads checking files; 0 for one per hardware thread.
+    /// A note that many files share is said for each of them, not once with their count.
+    bool verbose = false;
+    /// Threads checking files, at most one per hardware thread; 0 for one per hardware thread.
     unsigned jobs = 0;
 };
 
 int runCheck(CheckOptions const& options);
+
+/// The threads a check of `files` files runs on: `jobs`, or one per hardware thread when
+/// `jobs` is 0, but never more than the hardware threads or the files, and at least one (also
+/// when the hardware threads are not known, 0).
+std::size_t checkingThreads(unsigned jobs, std::size_t hardware, std::size_t files);
 
 } // namespace Tool

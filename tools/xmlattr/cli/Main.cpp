@@ -69,10 +69,12 @@ int main(int argc, char** argv) {
                        "One JSON array, an object per default with the held value's fields");
 
     Tool::CheckOptions checkOptions;
+    // Names, not the enumeration: CLI11 would show its values, small numbers, as raw bytes.
     std::map<std::string, Tool::OutputFormat> const formats = {
         {"text", Tool::OutputFormat::Text},
         {"json", Tool::OutputFormat::Json},
         {"sarif", Tool::OutputFormat::Sarif}};
+    std::string formatName = "text";
     CLI::App* check = app.add_subcommand(
         "check",
         "Check the attributes of XSL-FO and SVG documents twice: with the library's readers "
@@ -85,17 +87,20 @@ int main(int argc, char** argv) {
                      "Documents, folders searched for .fo, .xml and .svg files, or - for "
                      "standard input")
         ->type_name("");
-    check->add_option("--format", checkOptions.format, "text (the default), json or sarif")
-        ->transform(CLI::CheckedTransformer(formats))
+    check->add_option("--format", formatName, "text (the default), json or sarif")
+        ->check(CLI::IsMember({"text", "json", "sarif"}).description(""))
         ->type_name("FORMAT");
     check->add_flag("--warnings-as-errors", checkOptions.warningsAsErrors,
                     "Exit with status 1 for a warning too");
     check->add_flag("--stats", checkOptions.stats,
                     "List every attribute in the summary, not only those with diagnostics");
+    check->add_flag("--verbose", checkOptions.verbose,
+                    "Repeat a note for every file it applies to, instead of once with the "
+                    "number of files");
     check
         ->add_option("-j,--jobs", checkOptions.jobs,
-                     "Files checked at once; the default is one per hardware thread. The "
-                     "output is the same for any number")
+                     "Files checked at once, at most one per hardware thread (the default). "
+                     "The output is the same for any number")
         ->type_name("N");
 
     try {
@@ -115,5 +120,6 @@ int main(int argc, char** argv) {
     if (*defaults) {
         return Tool::runDefaults(defaultsJson);
     }
+    checkOptions.format = formats.at(formatName);
     return Tool::runCheck(checkOptions);
 }

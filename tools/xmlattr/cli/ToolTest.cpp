@@ -1,7 +1,10 @@
 // The xmlattr tool run as a process: parse, types, defaults and usage errors.
 #include "ToolProcess.h"
 
+#include <gtest/gtest-spi.h>
 #include <nlohmann/json.hpp>
+
+#include <sys/stat.h>
 
 #include <map>
 #include <sstream>
@@ -258,16 +261,27 @@ TEST_F(ToolTest, UnknownCommandListsTheCommands) {
                   "defaults, check (\"xmlattr --help\" says more)\n"}});
 }
 
+// Help and usage errors are plain text: printable ASCII, spaces and line breaks.
 TEST_F(ToolTest, HelpVersionAndTypes) {
     Outcome const version = run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "xmlattr " XMLATTR_VERSION_TEXT "\n");
-    for (std::string const command : {"parse", "types", "check"}) {
-        SCOPED_TRACE(command);
-        Outcome const help = run({command, "--help"});
+    auto const plain = [](std::string const& text) {
+        return std::all_of(text.begin(), text.end(),
+                           [](char c) { return c == '\n' || (c >= ' ' && c <= '~'); });
+    };
+    for (std::vector<std::string> const& arguments : std::vector<std::vector<std::string>>{
+             {"--help"}, {"parse", "--help"}, {"types", "--help"}, {"check", "--help"}}) {
+        SCOPED_TRACE(joined(arguments));
+        Outcome const help = run(arguments);
         EXPECT_EQ(help.status, 0);
         EXPECT_NE(help.out.find("Usage:"), std::string::npos);
+        EXPECT_TRUE(plain(help.out)) << help.out;
     }
+    Outcome const wrongFormat = run({"check", "--format", "xml", "a.svg"});
+    EXPECT_EQ(wrongFormat.status, 2);
+    EXPECT_NE(wrongFormat.err.find("json"), std::string::npos) << wrongFormat.err;
+    EXPECT_TRUE(plain(wrongFormat.err)) << wrongFormat.err;
     Outcome const types = run({"types"});
     EXPECT_EQ(types.status, 0);
     // Each line: the name, blanks to a common column, the description, and for a keyword
@@ -291,6 +305,34 @@ TEST_F(ToolTest, HelpVersionAndTypes) {
     EXPECT_EQ(listed["TextAlign"], "text-align, text-align-last: alignment of the lines of a "
                                    "block [left, start, inside, right, ...]");
     EXPECT_EQ(listed.count("float"), 1u);
+}
+
+// A tool that never ends is killed after the limit, and the test fails saying so: here it
+// waits on standard input that stays open.
+TEST_F(ToolTest, ARunPastItsLimitIsKilled) {
+    std::string const pipe = (docs() / "input").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // Held open for writing, the pipe never ends.
+    int const writer = ::open(pipe.c_str(), O_RDWR);
+    ASSERT_GE(writer, 0);
+    ::testing::TestPartResultArray failures;
+    Outcome outcome;
+    {
+        ::testing::ScopedFakeTestPartResultReporter const intercept(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+        Launch launch;
+        launch.input = pipe;
+        launch.limit = std::chrono::milliseconds(300);
+        outcome = run({"check", "-"}, launch);
+    }
+    ::close(writer);
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures.GetTestPartResult(0).nonfatally_failed());
+    EXPECT_NE(std::string(failures.GetTestPartResult(0).message())
+                  .find("ran longer than 300 ms and was killed"),
+              std::string::npos)
+        << failures.GetTestPartResult(0).message();
+    EXPECT_EQ(outcome.status, 128 + SIGKILL);
 }
 
 // -- defaults ---------------------------------------------------------------------------

@@ -3,7 +3,7 @@
 #include "Describe.h"
 #include "ValueType.h"
 
-#include <xmlattr/length/detail/MeasureKeywords.h>
+#include <xmlattr/length/MeasureKeywords.h>
 
 #include <array>
 #include <initializer_list>
@@ -55,7 +55,7 @@ static_assert(Xml::FontSize::TypeAbsolute == kFontSizeTypes.size() - 1);
 
 // "normal" is the one keyword an SVG spacing reads.
 constexpr Xml::KeywordEntry<Xml::SpacingType> kSpacingKeywords[] = {
-    {Xml::detail::kNormalKeyword, Xml::SpacingNormal}};
+    {Xml::kNormalKeyword, Xml::SpacingNormal}};
 
 } // namespace
 
@@ -71,7 +71,7 @@ void describe(Fields& out, Xml::ColumnWidth const& value) { keywordOrMeasure(out
 void describe(Fields&, Xml::LeaderPatternWidth const&) {}
 
 void describe(Fields& out, Xml::ContentLength const& value) {
-    kind(out, "scaleMode", Xml::detail::kContentScaleKeywords, value.getScaleMode(),
+    kind(out, "scaleMode", Xml::kContentScaleKeywords, value.getScaleMode(),
          {{Xml::ContentScaleLengthOrPercent, "length"}});
     if (value.isLengthOrPercent()) {
         describe(out.group("length"), value.getLength());
@@ -103,8 +103,7 @@ void describe(Fields& out, Core::Vector<Xml::SLength> const& value) {
 void describe(Fields& out, Xml::FontSize const& value) {
     kind(out, "type", kFontSizeTypes, value.getType());
     if (value.isRelativeSize()) {
-        kind(out, "relativeSize", Xml::detail::kRelativeFontSizeKeywords, value.getRelativeSize(),
-             {});
+        kind(out, "relativeSize", Xml::kRelativeFontSizeKeywords, value.getRelativeSize(), {});
     }
     if (value.isAbsoluteSize()) {
         describe(out.group("absoluteSize"), value.getAbsoluteSize());
@@ -113,7 +112,7 @@ void describe(Fields& out, Xml::FontSize const& value) {
 
 void describe(Fields& out, Xml::Indent const& value) {
     // "none" is the indent without function, which no text reads.
-    kind(out, "function", Xml::detail::kIndentFunctionKeywords, value.getFunction(),
+    kind(out, "function", Xml::kIndentFunctionKeywords, value.getFunction(),
          {{Xml::IndentNone, "none"}, {Xml::IndentLengthOrPercent, "length"}});
     if (value.getFunction() == Xml::IndentLengthOrPercent) {
         describe(out.group("lengthOrPercent"), value.getLengthOrPercent());
@@ -144,7 +143,7 @@ void describe(Fields& out, Xml::AlignmentAdjust const& value) {
 }
 
 void describe(Fields& out, Xml::BaselineShift const& value) {
-    kind(out, "mode", Xml::detail::kBaselineShiftKeywords, value.getMode(),
+    kind(out, "mode", Xml::kBaselineShiftKeywords, value.getMode(),
          {{Xml::BaselineShiftLengthOrPercent, "length"}});
     if (value.getMode() == Xml::BaselineShiftLengthOrPercent) {
         describe(out.group("lengthOrPercent"), value.getLengthOrPercent());
@@ -152,7 +151,7 @@ void describe(Fields& out, Xml::BaselineShift const& value) {
 }
 
 void describe(Fields& out, Xml::SBaselineShift const& value) {
-    kind(out, "mode", Xml::detail::kBaselineShiftKeywords, value.getMode(),
+    kind(out, "mode", Xml::kBaselineShiftKeywords, value.getMode(),
          {{Xml::BaselineShiftLengthOrPercent, "length"}});
     if (value.getMode() == Xml::BaselineShiftLengthOrPercent) {
         describe(out.group("sLengthOrPercent"), value.getSLengthOrPercent());
@@ -166,7 +165,7 @@ void describe(Fields& out, Xml::STextDecoration const& value) {
 }
 
 void describe(Fields& out, Xml::BackgroundSize const& value) {
-    kind(out, "type", Xml::detail::kBackgroundSizeKeywords, value.getType(),
+    kind(out, "type", Xml::kBackgroundSizeKeywords, value.getType(),
          {{Xml::BackgroundSizeLengthOrPercent, "length"}});
     if (value.getType() == Xml::BackgroundSizeLengthOrPercent) {
         describe(out.group("lengthOrPercent"), static_cast<Xml::LengthOrPercent const&>(value));
@@ -174,7 +173,7 @@ void describe(Fields& out, Xml::BackgroundSize const& value) {
 }
 
 void describe(Fields& out, Xml::PageDimension const& value) {
-    kind(out, "type", Xml::detail::kPageDimensionKeywords, value.getType(),
+    kind(out, "type", Xml::kPageDimensionKeywords, value.getType(),
          {{Xml::PageDimensionLength, "length"}});
     if (value.getType() == Xml::PageDimensionLength) {
         describe(out.group("length"), value.getLength());
@@ -182,7 +181,7 @@ void describe(Fields& out, Xml::PageDimension const& value) {
 }
 
 void describe(Fields& out, Xml::InitialPageNumber const& value) {
-    kind(out, "type", Xml::detail::kInitialPageNumberKeywords, value.getType(),
+    kind(out, "type", Xml::kInitialPageNumberKeywords, value.getType(),
          {{Xml::InitialPageNumberNumber, "number"}});
     if (value.getType() == Xml::InitialPageNumberNumber) {
         out.integer("pageNumber", value.getPageNumber());
@@ -190,7 +189,7 @@ void describe(Fields& out, Xml::InitialPageNumber const& value) {
 }
 
 void describe(Fields& out, Xml::InitialSheetNumber const& value) {
-    kind(out, "type", Xml::detail::kInitialSheetNumberKeywords, value.getType(),
+    kind(out, "type", Xml::kInitialSheetNumberKeywords, value.getType(),
          {{Xml::InitialSheetNumberNumber, "number"}});
     if (value.getType() == Xml::InitialSheetNumberNumber) {
         out.integer("sheetNumber", value.getSheetNumber());

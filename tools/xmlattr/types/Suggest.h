@@ -4,6 +4,7 @@
 #include "ValueType.h"
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -24,6 +25,13 @@ int editDistance(std::u16string_view a, std::u16string_view b, bool foldCase, in
 std::optional<std::string> suggest(Core::String const& text,
                                    std::span<std::u16string_view const> keywords,
                                    std::function<bool(Core::String const&)> const& accepts);
+/// The same with keywords in UTF-8, as the standard's grammars hold them, in any number of
+/// lists that live as long as the program (what is worked out for a list is kept, found by
+/// where the list is); none is copied.
+std::optional<std::string>
+suggest(Core::String const& text,
+        std::initializer_list<std::span<std::string_view const>> keywordLists,
+        std::function<bool(Core::String const&)> const& accepts);
 /// A text close to `text` that `type` accepts, from the type's keywords.
 std::optional<std::string> suggest(ValueType const& type, Core::String const& text);
 

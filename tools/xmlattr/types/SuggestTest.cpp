@@ -105,7 +105,39 @@ TEST(Suggest, OffersPlainFixes) {
             Row{u"ffd26", nullptr},
             Row{u"12 PT", nullptr},
         },
-        [&accepts](Core::String const& text) { return Tool::suggest(text, {}, accepts); });
+        [&accepts](Core::String const& text) {
+            return Tool::suggest(text, std::span<std::u16string_view const>(), accepts);
+        });
+}
+
+// A grammar's keywords, in UTF-8 and in two lists, as the standard's tables hold them: of
+// keywords as near, the first in the lists' order is offered.
+constexpr std::array<std::string_view, 2> kPaintKeywords = {"none", "currentColor"};
+constexpr std::array<std::string_view, 6> kColourKeywords = {"black", "blue", "green",
+                                                             "grey",  "red",  "lightsteelblue"};
+
+TEST(Suggest, OffersKeywordsOfAGrammar) {
+    auto const accepts = [](Core::String const& text) {
+        std::string const utf8 = text.toUtf8();
+        return std::find(kPaintKeywords.begin(), kPaintKeywords.end(), utf8) !=
+                   kPaintKeywords.end() ||
+               std::find(kColourKeywords.begin(), kColourKeywords.end(), utf8) !=
+                   kColourKeywords.end();
+    };
+    using Row = SuggestionRow;
+    expectSuggestions(
+        {
+            Row{u"reed", "red"},
+            Row{u"gren", "green"}, // as near as "grey", and listed first
+            Row{u"Blakc", "black"},
+            Row{u"currentcolor", "currentColor"},
+            Row{u"lightsteelbleu", "lightsteelblue"},
+            Row{u"yellow", nullptr},
+            Row{u"", nullptr},
+        },
+        [&accepts](Core::String const& text) {
+            return Tool::suggest(text, {kPaintKeywords, kColourKeywords}, accepts);
+        });
 }
 
 } // namespace

@@ -180,7 +180,7 @@ template <Xml::KeywordEnumeration E> void describe(Fields& out, E const& value) 
 }
 
 /// The keywords a row offers as near misses, for types that read keywords besides a
-/// measure: `row<T>(name, description, tableWords<Xml::detail::kPageDimensionKeywords>)`.
+/// measure: `row<T>(name, description, tableWords<Xml::kPageDimensionKeywords>)`.
 using Words = std::vector<std::u16string_view>;
 
 /// The spellings of one of the library's keyword tables, so that the tool writes none of

@@ -3,7 +3,7 @@
 #include "ValueType.h"
 
 #include <xmlattr/AttributeTypes.h>
-#include <xmlattr/length/detail/MeasureKeywords.h>
+#include <xmlattr/length/MeasureKeywords.h>
 
 #include <cstddef>
 #include <iterator>
@@ -20,30 +20,30 @@ constexpr ValueType kTypes[] = {
     row<Xml::SLength>("SLength", "SVG length: a number, in pixels unless a unit or \"%\" follows (\"12\", \"3cm\", \"50%\")"),
     row<Xml::LengthOrPercent>("LengthOrPercent", "formatting-object length, percentage or plain factor (\"12pt\", \"50%\", \"1.2\")"),
     row<Xml::SLengthOrPercent>("SLengthOrPercent", "SVG length or percentage; a plain number is in pixels (\"12\", \"50%\")"),
-    row<Xml::Margin>("Margin", "margin: a length or percentage; \"auto\" is the unset default, not read", [] { return Words{Xml::detail::kAutoKeyword}; }),
-    row<Xml::LengthOrPercentAuto>("LengthOrPercentAuto", "width, height, top, left, ...: a length, a percentage or \"auto\" (any case)", [] { return Words{Xml::detail::kAutoKeyword}; }),
+    row<Xml::Margin>("Margin", "margin: a length or percentage; \"auto\" is the unset default, not read", [] { return Words{Xml::kAutoKeyword}; }),
+    row<Xml::LengthOrPercentAuto>("LengthOrPercentAuto", "width, height, top, left, ...: a length, a percentage or \"auto\" (any case)", [] { return Words{Xml::kAutoKeyword}; }),
     row<Xml::TableWidth>("TableWidth", "table width: a length or percentage, alone or as a function's argument (\"w(50%)\")"),
     row<Xml::ColumnWidth>("ColumnWidth", "column-width: a length or percentage, alone or as a function's argument"),
-    row<Xml::LeaderPatternWidth>("LeaderPatternWidth", "leader-pattern-width: a length, a percentage or \"use-font-metrics\"", [] { return Words{Xml::detail::kUseFontMetricsKeyword}; }),
-    row<Xml::ContentLength>("ContentLength", "content-width, content-height: \"auto\", \"scale-to-fit\", a length or a percentage", tableWords<Xml::detail::kContentScaleKeywords>),
+    row<Xml::LeaderPatternWidth>("LeaderPatternWidth", "leader-pattern-width: a length, a percentage or \"use-font-metrics\"", [] { return Words{Xml::kUseFontMetricsKeyword}; }),
+    row<Xml::ContentLength>("ContentLength", "content-width, content-height: \"auto\", \"scale-to-fit\", a length or a percentage", tableWords<Xml::kContentScaleKeywords>),
     row<Xml::DLength>("DLength", "border-separation: one or two lengths (\"2pt 3pt\")"),
     row<Xml::FloatOrPercent>("FloatOrPercent", "factor or percentage (\"1.5\", \"150%\"); every text but the empty one reads"),
-    row<Xml::BorderWidth>("BorderWidth", "border-width: \"thin\", \"medium\", \"thick\" or a length", tableWords<Xml::detail::kBorderWidthKeywords>),
+    row<Xml::BorderWidth>("BorderWidth", "border-width: \"thin\", \"medium\", \"thick\" or a length", tableWords<Xml::kBorderWidthKeywords>),
     row<Xml::SNullableLength>("SNullableLength", "SVG length that may be absent"),
-    row<Core::Vector<Xml::SLength>>("DashPattern", "SVG stroke-dasharray: lengths separated by commas, or \"none\"", [] { return Words{Xml::detail::kNoneKeyword}; }),
-    row<Xml::FontSize>("FontSize", "font-size: a size keyword, \"larger\", \"smaller\", a length, a percentage or a factor", tableWords<Xml::detail::kFontSizeKeywords>),
-    row<Xml::Indent>("Indent", "start-indent, end-indent: a length, a percentage, \"body-start()\" or \"label-end()\"", tableWords<Xml::detail::kIndentFunctionKeywords>),
-    row<Xml::LetterSpacing>("LetterSpacing", "letter-spacing, word-spacing: \"normal\" (any case) or a length", [] { return Words{Xml::detail::kNormalKeyword}; }),
-    row<Xml::SSpacing>("SSpacing", "SVG letter-spacing, word-spacing: \"normal\" or a length", [] { return Words{Xml::detail::kNormalKeyword}; }),
+    row<Core::Vector<Xml::SLength>>("DashPattern", "SVG stroke-dasharray: lengths separated by commas, or \"none\"", [] { return Words{Xml::kNoneKeyword}; }),
+    row<Xml::FontSize>("FontSize", "font-size: a size keyword, \"larger\", \"smaller\", a length, a percentage or a factor", tableWords<Xml::kFontSizeKeywords>),
+    row<Xml::Indent>("Indent", "start-indent, end-indent: a length, a percentage, \"body-start()\" or \"label-end()\"", tableWords<Xml::kIndentFunctionKeywords>),
+    row<Xml::LetterSpacing>("LetterSpacing", "letter-spacing, word-spacing: \"normal\" (any case) or a length", [] { return Words{Xml::kNormalKeyword}; }),
+    row<Xml::SSpacing>("SSpacing", "SVG letter-spacing, word-spacing: \"normal\" or a length", [] { return Words{Xml::kNormalKeyword}; }),
     keywordRow<Xml::AlignmentBaseline>("AlignmentBaseline", "alignment-baseline: the baseline a line aligns to"),
     row<Xml::AlignmentAdjust>("AlignmentAdjust", "alignment-adjust: a baseline keyword, a length or a percentage", detail::tableKeywords<Xml::AlignmentBaseline>),
-    row<Xml::BaselineShift>("BaselineShift", "baseline-shift: \"baseline\", \"sub\", \"super\", a length or a percentage", tableWords<Xml::detail::kBaselineShiftKeywords>),
-    row<Xml::SBaselineShift>("SBaselineShift", "SVG baseline-shift: \"baseline\", \"sub\", \"super\", a length or a percentage", tableWords<Xml::detail::kBaselineShiftKeywords>),
+    row<Xml::BaselineShift>("BaselineShift", "baseline-shift: \"baseline\", \"sub\", \"super\", a length or a percentage", tableWords<Xml::kBaselineShiftKeywords>),
+    row<Xml::SBaselineShift>("SBaselineShift", "SVG baseline-shift: \"baseline\", \"sub\", \"super\", a length or a percentage", tableWords<Xml::kBaselineShiftKeywords>),
     keywordRow<Xml::TabStopType>("TabStopType", "the alignment of a tab stop"),
-    row<Xml::STextDecoration>("STextDecoration", "SVG text-decoration: \"none\", or underline, overline and line-through separated by commas", [] { Words words = tableWords<Xml::detail::kDecorationLineKeywords>(); words.insert(words.begin(), Xml::detail::kNoneKeyword); return words; }),
-    row<Xml::BackgroundPosition>("BackgroundPosition", "background-position-horizontal, -vertical: a side, \"center\", a length or a percentage", tableWords<Xml::detail::kBackgroundPositionKeywords>),
-    row<Xml::BackgroundSize>("BackgroundSize", "background size: \"cover\", \"contain\", \"auto\", a length or a percentage", tableWords<Xml::detail::kBackgroundSizeKeywords>),
-    row<Xml::PageDimension>("PageDimension", "page-height, page-width: \"auto\", \"indefinite\" or a length", tableWords<Xml::detail::kPageDimensionKeywords>),
+    row<Xml::STextDecoration>("STextDecoration", "SVG text-decoration: \"none\", or underline, overline and line-through separated by commas", [] { Words words = tableWords<Xml::kDecorationLineKeywords>(); words.insert(words.begin(), Xml::kNoneKeyword); return words; }),
+    row<Xml::BackgroundPosition>("BackgroundPosition", "background-position-horizontal, -vertical: a side, \"center\", a length or a percentage", tableWords<Xml::kBackgroundPositionKeywords>),
+    row<Xml::BackgroundSize>("BackgroundSize", "background size: \"cover\", \"contain\", \"auto\", a length or a percentage", tableWords<Xml::kBackgroundSizeKeywords>),
+    row<Xml::PageDimension>("PageDimension", "page-height, page-width: \"auto\", \"indefinite\" or a length", tableWords<Xml::kPageDimensionKeywords>),
     row<Xml::InitialPageNumber>("InitialPageNumber", "initial-page-number: \"auto\", \"auto-odd\", \"auto-even\" or a number; every text reads"),
     row<Xml::InitialSheetNumber>("InitialSheetNumber", "initial sheet number: \"auto\" or a number; every text reads"),
     // Colours.
