@@ -184,6 +184,7 @@ XMLATTR_EXPORT std::ostream& operator<<(std::ostream& out, String const& text);
 
 /// The hash of the code units, so that a `Core::String` can key an unordered container.
 template <> struct std::hash<Core::String> {
+    /// The hash of the code units, as of the same text in a `std::u16string_view`.
     std::size_t operator()(Core::String const& text) const noexcept {
         return std::hash<std::u16string_view>{}(text.view());
     }
