@@ -12,6 +12,8 @@ namespace Xml {
 
 /// Types as a value: `template <class... T> void f(TypeList<T...>)` takes them apart.
 template <class... T> struct TypeList { static constexpr std::size_t size = sizeof...(T); };
+/// \var TypeList::size
+/// How many types the list holds.
 
 /// The value type of every `TXmlAttribute<T>` the library instantiates or declares, exported or
 /// compiled by callers. Code that goes over all attributes expands this list, so that a type

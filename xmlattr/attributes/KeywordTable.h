@@ -47,7 +47,9 @@ enum class KeywordCase : unsigned char {
 
 /// One keyword and the number it stands for.
 template <class E> struct KeywordEntry {
+    /// The spelling, compared whole under the table's case rule.
     std::u16string_view keyword;
+    /// The enumerator it reads as.
     E number;
 };
 
@@ -55,7 +57,9 @@ template <class E> struct KeywordEntry {
 /// A view, not a pointer: a constant expression may not ask whether an object's address is
 /// null under g++'s null sanitizer, and the table's checks run at compile time.
 struct CodeLocation {
+    /// The source name recorded; empty when the writer does not throw.
     std::u16string_view file = {};
+    /// The line recorded with it.
     int line = 0;
 };
 
@@ -67,13 +71,17 @@ template <class E> constexpr bool noOtherKeyword(std::u16string_view, E&) noexce
 
 /// Everything the generic reader and writer know of one enumeration (see the file's head).
 template <class E> struct KeywordTable {
+    /// The fields described at the head of this file.
+    ///@{
     std::span<KeywordEntry<E> const> reads;
     KeywordCase match = KeywordCase::Exact;
     bool (*otherwise)(std::u16string_view text, E& out) noexcept = detail::noOtherKeyword<E>;
     std::span<KeywordEntry<E> const> writes = {};
     std::u16string_view unwritten = {};
     CodeLocation unwrittenThrowsAt = {};
+    ///@}
 
+    /// Whether the enumeration writes a keyword (has a written table).
     constexpr bool hasTextForm() const noexcept { return !writes.empty(); }
 };
 
@@ -171,9 +179,11 @@ template <class E> struct KeywordTraits {
     static_assert(sizeof(E) == 4, "keyword enumerations are stored as 32-bit numbers");
     static_assert(isWellFormed(kKeywordTable<E>));
 
+    /// `readKeyword` over the enumeration's table.
     [[nodiscard]] static bool parse(E& value, Core::String const& text) noexcept {
         return readKeyword(kKeywordTable<E>, text.view(), value);
     }
+    /// `writeKeyword` over the enumeration's table; only where it has a text form.
     static Core::String write(E const& value) requires(kKeywordTable<E>.hasTextForm()) {
         return writeKeyword(kKeywordTable<E>, value);
     }

@@ -50,7 +50,9 @@ public:
     /// The constructors are constant expressions where `T`'s are, so that an attribute of a
     /// literal type can be `constinit`.
     XMLATTR_INLINE_EXPORT constexpr TXmlAttribute() : m_value() {}
+    /// Holds a copy of `value`; implicit, so that a value converts where an attribute is asked for.
     XMLATTR_INLINE_EXPORT constexpr TXmlAttribute(T const& value) : m_value(value) {}
+    /// Copies the held value only: an attribute has no other state.
     XMLATTR_INLINE_EXPORT constexpr TXmlAttribute(TXmlAttribute const& other)
         : XmlAttribute(), m_value(other.m_value) {}
     /// Builds the held value from `args`. Not exported: the library builds its defaults with
@@ -60,6 +62,8 @@ public:
         : m_value(std::forward<Args>(args)...) {}
     ~TXmlAttribute() = default;
 
+    /// Assigns the held value; the attribute keeps no other state.
+    ///@{
     XMLATTR_INLINE_EXPORT TXmlAttribute& operator=(T const& value) {
         m_value = value;
         return *this;
@@ -68,23 +72,33 @@ public:
         m_value = other.m_value;
         return *this;
     }
+    ///@}
 
+    /// Compares the held value with `value`, as `T` compares.
+    ///@{
     XMLATTR_INLINE_EXPORT bool operator==(T const& value) const { return m_value == value; }
     XMLATTR_INLINE_EXPORT bool operator!=(T const& value) const { return !(*this == value); }
+    ///@}
     // Without these, comparing two attributes would convert one of them to `T` and
     // C++20 would see the call as ambiguous with its reversed form.
+    /// Compares the held values, as `T` compares.
     XMLATTR_INLINE_EXPORT bool operator==(TXmlAttribute const& other) const {
         return m_value == other.m_value;
     }
+    /// Compares the held values, as `T` compares.
     XMLATTR_INLINE_EXPORT bool operator!=(TXmlAttribute const& other) const {
         return !(m_value == other.m_value);
     }
 
+    /// The held value. A caller changes it through `->`, `setValue`, assignment or `parseValue`.
+    ///@{
     XMLATTR_INLINE_EXPORT T const& getValue() const noexcept { return m_value; }
     XMLATTR_INLINE_EXPORT T const& operator*() const noexcept { return m_value; }
     XMLATTR_INLINE_EXPORT operator T const&() const noexcept { return m_value; }
     XMLATTR_INLINE_EXPORT T* operator->() noexcept { return &m_value; }
     XMLATTR_INLINE_EXPORT T const* operator->() const noexcept { return &m_value; }
+    ///@}
+    /// Replaces the held value, as assignment does.
     XMLATTR_INLINE_EXPORT void setValue(T const& value) { m_value = value; }
 
     // Defined below the class, not inline: the library instantiates every attribute's
@@ -102,15 +116,21 @@ private:
 template <OwningValue T> class TXmlAttribute<T> : public XmlAttribute {
 public:
     XMLATTR_INLINE_EXPORT constexpr TXmlAttribute() : m_value() {}
+    /// As in the first definition: holds a copy of `value`, or of the other attribute's value.
+    ///@{
     XMLATTR_INLINE_EXPORT constexpr TXmlAttribute(T const& value) : m_value(value) {}
     XMLATTR_INLINE_EXPORT constexpr TXmlAttribute(TXmlAttribute const& other)
         : XmlAttribute(), m_value(other.m_value) {}
+    ///@}
     template <class... Args>
+    /// Builds the held value from `args`; not exported, as in the first definition.
     constexpr explicit TXmlAttribute(std::in_place_t, Args&&... args)
         : m_value(std::forward<Args>(args)...) {}
     // Written out, not defaulted, so that the explicit instantiation compiles and exports it.
     XMLATTR_INLINE_EXPORT ~TXmlAttribute() {}
 
+    /// Assigns the held value.
+    ///@{
     XMLATTR_INLINE_EXPORT TXmlAttribute& operator=(T const& value) {
         m_value = value;
         return *this;
@@ -119,7 +139,10 @@ public:
         m_value = other.m_value;
         return *this;
     }
+    ///@}
 
+    /// Compares the held value, as `T` compares.
+    ///@{
     XMLATTR_INLINE_EXPORT bool operator==(T const& value) const { return m_value == value; }
     XMLATTR_INLINE_EXPORT bool operator!=(T const& value) const { return !(*this == value); }
     XMLATTR_INLINE_EXPORT bool operator==(TXmlAttribute const& other) const {
@@ -128,12 +151,17 @@ public:
     XMLATTR_INLINE_EXPORT bool operator!=(TXmlAttribute const& other) const {
         return !(m_value == other.m_value);
     }
+    ///@}
 
+    /// The held value.
+    ///@{
     XMLATTR_INLINE_EXPORT T const& getValue() const noexcept { return m_value; }
     XMLATTR_INLINE_EXPORT T const& operator*() const noexcept { return m_value; }
     XMLATTR_INLINE_EXPORT operator T const&() const noexcept { return m_value; }
     XMLATTR_INLINE_EXPORT T* operator->() noexcept { return &m_value; }
     XMLATTR_INLINE_EXPORT T const* operator->() const noexcept { return &m_value; }
+    ///@}
+    /// Replaces the held value.
     XMLATTR_INLINE_EXPORT void setValue(T const& value) { m_value = value; }
 
     // Inline, unlike those of the first definition: the library instantiates this one only

@@ -21,8 +21,11 @@ public:
 
 protected:
     XmlAttribute() = default;
+    /// For the derived attributes only: copying through the base would slice the value off.
+    ///@{
     XmlAttribute(XmlAttribute const&) = default;
     XmlAttribute& operator=(XmlAttribute const&) = default;
+    ///@}
     // Attributes are never destroyed through this base, and the virtual table holds
     // exactly the three slots above: so no virtual destructor.
     ~XmlAttribute() = default;

@@ -19,16 +19,22 @@ struct XMLATTR_EXPORT AxisUnits {
         Numeric = 4,
     };
 
+    /// One of the named kinds; `Numeric` with 0.
     constexpr AxisUnits(Type kind = Auto) noexcept : type(kind), numericVal(0.0f) {}
+    /// `Numeric` with `value`.
     constexpr AxisUnits(float value) noexcept : type(Numeric), numericVal(value) {}
 
+    /// The kind and, for `Numeric`, the number.
+    ///@{
     constexpr Type getType() const noexcept { return type; }
     constexpr float getNumericVal() const noexcept { return numericVal; }
+    ///@}
 
     /// Same kind and, for `Numeric`, equal numbers (a NaN equals nothing).
     constexpr bool operator==(AxisUnits const& other) const noexcept {
         return type == other.type && (type != Numeric || numericVal == other.numericVal);
     }
+    /// The negation of `==`.
     constexpr bool operator!=(AxisUnits const& other) const noexcept { return !(*this == other); }
 
     /// Strict, untrimmed: "auto", "days", "months" or "years" exactly as written, or a
@@ -36,11 +42,16 @@ struct XMLATTR_EXPORT AxisUnits {
     /// false `out` is untouched.
     [[nodiscard]] static bool parseAxisUnits(Core::String const& text, AxisUnits& out) noexcept;
 
+    /// The members, public and in this order as the engine reads them.
+    ///@{
     Type type;
     float numericVal;
+    ///@}
 };
 
+/// Axis units: the attribute reads through `AxisUnits::parseAxisUnits`.
 template <> struct ValueTraits<AxisUnits> {
+    /// `AxisUnits::parseAxisUnits` with the arguments in the traits' order.
     static bool parse(AxisUnits& value, Core::String const& text) {
         return AxisUnits::parseAxisUnits(text, value);
     }

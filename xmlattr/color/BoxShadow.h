@@ -16,7 +16,9 @@ class BoxShadow;
 /// by the length writer and the colour by `ColorParse::getColorAsString`; a shadow
 /// without colour ends in a blank ("0px 0px 0px ").
 template <> struct XMLATTR_EXPORT ValueTraits<BoxShadow> {
+    /// Reads `text` into a fresh shadow by `BoxShadow::readFromString` and stores it when read.
     [[nodiscard]] static bool parse(BoxShadow& value, Core::String const& text);
+    /// The written form described above.
     static Core::String write(BoxShadow const& value);
 };
 
@@ -27,16 +29,22 @@ class XMLATTR_EXPORT BoxShadow {
 public:
     /// 0px offsets and blur, no colour.
     BoxShadow() noexcept = default;
+    /// Stores a clone of `color`, which may be empty.
     BoxShadow(Length const& dx, Length const& dy, Length const& blurRadius,
               SmartPtr<Drawing::Color> color);
+    /// Shares the colour object.
     BoxShadow(BoxShadow const& other) noexcept = default;
+    /// Stores a clone of the colour, so that the two shadows never share one.
     BoxShadow& operator=(BoxShadow const& other);
     ~BoxShadow() = default;
 
+    /// The offsets, the blur radius and the colour (an empty pointer when there is none).
+    ///@{
     Length getDx() const noexcept { return m_dx; }
     Length getDy() const noexcept { return m_dy; }
     Length getBlurRadius() const noexcept { return m_blurRadius; }
     SmartPtr<Drawing::Color> getColor() const noexcept { return m_color; }
+    ///@}
 
     /// Equal lengths and the same colour object.
     bool operator==(BoxShadow const& other) const noexcept;

@@ -17,6 +17,7 @@ namespace Xml {
 /// the attribute's `parseValue` chooses the reader by how the text begins.
 class XMLATTR_EXPORT ColorParse {
 public:
+    /// The attribute every reader here fills.
     using ColorAttribute = TXmlAttribute<SmartPtr<Drawing::Color>>;
 
     /// One of the 147 colour keywords of SVG 1.1, or "transparent" or "none" (the
@@ -52,7 +53,9 @@ public:
 /// "spot-color", "rgb", "cmyk", "#", else a keyword), and writes the functional form.
 /// Copies share the colour object, and equality is identity of that object.
 template <> struct XMLATTR_EXPORT ValueTraits<SmartPtr<Drawing::Color>> {
+    /// Reads `text` in the notation its first characters name, as described above.
     [[nodiscard]] static bool parse(SmartPtr<Drawing::Color>& value, Core::String const& text);
+    /// The functional form of the colour's class; empty for no colour.
     static Core::String write(SmartPtr<Drawing::Color> const& value);
 };
 

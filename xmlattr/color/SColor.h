@@ -27,9 +27,12 @@ public:
     /// A plain colour, also when `color` is empty.
     explicit SColor(SmartPtr<Drawing::Color> color) noexcept;
 
+    /// The type, the reference (for `UrlPaint`) and the colour (for `ColorPaint`).
+    ///@{
     ColorType getType() const noexcept { return m_type; }
     Core::String const& getUrl() const noexcept { return m_url; }
     SmartPtr<Drawing::Color> getColor() const noexcept { return m_color; }
+    ///@}
 
     /// Both no paint; both references with the same text; or both colours holding the
     /// same colour object (two colours parsed from "red" are unequal). A type number
@@ -50,7 +53,9 @@ private:
 
 static_assert(sizeof(SColor::ColorType) == 4);
 
+/// Binds paints to `SColor::parseSColor`; they have no text form.
 template <> struct ValueTraits<SColor> {
+    /// `SColor::parseSColor`.
     [[nodiscard]] static bool parse(SColor& value, Core::String const& text) {
         return SColor::parseSColor(value, text);
     }

@@ -20,8 +20,11 @@ public:
     /// A plain colour, still null.
     explicit SNullableColor(SmartPtr<Drawing::Color> color) noexcept;
 
+    /// Whether the attribute was given no valid paint; the attribute's reader clears it on success.
+    ///@{
     bool isNull() const noexcept { return m_null; }
     void setNull(bool null) noexcept { m_null = null; }
+    ///@}
 
 private:
     bool m_null = true;
@@ -29,6 +32,7 @@ private:
 
 /// A rejected text keeps the previous paint and null flag.
 template <> struct ValueTraits<SNullableColor> {
+    /// As `SColor::parseSColor`, clearing the null flag on success.
     [[nodiscard]] static bool parse(SNullableColor& value, Core::String const& text) {
         if (!SColor::parseSColor(value, text)) {
             return false;

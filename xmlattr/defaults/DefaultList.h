@@ -12,7 +12,9 @@ namespace Xml {
 
 /// One exported default: its name and the attribute.
 struct DefaultEntry {
+    /// The default's exported name, "DefaultBorderWidth".
     std::u16string_view name;
+    /// The default itself; never null.
     XmlAttribute const* attribute;
 };
 

@@ -55,6 +55,7 @@ inline constexpr KeywordEntry<FontStyle> kFontStyleWrites[] = {{u"normal", FontS
 template <>
 inline constexpr KeywordTable<FontStyle> kKeywordTable<FontStyle>{
     .reads = kFontStyleReads, .match = KeywordCase::Exact, .writes = kFontStyleWrites};
+/// Binds `FontStyle` to its keyword table, with a writer of its own that throws.
 template <> struct ValueTraits<FontStyle> : KeywordTraits<FontStyle> {
     /// Throws for a number that no written entry names.
     XMLATTR_EXPORT static Core::String write(FontStyle const& value);
@@ -91,6 +92,7 @@ inline constexpr KeywordEntry<TextLineStyle> kTextLineStyleKeywords[] = {
 template <>
 inline constexpr KeywordTable<TextLineStyle> kKeywordTable<TextLineStyle>{
     .reads = kTextLineStyleKeywords, .match = KeywordCase::Exact, .writes = kTextLineStyleKeywords};
+/// Binds `TextLineStyle` to its keyword table, with a writer of its own that throws.
 template <> struct ValueTraits<TextLineStyle> : KeywordTraits<TextLineStyle> {
     /// Throws for a number that no written entry names.
     XMLATTR_EXPORT static Core::String write(TextLineStyle const& value);

@@ -36,6 +36,7 @@ inline constexpr KeywordEntry<TextAlign> kTextAlignWrites[] = {
 template <>
 inline constexpr KeywordTable<TextAlign> kKeywordTable<TextAlign>{
     .reads = kTextAlignReads, .match = KeywordCase::Exact, .writes = kTextAlignWrites};
+/// Binds `TextAlign` to its keyword table, with a writer of its own that throws.
 template <> struct ValueTraits<TextAlign> : KeywordTraits<TextAlign> {
     /// Throws for a number that no written entry names.
     XMLATTR_EXPORT static Core::String write(TextAlign const& value);
@@ -70,6 +71,7 @@ inline constexpr KeywordTable<ReferenceOrientation> kKeywordTable<ReferenceOrien
             return true;
         },
     .writes = kReferenceOrientationWrites};
+/// Binds `ReferenceOrientation` to its keyword table, with a writer of its own that throws.
 template <> struct ValueTraits<ReferenceOrientation> : KeywordTraits<ReferenceOrientation> {
     /// Throws for a number that no written entry names.
     XMLATTR_EXPORT static Core::String write(ReferenceOrientation const& value);
@@ -91,6 +93,7 @@ inline constexpr KeywordTable<AbsolutePosition> kKeywordTable<AbsolutePosition>{
     .reads = kAbsolutePositionKeywords,
     .match = KeywordCase::Exact,
     .writes = kAbsolutePositionKeywords};
+/// Binds `AbsolutePosition` to its keyword table, with a writer of its own that throws.
 template <> struct ValueTraits<AbsolutePosition> : KeywordTraits<AbsolutePosition> {
     /// Throws for a number that no written entry names.
     XMLATTR_EXPORT static Core::String write(AbsolutePosition const& value);
@@ -106,6 +109,7 @@ inline constexpr KeywordTable<RelativePosition> kKeywordTable<RelativePosition>{
     .reads = kRelativePositionKeywords,
     .match = KeywordCase::Exact,
     .writes = kRelativePositionKeywords};
+/// Binds `RelativePosition` to its keyword table, with a writer of its own that throws.
 template <> struct ValueTraits<RelativePosition> : KeywordTraits<RelativePosition> {
     /// Throws for a number that no written entry names.
     XMLATTR_EXPORT static Core::String write(RelativePosition const& value);

@@ -10,19 +10,23 @@ namespace Xml {
 /// Free text: every text is stored as it stands (nothing trimmed or unquoted), the
 /// empty text included, and written back unchanged.
 template <> struct ValueTraits<Core::String> {
+    /// Stores `text` as it stands; always true.
     [[nodiscard]] static bool parse(Core::String& value, Core::String const& text) {
         value = text;
         return true;
     }
+    /// The text as stored.
     static Core::String write(Core::String const& value) { return value; }
 };
 
 /// A whole number, read strictly by `Core::Format::parseInt` (blanks around it and one
 /// trailing "%" allowed; on false the value is untouched) and written in its decimal form.
 template <> struct ValueTraits<int> {
+    /// `Core::Format::parseInt`.
     [[nodiscard]] static bool parse(int& value, Core::String const& text) noexcept {
         return Core::Format::parseInt(text, value);
     }
+    /// `Core::Format::toString`.
     static Core::String write(int const& value) { return Core::Format::toString(value); }
 };
 

@@ -11,15 +11,21 @@ namespace Xml {
 class XMLATTR_EXPORT Url {
 public:
     Url() = default;
+    /// Holds `url` as the reference, unwrapped and unchecked.
     Url(Core::String const& url) : m_url(url) {}
+    /// Copies share nothing but the text.
+    ///@{
     Url(Url const& other) = default;
     ~Url();
     Url& operator=(Url const& other) = default;
+    ///@}
 
     /// Exact, case-sensitive.
     bool operator==(Url const& other) const noexcept { return m_url.compare(other.m_url) == 0; }
+    /// The negation of `==`.
     bool operator!=(Url const& other) const noexcept { return !(*this == other); }
 
+    /// The reference, without "url(" and ")".
     Core::String const& getUrl() const noexcept { return m_url; }
 
     /// A text longer than three code units that starts with "url" is a wrapped reference:
@@ -36,10 +42,13 @@ private:
     Core::String m_url;
 };
 
+/// Binds references to `Url::parseUrl` and `Url::getValueAsString`.
 template <> struct ValueTraits<Url> {
+    /// `Url::parseUrl`.
     [[nodiscard]] static bool parse(Url& value, Core::String const& text) {
         return Url::parseUrl(value, text);
     }
+    /// `Url::getValueAsString`.
     static Core::String write(Url const& value) { return Url::getValueAsString(value); }
 };
 

@@ -13,15 +13,20 @@ namespace Xml {
 /// A language and its country variant, as the drawing library numbers them.
 class XMLATTR_EXPORT Language : public Core::Object {
 public:
+    /// The language and country as given; no language by default.
     Language(Drawing::LanguageId languageId = Drawing::LanguageNone,
              Drawing::CountryId countryId = Drawing::CountryNone) noexcept;
     /// Copies both numbers; the reference count is not copied.
     Language(Language const& other) noexcept;
+    /// Copies both numbers; the reference count is not copied.
     Language& operator=(Language const& other) noexcept;
     ~Language() override;
 
+    /// The numbers of the drawing library, as read from the code.
+    ///@{
     Drawing::LanguageId getLanguageId() const noexcept { return m_languageId; }
     Drawing::CountryId getCountryId() const noexcept { return m_countryId; }
+    ///@}
 
     /// Same language, whatever the countries: "en-us" equals "en-gb".
     bool operator==(Language const& other) const noexcept;
@@ -40,7 +45,9 @@ private:
     Drawing::CountryId m_countryId;
 };
 
+/// Binds languages to `Language::parseLanguage`; they have no text form.
 template <> struct ValueTraits<Language> {
+    /// `Language::parseLanguage` with the arguments in the traits' order.
     static bool parse(Language& value, Core::String const& text) {
         return Language::parseLanguage(text, value);
     }

@@ -14,8 +14,10 @@ namespace Xml {
 /// flag, the baseline, the value. The default is the baseline "auto".
 class XMLATTR_EXPORT AlignmentAdjust {
 public:
+    /// A named baseline; "auto" by default.
     constexpr AlignmentAdjust(AlignmentBaseline baseline = AlignmentBaselineAuto) noexcept
         : m_baseline(baseline) {}
+    /// A measure.
     constexpr explicit AlignmentAdjust(LengthOrPercent const& value) noexcept
         : m_isBaseline(false), m_value(value) {}
 
@@ -24,13 +26,17 @@ public:
         return m_isBaseline == other.m_isBaseline &&
                (m_isBaseline ? m_baseline == other.m_baseline : m_value == other.m_value);
     }
+    /// The negation of `==`.
     constexpr bool operator!=(AlignmentAdjust const& other) const noexcept {
         return !(*this == other);
     }
 
+    /// Whether a baseline is named, the baseline, and the measure (meaningful when none is).
+    ///@{
     constexpr bool isBaseline() const noexcept { return m_isBaseline; }
     constexpr AlignmentBaseline getBaseline() const noexcept { return m_baseline; }
     constexpr LengthOrPercent const& getLengthOrPercent() const noexcept { return m_value; }
+    ///@}
 
 private:
     bool m_isBaseline = true;
@@ -38,6 +44,7 @@ private:
     LengthOrPercent m_value;
 };
 
+/// Binds alignment adjustments to their reader and writer.
 template <> struct XMLATTR_EXPORT ValueTraits<AlignmentAdjust> {
     /// A keyword of `AlignmentBaseline`, else a `LengthOrPercent`. On false the value is
     /// untouched.

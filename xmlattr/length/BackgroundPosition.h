@@ -16,6 +16,7 @@ namespace Xml {
 class XMLATTR_EXPORT BackgroundPosition : public LengthOrPercent {
 public:
     constexpr BackgroundPosition() noexcept = default;
+    /// A measure.
     constexpr explicit BackgroundPosition(LengthOrPercent const& value) noexcept
         : LengthOrPercent(value) {}
 
@@ -24,6 +25,7 @@ public:
                                                            Core::String const& text) noexcept;
 };
 
+/// Binds background positions to their reader and writer.
 template <> struct XMLATTR_EXPORT ValueTraits<BackgroundPosition> {
     /// A keyword, else a `LengthOrPercent`. On false the value is untouched.
     [[nodiscard]] static bool parse(BackgroundPosition& value, Core::String const& text);

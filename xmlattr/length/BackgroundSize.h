@@ -25,9 +25,11 @@ public:
     /// That type with the default measure.
     constexpr BackgroundSize(BackgroundSizeType type = BackgroundSizeAuto) noexcept
         : m_type(type) {}
+    /// A measure.
     constexpr explicit BackgroundSize(LengthOrPercent const& value) noexcept
         : LengthOrPercent(value), m_type(BackgroundSizeLengthOrPercent) {}
 
+    /// The type; the measure is meaningful for `BackgroundSizeLengthOrPercent`.
     constexpr BackgroundSizeType getType() const noexcept { return m_type; }
 
     /// "cover", "contain" and "auto" exactly; on false `out` is untouched. Never throws.
@@ -38,6 +40,7 @@ private:
     BackgroundSizeType m_type;
 };
 
+/// Binds background sizes to their reader and writer.
 template <> struct XMLATTR_EXPORT ValueTraits<BackgroundSize> {
     /// A keyword, else a `LengthOrPercent` as a measure. On false the value is untouched.
     [[nodiscard]] static bool parse(BackgroundSize& value, Core::String const& text);

@@ -13,13 +13,16 @@
 
 namespace Xml {
 
+/// A baseline shift of the formatting objects: "baseline", "sub", "super" or a `LengthOrPercent`.
 class XMLATTR_EXPORT BaselineShift : public BasicBaselineShift<LengthOrPercent> {
 public:
     using BasicBaselineShift::BasicBaselineShift;
 
+    /// The measure; meaningful for `BaselineShiftLengthOrPercent`.
     constexpr LengthOrPercent const& getLengthOrPercent() const noexcept { return m_value; }
 };
 
+/// Binds baseline shifts to their reader and writer.
 template <> struct XMLATTR_EXPORT ValueTraits<BaselineShift> {
     /// "baseline", "sub", "super" exactly, else a `LengthOrPercent`. On false the value is
     /// untouched.

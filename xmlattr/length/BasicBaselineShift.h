@@ -23,6 +23,7 @@ public:
     /// That mode with the default value.
     constexpr BasicBaselineShift(BaselineShiftMode mode = BaselineShiftBaseline) noexcept
         : m_mode(mode) {}
+    /// A measure.
     constexpr explicit BasicBaselineShift(Measure const& value) noexcept
         : m_mode(BaselineShiftLengthOrPercent), m_value(value) {}
 
@@ -31,14 +32,18 @@ public:
         return m_mode == other.m_mode &&
                (m_mode != BaselineShiftLengthOrPercent || m_value == other.m_value);
     }
+    /// The negation of `==`.
     constexpr bool operator!=(BasicBaselineShift const& other) const noexcept {
         return !(*this == other);
     }
 
+    /// The mode.
     constexpr BaselineShiftMode getMode() const noexcept { return m_mode; }
 
 protected:
+    /// The mode, for the two classes built on this one.
     BaselineShiftMode m_mode;
+    /// The measure, meaningful for `BaselineShiftLengthOrPercent`.
     Measure m_value;
 };
 

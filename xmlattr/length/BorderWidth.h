@@ -15,14 +15,17 @@ namespace Xml {
 class XMLATTR_EXPORT BorderWidth : public Length {
 public:
     constexpr BorderWidth() noexcept : Length(1.5f, Length::UnitPt) {}
+    /// `size` in `unit`.
     constexpr BorderWidth(float size, Length::Unit unit) noexcept : Length(size, unit) {}
 
+    /// Takes the length's unit and size.
     constexpr BorderWidth& operator=(Length const& length) noexcept {
         Length::operator=(length);
         return *this;
     }
 };
 
+/// Binds border widths to their reader and writer.
 template <> struct XMLATTR_EXPORT ValueTraits<BorderWidth> {
     /// "thin", "medium", "thick" exactly, or a text `Length::parseLength` accepts; on false
     /// the value is untouched.

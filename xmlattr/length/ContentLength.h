@@ -29,15 +29,22 @@ public:
     /// Equal modes, and for a length equal values; the null flags are not compared and a
     /// mode outside the enumeration equals nothing.
     bool operator==(ContentLength const& other) const noexcept;
+    /// The negation of `==`.
     bool operator!=(ContentLength const& other) const noexcept { return !(*this == other); }
 
+    /// The mode, whether it is a measure, and the measure (meaningful for that mode).
+    ///@{
     constexpr ContentScaleMode getScaleMode() const noexcept { return m_mode; }
     constexpr bool isLengthOrPercent() const noexcept {
         return m_mode == ContentScaleLengthOrPercent;
     }
     constexpr LengthOrPercent const& getLength() const noexcept { return m_value; }
+    ///@}
+    /// Whether the attribute holds no valid value; the attribute's reader sets it from its result.
+    ///@{
     constexpr bool isNull() const noexcept { return m_null; }
     constexpr void setNull(bool null) noexcept { m_null = null; }
+    ///@}
     /// The value's pixels, whatever the mode.
     float pxSize(float reference) const;
 
@@ -52,6 +59,7 @@ private:
     bool m_null = true;
 };
 
+/// Binds content sizes to their reader and writer.
 template <> struct XMLATTR_EXPORT ValueTraits<ContentLength> {
     /// As `ContentLength::parseContentLength`; the null flag records the result: clear after
     /// success, set after failure, the rest untouched.

@@ -12,22 +12,29 @@ namespace Xml {
 /// Two lengths, first and second; the default is 0px twice.
 class XMLATTR_EXPORT DLength {
 public:
+    /// The two lengths as given.
     constexpr DLength(Length const& first = Length(), Length const& second = Length()) noexcept
         : m_first(first), m_second(second) {}
 
+    /// Both lengths equal, in order.
     constexpr bool operator==(DLength const& other) const noexcept {
         return m_first == other.m_first && m_second == other.m_second;
     }
+    /// The negation of `==`.
     constexpr bool operator!=(DLength const& other) const noexcept { return !(*this == other); }
 
+    /// The first and second length, as read (one length read stands for both).
+    ///@{
     constexpr Length const& getFirst() const noexcept { return m_first; }
     constexpr Length const& getSecond() const noexcept { return m_second; }
+    ///@}
 
 private:
     Length m_first;
     Length m_second;
 };
 
+/// Binds length pairs to their reader; they have no text form.
 template <> struct XMLATTR_EXPORT ValueTraits<DLength> {
     /// One length, which stands for both, or two separated by white space; each strict as
     /// `Length::parseLength`. Any other text gives false with the value untouched.

@@ -33,8 +33,10 @@ public:
     };
 
     constexpr FontSize() noexcept = default;
+    /// "larger" or "smaller".
     constexpr explicit FontSize(RelativeFontSize relative) noexcept
         : m_type(TypeRelative), m_relative(relative) {}
+    /// An absolute size.
     constexpr explicit FontSize(LengthOrPercent const& absolute) noexcept
         : m_type(TypeAbsolute), m_absolute(absolute) {}
     /// Makes an absolute size.
@@ -57,13 +59,17 @@ public:
         }
         return false;
     }
+    /// The negation of `==`.
     constexpr bool operator!=(FontSize const& other) const noexcept { return !(*this == other); }
 
+    /// The fields; only the one the type names is meaningful.
+    ///@{
     constexpr Type getType() const noexcept { return m_type; }
     constexpr bool isAbsoluteSize() const noexcept { return m_type == TypeAbsolute; }
     constexpr bool isRelativeSize() const noexcept { return m_type == TypeRelative; }
     constexpr RelativeFontSize getRelativeSize() const noexcept { return m_relative; }
     constexpr LengthOrPercent const& getAbsoluteSize() const noexcept { return m_absolute; }
+    ///@}
 
 private:
     Type m_type = TypeNone;
@@ -71,6 +77,7 @@ private:
     LengthOrPercent m_absolute;
 };
 
+/// Font sizes: the size keywords, "larger" and "smaller", or a measure.
 template <> struct XMLATTR_EXPORT ValueTraits<FontSize> {
     /// "xx-small" to "xx-large" as points (6, 8, 10, 12, 16, 18, 20), "larger" and
     /// "smaller", all exact; else a `LengthOrPercent` as an absolute size. On false the value

@@ -23,6 +23,7 @@ class XMLATTR_EXPORT Indent {
 public:
     /// That function with the default value.
     constexpr Indent(IndentFunction function = IndentNone) noexcept : m_function(function) {}
+    /// A measure.
     constexpr explicit Indent(LengthOrPercent const& value) noexcept
         : m_function(IndentLengthOrPercent), m_value(value) {}
 
@@ -31,16 +32,21 @@ public:
         return m_function == other.m_function &&
                (m_function != IndentLengthOrPercent || m_value == other.m_value);
     }
+    /// The negation of `==`.
     constexpr bool operator!=(Indent const& other) const noexcept { return !(*this == other); }
 
+    /// The function, and the measure (meaningful for `IndentLengthOrPercent`).
+    ///@{
     constexpr IndentFunction getFunction() const noexcept { return m_function; }
     constexpr LengthOrPercent const& getLengthOrPercent() const noexcept { return m_value; }
+    ///@}
 
 private:
     IndentFunction m_function;
     LengthOrPercent m_value;
 };
 
+/// Binds indents to their reader and writer.
 template <> struct XMLATTR_EXPORT ValueTraits<Indent> {
     /// "body-start()" and "label-end()", exactly and whole, or a `LengthOrPercent`. On false
     /// the value is untouched.

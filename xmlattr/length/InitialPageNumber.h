@@ -21,8 +21,10 @@ enum InitialPageNumberType : int {
 /// "auto-even" or a number. Fields in order: type, number (0 unless given).
 class XMLATTR_EXPORT InitialPageNumber {
 public:
+    /// A keyword type, "auto" by default, with number 0.
     constexpr InitialPageNumber(InitialPageNumberType type = InitialPageNumberAuto) noexcept
         : m_type(type) {}
+    /// That number.
     constexpr explicit InitialPageNumber(int number) noexcept
         : m_type(InitialPageNumberNumber), m_number(number) {}
 
@@ -31,18 +33,23 @@ public:
         return m_type == other.m_type &&
                (m_type != InitialPageNumberNumber || m_number == other.m_number);
     }
+    /// The negation of `==`.
     constexpr bool operator!=(InitialPageNumber const& other) const noexcept {
         return !(*this == other);
     }
 
+    /// The type, and the number (meaningful for a number).
+    ///@{
     constexpr InitialPageNumberType getType() const noexcept { return m_type; }
     constexpr int getPageNumber() const noexcept { return m_number; }
+    ///@}
 
 private:
     InitialPageNumberType m_type;
     int m_number = 0;
 };
 
+/// Binds initial page numbers to their reader; they have no text form.
 template <> struct XMLATTR_EXPORT ValueTraits<InitialPageNumber> {
     /// Lenient, always true: "auto", "auto-odd", "auto-even" exactly, else the number that
     /// starts the text (0 for none), raised to at least 1.

@@ -18,8 +18,10 @@ enum InitialSheetNumberType : int {
 /// The number of a page sequence's first sheet: "auto" (the default) or a number.
 class XMLATTR_EXPORT InitialSheetNumber {
 public:
+    /// "auto", or a type with number 0.
     constexpr InitialSheetNumber(InitialSheetNumberType type = InitialSheetNumberAuto) noexcept
         : m_type(type) {}
+    /// That number.
     constexpr explicit InitialSheetNumber(int number) noexcept
         : m_type(InitialSheetNumberNumber), m_number(number) {}
 
@@ -28,18 +30,23 @@ public:
         return m_type == other.m_type &&
                (m_type != InitialSheetNumberNumber || m_number == other.m_number);
     }
+    /// The negation of `==`.
     constexpr bool operator!=(InitialSheetNumber const& other) const noexcept {
         return !(*this == other);
     }
 
+    /// The type, and the number (meaningful for a number).
+    ///@{
     constexpr InitialSheetNumberType getType() const noexcept { return m_type; }
     constexpr int getSheetNumber() const noexcept { return m_number; }
+    ///@}
 
 private:
     InitialSheetNumberType m_type;
     int m_number = 0;
 };
 
+/// Binds initial sheet numbers to their reader; they have no text form.
 template <> struct XMLATTR_EXPORT ValueTraits<InitialSheetNumber> {
     /// Lenient, always true: "auto" exactly, else the number that starts the text (0 for
     /// none), raised to at least 1.

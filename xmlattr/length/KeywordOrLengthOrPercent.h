@@ -23,6 +23,7 @@ public:
     constexpr bool operator==(KeywordOrLengthOrPercent const& other) const noexcept {
         return m_keyword == other.m_keyword && (m_keyword || m_value == other.m_value);
     }
+    /// The negation of `==`.
     constexpr bool operator!=(KeywordOrLengthOrPercent const& other) const noexcept {
         return !(*this == other);
     }
@@ -30,7 +31,9 @@ public:
 protected:
     friend struct ValueTraits<Derived>;
 
+    /// Whether the keyword was read; the measure is then kept but not meant.
     bool m_keyword = true;
+    /// The measure.
     LengthOrPercent m_value;
 };
 

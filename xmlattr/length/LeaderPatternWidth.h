@@ -14,9 +14,11 @@ namespace Xml {
 /// Read only through its attribute.
 class XMLATTR_EXPORT LeaderPatternWidth : public KeywordOrLengthOrPercent<LeaderPatternWidth> {
 public:
+    /// The constructors of the family: "use-font-metrics" by default, or a measure.
     using KeywordOrLengthOrPercent::KeywordOrLengthOrPercent;
 };
 
+/// Binds leader pattern widths to their reader and writer.
 template <> struct XMLATTR_EXPORT ValueTraits<LeaderPatternWidth> {
     /// "use-font-metrics", exactly, sets the flag and keeps the measure beside it; any
     /// other text is read by `LengthOrPercent::parseLengthOrPercent` and clears the flag.

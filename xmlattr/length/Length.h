@@ -26,15 +26,20 @@ public:
         UnitEx = 7,
     };
 
+    /// `size` in `unit`, as given; the default is 0 px.
     constexpr Length(float size = 0.0f, Unit unit = UnitPx) noexcept : m_unit(unit), m_size(size) {}
 
+    /// The number and the unit as read; `pxSize` converts.
+    ///@{
     constexpr float getSize() const noexcept { return m_size; }
     constexpr Unit getUnit() const noexcept { return m_unit; }
+    ///@}
 
     /// Same unit and sizes equal as floats: 72pt is not 1in.
     constexpr bool operator==(Length const& other) const noexcept {
         return m_unit == other.m_unit && m_size == other.m_size;
     }
+    /// The negation of `==`.
     constexpr bool operator!=(Length const& other) const noexcept { return !(*this == other); }
 
     /// The size in pixels at 96 per inch, in single precision. A unit number outside
@@ -61,10 +66,13 @@ private:
 /// of throwing.
 XMLATTR_EXPORT std::ostream& operator<<(std::ostream& out, Length const& value);
 
+/// Binds lengths to `Length::parseLength` and `Length::getValueAsString`.
 template <> struct ValueTraits<Length> {
+    /// `Length::parseLength`.
     [[nodiscard]] static bool parse(Length& value, Core::String const& text) {
         return Length::parseLength(value, text);
     }
+    /// `Length::getValueAsString`.
     static Core::String write(Length const& value) { return Length::getValueAsString(value); }
 };
 

@@ -16,6 +16,7 @@ namespace Xml {
 class XMLATTR_EXPORT LengthOrPercent {
 public:
     constexpr LengthOrPercent() noexcept = default;
+    /// A length.
     constexpr explicit LengthOrPercent(Length const& length) noexcept : m_length(length) {}
     /// A fraction: 0.5 is fifty per cent; the length is 0px.
     constexpr explicit LengthOrPercent(float fraction) noexcept
@@ -28,13 +29,18 @@ public:
         }
         return isPercent() ? m_percent == other.m_percent : m_length == other.m_length;
     }
+    /// The negation of `==`.
     constexpr bool operator!=(LengthOrPercent const& other) const noexcept {
         return !(*this == other);
     }
 
+    /// The kind, the fraction (meaningful for a percentage: "50%" is 0.5) and the length (for a
+    /// length).
+    ///@{
     constexpr bool isPercent() const noexcept { return m_kind == KindPercent; }
     constexpr float getPercent() const noexcept { return m_percent; }
     constexpr Length const& getLength() const noexcept { return m_length; }
+    ///@}
     /// Makes this a length; the stored fraction is kept.
     constexpr void setLength(Length const& length) noexcept {
         m_kind = KindLength;
@@ -74,10 +80,13 @@ private:
     float m_percent = 0.0f;
 };
 
+/// Binds lengths or percentages to `LengthOrPercent::parseLengthOrPercent` and `getValueAsString`.
 template <> struct ValueTraits<LengthOrPercent> {
+    /// `LengthOrPercent::parseLengthOrPercent`.
     [[nodiscard]] static bool parse(LengthOrPercent& value, Core::String const& text) {
         return LengthOrPercent::parseLengthOrPercent(value, text);
     }
+    /// `LengthOrPercent::getValueAsString`.
     static Core::String write(LengthOrPercent const& value) {
         return LengthOrPercent::getValueAsString(value);
     }

@@ -17,9 +17,12 @@ namespace Xml {
 /// A `LengthOrPercent` or "auto" (the default).
 class XMLATTR_EXPORT LengthOrPercentAuto : public KeywordOrLengthOrPercent<LengthOrPercentAuto> {
 public:
+    /// The constructors of the family: "auto" by default, or a measure.
     using KeywordOrLengthOrPercent::KeywordOrLengthOrPercent;
 
+    /// Whether the text was "auto"; the measure is then kept but not meant.
     constexpr bool isAuto() const noexcept { return m_keyword; }
+    /// The measure; meaningful when not "auto".
     constexpr LengthOrPercent& getLengthOrPercent() noexcept { return m_value; }
     /// The value's pixels, whatever the flag.
     float pxSize(float reference) const;
@@ -30,8 +33,11 @@ public:
                                                        Core::String const& text) noexcept;
 };
 
+/// Binds the measure-or-"auto" values to their reader and writer.
 template <> struct XMLATTR_EXPORT ValueTraits<LengthOrPercentAuto> {
+    /// As `LengthOrPercentAuto::parseLengthOrPercentAuto`.
     [[nodiscard]] static bool parse(LengthOrPercentAuto& value, Core::String const& text);
+    /// "auto", or the measure's text.
     static Core::String write(LengthOrPercentAuto const& value);
 };
 

@@ -14,6 +14,7 @@ namespace Xml {
 class XMLATTR_EXPORT LetterSpacing {
 public:
     constexpr LetterSpacing() noexcept = default;
+    /// A length.
     constexpr explicit LetterSpacing(Length const& length) noexcept
         : m_type(TypeLength), m_length(length) {}
 
@@ -21,12 +22,16 @@ public:
     constexpr bool operator==(LetterSpacing const& other) const noexcept {
         return m_type == other.m_type && (isNormal() || m_length == other.m_length);
     }
+    /// The negation of `==`.
     constexpr bool operator!=(LetterSpacing const& other) const noexcept {
         return !(*this == other);
     }
 
+    /// Whether the spacing is "normal", and the length (meaningful when it is not).
+    ///@{
     constexpr bool isNormal() const noexcept { return m_type == TypeNormal; }
     constexpr Length const& getLength() const noexcept { return m_length; }
+    ///@}
 
 private:
     enum Type : int { TypeNormal = 0, TypeLength = 1 };
@@ -35,6 +40,7 @@ private:
     Length m_length;
 };
 
+/// Binds letter spacings to their reader and writer.
 template <> struct XMLATTR_EXPORT ValueTraits<LetterSpacing> {
     /// "normal" in any letter case, else a text `Length::parseLength` accepts. On false the
     /// value is untouched.

@@ -12,9 +12,12 @@ namespace Xml {
 /// A margin: a `LengthOrPercent`, or "auto" (the default) which no text reads back.
 class XMLATTR_EXPORT Margin : public KeywordOrLengthOrPercent<Margin> {
 public:
+    /// The constructors of the family: "auto" by default, or a measure.
     using KeywordOrLengthOrPercent::KeywordOrLengthOrPercent;
 
+    /// Whether the text was "auto"; the measure is then kept but not meant.
     constexpr bool isAuto() const noexcept { return m_keyword; }
+    /// The measure; meaningful when not "auto".
     constexpr LengthOrPercent& getLengthOrPercent() noexcept { return m_value; }
 
     /// Strict as `LengthOrPercent::parseLengthOrPercent`, which "auto" fails; on success the
@@ -22,7 +25,9 @@ public:
     [[nodiscard]] static bool parseMargin(Margin& out, Core::String const& text) noexcept;
 };
 
+/// Binds margins to their reader and writer.
 template <> struct XMLATTR_EXPORT ValueTraits<Margin> {
+    /// As `Margin::parseMargin`.
     [[nodiscard]] static bool parse(Margin& value, Core::String const& text);
     /// Empty for "auto".
     static Core::String write(Margin const& value);

@@ -24,6 +24,7 @@ class XMLATTR_EXPORT PageDimension {
 public:
     /// That type with 0px.
     constexpr PageDimension(PageDimensionType type = PageDimensionAuto) noexcept : m_type(type) {}
+    /// A length.
     constexpr explicit PageDimension(Length const& length) noexcept
         : m_type(PageDimensionLength), m_length(length) {}
 
@@ -32,12 +33,16 @@ public:
         return m_type == other.m_type &&
                (m_type != PageDimensionLength || m_length == other.m_length);
     }
+    /// The negation of `==`.
     constexpr bool operator!=(PageDimension const& other) const noexcept {
         return !(*this == other);
     }
 
+    /// The type, and the length (meaningful for a length).
+    ///@{
     constexpr PageDimensionType getType() const noexcept { return m_type; }
     constexpr Length const& getLength() const noexcept { return m_length; }
+    ///@}
 
     /// "auto" and "indefinite", exactly; on false `type` is untouched. Never throws.
     [[nodiscard]] static bool readStringPageDimension(Core::String text,
@@ -48,6 +53,7 @@ private:
     Length m_length;
 };
 
+/// Binds page dimensions to their reader; they have no text form.
 template <> struct XMLATTR_EXPORT ValueTraits<PageDimension> {
     /// "auto", "indefinite", else a text `Length::parseLength` accepts. On false the value is
     /// untouched.

@@ -9,13 +9,16 @@
 
 namespace Xml {
 
+/// An SVG baseline shift: "baseline", "sub", "super" or an `SLengthOrPercent`.
 class XMLATTR_EXPORT SBaselineShift : public BasicBaselineShift<SLengthOrPercent> {
 public:
     using BasicBaselineShift::BasicBaselineShift;
 
+    /// The measure; meaningful for `BaselineShiftLengthOrPercent`.
     constexpr SLengthOrPercent const& getSLengthOrPercent() const noexcept { return m_value; }
 };
 
+/// Binds SVG baseline shifts to their reader; they have no text form.
 template <> struct XMLATTR_EXPORT ValueTraits<SBaselineShift> {
     /// As for `BaselineShift`, the measure read by `SLength::parseSLengthOrPercent`.
     [[nodiscard]] static bool parse(SBaselineShift& value, Core::String const& text);

@@ -31,15 +31,21 @@ public:
         UnitPercent = 9,
     };
 
+    /// `size` in `unit`, as given; the default is 0 px.
     constexpr SLength(float size = 0.0f, Unit unit = UnitPx) noexcept
         : m_unit(unit), m_size(size) {}
 
+    /// The number and the unit as read; `pxSize` converts.
+    ///@{
     constexpr float getSize() const noexcept { return m_size; }
     constexpr Unit getUnit() const noexcept { return m_unit; }
+    ///@}
 
+    /// Same unit and same size: 1in and 96px are unequal.
     constexpr bool operator==(SLength const& other) const noexcept {
         return m_unit == other.m_unit && m_size == other.m_size;
     }
+    /// The negation of `==`.
     constexpr bool operator!=(SLength const& other) const noexcept { return !(*this == other); }
     /// True when the size is 0, whatever the unit.
     constexpr bool operator!() const noexcept { return m_size == 0.0f; }
@@ -70,7 +76,9 @@ private:
 /// Number and unit ("12px", "3cm"); a percentage shows as written ("50%", held as 0.5).
 XMLATTR_EXPORT std::ostream& operator<<(std::ostream& out, SLength const& value);
 
+/// Binds SVG lengths to `SLength::parseSLength`; they have no text form.
 template <> struct ValueTraits<SLength> {
+    /// `SLength::parseSLength`.
     [[nodiscard]] static bool parse(SLength& value, Core::String const& text) {
         return SLength::parseSLength(value, text);
     }

@@ -15,24 +15,31 @@ namespace Xml {
 class XMLATTR_EXPORT SLengthOrPercent {
 public:
     constexpr SLengthOrPercent() noexcept = default;
+    /// A length of `size` in `unit`.
     constexpr SLengthOrPercent(float size, SLength::Unit unit) noexcept : m_length(size, unit) {}
     /// A fraction: 0.5 is fifty per cent; the length is 0px.
     constexpr explicit SLengthOrPercent(float fraction) noexcept
         : m_kind(KindPercent), m_percent(fraction) {}
 
+    /// Same kind, and equal lengths or equal fractions.
     constexpr bool operator==(SLengthOrPercent const& other) const noexcept {
         if (isPercent() != other.isPercent()) {
             return false;
         }
         return isPercent() ? m_percent == other.m_percent : m_length == other.m_length;
     }
+    /// The negation of `==`.
     constexpr bool operator!=(SLengthOrPercent const& other) const noexcept {
         return !(*this == other);
     }
 
+    /// The kind, the fraction (meaningful for a percentage: "50%" is 0.5) and the length (for a
+    /// length).
+    ///@{
     constexpr bool isPercent() const noexcept { return m_kind == KindPercent; }
     constexpr float getPercent() const noexcept { return m_percent; }
     constexpr SLength const& getLength() const noexcept { return m_length; }
+    ///@}
 
     /// A length's pixels (throws as `SLength::pxSize` for em and ex), or
     /// `reference` × fraction.
@@ -48,7 +55,9 @@ private:
     float m_percent = 0.0f;
 };
 
+/// Binds SVG lengths or percentages to `SLength::parseSLengthOrPercent`; they have no text form.
 template <> struct ValueTraits<SLengthOrPercent> {
+    /// `SLength::parseSLengthOrPercent`.
     [[nodiscard]] static bool parse(SLengthOrPercent& value, Core::String const& text) {
         return SLength::parseSLengthOrPercent(value, text);
     }

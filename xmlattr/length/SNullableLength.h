@@ -17,8 +17,11 @@ class XMLATTR_EXPORT SNullableLength : public SLength {
 public:
     constexpr SNullableLength() noexcept = default;
 
+    /// Whether the attribute holds no valid value; the attribute's reader sets it from its result.
+    ///@{
     constexpr bool isNull() const noexcept { return m_null; }
     constexpr void setNull(bool null) noexcept { m_null = null; }
+    ///@}
 
 private:
     friend struct ValueTraits<SNullableLength>;
@@ -26,6 +29,7 @@ private:
     bool m_null = true;
 };
 
+/// Binds nullable SVG lengths to their reader; they have no text form.
 template <> struct XMLATTR_EXPORT ValueTraits<SNullableLength> {
     /// Strict as `SLength::parseSLength`; success clears the null flag, failure changes nothing.
     [[nodiscard]] static bool parse(SNullableLength& value, Core::String const& text);

@@ -19,6 +19,7 @@ enum SpacingType : int {
 class XMLATTR_EXPORT SSpacing {
 public:
     constexpr SSpacing() noexcept = default;
+    /// A length.
     constexpr explicit SSpacing(SLength const& length) noexcept
         : m_type(SpacingLength), m_length(length) {}
 
@@ -26,16 +27,21 @@ public:
     constexpr bool operator==(SSpacing const& other) const noexcept {
         return m_type == other.m_type && (m_type != SpacingLength || m_length == other.m_length);
     }
+    /// The negation of `==`.
     constexpr bool operator!=(SSpacing const& other) const noexcept { return !(*this == other); }
 
+    /// The type, and the length (meaningful for a length).
+    ///@{
     constexpr SpacingType getType() const noexcept { return m_type; }
     constexpr SLength const& getSLength() const noexcept { return m_length; }
+    ///@}
 
 private:
     SpacingType m_type = SpacingNormal;
     SLength m_length;
 };
 
+/// Binds SVG spacings to their reader; they have no text form.
 template <> struct XMLATTR_EXPORT ValueTraits<SSpacing> {
     /// "normal" exactly, else a text `SLength::parseSLength` accepts ("Normal" is 0px). On
     /// false the value is untouched.

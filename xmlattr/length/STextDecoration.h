@@ -12,18 +12,24 @@ namespace Xml {
 class XMLATTR_EXPORT STextDecoration {
 public:
     constexpr STextDecoration() noexcept = default;
+    /// The three lines as given.
     constexpr STextDecoration(bool underline, bool overline, bool lineThrough) noexcept
         : m_underline(underline), m_overline(overline), m_lineThrough(lineThrough) {}
 
     // Written out: a defaulted member comparison is exported by a DLL but hidden on Linux.
+    /// Equal when the same lines are drawn.
     constexpr bool operator==(STextDecoration const& other) const noexcept {
         return m_underline == other.m_underline && m_overline == other.m_overline &&
                m_lineThrough == other.m_lineThrough;
     }
 
+    /// Whether each line is drawn.
+    ///@{
     constexpr bool isUnderline() const noexcept { return m_underline; }
     constexpr bool isOverline() const noexcept { return m_overline; }
     constexpr bool isLineThrough() const noexcept { return m_lineThrough; }
+    ///@}
+    /// Whether no line is drawn.
     constexpr bool isNone() const noexcept { return !m_underline && !m_overline && !m_lineThrough; }
 
 private:
@@ -32,6 +38,7 @@ private:
     bool m_lineThrough = false;
 };
 
+/// Binds SVG text decorations to their reader; they have no text form.
 template <> struct XMLATTR_EXPORT ValueTraits<STextDecoration> {
     /// A text containing "none" anywhere is no decoration. Else comma-separated names
     /// "underline", "overline", "line-through": white space before a name is skipped, but

@@ -13,9 +13,12 @@ namespace Xml {
 /// A table's width: a `LengthOrPercent`, or "auto" (the default) which no text reads back.
 class XMLATTR_EXPORT TableWidth : public KeywordOrLengthOrPercent<TableWidth> {
 public:
+    /// The constructors of the family: "auto" by default, or a measure.
     using KeywordOrLengthOrPercent::KeywordOrLengthOrPercent;
 
+    /// Whether the value is "auto"; the measure is then kept but not meant.
     constexpr bool isAuto() const noexcept { return m_keyword; }
+    /// The measure; meaningful when not "auto".
     constexpr LengthOrPercent const& getLengthOrPercent() const noexcept { return m_value; }
 
     /// A `LengthOrPercent`, or one given as the argument of any function:
@@ -24,7 +27,9 @@ public:
     [[nodiscard]] static bool parseTableWidth(TableWidth& out, Core::String const& text) noexcept;
 };
 
+/// Binds table widths to their reader; they have no text form.
 template <> struct XMLATTR_EXPORT ValueTraits<TableWidth> {
+    /// As `TableWidth::parseTableWidth`.
     [[nodiscard]] static bool parse(TableWidth& value, Core::String const& text);
 };
 

@@ -16,11 +16,14 @@ class Color;
 /// A colour space. Device colours have none: only ICC colours carry one.
 class XMLATTR_EXPORT ColorSpace : public Core::Object {
 public:
+    /// The kinds of space; a number for each so that an engine can switch on it.
     enum Type : int { TypeICC = 0 };
 
     ~ColorSpace() override;
 
+    /// The space's kind; the only kind is `TypeICC`.
     virtual Type getType() = 0;
+    /// How many components a colour in this space has.
     virtual int getComponentsCount() = 0;
     /// The colour's lightness from 0 (black) to 1 (white). Throws
     /// `Core::NullPointerException` for an empty `color`.
@@ -28,8 +31,11 @@ public:
 
 protected:
     ColorSpace() noexcept = default;
+    /// For the derived spaces only: a space is shared by reference, never copied by callers.
+    ///@{
     ColorSpace(ColorSpace const&) noexcept = default;
     ColorSpace& operator=(ColorSpace const&) noexcept = default;
+    ///@}
 };
 
 static_assert(sizeof(ColorSpace::Type) == 4);
@@ -37,11 +43,14 @@ static_assert(sizeof(ColorSpace::Type) == 4);
 /// A space known only by the name of its profile: the profile itself is never opened.
 class XMLATTR_EXPORT ICCColorSpace final : public ColorSpace {
 public:
+    /// A space for the profile of that name.
     explicit ICCColorSpace(Core::String profileName);
     ~ICCColorSpace() override;
 
+    /// The name the colour's text gave, as written.
     Core::String const& getProfileName() const noexcept { return m_profileName; }
 
+    /// `TypeICC`.
     Type getType() override;
     /// 0: without the profile the count is unknown; each ICC colour carries its own.
     int getComponentsCount() override;
@@ -67,18 +76,26 @@ public:
 
 protected:
     Color() noexcept = default;
+    /// For the derived colours only: a colour is shared by reference, never copied by callers.
+    ///@{
     Color(Color const&) noexcept = default;
     Color& operator=(Color const&) noexcept = default;
+    ///@}
 };
 
+/// A device colour of three 8-bit components.
 class XMLATTR_EXPORT RGBColor final : public Color {
 public:
+    /// The colour as given; there is no alpha.
     RGBColor(std::uint8_t r, std::uint8_t g, std::uint8_t b) noexcept;
     ~RGBColor() override;
 
+    /// The red, green and blue components, 0..255.
+    ///@{
     std::uint8_t getR() const noexcept { return m_r; }
     std::uint8_t getG() const noexcept { return m_g; }
     std::uint8_t getB() const noexcept { return m_b; }
+    ///@}
 
     SmartPtr<ColorSpace> getColorSpace() const override;
     SmartPtr<Color> clone() const override;
@@ -94,13 +111,17 @@ private:
 /// Components are kept as given, even outside 0..1.
 class XMLATTR_EXPORT CMYKColor final : public Color {
 public:
+    /// The colour as given, with no clamping.
     CMYKColor(double c, double m, double y, double k) noexcept;
     ~CMYKColor() override;
 
+    /// The cyan, magenta, yellow and black components, as given.
+    ///@{
     double getC() const noexcept { return m_c; }
     double getM() const noexcept { return m_m; }
     double getY() const noexcept { return m_y; }
     double getK() const noexcept { return m_k; }
+    ///@}
 
     SmartPtr<ColorSpace> getColorSpace() const override;
     SmartPtr<Color> clone() const override;
@@ -118,6 +139,7 @@ private:
 /// Up to four components in an ICC space, with an RGB fallback (black until set).
 class XMLATTR_EXPORT ICCColor final : public Color {
 public:
+    /// The most components an ICC colour holds; further ones in a text are dropped.
     static constexpr int kMaxComponents = 4;
 
     /// Copies the first `count` values (at most four) from `components`; the others are
@@ -126,16 +148,21 @@ public:
     ICCColor(int count, float const* components, SmartPtr<ICCColorSpace> space);
     ~ICCColor() override;
 
+    /// The RGB colour used where the profile is not applied; black until set.
     void setFallBack(std::uint8_t r, std::uint8_t g, std::uint8_t b) noexcept;
 
+    /// The component count as given to the constructor (it may exceed the four held).
     int getColorCount() const noexcept { return m_count; }
     /// Component `index`; 0 for an index outside 0..3.
     float getColor(int index) const noexcept {
         return index >= 0 && index < kMaxComponents ? m_components[index] : 0.0f;
     }
+    /// The fallback's red, green and blue.
+    ///@{
     std::uint8_t getFallBackR() const noexcept { return m_fallBackR; }
     std::uint8_t getFallBackG() const noexcept { return m_fallBackG; }
     std::uint8_t getFallBackB() const noexcept { return m_fallBackB; }
+    ///@}
 
     /// The space given to the constructor, which may be empty.
     SmartPtr<ColorSpace> getColorSpace() const override;
@@ -164,9 +191,12 @@ public:
     SpotColor(Core::String name, float tint, std::uint8_t r, std::uint8_t g, std::uint8_t b);
     ~SpotColor() override;
 
+    /// The ink's name as written, its tint as given, and its process colours.
+    ///@{
     Core::String const& getColorName() const noexcept { return m_name; }
     float getTint() const noexcept { return m_tint; }
     ColorSubstitute const& getColorSubstitute() const noexcept { return m_substitute; }
+    ///@}
 
     SmartPtr<ColorSpace> getColorSpace() const override;
     SmartPtr<Color> clone() const override;

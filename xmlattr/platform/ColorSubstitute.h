@@ -16,16 +16,25 @@ class XMLATTR_EXPORT ColorSubstitute {
 public:
     ColorSubstitute() noexcept = default;
 
+    /// Whether each substitute was set.
+    ///@{
     bool hasCMYKSubstitute() const noexcept { return m_hasCMYK; }
     bool hasRGBSubstitute() const noexcept { return m_hasRGB; }
+    ///@}
 
+    /// The CMYK substitute's components, as set; 0 without one.
+    ///@{
     double getC() const noexcept { return m_c; }
     double getM() const noexcept { return m_m; }
     double getY() const noexcept { return m_y; }
     double getK() const noexcept { return m_k; }
+    ///@}
+    /// The RGB substitute's components; 0 without one.
+    ///@{
     std::uint8_t getR() const noexcept { return m_r; }
     std::uint8_t getG() const noexcept { return m_g; }
     std::uint8_t getB() const noexcept { return m_b; }
+    ///@}
 
     /// Sets the CMYK substitute as given, unchecked; the RGB one is kept.
     void setCMYK(double c, double m, double y, double k) noexcept;

@@ -22,11 +22,15 @@ static_assert(sizeof(DateFormat) == 4);
 class XMLATTR_EXPORT DateTime {
 public:
     DateTime() noexcept = default;
+    /// The date as given, unchecked.
     DateTime(int year, int month, int day) noexcept : m_year(year), m_month(month), m_day(day) {}
 
+    /// The parts as given; 0 in each for no date.
+    ///@{
     int getYear() const noexcept { return m_year; }
     int getMonth() const noexcept { return m_month; }
     int getDay() const noexcept { return m_day; }
+    ///@}
 
     /// Strict. Exactly M/D/YYYY: a month of one or two digits (1 to 12), a day of one or
     /// two digits that exists in that month of that year, and a year of exactly four
@@ -39,8 +43,11 @@ public:
     /// fields writes them unchanged.
     String toDateString(DateFormat format) const;
 
+    /// By year, then month, then day; no date sorts first.
+    ///@{
     friend bool operator==(DateTime const&, DateTime const&) noexcept = default;
     friend std::strong_ordering operator<=>(DateTime const&, DateTime const&) noexcept = default;
+    ///@}
 
 private:
     // Declared in the order that dates compare in.

@@ -13,15 +13,23 @@ namespace Core {
 class XMLATTR_EXPORT Exception : public std::exception {
 public:
     Exception() noexcept = default;
+    /// Copies keep the message and the recorded location.
+    ///@{
     Exception(Exception const&) = default;
     Exception& operator=(Exception const&) = default;
+    ///@}
     ~Exception() override;
 
+    /// Records where the impossible state was met; `throwWithLocation` does it before throwing.
     void initCodeLocation(String const& file, int line);
+    /// The recorded source name and line; empty and 0 until recorded.
+    ///@{
     String const& getFile() const noexcept { return m_file; }
     int getLine() const noexcept { return m_line; }
+    ///@}
     /// Logs "file(line): what" through `Log::error`.
     void logError() const;
+    /// The exception's kind as text; the location is in `getFile` and `getLine`.
     char const* what() const noexcept override;
 
 private:
@@ -33,6 +41,7 @@ private:
 class XMLATTR_EXPORT UnreacheableCodeException : public Exception {
 public:
     ~UnreacheableCodeException() override;
+    /// "unreachable code".
     char const* what() const noexcept override;
 };
 
@@ -40,6 +49,7 @@ public:
 class XMLATTR_EXPORT NullPointerException : public Exception {
 public:
     ~NullPointerException() override;
+    /// "null pointer".
     char const* what() const noexcept override;
 };
 

@@ -19,6 +19,7 @@ struct NumberRead {
     /// number; `result_out_of_range` when the number is too large for the type.
     std::errc error;
 
+    /// Whether a number was read.
     constexpr explicit operator bool() const noexcept { return error == std::errc(); }
 };
 
@@ -26,6 +27,7 @@ struct NumberRead {
 /// digits × 10^exponent with its sign when `exact`. Beyond 19 digits (leading zeros included)
 /// or 9 exponent digits the parts are not kept, and rounding goes back to the number's text.
 struct ScannedNumber {
+    /// The most digits that `digits` holds exactly.
     static constexpr std::size_t kExactDigits = 19;
 
     /// The digits without the point, when `exact`.
@@ -34,6 +36,7 @@ struct ScannedNumber {
     long long exponent;
     /// Code units the number takes; 0 where none begins the text.
     std::size_t length;
+    /// Whether a "-" leads the number.
     bool negative;
     /// Whether `digits` and `exponent` hold the number.
     bool exact;
@@ -50,6 +53,7 @@ struct XMLATTR_EXPORT Format {
     /// number outside the type's range, gives false and leaves `out` untouched. An underflowing
     /// float rounds to zero and is accepted.
     [[nodiscard]] static bool parseInt(std::u16string_view text, int& out) noexcept;
+    /// As `parseInt`, for single precision.
     [[nodiscard]] static bool parseFloat(std::u16string_view text, float& out) noexcept;
     /// Hexadecimal digits in either case, optionally after "0x" or "0X"; no sign.
     [[nodiscard]] static bool parseHexInt(std::u16string_view text, int& out) noexcept;
@@ -61,22 +65,29 @@ struct XMLATTR_EXPORT Format {
     /// digits; allocates nothing. `value` is written only on success; a float or double
     /// too small for its type rounds to a (signed) zero and succeeds.
     static NumberRead fromChars(std::u16string_view text, int& value) noexcept;
+    /// As the `int` form, correctly rounded to the type.
+    ///@{
     static NumberRead fromChars(std::u16string_view text, float& value) noexcept;
     static NumberRead fromChars(std::u16string_view text, double& value) noexcept;
+    ///@}
     /// The rounding step of `fromChars` alone, for a reader that scanned the number at the start
     /// of `text` itself (the library's cursor does, so as to take the short numbers inline).
     /// `number.length` must be more than 0.
     static NumberRead fromScanned(std::u16string_view text, ScannedNumber const& number,
                                   int& value) noexcept;
+    /// As the `int` form, for the other types.
+    ///@{
     static NumberRead fromScanned(std::u16string_view text, ScannedNumber const& number,
                                   float& value) noexcept;
     static NumberRead fromScanned(std::u16string_view text, ScannedNumber const& number,
                                   double& value) noexcept;
+    ///@}
 
     /// Lenient forms, as C's atoi and atof: leading white space is skipped and the
     /// longest prefix that is a number is read; no number gives 0. Out of range, an
     /// integer is clamped to the nearest limit and a float becomes an infinity.
     static int parseInt(std::u16string_view text) noexcept;
+    /// As `parseInt`, in single precision.
     static float parseFloat(std::u16string_view text) noexcept;
 
     /// Decimal text of `value`.
@@ -87,6 +98,7 @@ struct XMLATTR_EXPORT Format {
     /// 1e20f as "100000002004087734272"); beyond them the shortest with an exponent
     /// ("1e+21", "1.5e-08"); "nan", "inf" or "-inf" for the values that are no number.
     static String toString(float value);
+    /// As the `float` form, for double precision.
     static String toString(double value);
 };
 

@@ -10,11 +10,16 @@ namespace Core {
 /// at any time from any thread; it is called on the thread that logs.
 class XMLATTR_EXPORT Log {
 public:
+    /// How grave a message is; the sink is told with each.
     enum Level : int { Warning = 0, Error = 1 };
+    /// Where messages go: called with each message on the thread that logs it.
     using Sink = void (*)(Level level, String const& message);
 
+    /// Hands `message` to the sink at that level.
+    ///@{
     static void warning(String const& message);
     static void error(String const& message);
+    ///@}
     /// Installs `sink` (null restores standard error) and returns the one it replaces.
     static Sink setSink(Sink sink) noexcept;
 };

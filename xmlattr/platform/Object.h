@@ -14,14 +14,19 @@ namespace Core {
 class XMLATTR_EXPORT Object {
 public:
     Object() noexcept = default;
+    /// A copy starts with no references of its own: the count belongs to the object, not to its
+    /// value.
+    ///@{
     Object(Object const&) noexcept {}
     Object& operator=(Object const&) noexcept { return *this; }
+    ///@}
     virtual ~Object();
 
     /// Takes a reference; returns the new count.
     int AddRef() noexcept;
     /// Drops a reference; at zero calls `OnFinalRelease`. Returns the remaining count.
     int Release();
+    /// The current count, for tests and diagnostics; another thread may change it at once.
     int getRefCount() const noexcept { return m_refs.load(std::memory_order_relaxed); }
 
 protected:

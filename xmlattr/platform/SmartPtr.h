@@ -14,16 +14,24 @@
 /// Equality is identity.
 template <class T> class SmartPtr {
 public:
+    /// The location recorded when an empty pointer is used: part of the interface, not this file's
+    /// name or line.
+    ///@{
     static constexpr char16_t const* kFile = u"SmartPtr";
     static constexpr int kNullLine = 124;
+    ///@}
 
     SmartPtr() noexcept = default;
+    /// Empty, as the default.
     SmartPtr(std::nullptr_t) noexcept {}
     /// Takes a reference on `object` (which may be null).
     explicit SmartPtr(T* object) noexcept : m_object(object) { addRef(); }
+    /// Takes another reference on the same object.
     SmartPtr(SmartPtr const& other) noexcept : m_object(other.m_object) { addRef(); }
+    /// Takes the reference; `other` is left empty.
     SmartPtr(SmartPtr&& other) noexcept : m_object(std::exchange(other.m_object, nullptr)) {}
     template <class U>
+    /// From a pointer to a derived class, taking another reference.
     requires std::convertible_to<U*, T*> SmartPtr(SmartPtr<U> const& other)
     noexcept : m_object(other.m_object) { addRef(); }
     ~SmartPtr() { release(); }
@@ -50,6 +58,7 @@ public:
         }
         return *this;
     }
+    /// Takes the reference of `other`, leaving it empty, and drops the old one.
     SmartPtr& operator=(SmartPtr&& other) {
         if (this != &other) {
             T* const old = std::exchange(m_object, std::exchange(other.m_object, nullptr));
@@ -60,6 +69,9 @@ public:
         return *this;
     }
 
+    /// The held object; an empty pointer throws `Core::NullPointerException` after logging the
+    /// location.
+    ///@{
     T* get() const {
         if (m_object == nullptr) {
             Core::throwWithLocation<Core::NullPointerException>(kFile, kNullLine);
@@ -68,6 +80,8 @@ public:
     }
     T* operator->() const { return get(); }
     T& operator*() const { return *get(); }
+    ///@}
+    /// Whether an object is held.
     explicit operator bool() const noexcept { return m_object != nullptr; }
 
     /// The held object as `U` when it is one, else an empty pointer.
@@ -75,12 +89,15 @@ public:
         return SmartPtr<U>(dynamic_cast<U*>(m_object));
     }
 
+    /// Identity: the same object, or both empty.
+    ///@{
     friend bool operator==(SmartPtr const& a, SmartPtr const& b) noexcept {
         return a.m_object == b.m_object;
     }
     friend bool operator==(SmartPtr const& a, std::nullptr_t) noexcept {
         return a.m_object == nullptr;
     }
+    ///@}
 
 private:
     template <class U> friend class SmartPtr;

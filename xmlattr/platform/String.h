@@ -26,6 +26,7 @@ class TextSink;
 /// answered with "nothing", never read.
 class XMLATTR_EXPORT String {
 public:
+    /// The longest text held without a heap allocation.
     static constexpr int kInlineCapacity = 19;
 
     String() noexcept { m_local[0] = u'\0'; }
@@ -44,12 +45,16 @@ public:
         }
     }
 #endif
+    /// A copy of the code units of `text`.
     explicit String(std::u16string_view text);
     /// From UTF-8 (a `std::string`, a view, or a `u8"..."` literal); a malformed sequence
     /// becomes U+FFFD.
     explicit String(std::string_view utf8);
+    /// From UTF-8 given as `char8_t`; a malformed sequence becomes U+FFFD.
     explicit String(std::u8string_view utf8);
+    /// A copy; a text longer than `kInlineCapacity` allocates once.
     String(String const& other);
+    /// Takes the storage; `other` is left empty.
     // Inline, as every text a writer returns passes through them.
     String(String&& other) noexcept : m_length(other.m_length), m_capacity(other.m_capacity) {
         if (other.isLocal()) {
@@ -67,29 +72,42 @@ public:
         }
     }
 
+    /// Copies, or takes the storage; `other` of a move is left empty.
+    ///@{
     String& operator=(String const& other);
     String& operator=(String&& other) noexcept;
+    ///@}
 
+    /// The count of UTF-16 code units, not of characters.
+    ///@{
     int length() const noexcept { return m_length; }
     bool empty() const noexcept { return m_length == 0; }
+    ///@}
     /// The code unit at `index`; 0 for an index outside the text.
     char16_t operator[](int index) const noexcept {
         return index >= 0 && index < m_length ? data()[index] : u'\0';
     }
     /// Always terminated.
     char16_t const* c_str() const noexcept { return data(); }
+    /// The code units, without a copy; valid until the text next changes.
+    ///@{
     std::u16string_view view() const noexcept {
         return {data(), static_cast<std::size_t>(m_length)};
     }
     operator std::u16string_view() const noexcept { return view(); }
+    ///@}
+    /// The code units, for range `for` and the standard algorithms.
+    ///@{
     char16_t const* begin() const noexcept { return data(); }
     char16_t const* end() const noexcept { return data() + m_length; }
+    ///@}
 
     /// Code-unit order: negative, 0 or positive as this text sorts before, equal to or after
     /// `other`.
     int compare(std::u16string_view other) const noexcept;
     /// As `compare`, with ASCII letters folded to lower case first; other code units are exact.
     int compareNoCase(std::u16string_view other) const noexcept;
+    /// Whether the text begins with exactly these code units.
     bool startsWith(std::u16string_view prefix) const noexcept;
     /// First position at or after `from` (clamped to 0) where `text` starts; -1 if none.
     int find(std::u16string_view text, int from = 0) const noexcept;
@@ -100,10 +118,14 @@ public:
     Vector<String> split(std::u16string_view separators) const;
     /// Removes white space (`isSpace`) at both ends, in place.
     String& trim();
+    /// Appends, growing the storage by doubling; returns this text.
+    ///@{
     String& append(std::u16string_view text);
     String& append(char16_t unit);
+    ///@}
     /// Makes room for `capacity` code units, so that appending up to them does not allocate.
     void reserve(int capacity);
+    /// Appends, as `append`.
     String& operator+=(std::u16string_view text) { return append(text); }
 
     /// UTF-8; an unpaired surrogate becomes U+FFFD.
@@ -126,10 +148,13 @@ public:
     /// The message pattern numbered `id`, with "{0}" where its argument goes; empty if unknown.
     static String loadString(int id);
 
+    /// Code unit by code unit; no normalisation and no case folding.
+    ///@{
     friend bool operator==(String const& a, String const& b) noexcept {
         return a.view() == b.view();
     }
     friend bool operator!=(String const& a, String const& b) noexcept { return !(a == b); }
+    ///@}
     /// Code-unit order, as `compare`: a `String` can key an ordered container.
     friend std::strong_ordering operator<=>(String const& a, String const& b) noexcept {
         return a.view() <=> b.view();
@@ -159,6 +184,7 @@ XMLATTR_EXPORT std::ostream& operator<<(std::ostream& out, String const& text);
 
 /// The hash of the code units, so that a `Core::String` can key an unordered container.
 template <> struct std::hash<Core::String> {
+    /// The hash of the code units, as of the same text in a `std::u16string_view`.
     std::size_t operator()(Core::String const& text) const noexcept {
         return std::hash<std::u16string_view>{}(text.view());
     }

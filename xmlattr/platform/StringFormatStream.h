@@ -12,9 +12,13 @@ namespace Core {
 /// An argument list that streams into a `StringFormatStream` as consecutive arguments.
 class XMLATTR_EXPORT VariantArray {
 public:
+    /// Appends one argument.
     VariantArray& operator<<(String const& value);
+    /// The arguments held, in order; the index must lie in 0..size()-1.
+    ///@{
     int size() const noexcept { return m_items.size(); }
     String const& operator[](int index) const noexcept { return m_items[index]; }
+    ///@}
 
 private:
     Vector<String> m_items;
@@ -26,14 +30,19 @@ private:
 /// Arguments are never searched for placeholders themselves.
 class XMLATTR_EXPORT StringFormatStream {
 public:
+    /// Keeps a copy of `pattern`; nothing is formatted until `getString`.
     explicit StringFormatStream(std::u16string_view pattern);
 
+    /// Adds the next argument (an array adds each of its items in turn).
+    ///@{
     StringFormatStream& operator<<(String const& value);
     StringFormatStream& operator<<(int value);
     StringFormatStream& operator<<(float value);
     StringFormatStream& operator<<(double value);
     StringFormatStream& operator<<(VariantArray const& values);
+    ///@}
 
+    /// The pattern with each placeholder replaced; the stream can still take arguments.
     String getString() const;
 
 private:

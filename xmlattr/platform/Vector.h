@@ -18,17 +18,23 @@ namespace Core {
 /// Indexing is unchecked, as with any array; growth keeps the strong guarantee.
 template <class T> class Vector {
 public:
+    /// The standard container names, so that generic code and range algorithms take a vector.
+    ///@{
     using value_type = T;
     using iterator = T*;
     using const_iterator = T const*;
+    ///@}
 
     Vector() noexcept = default;
+    /// Copies each item in order.
     Vector(std::initializer_list<T> items) {
         reserve(static_cast<int>(items.size()));
         for (T const& item : items) {
             pushUnchecked(item);
         }
     }
+    /// Copies copy every item; a move takes the storage and leaves `other` empty.
+    ///@{
     Vector(Vector const& other) {
         reserve(other.m_size);
         for (T const& item : other) {
@@ -52,11 +58,18 @@ public:
         swap(moved);
         return *this;
     }
+    ///@}
 
+    /// The item count, and how many fit before the next growth.
+    ///@{
     int size() const noexcept { return m_size; }
     int capacity() const noexcept { return m_capacity; }
     bool empty() const noexcept { return m_size == 0; }
+    ///@}
 
+    /// Unchecked access, as an array's: the index must lie in 0..size()-1 (front and back need an
+    /// item).
+    ///@{
     T& operator[](int index) noexcept { return m_data[index]; }
     T const& operator[](int index) const noexcept { return m_data[index]; }
     T* data() noexcept { return m_data; }
@@ -65,11 +78,15 @@ public:
     T const& front() const noexcept { return m_data[0]; }
     T& back() noexcept { return m_data[m_size - 1]; }
     T const& back() const noexcept { return m_data[m_size - 1]; }
+    ///@}
 
+    /// Pointers over the items, for range `for` and the standard algorithms.
+    ///@{
     iterator begin() noexcept { return m_data; }
     iterator end() noexcept { return m_data + m_size; }
     const_iterator begin() const noexcept { return m_data; }
     const_iterator end() const noexcept { return m_data + m_size; }
+    ///@}
 
     /// Makes room for `count` elements without changing the size.
     void reserve(int count) {
@@ -78,11 +95,15 @@ public:
         }
     }
 
+    /// Destroys every item and keeps the storage, so a list read again allocates nothing.
     void clear() noexcept {
         std::destroy_n(m_data, m_size);
         m_size = 0;
     }
 
+    /// Appends one item, doubling the storage when full (the strong guarantee holds).
+    /// `emplace_back` builds it in place and may take an item of this vector as its argument.
+    ///@{
     void push_back(T const& item) { emplace_back(item); }
     void push_back(T&& item) { emplace_back(std::move(item)); }
 
@@ -104,18 +125,22 @@ public:
         swap(grown);
         return back();
     }
+    ///@}
 
+    /// Destroys the last item; the vector must not be empty.
     void pop_back() noexcept {
         --m_size;
         std::destroy_at(m_data + m_size);
     }
 
+    /// Exchanges the storage of two vectors without copying an item.
     void swap(Vector& other) noexcept {
         std::swap(m_data, other.m_data);
         std::swap(m_size, other.m_size);
         std::swap(m_capacity, other.m_capacity);
     }
 
+    /// Equal when the sizes match and the items compare equal in order.
     friend bool operator==(Vector const& a, Vector const& b) requires std::equality_comparable<T> {
         if (a.m_size != b.m_size) {
             return false;

@@ -27,21 +27,28 @@ enum PathCommandType : int {
 /// One command as written: absolute or relative, its arguments in their fields. Fields the
 /// kind does not use hold 0 px (lengths), 0 (`rotation`) and false (flags).
 struct XMLATTR_EXPORT PathDataCommand {
+    /// The command; it says which fields below hold data.
     PathCommandType type = PathCommandType(0);
     /// A lower-case letter; always false for `ClosePath`.
     bool relative = false;
-    SLength x1{}, y1{};    ///< first control point: CurveTo, QuadraticCurveTo
-    SLength x2{}, y2{};    ///< second control point: CurveTo, SmoothCurveTo
-    SLength x{}, y{};      ///< end point (HorizontalLineTo uses x only, VerticalLineTo y only)
-    SLength rx{}, ry{};    ///< arc radii
+    /// The points and radii in the units written, as the command's letter orders them.
+    ///@{
+    SLength x1{}, y1{}; ///< first control point: CurveTo, QuadraticCurveTo
+    SLength x2{}, y2{}; ///< second control point: CurveTo, SmoothCurveTo
+    SLength x{}, y{};   ///< end point (HorizontalLineTo uses x only, VerticalLineTo y only)
+    SLength rx{}, ry{}; ///< arc radii
+    ///@}
     float rotation = 0.0f; ///< the arc's x-axis rotation, its unit dropped
+    /// The arc's large-arc flag.
     bool largeArc = false;
+    /// The arc's sweep flag.
     bool sweep = false;
 
     /// Same type in 1..11 and equal in the fields that type reads from text (and `relative`,
     /// except for `ClosePath` and 1, which compare nothing else). Any other type is unequal
     /// to everything, itself included.
     bool operator==(PathDataCommand const& other) const noexcept;
+    /// The negation of `==`.
     bool operator!=(PathDataCommand const& other) const noexcept { return !(*this == other); }
 };
 
@@ -51,6 +58,7 @@ struct XMLATTR_EXPORT PathDataCommand {
 /// reads as 0 px and any character that cannot start a command is skipped. Arguments may carry
 /// a unit ("10pt", "2cm", "5mm", "50%"); the arc flags are single digits that need no separator.
 template <> struct XMLATTR_EXPORT ValueTraits<Core::Vector<PathDataCommand>> {
+    /// Reads `text` into `value`, as described above; always true.
     [[nodiscard]] static bool parse(Core::Vector<PathDataCommand>& value, Core::String const& text);
 };
 

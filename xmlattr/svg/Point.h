@@ -9,16 +9,20 @@
 
 namespace Xml {
 
+/// One point of an SVG point list (`points` of a polyline or polygon), each coordinate a length
+/// with its unit.
 class XMLATTR_EXPORT Point {
 public:
     /// 0 px, 0 px.
     constexpr Point() noexcept = default;
+    /// The coordinates as given.
     constexpr Point(SLength const& px, SLength const& py) noexcept : x(px), y(py) {}
 
     /// Both coordinates equal as lengths: same unit and size.
     constexpr bool operator==(Point const& other) const noexcept {
         return x == other.x && y == other.y;
     }
+    /// The negation of `==`.
     constexpr bool operator!=(Point const& other) const noexcept { return !(*this == other); }
 
     /// Strict. Coordinates are numbers, each may carry a unit ("10px", "2cm", "50%"); white
@@ -35,14 +39,20 @@ public:
     /// pixels or lengths. Empty for no points. Never throws.
     static Core::String getPointListValueAsString(Core::Vector<Point> const& points);
 
+    /// The coordinates, as read.
+    ///@{
     SLength x;
     SLength y;
+    ///@}
 };
 
+/// Binds point lists to `Point::parsePointList` and `Point::getPointListValueAsString`.
 template <> struct ValueTraits<Core::Vector<Point>> {
+    /// `Point::parsePointList`.
     [[nodiscard]] static bool parse(Core::Vector<Point>& value, Core::String const& text) {
         return Point::parsePointList(value, text);
     }
+    /// `Point::getPointListValueAsString`.
     static Core::String write(Core::Vector<Point> const& value) {
         return Point::getPointListValueAsString(value);
     }

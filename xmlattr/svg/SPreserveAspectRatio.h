@@ -7,6 +7,7 @@
 
 namespace Xml {
 
+/// How an SVG view box fits its viewport: the `preserveAspectRatio` bits.
 class XMLATTR_EXPORT SPreserveAspectRatio {
 public:
     /// The bits; an alignment sets one x and one y bit, "none" is alone.
@@ -26,11 +27,14 @@ public:
     constexpr SPreserveAspectRatio(int aspectRatio = AspectXMid | AspectYMid | AspectMeet) noexcept
         : m_aspectRatio(aspectRatio) {}
 
+    /// The bits of `Flags`, as read.
     constexpr int getAspectRatio() const noexcept { return m_aspectRatio; }
 
+    /// Equal bits.
     constexpr bool operator==(SPreserveAspectRatio const& other) const noexcept {
         return m_aspectRatio == other.m_aspectRatio;
     }
+    /// The negation of `==`.
     constexpr bool operator!=(SPreserveAspectRatio const& other) const noexcept {
         return !(*this == other);
     }
@@ -43,6 +47,7 @@ private:
 /// "slice" word, both case-sensitive. An unknown alignment is "xMidYMid"; a missing second
 /// word is "meet" and an unknown one adds no bit; after "none" the second word is ignored.
 template <> struct XMLATTR_EXPORT ValueTraits<SPreserveAspectRatio> {
+    /// Reads `text` into `value`, as described above; always true.
     [[nodiscard]] static bool parse(SPreserveAspectRatio& value, Core::String const& text) noexcept;
 };
 

@@ -41,6 +41,7 @@ public:
     /// Same kind in 1..6 and equal in the members of that kind; any other kind is unequal to
     /// everything, itself included. Doubles compare as doubles (a NaN equals nothing).
     bool operator==(Transform const& other) const noexcept;
+    /// The negation of `==`.
     bool operator!=(Transform const& other) const noexcept { return !(*this == other); }
 
     /// One item, "rotate(30" or "translate(10, 20)", the ")" optional and anything after it
@@ -50,17 +51,32 @@ public:
     /// numbers (0 where none begins), lengths may carry a unit.
     static Transform readTransform(Core::String const& text);
 
+    /// The kind; it says which members below hold the transform.
     TransformType type;
+    /// `Matrix`: a b c d e f.
     double matrix[6];
+    /// `Translate`: the offsets, with their units.
+    ///@{
     TXmlAttribute<SLength> tx;
     TXmlAttribute<SLength> ty;
+    ///@}
+    /// `Scale`: the factors.
+    ///@{
     double sx;
     double sy;
+    ///@}
+    /// `Rotate`: the angle in degrees.
     double angle;
+    /// `Rotate`: the centre, with its units.
+    ///@{
     TXmlAttribute<SLength> cx;
     TXmlAttribute<SLength> cy;
+    ///@}
+    /// `SkewX` and `SkewY`: the angles in degrees (both are set to the one angle of the text).
+    ///@{
     double skewAngleX;
     double skewAngleY;
+    ///@}
 };
 
 /// Transform lists: lenient, always true. Each item closed by ")" is read as
@@ -68,6 +84,7 @@ public:
 /// items are separated by white space, one comma or both; an item left open at the end of
 /// the text is dropped.
 template <> struct XMLATTR_EXPORT ValueTraits<Core::Vector<Transform>> {
+    /// Appends the items of `text` to `value`; always true.
     [[nodiscard]] static bool parse(Core::Vector<Transform>& value, Core::String const& text);
 };
 
