@@ -198,31 +198,10 @@ Difference compareParts(Standard::Reading const& standard, Standard::Reading con
     return difference;
 }
 
-// The arguments each path command takes.
-std::size_t argumentsOf(char command) {
-    switch (command | 0x20) {
-    case 'm':
-    case 'l':
-    case 't':
-        return 2;
-    case 'h':
-    case 'v':
-        return 1;
-    case 'c':
-        return 6;
-    case 's':
-    case 'q':
-        return 4;
-    case 'a':
-        return 7;
-    default:
-        return 0;
-    }
-}
-
 std::string commandText(char command, std::vector<double> const& numbers, std::size_t first) {
     std::string text(1, command);
-    for (std::size_t i = 0; i < argumentsOf(command) && first + i < numbers.size(); ++i) {
+    for (std::size_t i = 0; i < Standard::pathArguments(command) && first + i < numbers.size();
+         ++i) {
         text += " " + numberText(numbers[first + i]);
     }
     return text;
@@ -235,7 +214,7 @@ Difference comparePaths(Standard::Reading const& standard, std::string_view valu
     std::size_t number = 0;
     for (std::size_t i = 0; i < count; ++i) {
         char const command = standard.commands[i];
-        std::size_t const arguments = argumentsOf(command);
+        std::size_t const arguments = Standard::pathArguments(command);
         // A closepath has no relative form: "z" and "Z" are one command.
         bool const closes = (command | 0x20) == 'z' && (library.commands[i] | 0x20) == 'z';
         bool same = (command == library.commands[i] || closes) &&

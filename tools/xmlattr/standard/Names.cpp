@@ -20,17 +20,6 @@ bool isNameChar(char c, bool colon) {
     return isNameStart(c, colon) || isDigit(c) || c == '-' || c == '.';
 }
 
-// The text without the blanks around it.
-std::string_view trim(std::string_view text) {
-    while (!text.empty() && isSpace(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isSpace(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 bool isName(std::string_view text, bool colon) {
     if (text.empty() || !isNameStart(text.front(), colon)) {
         return false;
@@ -48,7 +37,7 @@ bool isName(std::string_view text, bool colon) {
 template <class Item> bool eachPiece(std::string_view text, char separator, Item item) {
     for (;;) {
         std::size_t const end = text.find(separator);
-        if (!item(trim(text.substr(0, end)))) {
+        if (!item(trimmed(text.substr(0, end)))) {
             return false;
         }
         if (end == std::string_view::npos) {
@@ -142,21 +131,21 @@ bool isUri(std::string_view text, Dialect dialect) {
 
 } // namespace
 
-bool conformsNcName(std::string_view text, Dialect) { return isName(trim(text), false); }
+bool conformsNcName(std::string_view text, Dialect) { return isName(trimmed(text), false); }
 
 bool conformsNcNameOrEmpty(std::string_view text, Dialect dialect) {
-    return trim(text).empty() || conformsNcName(text, dialect);
+    return trimmed(text).empty() || conformsNcName(text, dialect);
 }
 
 bool conformsNcNames(std::string_view text, Dialect) {
-    return !trim(text).empty() &&
+    return !trimmed(text).empty() &&
            eachWord(text, [](std::string_view word) { return isName(word, false); });
 }
 
-bool conformsXmlName(std::string_view text, Dialect) { return isName(trim(text), true); }
+bool conformsXmlName(std::string_view text, Dialect) { return isName(trimmed(text), true); }
 
 bool conformsWord(std::string_view text, Dialect) {
-    std::string_view const word = trim(text);
+    std::string_view const word = trimmed(text);
     return !word.empty() && eachWord(word, [&](std::string_view piece) { return piece == word; });
 }
 
@@ -181,14 +170,14 @@ bool conformsQuotableCharacter(std::string_view text, Dialect) {
 }
 
 bool conformsCountry(std::string_view text, Dialect) {
-    std::string_view const code = trim(text);
+    std::string_view const code = trimmed(text);
     return code == "none" ||
            ((code.size() == 2 || code.size() == 3) && allOf(code, isAsciiLetter)) ||
            (code.size() == 3 && allOf(code, isAsciiDigit));
 }
 
 bool conformsScript(std::string_view text, Dialect) {
-    std::string_view const code = trim(text);
+    std::string_view const code = trimmed(text);
     return code == "none" || code == "auto" || (code.size() == 4 && allOf(code, isAsciiLetter)) ||
            (code.size() == 3 && allOf(code, isAsciiDigit));
 }
@@ -204,15 +193,15 @@ bool conformsXslTextAlign(std::string_view text, Dialect dialect) {
     static constexpr std::array<std::string_view, 8> kTextAlign = {
         "start", "center", "end", "justify", "inside", "outside", "left", "right"};
     Syntax const keywords{{}, Form::Values, 0, kTextAlign};
-    return isQuoted(trim(text)) || conforms(keywords, text, dialect);
+    return isQuoted(trimmed(text)) || conforms(keywords, text, dialect);
 }
 
 bool conformsUriOrEmpty(std::string_view text, Dialect dialect) {
-    return trim(text).empty() || isUri(trim(text), dialect);
+    return trimmed(text).empty() || isUri(trimmed(text), dialect);
 }
 
 bool conformsUriList(std::string_view text, Dialect dialect) {
-    if (trim(text) == "none") {
+    if (trimmed(text) == "none") {
         return true;
     }
     Scanner scanner(text);
@@ -227,13 +216,13 @@ bool conformsUriList(std::string_view text, Dialect dialect) {
 }
 
 bool conformsSwitchTo(std::string_view text, Dialect dialect) {
-    std::string_view const value = trim(text);
+    std::string_view const value = trimmed(text);
     return value == "xsl-preceding" || value == "xsl-following" || value == "xsl-any" ||
            conformsNcNames(value, dialect);
 }
 
 bool conformsTarget(std::string_view text, Dialect) {
-    std::string_view const value = trim(text);
+    std::string_view const value = trimmed(text);
     return value == "_replace" || value == "_self" || value == "_parent" || value == "_top" ||
            value == "_blank" || isName(value, true);
 }

@@ -74,6 +74,8 @@ void readValue(Syntax const& syntax, std::string_view text, Dialect dialect, Rea
 /// library writes back is read for the comparison.
 void readParts(std::string_view text, Dialect dialect, Reading& out);
 void readPathData(std::string_view text, Reading& out);
+/// How many numbers a path command takes ("M" two, "A" seven, "Z" none).
+[[nodiscard]] std::size_t pathArguments(char command) noexcept;
 void readTransformList(std::string_view text, Reading& out);
 
 /// Where a value that does not conform to `syntax` goes wrong: the first token, list item or

@@ -59,16 +59,6 @@ std::size_t closingOf(std::string_view text, std::size_t open) {
     return text.size();
 }
 
-std::string_view trimmedText(std::string_view text) {
-    while (!text.empty() && isSpace(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isSpace(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // url(...)'s reference: inside the parentheses, blanks and one pair of quotes taken off.
 std::string_view referenceOf(std::string_view function) {
     std::size_t const open = function.find('(');
@@ -76,7 +66,7 @@ std::string_view referenceOf(std::string_view function) {
     if (!inner.empty() && inner.back() == ')') {
         inner.remove_suffix(1);
     }
-    inner = trimmedText(inner);
+    inner = trimmed(inner);
     if (inner.size() >= 2 && (inner.front() == '"' || inner.front() == '\'') &&
         inner.back() == inner.front()) {
         inner = inner.substr(1, inner.size() - 2);
@@ -141,8 +131,24 @@ void readToken(Scanner& scanner, std::string_view text, Dialect dialect, Part& p
     }
 }
 
-// The arguments each path command takes.
-int argumentsOf(char command) {
+void skipSeparators(Scanner& scanner) {
+    while (!scanner.atEnd() && isSeparator(scanner.peek())) {
+        scanner.take(scanner.peek());
+    }
+}
+
+double radians(double degrees) { return degrees * std::numbers::pi / 180; }
+
+// this = this × other, both as a b c d e f of the matrix [a c e; b d f; 0 0 1].
+void multiply(std::array<double, 6>& m, std::array<double, 6> const& o) {
+    m = {m[0] * o[0] + m[2] * o[1],        m[1] * o[0] + m[3] * o[1],
+         m[0] * o[2] + m[2] * o[3],        m[1] * o[2] + m[3] * o[3],
+         m[0] * o[4] + m[2] * o[5] + m[4], m[1] * o[4] + m[3] * o[5] + m[5]};
+}
+
+} // namespace
+
+std::size_t pathArguments(char command) noexcept {
     switch (lowerAscii(command)) {
     case 'm':
     case 'l':
@@ -162,23 +168,6 @@ int argumentsOf(char command) {
         return 0;
     }
 }
-
-void skipSeparators(Scanner& scanner) {
-    while (!scanner.atEnd() && isSeparator(scanner.peek())) {
-        scanner.take(scanner.peek());
-    }
-}
-
-double radians(double degrees) { return degrees * std::numbers::pi / 180; }
-
-// this = this × other, both as a b c d e f of the matrix [a c e; b d f; 0 0 1].
-void multiply(std::array<double, 6>& m, std::array<double, 6> const& o) {
-    m = {m[0] * o[0] + m[2] * o[1],        m[1] * o[0] + m[3] * o[1],
-         m[0] * o[2] + m[2] * o[3],        m[1] * o[2] + m[3] * o[3],
-         m[0] * o[4] + m[2] * o[5] + m[4], m[1] * o[4] + m[3] * o[5] + m[5]};
-}
-
-} // namespace
 
 void readParts(std::string_view text, Dialect dialect, Reading& out) {
     out.clear();
@@ -211,19 +200,19 @@ void readPathData(std::string_view text, Reading& out) {
         if (isLetter(scanner.peek())) {
             command = scanner.peek();
             scanner.take(command);
-            if (argumentsOf(command) == 0) {
+            if (pathArguments(command) == 0) {
                 out.commands.push_back(command);
                 out.commandStarts.push_back(start);
                 continue;
             }
             skipSeparators(scanner);
-        } else if (command == '\0' || argumentsOf(command) == 0) {
+        } else if (command == '\0' || pathArguments(command) == 0) {
             return; // a number with no command to take it: not path data
         }
         out.commands.push_back(command);
         out.commandStarts.push_back(start);
-        int const count = argumentsOf(command);
-        for (int i = 0; i < count; ++i) {
+        std::size_t const count = pathArguments(command);
+        for (std::size_t i = 0; i < count; ++i) {
             if (i > 0) {
                 skipSeparators(scanner);
             }
@@ -304,10 +293,10 @@ void applyTransform(Reading& out, std::string_view name, std::span<double const>
 
 std::pair<std::size_t, std::size_t> faultOf(Syntax const& syntax, std::string_view text,
                                             Dialect dialect) {
-    std::string_view const trimmed = trimmedText(text);
+    std::string_view const stripped = trimmed(text);
     std::size_t const start =
-        trimmed.empty() ? 0 : static_cast<std::size_t>(trimmed.data() - text.data());
-    std::pair<std::size_t, std::size_t> const whole{start, start + trimmed.size()};
+        stripped.empty() ? 0 : static_cast<std::size_t>(stripped.data() - text.data());
+    std::pair<std::size_t, std::size_t> const whole{start, start + stripped.size()};
     // Each item of a transform list is a list of its own.
     if (syntax.form == Form::TransformList) {
         Scanner scanner(text);

@@ -15,6 +15,17 @@ constexpr char lowerAscii(char c) noexcept {
 constexpr bool isSpace(char c) noexcept {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
+/// The text without the blanks around it.
+constexpr std::string_view trimmed(std::string_view text) noexcept {
+    while (!text.empty() && isSpace(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isSpace(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
 constexpr bool isDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 constexpr bool isLetter(char c) noexcept {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');

@@ -188,16 +188,6 @@ bool isUri(std::string_view token, Dialect dialect) {
     return readFuncIri(scanner, dialect) && scanner.atEnd();
 }
 
-std::string_view trimmed(std::string_view text) {
-    Tokens const tokens(text);
-    if (tokens.size() == 0) {
-        return {};
-    }
-    std::string_view const last = tokens[tokens.size() - 1];
-    return text.substr(static_cast<std::size_t>(tokens[0].data() - text.data()),
-                       static_cast<std::size_t>(last.data() + last.size() - tokens[0].data()));
-}
-
 } // namespace
 
 bool conformsBorder(std::string_view text, Dialect dialect) {

@@ -9,16 +9,6 @@ namespace Tool::Standard {
 
 namespace {
 
-std::string_view trim(std::string_view text) {
-    while (!text.empty() && isSpace(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isSpace(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // Exactly `count` digits.
 bool readDigits(Scanner& scanner, int count) {
     for (int i = 0; i < count; ++i) {
@@ -45,13 +35,13 @@ bool readFraction(Scanner& scanner) {
 
 // Pieces separated by semicolons, blanks around each; one semicolon may end the list.
 template <class Item> bool eachItem(std::string_view text, Item item) {
-    text = trim(text);
+    text = trimmed(text);
     if (!text.empty() && text.back() == ';') {
         text.remove_suffix(1);
     }
     for (;;) {
         std::size_t const end = text.find(';');
-        if (!item(trim(text.substr(0, end)))) {
+        if (!item(trimmed(text.substr(0, end)))) {
             return false;
         }
         if (end == std::string_view::npos) {
@@ -202,13 +192,13 @@ bool isFontWeight(std::string_view word) {
 
 // all | items separated by commas.
 template <class Item> bool allOrList(std::string_view text, Item item) {
-    text = trim(text);
+    text = trimmed(text);
     if (text == "all") {
         return true;
     }
     for (;;) {
         std::size_t const end = text.find(',');
-        if (!item(trim(text.substr(0, end)))) {
+        if (!item(trimmed(text.substr(0, end)))) {
             return false;
         }
         if (end == std::string_view::npos) {
@@ -263,22 +253,22 @@ bool readClockValue(Scanner& scanner) {
 }
 
 bool conformsDuration(std::string_view text, Dialect) {
-    std::string_view const value = trim(text);
+    std::string_view const value = trimmed(text);
     return value == "media" || value == "indefinite" || isClockValue(value);
 }
 
 bool conformsMinMax(std::string_view text, Dialect) {
-    std::string_view const value = trim(text);
+    std::string_view const value = trimmed(text);
     return value == "media" || isClockValue(value);
 }
 
 bool conformsRepeatDuration(std::string_view text, Dialect) {
-    std::string_view const value = trim(text);
+    std::string_view const value = trimmed(text);
     return value == "indefinite" || isClockValue(value);
 }
 
 bool conformsRepeatCount(std::string_view text, Dialect) {
-    std::string_view const value = trim(text);
+    std::string_view const value = trimmed(text);
     Scanner scanner(value);
     Number number;
     return value == "indefinite" ||
@@ -371,7 +361,7 @@ bool conformsFontFaceStretches(std::string_view text, Dialect) {
 
 bool conformsFontFaceVariants(std::string_view text, Dialect) {
     static constexpr std::array<std::string_view, 2> kVariants = {"normal", "small-caps"};
-    std::string_view const value = trim(text);
+    std::string_view const value = trimmed(text);
     return value != "all" &&
            allOrList(value, [](std::string_view word) { return isOneOf(kVariants, word); });
 }
