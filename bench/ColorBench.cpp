@@ -2,6 +2,7 @@
 // that only cuts the same texts apart and converts their numbers with the C library.
 #include <xmlattr/xmlattr.h>
 
+#include "bench/BenchValues.h"
 #include "testing/Corpus.h"
 
 #include <benchmark/benchmark.h>
@@ -49,14 +50,7 @@ Kind kindOf(Core::String const& text) {
 }
 
 std::vector<Core::String> colourTexts(int kind) {
-    auto rows = xmlattr_testing::corpusValues(
-        "fo-attributes.tsv",
-        {"color", "background-color", "border-color", "border-before-color", "border-after-color",
-         "border-start-color", "border-end-color", "border-top-color", "border-bottom-color",
-         "border-left-color", "border-right-color"});
-    auto const svg = xmlattr_testing::corpusValues(
-        "svg-attributes.tsv", {"fill", "stroke", "stop-color", "color", "flood-color"});
-    rows.insert(rows.end(), svg.begin(), svg.end());
+    auto const rows = bench_values::colourRows();
     std::vector<Core::String> texts;
     for (auto const& row : rows) {
         if (kind == AllColours || kindOf(row.value) == kind) {

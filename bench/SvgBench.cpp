@@ -2,6 +2,7 @@
 // a floor: the same texts split at white space and commas with every number read by strtof.
 #include <xmlattr/xmlattr.h>
 
+#include "bench/BenchValues.h"
 #include "testing/Corpus.h"
 
 #include <benchmark/benchmark.h>
@@ -42,25 +43,7 @@ bool beginsNumber(char c) { return (c >= '0' && c <= '9') || c == '-' || c == '+
 Texts pointTexts() {
     Texts texts;
     for (std::string const& path : corpusTexts({"d"}).utf8) {
-        std::vector<std::string_view> numbers;
-        for (std::size_t i = 0; i < path.size();) {
-            std::size_t const start = path[i] == '+' ? i + 1 : i;
-            float value = 0;
-            auto const result =
-                std::from_chars(path.data() + start, path.data() + path.size(), value);
-            if (result.ec == std::errc()) {
-                auto const end = static_cast<std::size_t>(result.ptr - path.data());
-                numbers.emplace_back(path.data() + i, end - i);
-                i = end;
-            } else {
-                ++i;
-            }
-        }
-        std::string points;
-        for (std::size_t i = 0; i + 1 < numbers.size(); i += 2) {
-            points.append(i == 0 ? "" : " ").append(numbers[i]).append(",").append(numbers[i + 1]);
-        }
-        texts.add(std::move(points));
+        texts.add(bench_values::pointsOfPath(path));
     }
     return texts;
 }

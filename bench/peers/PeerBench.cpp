@@ -9,6 +9,7 @@
 // table gives nanoseconds a value, the median over the rounds, and the interquartile range
 // relative to it.
 #include "PeerReaders.h"
+#include "bench/BenchValues.h"
 
 #include <xmlattr/xmlattr.h>
 
@@ -54,39 +55,14 @@ Values svgValues(std::initializer_list<std::string_view> attributes) {
 Values pointValues() {
     Values values;
     for (std::string const& path : svgValues({"d"}).utf8) {
-        std::vector<std::string_view> numbers;
-        for (std::size_t i = 0; i < path.size();) {
-            std::size_t const start = path[i] == '+' ? i + 1 : i;
-            float value = 0;
-            auto const result =
-                std::from_chars(path.data() + start, path.data() + path.size(), value);
-            if (result.ec == std::errc()) {
-                auto const end = static_cast<std::size_t>(result.ptr - path.data());
-                numbers.emplace_back(path.data() + i, end - i);
-                i = end;
-            } else {
-                ++i;
-            }
-        }
-        std::string points;
-        for (std::size_t i = 0; i + 1 < numbers.size(); i += 2) {
-            points.append(i == 0 ? "" : " ").append(numbers[i]).append(",").append(numbers[i + 1]);
-        }
-        values.add(std::move(points));
+        values.add(bench_values::pointsOfPath(path));
     }
     return values;
 }
 
 // As in ColorBench: the colours of the XSL-FO and the SVG documents.
 Values colourValues() {
-    auto rows = xmlattr_testing::corpusValues(
-        "fo-attributes.tsv",
-        {"color", "background-color", "border-color", "border-before-color", "border-after-color",
-         "border-start-color", "border-end-color", "border-top-color", "border-bottom-color",
-         "border-left-color", "border-right-color"});
-    auto const svg = xmlattr_testing::corpusValues(
-        "svg-attributes.tsv", {"fill", "stroke", "stop-color", "color", "flood-color"});
-    rows.insert(rows.end(), svg.begin(), svg.end());
+    auto const rows = bench_values::colourRows();
     Values values;
     for (auto const& row : rows) {
         values.add(row.value.toUtf8());
