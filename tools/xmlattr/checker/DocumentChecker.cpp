@@ -461,8 +461,9 @@ struct Encodings {
                 single = false;
                 continue;
             }
-            map[byte] = static_cast<int>(out[0] | (out[1] << 8) | (out[2] << 16) |
-                                         (static_cast<unsigned>(out[3]) << 24));
+            map[byte] = static_cast<int>(
+                static_cast<unsigned>(out[0]) | (static_cast<unsigned>(out[1]) << 8) |
+                (static_cast<unsigned>(out[2]) << 16) | (static_cast<unsigned>(out[3]) << 24));
         }
         ::iconv_close(converter);
         // Markup is read in ASCII's bytes (all but a few characters XML never needs there).

@@ -24,8 +24,8 @@ bool isWide(SourceEncoding encoding) {
 }
 
 unsigned unitOf(std::string_view text, std::size_t at, SourceEncoding encoding) {
-    auto const first = static_cast<unsigned char>(text[at]);
-    auto const second = static_cast<unsigned char>(text[at + 1]);
+    auto const first = static_cast<unsigned>(static_cast<unsigned char>(text[at]));
+    auto const second = static_cast<unsigned>(static_cast<unsigned char>(text[at + 1]));
     return encoding == SourceEncoding::Utf16LE ? first | (second << 8) : (first << 8) | second;
 }
 

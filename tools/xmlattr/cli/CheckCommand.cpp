@@ -99,7 +99,7 @@ public:
     void add(std::string const& given) {
         if (given == kStandardInput) {
             if (!m_standardInput) {
-                m_found.push_back({given, std::string(kStandardInputShown), {}});
+                m_found.push_back({{given, std::string(kStandardInputShown)}, {}});
                 m_standardInput = true;
             }
             return;
@@ -107,7 +107,7 @@ public:
         fs::path const path(given);
         Target const target = targetOf(path);
         if (!target.folder) {
-            m_found.push_back({path, given, {}});
+            m_found.push_back({{path, given}, {}});
             return;
         }
         std::size_t const before = m_found.size();
