@@ -3,10 +3,12 @@
 // standards' grammars. Nothing may crash, and a report must hold together: every diagnostic
 // counted once, every value echoed within its limit, a fault only at the end.
 #include "checker/DocumentChecker.h"
+#include "cli/Messages.h"
 #include "types/ValueType.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -28,10 +30,11 @@ void checkReport(Tool::FileReport const& report) {
         if (fault || diagnostic.finding == Tool::Finding::NoNamespace) {
             continue;
         }
-        check(!diagnostic.attribute.empty() && !diagnostic.message.empty());
+        std::string const message = Tool::messageOf(diagnostic);
+        check(!diagnostic.attribute.empty() && !message.empty());
         check(diagnostic.value.size() <= 4 * Tool::kEchoLimit);
         check(diagnostic.valueLength <= Tool::kEchoLimit ||
-              diagnostic.message.find("code units)") != std::string::npos);
+              message.find("code units)") != std::string::npos);
         errors += diagnostic.severity == Tool::Severity::Error ? 1 : 0;
         warnings += diagnostic.severity == Tool::Severity::Warning ? 1 : 0;
     }

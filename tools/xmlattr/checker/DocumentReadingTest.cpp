@@ -1,5 +1,6 @@
 // How the checker reads a document's bytes: declared encodings, and pieces fed to the reader.
 #include "DocumentChecker.h"
+#include "cli/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +48,7 @@ TEST(DocumentReading, ReadsTheEncodingsItDeclares) {
         EXPECT_EQ(report.status, row.status);
         ASSERT_EQ(report.diagnostics.size(), 1u);
         EXPECT_EQ(report.diagnostics[0].value, row.value);
-        EXPECT_EQ(report.diagnostics[0].message, row.message);
+        EXPECT_EQ(Tool::messageOf(report.diagnostics[0]), row.message);
     }
 }
 

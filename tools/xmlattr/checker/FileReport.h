@@ -51,11 +51,27 @@ struct Diagnostic {
     std::size_t valueLength = 0;
     /// The library's type, or the standard's grammar where the library has none.
     std::string type;
-    /// The text after "error: " or "warning: ", the value echoed in it.
+    /// A finding on a name or on the document is worded where it is found: the text after
+    /// "error: " or "warning: ", and notes. A finding on a value leaves both to the output
+    /// (cli/Messages.h), which words it from the facts below.
     std::string message;
     std::vector<std::string> notes;
     /// What the library made of the value, when it read one.
     std::optional<std::string> reading;
+    /// Where both read the value apart: the library's side and the standard's, the item of a
+    /// list or path that differs (from 1; 0 for the whole value), and how many of the
+    /// standard's values the library does not hold.
+    struct Readings {
+        std::string library;
+        std::string standard;
+        std::size_t item = 0;
+        std::size_t unheld = 0;
+    };
+    std::optional<Readings> readings;
+    /// What the library logged while reading the value.
+    std::vector<std::string> libraryMessages;
+    /// The value the writer likely meant.
+    std::optional<std::string> suggestion;
 };
 
 struct Counts {

@@ -1,5 +1,6 @@
 // References resolved per document: small documents and the diagnostics they must give.
 #include "DocumentChecker.h"
+#include "cli/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +16,8 @@ std::string lines(Tool::FileReport const& report) {
         std::string const at = std::to_string(diagnostic.position.line) + ":" +
                                std::to_string(diagnostic.position.column) + ": ";
         out += at + std::string(kSeverities[static_cast<int>(diagnostic.severity)]) + ": " +
-               diagnostic.message + "\n";
-        for (std::string const& note : diagnostic.notes) {
+               Tool::messageOf(diagnostic) + "\n";
+        for (std::string const& note : Tool::notesOf(diagnostic)) {
             out += at + "note: " + note + "\n";
         }
     }

@@ -70,15 +70,6 @@ std::optional<std::string> nearMiss(ValueType const* type, Standard::Syntax cons
     return suggest(text, keywords, accepts);
 }
 
-// NAME="VALUE", a value cut short followed by its length.
-std::string quotedEcho(std::string_view name, std::string_view echo, bool cut, std::size_t length) {
-    std::string text = std::string(name) + "=" + inQuotes(echo);
-    if (cut) {
-        text += "... (" + std::to_string(length) + " code units)";
-    }
-    return text;
-}
-
 // The library's text from a value: ASCII, nearly every value, is widened in one pass rather
 // than decoded a character at a time.
 Core::String libraryText(std::string_view value) {
@@ -228,20 +219,6 @@ private:
 
 thread_local SilentValues silentValues;
 
-// The message of a value both readers accept and read apart.
-std::string differenceMessage(std::string const& what, Difference const& difference) {
-    std::string const item =
-        difference.item == 0 ? std::string() : "item " + std::to_string(difference.item) + " of ";
-    std::string message = item + what + " is read here as " + inQuotes(difference.library) +
-                          "; the standard reads " + inQuotes(difference.standard);
-    if (difference.kind == Difference::Kind::Unheld) {
-        message += difference.unheld == 1 ? ", whose last value is not read"
-                                          : ", whose last " + std::to_string(difference.unheld) +
-                                                " values are not read";
-    }
-    return message;
-}
-
 } // namespace
 
 std::optional<Finding> verdictOf(Answers const& answers) noexcept {
@@ -332,48 +309,18 @@ void checkValue(FileReport& report, ValuePlace const& place, std::string_view na
     diagnostic.element = place.element;
     diagnostic.value = echoed(value, diagnostic.valueLength);
     diagnostic.type = entry.typeName();
-    std::string const& typeName = diagnostic.type;
-    std::string const what = quotedEcho(
-        name, diagnostic.value, diagnostic.value.size() < value.size(), diagnostic.valueLength);
-    std::string_view const standard = vocabularyName(place.vocabulary);
     if (type != nullptr && libraryReads) {
         diagnostic.reading = readingOf(*type, text);
     }
     diagnostic.finding = *finding;
     diagnostic.severity = *finding == Finding::Invalid ? Severity::Error : Severity::Warning;
-    switch (*finding) {
-    case Finding::Invalid:
-        diagnostic.message = what + " is not a valid " + typeName;
-        diagnostic.notes = std::move(messages);
-        break;
-    case Finding::ValidNotRead:
-        diagnostic.message = what + ": valid " + std::string(standard) +
-                             ", but not read by this library's " + typeName;
-        diagnostic.notes = std::move(messages);
-        break;
-    case Finding::NotValidRead:
-        diagnostic.message = what + ": not valid " + std::string(standard) + "; read here as " +
-                             diagnostic.reading.value_or("?");
-        diagnostic.notes = std::move(messages);
-        break;
-    case Finding::ReadDifferently:
-        diagnostic.message = differenceMessage(what, difference);
-        diagnostic.notes = std::move(messages);
-        break;
-    default:
-        // Both accept alike, and the library had something to say about it.
-        diagnostic.message = what + ": " + messages.front();
-        diagnostic.notes.assign(messages.begin() + 1, messages.end());
-        break;
-    }
-    if (diagnostic.finding != Finding::LibraryMessage &&
-        diagnostic.finding != Finding::ReadDifferently) {
-        if (std::optional<std::string> const near = nearMiss(type, syntax, dialect, text)) {
-            std::size_t nearLength = 0;
-            std::string const shown = echoed(*near, nearLength);
-            diagnostic.notes.push_back("did you mean " + inQuotes(shown) +
-                                       (shown.size() < near->size() ? "...?" : "?"));
-        }
+    diagnostic.libraryMessages = std::move(messages);
+    if (*finding == Finding::ReadDifferently) {
+        diagnostic.readings =
+            Diagnostic::Readings{std::move(difference.library), std::move(difference.standard),
+                                 difference.item, difference.unheld};
+    } else if (*finding != Finding::LibraryMessage) {
+        diagnostic.suggestion = nearMiss(type, syntax, dialect, text);
     }
     if (diagnostic.severity == Severity::Error) {
         ++counts.errors;

@@ -1,6 +1,8 @@
 // The three renderings of a check's findings, and the summary.
 #include "CheckOutput.h"
 
+#include "Messages.h"
+
 #include "types/Fields.h"
 
 #include <nlohmann/json.hpp>
@@ -91,9 +93,9 @@ public:
                 m_console.problem(at + "error: " + diagnostic.message + "\n");
                 continue;
             }
-            out += at + std::string(severityName(diagnostic.severity)) + ": " + diagnostic.message +
-                   "\n";
-            for (std::string const& note : diagnostic.notes) {
+            out += at + std::string(severityName(diagnostic.severity)) + ": " +
+                   messageOf(diagnostic) + "\n";
+            for (std::string const& note : notesOf(diagnostic)) {
                 out += at + "note: " + note + "\n";
             }
         }
@@ -149,8 +151,8 @@ Json diagnosticJson(FileReport const& report, Diagnostic const& diagnostic) {
     json["value"] = aboutValue ? Json(diagnostic.value) : Json();
     json["valueLength"] = aboutValue ? Json(diagnostic.valueLength) : Json();
     json["type"] = aboutValue ? Json(diagnostic.type) : Json();
-    json["message"] = diagnostic.message;
-    json["notes"] = diagnostic.notes;
+    json["message"] = messageOf(diagnostic);
+    json["notes"] = notesOf(diagnostic);
     json["reading"] = diagnostic.reading ? Json(*diagnostic.reading) : Json();
     return json;
 }
@@ -197,11 +199,11 @@ std::string pathUri(std::string const& path) {
     return uri;
 }
 
-constexpr Finding kFindings[] = {Finding::Invalid,       Finding::ValidNotRead,
-                                 Finding::NotValidRead,  Finding::LibraryMessage,
-                                 Finding::NoNamespace,   Finding::Unreadable,
-                                 Finding::NotWellFormed, Finding::UnresolvedReference,
-                                 Finding::DuplicateName, Finding::RegionNameConflict,
+constexpr Finding kFindings[] = {Finding::Invalid,        Finding::ValidNotRead,
+                                 Finding::NotValidRead,   Finding::LibraryMessage,
+                                 Finding::NoNamespace,    Finding::Unreadable,
+                                 Finding::NotWellFormed,  Finding::UnresolvedReference,
+                                 Finding::DuplicateName,  Finding::RegionNameConflict,
                                  Finding::ReadDifferently};
 
 // SARIF 2.1.0, one run; results are streamed between the run's head and its end.
@@ -249,8 +251,8 @@ private:
         json["level"] = severityName(diagnostic.severity);
         std::string text = diagnostic.finding == Finding::Unreadable
                                ? "cannot read the file: " + diagnostic.message
-                               : diagnostic.message;
-        for (std::string const& note : diagnostic.notes) {
+                               : messageOf(diagnostic);
+        for (std::string const& note : notesOf(diagnostic)) {
             text += "\nnote: " + note;
         }
         json["message"]["text"] = text;
