@@ -549,7 +549,9 @@ struct References::State {
                 }
                 break;
             case FoName::RetrieveClassName:
-                refer(Target::MarkerClass, attribute, element, value);
+                // A page template may retrieve a class that this document never marks: it
+                // retrieves nothing, which is allowed, and a typo looks the same.
+                refer(Target::MarkerClass, attribute, element, value, Severity::Warning);
                 break;
             case FoName::FlowMapReference:
                 if (kind == FoElement::PageSequence) {
@@ -720,6 +722,8 @@ struct References::State {
                              std::string(targetName(pending.target));
         if (pending.target == Target::AnyRegion) {
             diagnostic.message += "; its content is never shown";
+        } else if (pending.target == Target::MarkerClass) {
+            diagnostic.message += "; nothing is retrieved";
         }
         if (pending.target == Target::PageMaster) {
             auto const master = masters.find(pending.name());

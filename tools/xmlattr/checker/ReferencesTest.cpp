@@ -80,7 +80,9 @@ TEST(References, XslFoNamesResolve) {
                  "15:38: error: internal-destination=\"intr\" refers to no id\n"
                  "15:38: note: did you mean \"intro\"?\n"
                  "16:27: error: ref-id=\"elsewhere\" refers to no id\n"
-                 "17:22: error: retrieve-class-name=\"title\" refers to no marker class\n"
+                 "17:22: warning: retrieve-class-name=\"title\" refers to no marker class; nothing "
+                 "is "
+                 "retrieved\n"
                  "19:42: error: flow-map-reference=\"map\" refers to no flow map\n"},
              Row{"a page master chosen by a page-sequence-master must be a page master",
                  FO_ROOT "<fo:layout-master-set>\n"
