@@ -76,6 +76,8 @@ public:
     Position position() const noexcept { return m_position; }
 
     void step() noexcept;
+    /// Steps up to the next `c` (an ASCII character) or the end, in one pass over the bytes.
+    void stepTo(char c) noexcept;
 
 private:
     bool wide() const noexcept {
