@@ -19,7 +19,8 @@ template class TXmlAttribute<SBaselineShift>;
 
 namespace {
 
-// The baseline shift writer's impossible modes are recorded under the lengths' name.
+// The location the interface promises for the baseline shift writer's impossible modes: the
+// lengths' source name and a line of the engine it describes, not this file's.
 constexpr char16_t kLengthAttributeFile[] = u"LengthAttribute";
 constexpr int kBaselineShiftWriterLine = 471;
 

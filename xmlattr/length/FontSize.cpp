@@ -20,7 +20,8 @@ template class TXmlAttribute<STextDecoration>;
 
 namespace {
 
-// The relative size writer's impossible numbers are recorded under the font keywords' name.
+// The location the interface promises for the relative size writer's impossible numbers: the
+// font keywords' source name and a line of the engine it describes, not this file's.
 constexpr char16_t kFontAttributesFile[] = u"FontAttributes";
 constexpr int kFontSizeWriterLine = 74;
 

@@ -16,6 +16,8 @@ template class TXmlAttribute<TabStopType>;
 
 namespace {
 
+// The location the interface promises for the indent writer's impossible functions: a source
+// name and line of the engine it describes, not this file's.
 constexpr char16_t kIndentFile[] = u"IndentAttribute";
 constexpr int kIndentWriterLine = 43;
 

@@ -23,7 +23,8 @@ template class TXmlAttribute<SLength>;
 
 namespace {
 
-// The location recorded for the impossible states of this file.
+// The locations the interface promises for the impossible states of this file: a source name
+// and lines of the engine it describes, not this file's name or lines.
 constexpr char16_t const* kFile = u"LengthAttribute";
 constexpr int kLengthWriterLine = 129;
 constexpr int kLengthPxSizeLine = 156;

@@ -22,7 +22,8 @@ namespace {
 
 using Core::detail::Cursor;
 
-// The location recorded for the impossible states of this file.
+// The location the interface promises for the impossible states of this file: a source name
+// and line of the engine it describes, not this file's name or lines.
 constexpr char16_t const* kFile = u"TransformListAttribute";
 constexpr int kBuildLine = 212;
 
