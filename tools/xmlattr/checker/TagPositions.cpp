@@ -190,18 +190,28 @@ void detail::Walker::stepTo(char wanted) noexcept {
     // here byte by byte, without a step's calls and checks for each character.
     std::size_t const end = std::min(m_source.find(wanted, m_at), m_source.size());
     bool const utf8 = m_encoding == SourceEncoding::Utf8;
-    for (; m_at < end; ++m_at) {
-        char const c = m_source[m_at];
+    // On locals: a store to the position may not be taken to leave the text's bytes alone.
+    char const* at = m_source.data() + m_at;
+    char const* const stop = m_source.data() + end;
+    long line = m_position.line;
+    long column = m_position.column;
+    long units = m_position.unitColumn;
+    for (; at < stop; ++at) {
+        char const c = *at;
         if (c == '\r' || c == '\n') {
-            if (c == '\r' && m_at + 1 < end && m_source[m_at + 1] == '\n') {
-                ++m_at;
-            }
-            m_position = {m_position.line + 1, 1};
+            at += c == '\r' && at + 1 < stop && at[1] == '\n' ? 1 : 0;
+            ++line;
+            column = 1;
+            units = 1;
         } else if (!utf8 || !isContinuation(c)) {
-            ++m_position.column;
-            m_position.unitColumn += utf8 && leadsPair(c) ? 2 : 1;
+            ++column;
+            units += utf8 && leadsPair(c) ? 2 : 1;
         }
     }
+    m_at = end;
+    m_position.line = line;
+    m_position.column = column;
+    m_position.unitColumn = units;
 }
 
 unsigned detail::Walker::unitAt(std::size_t at) const noexcept {

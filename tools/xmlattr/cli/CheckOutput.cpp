@@ -93,10 +93,10 @@ public:
                 m_console.problem(at + "error: " + diagnostic.message + "\n");
                 continue;
             }
-            out += at + std::string(severityName(diagnostic.severity)) + ": " +
-                   messageOf(diagnostic) + "\n";
+            out.append(at).append(severityName(diagnostic.severity)).append(": ");
+            out.append(messageOf(diagnostic)).append("\n");
             for (std::string const& note : notesOf(diagnostic)) {
-                out += at + "note: " + note + "\n";
+                out.append(at).append("note: ").append(note).append("\n");
             }
         }
         m_console.out(out);

@@ -9,9 +9,10 @@ namespace {
 
 // NAME="VALUE", a value cut short followed by its length.
 std::string quotedValue(Diagnostic const& diagnostic) {
-    std::string text = diagnostic.attribute + "=" + inQuotes(diagnostic.value);
+    std::string text = diagnostic.attribute;
+    text.append("=").append(inQuotes(diagnostic.value));
     if (diagnostic.valueLength > kEchoLimit) {
-        text += "... (" + std::to_string(diagnostic.valueLength) + " code units)";
+        text.append("... (").append(std::to_string(diagnostic.valueLength)).append(" code units)");
     }
     return text;
 }
@@ -36,7 +37,7 @@ std::string messageOf(Diagnostic const& diagnostic) {
     std::string const standard(vocabularyName(diagnostic.vocabulary));
     switch (diagnostic.finding) {
     case Finding::Invalid:
-        return quotedValue(diagnostic) + " is not a valid " + diagnostic.type;
+        return quotedValue(diagnostic).append(" is not a valid ").append(diagnostic.type);
     case Finding::ValidNotRead:
         return quotedValue(diagnostic) + ": valid " + standard +
                ", but not read by this library's " + diagnostic.type;
@@ -64,8 +65,9 @@ std::vector<std::string> notesOf(Diagnostic const& diagnostic) {
     if (diagnostic.suggestion) {
         std::size_t length = 0;
         std::string const shown = echoed(*diagnostic.suggestion, length);
-        notes.push_back("did you mean " + inQuotes(shown) +
-                        (shown.size() < diagnostic.suggestion->size() ? "...?" : "?"));
+        std::string& note = notes.emplace_back("did you mean ");
+        note.append(inQuotes(shown))
+            .append(shown.size() < diagnostic.suggestion->size() ? "...?" : "?");
     }
     notes.insert(notes.end(), diagnostic.notes.begin(), diagnostic.notes.end());
     return notes;

@@ -313,6 +313,10 @@ std::pair<std::size_t, std::size_t> faultOf(Syntax const& syntax, std::string_vi
         }
         return whole;
     }
+    // One token is the whole value.
+    if (stripped.find_first_of(" \t\r\n\f,") == std::string_view::npos) {
+        return whole;
+    }
     bool const tokens = syntax.form == Form::Values || syntax.form == Form::Paint ||
                         syntax.form == Form::DashArray || syntax.form == Form::CoordinateList ||
                         syntax.form == Form::NumberList || syntax.form == Form::Points;
