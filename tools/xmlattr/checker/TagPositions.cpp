@@ -198,7 +198,10 @@ void detail::Walker::stepTo(char wanted) noexcept {
     long units = m_position.unitColumn;
     for (; at < stop; ++at) {
         char const c = *at;
-        if (c == '\r' || c == '\n') {
+        if (static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x80) {
+            ++column;
+            ++units;
+        } else if (c == '\r' || c == '\n') {
             at += c == '\r' && at + 1 < stop && at[1] == '\n' ? 1 : 0;
             ++line;
             column = 1;
@@ -234,6 +237,14 @@ char detail::Walker::peek() const noexcept {
 }
 
 void detail::Walker::step() noexcept {
+    // Nearly every character of a tag is printable ASCII.
+    if (auto const byte = static_cast<unsigned char>(m_source[m_at]);
+        !wide() && byte >= 0x20 && byte < 0x80) {
+        ++m_at;
+        ++m_position.column;
+        ++m_position.unitColumn;
+        return;
+    }
     if (wide()) {
         unsigned const unit = unitAt(m_at);
         m_at += 2;
