@@ -6,6 +6,7 @@
 #include "TagPositions.h"
 #include "standard/Syntax.h"
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -131,7 +132,7 @@ struct FileReport {
     /// Whether an element of either vocabulary was seen.
     bool hasContent = false;
     /// In document order; a fault that stopped the reading comes last.
-    std::vector<Diagnostic> diagnostics;
+    std::deque<Diagnostic> diagnostics;
     Counts total;
     /// Names (ids, page masters...) and references to them, and what was wrong with them.
     Counts references;

@@ -923,7 +923,7 @@ void References::finish() {
     for (Diagnostic const& diagnostic : found) {
         m_state->count(diagnostic);
     }
-    std::vector<Diagnostic>& diagnostics = m_report.diagnostics;
+    auto& diagnostics = m_report.diagnostics;
     std::size_t const middle = diagnostics.size();
     diagnostics.insert(diagnostics.end(), std::make_move_iterator(found.begin()),
                        std::make_move_iterator(found.end()));

@@ -98,6 +98,11 @@ public:
             for (std::string const& note : notesOf(diagnostic)) {
                 out.append(at).append("note: ").append(note).append("\n");
             }
+            // A document with thousands of findings is written as it goes, not held whole.
+            if (out.size() > kFlushAt) {
+                m_console.out(out);
+                out.clear();
+            }
         }
         m_console.out(out);
     }
@@ -115,6 +120,8 @@ public:
     }
 
 private:
+    static constexpr std::size_t kFlushAt = 1 << 16;
+
     Console& m_console;
     bool m_verbose;
     long m_withoutNamespace = 0;
