@@ -213,7 +213,7 @@ bool readColorFunction(Scanner& scanner, std::string_view name, Dialect dialect)
     return read && scanner.take(')');
 }
 
-// XSL's <uri-specification> holds an IRI, in which parentheses are legal ("man:bash(1)"):
+// An XSL-FO url() holds an IRI, in which parentheses are legal ("man:bash(1)"):
 // an unquoted one ends at the ")" that balances the opening one, or at a blank.
 std::size_t iriEnd(std::string_view rest) {
     std::size_t depth = 0;

@@ -192,7 +192,7 @@ TEST(StandardGrammar, XslProperties) {
 }
 
 // XSL 1.1, 7.14.1 and 5.11: dominant-baseline has keywords of its own; text-align takes a
-// string to align on; a <uri-specification> holds an IRI, parentheses included. SVG's
+// string to align on; an XSL-FO url() holds an IRI, parentheses included. SVG's
 // unquoted url() stops at a parenthesis, as CSS's does.
 TEST(StandardGrammar, XslSlips) {
     expectXsl("dominant-baseline", {{"reset-size", true}, {"use-script", true}, {"no-change", true},
