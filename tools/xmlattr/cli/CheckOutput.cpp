@@ -20,46 +20,6 @@ std::string dumped(Json const& json) {
     return json.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-std::string_view severityName(Severity severity) {
-    switch (severity) {
-    case Severity::Error:
-        return "error";
-    case Severity::Warning:
-        return "warning";
-    case Severity::Note:
-        return "note";
-    }
-    return "error";
-}
-
-std::string_view findingName(Finding finding) {
-    switch (finding) {
-    case Finding::Invalid:
-        return "invalid-value";
-    case Finding::ValidNotRead:
-        return "valid-but-not-read";
-    case Finding::NotValidRead:
-        return "read-but-not-valid";
-    case Finding::LibraryMessage:
-        return "library-message";
-    case Finding::NoNamespace:
-        return "svg-without-namespace";
-    case Finding::Unreadable:
-        return "unreadable-file";
-    case Finding::NotWellFormed:
-        return "not-well-formed";
-    case Finding::ReadDifferently:
-        return "read-differently";
-    case Finding::UnresolvedReference:
-        return "unresolved-reference";
-    case Finding::DuplicateName:
-        return "duplicate-name";
-    case Finding::RegionNameConflict:
-        return "region-name-conflict";
-    }
-    return "invalid-value";
-}
-
 std::string where(FileReport const& report, Position position) {
     return report.path + ":" + std::to_string(position.line) + ":" +
            std::to_string(position.column) + ": ";
@@ -336,6 +296,46 @@ std::string unknownNamesText(std::vector<UnknownAttribute> names) {
 }
 
 } // namespace
+
+std::string_view severityName(Severity severity) {
+    switch (severity) {
+    case Severity::Error:
+        return "error";
+    case Severity::Warning:
+        return "warning";
+    case Severity::Note:
+        return "note";
+    }
+    return "error";
+}
+
+std::string_view findingName(Finding finding) {
+    switch (finding) {
+    case Finding::Invalid:
+        return "invalid-value";
+    case Finding::ValidNotRead:
+        return "valid-but-not-read";
+    case Finding::NotValidRead:
+        return "read-but-not-valid";
+    case Finding::LibraryMessage:
+        return "library-message";
+    case Finding::NoNamespace:
+        return "svg-without-namespace";
+    case Finding::Unreadable:
+        return "unreadable-file";
+    case Finding::NotWellFormed:
+        return "not-well-formed";
+    case Finding::ReadDifferently:
+        return "read-differently";
+    case Finding::UnresolvedReference:
+        return "unresolved-reference";
+    case Finding::DuplicateName:
+        return "duplicate-name";
+    case Finding::RegionNameConflict:
+        return "region-name-conflict";
+    }
+    return "invalid-value";
+}
 
 void RunTally::add(FileReport const& report) {
     ++files;

@@ -12,6 +12,11 @@ namespace Tool {
 
 enum class OutputFormat : unsigned char { Text = 0, Json = 1, Sarif = 2 };
 
+/// The names the machine formats give: "error", "warning", "note".
+std::string_view severityName(Severity severity);
+/// The rule id of a finding in the machine formats ("invalid-value").
+std::string_view findingName(Finding finding);
+
 /// The counts of a whole run, gathered file by file.
 struct RunTally {
     long files = 0;

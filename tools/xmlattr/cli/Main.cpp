@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kCommands = {"parse", "types", "defaults", "check"};
+constexpr std::array<std::string_view, 5> kCommands = {"parse", "types", "defaults", "check",
+                                                      "lsp"};
 
 // A first word that names no command is answered with the commands there are.
 bool isUnknownCommand(int argc, char** argv) {
@@ -103,6 +104,18 @@ int main(int argc, char** argv) {
                      "The output is the same for any number")
         ->type_name("N");
 
+    unsigned debounce = 10;
+    bool stdio = false;
+    CLI::App* lsp = app.add_subcommand(
+        "lsp", "Serve the Language Server Protocol on standard input and output: diagnostics "
+               "as \"check\" gives them, and quick fixes, for the XSL-FO and SVG documents an "
+               "editor opens.");
+    lsp->add_option("--debounce", debounce,
+                    "Milliseconds a document rests after a change before it is checked "
+                    "(default 10)")
+        ->type_name("MS");
+    lsp->add_flag("--stdio", stdio, "Accepted for the clients that pass it; always so");
+
     try {
         app.parse(argc, argv);
     } catch (CLI::ParseError const& error) {
@@ -119,6 +132,9 @@ int main(int argc, char** argv) {
     }
     if (*defaults) {
         return Tool::runDefaults(defaultsJson);
+    }
+    if (*lsp) {
+        return Tool::runLsp(debounce);
     }
     checkOptions.format = formats.at(formatName);
     return Tool::runCheck(checkOptions);

@@ -1,0 +1,132 @@
+// From the checker's places (line, code-point column) to the negotiated code units.
+#include "DocumentDiagnostics.h"
+
+#include "cli/CheckOutput.h"
+#include "cli/Messages.h"
+
+#include <algorithm>
+
+namespace Tool::Lsp {
+
+namespace {
+
+// The checker's places come in document order, a value's start before its part and end: the
+// walk along a line goes on from the last place asked about instead of from the line's start,
+// so that a document that is one long line costs one pass.
+class Places {
+public:
+    Places(TextDocument const& document, PositionEncoding encoding)
+        : m_document(document), m_encoding(encoding) {}
+
+    ProtocolPosition operator()(Position const& place) {
+        if (m_document.lineCount() == 0 || place.line < 1) {
+            return {};
+        }
+        if (place.line > m_document.lineCount()) {
+            return m_document.positionOf(m_document.text().size(), m_encoding);
+        }
+        long const line = place.line - 1;
+        if (m_encoding == PositionEncoding::Utf32) {
+            return {line, std::max(place.column - 1, 0L)};
+        }
+        if (line != m_line || place.column < m_column) {
+            m_line = line;
+            m_column = 1;
+            m_offset = m_document.lineStart(line);
+            m_units = 0;
+        }
+        std::size_t const end = m_document.lineEnd(line);
+        std::string const& text = m_document.text();
+        while (m_column < place.column && m_offset < end) {
+            std::size_t const bytes = utf8Length(static_cast<unsigned char>(text[m_offset]));
+            m_units += codeUnits(bytes, m_encoding);
+            m_offset += bytes;
+            ++m_column;
+        }
+        return {line, m_units};
+    }
+
+private:
+    TextDocument const& m_document;
+    PositionEncoding m_encoding;
+    long m_line = -1;
+    long m_column = 1;
+    std::size_t m_offset = 0;
+    long m_units = 0;
+};
+
+int severityNumber(Severity severity) {
+    switch (severity) {
+    case Severity::Warning:
+        return 2;
+    case Severity::Note:
+        return 3;
+    case Severity::Error:
+        break;
+    }
+    return 1;
+}
+
+} // namespace
+
+std::vector<DocumentDiagnostic> diagnosticsOf(FileReport const& report,
+                                              TextDocument const& document,
+                                              PositionEncoding encoding) {
+    Places places(document, encoding);
+    std::vector<DocumentDiagnostic> found;
+    found.reserve(report.diagnostics.size());
+    for (Diagnostic const& diagnostic : report.diagnostics) {
+        DocumentDiagnostic& out = found.emplace_back();
+        out.place = diagnostic.position;
+        out.severity = diagnostic.severity;
+        out.finding = diagnostic.finding;
+        out.message = messageOf(diagnostic);
+        out.notes = notesOf(diagnostic);
+        out.suggestion = diagnostic.suggestion;
+        if (diagnostic.attribute.empty()) {
+            // A finding about a name or the whole document is marked where it was made.
+            ProtocolPosition const at =
+                diagnostic.finding == Finding::Unreadable ? ProtocolPosition{} : places(out.place);
+            out.range = {at, at};
+            out.value = out.range;
+            continue;
+        }
+        // Asked for in document order: the value's start, its part, its end.
+        out.value.start = places(diagnostic.range.start);
+        if (diagnostic.part) {
+            out.range = {places(diagnostic.part->start), places(diagnostic.part->end)};
+        }
+        out.value.end = places(diagnostic.range.end);
+        if (!diagnostic.part) {
+            out.range = out.value;
+        }
+    }
+    return found;
+}
+
+Json positionJson(ProtocolPosition position) {
+    return {{"line", position.line}, {"character", position.character}};
+}
+
+Json rangeJson(ProtocolRange const& range) {
+    return {{"start", positionJson(range.start)}, {"end", positionJson(range.end)}};
+}
+
+Json diagnosticJson(DocumentDiagnostic const& diagnostic, std::string const& uri) {
+    Json json = {{"range", rangeJson(diagnostic.range)},
+                 {"severity", severityNumber(diagnostic.severity)},
+                 {"code", findingName(diagnostic.finding)},
+                 {"source", "xmlattr"},
+                 {"message", diagnostic.message}};
+    if (!diagnostic.notes.empty()) {
+        Json related = Json::array();
+        Json const location = {{"uri", uri}, {"range", rangeJson(diagnostic.range)}};
+        for (std::string const& note : diagnostic.notes) {
+            related.push_back({{"location", location}, {"message", note}});
+        }
+        json["relatedInformation"] = std::move(related);
+    }
+    return json;
+}
+
+} // namespace Tool::Lsp
