@@ -6,7 +6,8 @@
 #   ./install-deps.sh            what the README's two commands need
 #   ./install-deps.sh --docs     also doxygen, for the reference documentation
 #   ./install-deps.sh --bench    also Google Benchmark, for the release preset's benchmarks
-#   ./install-deps.sh --ci       everything .ci/run uses (sanitizers, docs, the Windows leg)
+#   ./install-deps.sh --ci       everything .ci/run uses (sanitizers, docs, the Windows leg,
+#                                the language server's client tests)
 #   --yes                        install without asking (CI, scripts)
 set -euo pipefail
 
@@ -14,18 +15,21 @@ needed=(cmake g++ pkgconf libgtest-dev libgmock-dev libexpat1-dev libcli11-dev n
         help2man)
 docs=(doxygen)
 bench=(libbenchmark-dev)
-ci=(clang libclang-rt-14-dev python3 "${docs[@]}")
+# The language server's client tests: headless Neovim, and Node with npm for the protocol
+# package pinned in tools/xmlattr/lsp/clients/node/package-lock.json.
+ci=(clang libclang-rt-14-dev python3 neovim nodejs npm "${docs[@]}")
 # The Windows leg's cross compiler and Wine: .ci/windows skips, saying why, without them.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64)
 
 ask=yes
 with_windows=""
+with_node=""
 for argument in "$@"; do
   case "$argument" in
     --yes | -y) ask="" ;;
     --docs) needed+=("${docs[@]}") ;;
     --bench) needed+=("${bench[@]}") ;;
-    --ci) needed+=("${ci[@]}") with_windows=yes ;;
+    --ci) needed+=("${ci[@]}") with_windows=yes with_node=yes ;;
     -h | --help) sed -n '2,11s/^# \{0,1\}//p' "$0"; exit 0 ;;
     *) echo "install-deps.sh: unknown option $argument (see --help)" >&2; exit 2 ;;
   esac
@@ -81,5 +85,10 @@ if [ -n "$with_windows" ]; then
     { confirm "${absent[@]}" && install --no-install-recommends "${absent[@]}"; } ||
       echo "could not install ${absent[*]}: the Windows leg will be skipped" >&2
   fi
+fi
+if [ -n "$with_node" ]; then
+  # The Node client test's package, exactly as locked.
+  npm ci --no-audit --no-fund --prefix "$(dirname "$0")/tools/xmlattr/lsp/clients/node" ||
+    echo "could not install the protocol package: the Node client test will be skipped" >&2
 fi
 exit 0

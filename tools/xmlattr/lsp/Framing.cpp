@@ -27,9 +27,7 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-// The Content-Length of a header block (its lines, without the empty one), or false. A line
-// without a colon is what is left of a frame cut short, which the body's parse error already
-// answered: it is passed over, so that the frame after it is read.
+// The Content-Length of a header block (its lines, without the empty one), or false.
 bool contentLength(std::string_view block, std::size_t& length) {
     bool found = false;
     while (!block.empty()) {
@@ -38,7 +36,7 @@ bool contentLength(std::string_view block, std::size_t& length) {
         block = end == std::string_view::npos ? std::string_view() : block.substr(end + 2);
         std::size_t const colon = line.find(':');
         if (colon == std::string_view::npos) {
-            continue;
+            return false;
         }
         if (!sameLetters(trimmed(line.substr(0, colon)), "content-length")) {
             continue;
@@ -71,7 +69,17 @@ void FrameReader::feed(std::string_view bytes) {
 }
 
 FrameReader::Got FrameReader::next(std::string& body) {
-    std::string_view const rest = std::string_view(m_buffer).substr(m_at);
+    std::string_view rest = std::string_view(m_buffer).substr(m_at);
+    // What is left of a frame cut short, whose body's parse error was answered, is passed
+    // over up to the next header.
+    constexpr std::string_view kHeaderStart = "content-";
+    if (!sameLetters(rest.substr(0, kHeaderStart.size()),
+                     kHeaderStart.substr(0, std::min(rest.size(), kHeaderStart.size())))) {
+        if (std::size_t const again = rest.find("Content-Length"); again != std::string_view::npos) {
+            m_at += again;
+            rest.remove_prefix(again);
+        }
+    }
     std::size_t const blockEnd = rest.substr(0, kMaxHeader + kBlockEnd.size()).find(kBlockEnd);
     if (blockEnd == std::string_view::npos) {
         if (rest.size() < kMaxHeader + kBlockEnd.size()) {
