@@ -38,9 +38,9 @@ struct CheckOptions {
 
 int runCheck(CheckOptions const& options);
 
-/// The language server on standard input and output, until the client says "exit": 0 after
-/// "shutdown", 1 without, 2 when the input ends first. A document is checked once it has
-/// rested `debounceMilliseconds` after a change.
+/// The language server on standard input and output, until the client says "exit" or its
+/// input ends: 0 after "shutdown", 1 without. A document is checked once it has rested
+/// `debounceMilliseconds` after a change.
 int runLsp(unsigned debounceMilliseconds);
 
 /// The threads a check of `files` files runs on: `jobs`, or one per hardware thread when

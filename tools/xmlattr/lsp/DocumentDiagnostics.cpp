@@ -1,6 +1,7 @@
 // From the checker's places (line, code-point column) to the negotiated code units.
 #include "DocumentDiagnostics.h"
 
+#include "checker/DocumentChecker.h"
 #include "cli/CheckOutput.h"
 #include "cli/Messages.h"
 
@@ -67,7 +68,42 @@ int severityNumber(Severity severity) {
     return 1;
 }
 
+// Where the declaration's `encoding="NAME"` stands, when NAME is not UTF-8: its first byte
+// and its length; 0 and 0 otherwise.
+std::pair<std::size_t, std::size_t> foreignEncoding(std::string_view text) {
+    std::size_t const start = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    if (text.substr(start, 6) != "<?xml ") {
+        return {0, 0};
+    }
+    std::string_view const declaration = text.substr(0, text.find("?>"));
+    std::size_t const at = declaration.find("encoding");
+    if (at == std::string_view::npos) {
+        return {0, 0};
+    }
+    std::size_t const open = declaration.find_first_of("\"'", at);
+    std::size_t const close =
+        open == std::string_view::npos ? open : declaration.find(declaration[open], open + 1);
+    if (close == std::string_view::npos) {
+        return {0, 0};
+    }
+    std::string_view const name = declaration.substr(open + 1, close - open - 1);
+    bool const utf8 = name.size() == 5 && (name[0] | 0x20) == 'u' && (name[1] | 0x20) == 't' &&
+                      (name[2] | 0x20) == 'f' && name.substr(3) == "-8";
+    return utf8 ? std::pair<std::size_t, std::size_t>{0, 0}
+                : std::pair<std::size_t, std::size_t>{at, close + 1 - at};
+}
+
 } // namespace
+
+FileReport checkHeldText(std::string_view text, std::string const& uri) {
+    auto const [at, length] = foreignEncoding(text);
+    if (length == 0) {
+        return checkDocumentText(text, uri);
+    }
+    std::string copy(text);
+    copy.replace(at, length, length, ' ');
+    return checkDocumentText(copy, uri);
+}
 
 std::vector<DocumentDiagnostic> diagnosticsOf(FileReport const& report,
                                               TextDocument const& document,

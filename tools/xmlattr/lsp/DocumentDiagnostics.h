@@ -41,6 +41,11 @@ struct DocumentDiagnostic {
     std::optional<std::string> suggestion;
 };
 
+/// `check`'s report on held text. The editor has decoded the document, so the text is UTF-8
+/// whatever its XML declaration says: a declared encoding of another name is blanked out of a
+/// copy (spaces of its length, so that every place stays) before the check.
+FileReport checkHeldText(std::string_view text, std::string const& uri);
+
 /// The findings of `report`, a check of `document`'s text, in document order.
 std::vector<DocumentDiagnostic> diagnosticsOf(FileReport const& report,
                                               TextDocument const& document,

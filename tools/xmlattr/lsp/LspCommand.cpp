@@ -76,12 +76,19 @@ int runLsp(unsigned debounceMilliseconds) {
     // Left blocked in its read when the server exits: the process's end ends it.
     std::thread(readAll, std::ref(inbox)).detach();
     std::string bytes;
+    bool ended = false;
     for (;;) {
-        bool ended = false;
-        {
+        std::optional<Lsp::Clock::time_point> const due = server.deadline();
+        if (ended) {
+            // Nothing more will come: what waits is checked, then the server ends.
+            if (!due) {
+                return server.exitStatus().value_or(server.shutDown() ? kExitClean : 1);
+            }
+            std::this_thread::sleep_until(*due);
+        } else {
             std::unique_lock<std::mutex> lock(inbox.mutex);
             auto const ready = [&] { return !inbox.bytes.empty() || inbox.ended; };
-            if (std::optional<Lsp::Clock::time_point> const due = server.deadline()) {
+            if (due) {
                 inbox.arrived.wait_until(lock, *due, ready);
             } else {
                 inbox.arrived.wait(lock, ready);
@@ -95,10 +102,6 @@ int runLsp(unsigned debounceMilliseconds) {
         server.tick(Lsp::Clock::now());
         if (std::optional<int> const status = server.exitStatus()) {
             return *status;
-        }
-        if (ended && !server.deadline()) {
-            // The client went away without "exit".
-            return kExitTrouble;
         }
     }
 }

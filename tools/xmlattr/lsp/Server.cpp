@@ -1,8 +1,6 @@
 // Dispatch through the method table, the life cycle, open documents and their checks.
 #include "Server.h"
 
-#include "checker/DocumentChecker.h"
-
 #include <xmlattr/Version.h>
 
 #include <algorithm>
@@ -365,7 +363,7 @@ void Server::answerPull(Waiting const& waiting, OpenDocument const& document) {
 }
 
 void Server::check(std::string const& uri, OpenDocument& document) {
-    FileReport const report = checkDocumentText(document.text.text(), uri);
+    FileReport const report = checkHeldText(document.text.text(), uri);
     document.diagnostics = diagnosticsOf(report, document.text, m_encoding);
     document.checked = true;
     document.checkedVersion = document.version;
@@ -465,7 +463,7 @@ Json Server::codeActionsFor(std::string const& uri, OpenDocument const& document
         std::string fixed = document.text.text();
         fixed.replace(begin, end - std::min(begin, end), replacement);
         // Offered only where the fix leaves the value clean and adds no finding elsewhere.
-        FileReport const after = checkDocumentText(fixed, uri);
+        FileReport const after = checkHeldText(fixed, uri);
         bool const clean =
             after.diagnostics.size() < document.diagnostics.size() &&
             std::none_of(after.diagnostics.begin(), after.diagnostics.end(),

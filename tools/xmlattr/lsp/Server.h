@@ -70,20 +70,21 @@ struct Method {
 };
 
 class Server {
+    enum class State : unsigned char { Starting = 0, Running = 1, ShutDown = 2 };
+
 public:
     /// `send` gets each outgoing message, framed.
     Server(std::function<void(std::string_view)> send, ServerOptions options);
 
     /// Bytes from the client, in any pieces: each whole message is handled at once.
     void receive(std::string_view bytes, Clock::time_point now);
-    /// One message's JSON text.
-    void handleText(std::string_view body, Clock::time_point now);
     /// Checks the documents whose delay has passed, publishes and answers what waited.
     void tick(Clock::time_point now);
     /// When `tick` next has work, if ever.
     std::optional<Clock::time_point> deadline() const;
     /// Set once `exit` came: 0 after `shutdown`, 1 without.
     std::optional<int> exitStatus() const noexcept { return m_exitStatus; }
+    bool shutDown() const noexcept { return m_state == State::ShutDown; }
 
     PositionEncoding encoding() const noexcept { return m_encoding; }
     /// The open document at `uri`, or null.
@@ -100,13 +101,13 @@ public:
     ProtocolPosition positionOf(OpenDocument const& document, std::size_t offset) const;
 
 private:
-    enum class State : unsigned char { Starting = 0, Running = 1, ShutDown = 2 };
     struct Waiting {
         std::string uri;
         Json id;
         std::string previousResultId;
     };
 
+    void handleText(std::string_view body, Clock::time_point now);
     void dispatch(Json const& message, Clock::time_point now);
     void send(Json const& message);
     /// Checks the document's latest text, publishes the findings to a client that is sent

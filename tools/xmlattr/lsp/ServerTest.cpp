@@ -221,6 +221,23 @@ TEST(LspServer, DiagnosticRangesInEachEncoding) {
     }
 }
 
+// The editor decoded the document: a declared single-byte encoding must not make the check
+// read the held UTF-8 as that encoding, which would misplace and misread what follows.
+TEST(LspServer, HeldTextIsUtf8WhateverItsDeclarationSays) {
+    for (char const* declared : {"ISO-8859-1", "utf-8", "l1"}) {
+        SCOPED_TRACE(declared);
+        Client client;
+        client.initialize();
+        client.open("file:///l.svg", std::string("<?xml version=\"1.0\" encoding='") + declared +
+                                         "' standalone=\"yes\"?>\n" + kSvg +
+                                         "<!-- \xC3\xA9 --><rect fill=\"\xC3\xA9\"/></svg>");
+        client.wait(0ms);
+        Json const diagnostic = client.published().at(0)["diagnostics"].at(0);
+        EXPECT_EQ(diagnostic["range"], rangeOf(1, 62, 63));
+        EXPECT_EQ(diagnostic["message"], "fill=\"\xC3\xA9\" is not a valid SColor");
+    }
+}
+
 TEST(LspServer, ABurstOfEditsIsCheckedOnceForTheLatestText) {
     Client client;
     client.initialize();
