@@ -12,10 +12,18 @@ namespace {
 
 constexpr std::string_view kQuickFix = "quickfix";
 
-// A parameter that names no open document.
-struct NotOpen : std::runtime_error {
+// A parameter the server cannot use, beyond what the JSON library's own checks catch.
+struct BadParams : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// A whole number: a fraction or a huge float would not convert safely.
+long integer(Json const& json) {
+    if (!json.is_number_integer()) {
+        throw BadParams("a position or version is a whole number");
+    }
+    return json.get<long>();
+}
 
 bool offers(Json const& list, std::string_view name) {
     return std::any_of(list.begin(), list.end(), [&](Json const& item) {
@@ -40,7 +48,7 @@ Json const* find(Json const& json, std::initializer_list<char const*> path) {
 }
 
 ProtocolPosition positionFrom(Json const& json) {
-    return {json.at("line").get<long>(), json.at("character").get<long>()};
+    return {integer(json.at("line")), integer(json.at("character"))};
 }
 
 bool before(ProtocolPosition const& a, ProtocolPosition const& b) {
@@ -184,7 +192,7 @@ void Server::dispatch(Json const& message, Clock::time_point now) {
         if (request) {
             fail(id, ErrorCode::InvalidParams, error.what());
         }
-    } catch (NotOpen const& error) {
+    } catch (BadParams const& error) {
         if (request) {
             fail(id, ErrorCode::InvalidParams, error.what());
         }
@@ -212,7 +220,7 @@ OpenDocument& Server::documentOf(Json const& params) {
     std::string const& uri = params.at("textDocument").at("uri").get_ref<std::string const&>();
     auto const found = m_documents.find(uri);
     if (found == m_documents.end()) {
-        throw NotOpen("no open document " + uri);
+        throw BadParams("no open document " + uri);
     }
     return found->second;
 }
@@ -274,7 +282,7 @@ void Server::cancelRequest(Call const& call) {
 void Server::didOpen(Call const& call) {
     Json const& item = call.params.at("textDocument");
     std::string const& uri = item.at("uri").get_ref<std::string const&>();
-    long const version = item.at("version").get<long>();
+    long const version = integer(item.at("version"));
     std::string text = item.at("text").get<std::string>();
     OpenDocument& document = m_documents[uri];
     document.text.assign(std::move(text));
@@ -285,7 +293,7 @@ void Server::didOpen(Call const& call) {
 
 void Server::didChange(Call const& call) {
     OpenDocument& document = documentOf(call.params);
-    long const version = call.params.at("textDocument").at("version").get<long>();
+    long const version = integer(call.params.at("textDocument").at("version"));
     for (Json const& change : call.params.at("contentChanges")) {
         std::string const& text = change.at("text").get_ref<std::string const&>();
         auto const range = change.find("range");

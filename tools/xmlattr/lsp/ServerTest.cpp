@@ -172,30 +172,6 @@ TEST(LspServer, LifeCycle) {
     EXPECT_EQ(abrupt.server.exitStatus(), 1);
 }
 
-TEST(LspServer, NegotiatesThePositionEncoding) {
-    struct Row {
-        Json offered;
-        char const* chosen;
-    };
-    Row const rows[] = {{nullptr, "utf-16"},
-                        {Json::array(), "utf-16"},
-                        {{"utf-16"}, "utf-16"},
-                        {{"utf-16", "utf-8"}, "utf-8"},
-                        {{"utf-32", "utf-16"}, "utf-32"},
-                        {{"utf-32", "utf-8"}, "utf-8"},
-                        {{"latin-1"}, "utf-16"}};
-    for (Row const& row : rows) {
-        SCOPED_TRACE(row.offered.dump());
-        Client client;
-        Json capabilities = Json::object();
-        if (!row.offered.is_null()) {
-            capabilities["general"]["positionEncodings"] = row.offered;
-        }
-        client.request(1, "initialize", {{"capabilities", capabilities}});
-        EXPECT_EQ(client.out.at(0)["result"]["capabilities"]["positionEncoding"], row.chosen);
-    }
-}
-
 // The emoji before the value puts it at different characters in each encoding.
 TEST(LspServer, DiagnosticRangesInEachEncoding) {
     std::string const line = "<!-- \xF0\x9F\x98\x80\xC3\xA9 --><rect fill=\"reed\"/>";
