@@ -6,6 +6,8 @@
 #include "cli/Messages.h"
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 
 namespace Tool::Lsp {
 
@@ -140,29 +142,85 @@ std::vector<DocumentDiagnostic> diagnosticsOf(FileReport const& report,
     return found;
 }
 
-Json positionJson(ProtocolPosition position) {
-    return {{"line", position.line}, {"character", position.character}};
-}
-
 Json rangeJson(ProtocolRange const& range) {
-    return {{"start", positionJson(range.start)}, {"end", positionJson(range.end)}};
+    auto const position = [](ProtocolPosition const& at) {
+        return Json{{"line", at.line}, {"character", at.character}};
+    };
+    return {{"start", position(range.start)}, {"end", position(range.end)}};
 }
 
-Json diagnosticJson(DocumentDiagnostic const& diagnostic, std::string const& uri) {
-    Json json = {{"range", rangeJson(diagnostic.range)},
-                 {"severity", severityNumber(diagnostic.severity)},
-                 {"code", findingName(diagnostic.finding)},
-                 {"source", "xmlattr"},
-                 {"message", diagnostic.message}};
-    if (!diagnostic.notes.empty()) {
-        Json related = Json::array();
-        Json const location = {{"uri", uri}, {"range", rangeJson(diagnostic.range)}};
-        for (std::string const& note : diagnostic.notes) {
-            related.push_back({{"location", location}, {"message", note}});
-        }
-        json["relatedInformation"] = std::move(related);
+namespace {
+
+void appendString(std::string& out, std::string_view text) {
+    bool const plain = std::all_of(text.begin(), text.end(), [](char c) {
+        auto const unit = static_cast<unsigned char>(c);
+        return unit >= 0x20 && unit < 0x80 && c != '"' && c != '\\';
+    });
+    if (plain) {
+        out.append(1, '"').append(text).append(1, '"');
+        return;
     }
-    return json;
+    // A library message could hold a byte that is not UTF-8: it is replaced, not fatal.
+    out += Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+void appendNumber(std::string& out, long number) {
+    char digits[24];
+    auto const [end, error] = std::to_chars(std::begin(digits), std::end(digits), number);
+    (void)error;
+    out.append(digits, end);
+}
+
+void appendRange(std::string& out, ProtocolRange const& range) {
+    out += R"({"start":{"line":)";
+    appendNumber(out, range.start.line);
+    out += R"(,"character":)";
+    appendNumber(out, range.start.character);
+    out += R"(},"end":{"line":)";
+    appendNumber(out, range.end.line);
+    out += R"(,"character":)";
+    appendNumber(out, range.end.character);
+    out += "}}";
+}
+
+} // namespace
+
+void appendDiagnostic(std::string& out, DocumentDiagnostic const& diagnostic,
+                      std::string_view uri) {
+    out += R"({"range":)";
+    appendRange(out, diagnostic.range);
+    out += R"(,"severity":)";
+    appendNumber(out, severityNumber(diagnostic.severity));
+    out += R"(,"code":)";
+    appendString(out, findingName(diagnostic.finding));
+    out += R"(,"source":"xmlattr","message":)";
+    appendString(out, diagnostic.message);
+    if (!diagnostic.notes.empty()) {
+        out += R"(,"relatedInformation":[)";
+        for (std::size_t i = 0; i < diagnostic.notes.size(); ++i) {
+            out += i == 0 ? R"({"location":{"uri":)" : R"(,{"location":{"uri":)";
+            appendString(out, uri);
+            out += R"(,"range":)";
+            appendRange(out, diagnostic.range);
+            out += R"(},"message":)";
+            appendString(out, diagnostic.notes[i]);
+            out += "}";
+        }
+        out += "]";
+    }
+    out += "}";
+}
+
+std::string diagnosticsText(std::vector<DocumentDiagnostic> const& diagnostics,
+                            std::string_view uri) {
+    std::string out = "[";
+    for (DocumentDiagnostic const& diagnostic : diagnostics) {
+        if (out.size() > 1) {
+            out += ",";
+        }
+        appendDiagnostic(out, diagnostic, uri);
+    }
+    return out + "]";
 }
 
 } // namespace Tool::Lsp

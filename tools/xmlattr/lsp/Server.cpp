@@ -363,11 +363,9 @@ void Server::answerPull(Waiting const& waiting, OpenDocument const& document) {
         reply(waiting.id, {{"kind", "unchanged"}, {"resultId", resultId}});
         return;
     }
-    Json items = Json::array();
-    for (DocumentDiagnostic const& diagnostic : document.diagnostics) {
-        items.push_back(diagnosticJson(diagnostic, waiting.uri));
-    }
-    reply(waiting.id, {{"kind", "full"}, {"resultId", resultId}, {"items", std::move(items)}});
+    m_send(framed(R"({"jsonrpc":"2.0","id":)" + dumped(waiting.id) +
+                  R"(,"result":{"kind":"full","resultId":")" + resultId + R"(","items":)" +
+                  diagnosticsText(document.diagnostics, waiting.uri) + "}}"));
 }
 
 void Server::check(std::string const& uri, OpenDocument& document) {
@@ -403,17 +401,10 @@ void Server::settle(std::string const& uri, OpenDocument& document, bool needed)
 
 void Server::publish(std::string const& uri, std::optional<long> version,
                      std::vector<DocumentDiagnostic> const& diagnostics) {
-    Json items = Json::array();
-    for (DocumentDiagnostic const& diagnostic : diagnostics) {
-        items.push_back(diagnosticJson(diagnostic, uri));
-    }
-    Json params = {{"uri", uri}, {"diagnostics", std::move(items)}};
-    if (version) {
-        params["version"] = *version;
-    }
-    send({{"jsonrpc", "2.0"},
-          {"method", "textDocument/publishDiagnostics"},
-          {"params", std::move(params)}});
+    std::string const versioned = version ? R"(,"version":)" + std::to_string(*version) : "";
+    m_send(framed(R"({"jsonrpc":"2.0","method":"textDocument/publishDiagnostics","params":{"uri":)" +
+                  dumped(uri) + versioned + R"(,"diagnostics":)" +
+                  diagnosticsText(diagnostics, uri) + "}}"));
 }
 
 void Server::tick(Clock::time_point now) {
@@ -486,7 +477,7 @@ Json Server::codeActionsFor(std::string const& uri, OpenDocument const& document
             {{"title", "Change to \"" + *diagnostic.suggestion + "\""},
              {"kind", kQuickFix},
              {"isPreferred", true},
-             {"diagnostics", Json::array({diagnosticJson(diagnostic, uri)})},
+             {"diagnostics", Json::parse(diagnosticsText({diagnostic}, uri))},
              {"edit", {{"changes", {{uri, Json::array({std::move(edit)})}}}}}});
     }
     return actions;
