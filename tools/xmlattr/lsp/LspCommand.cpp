@@ -6,8 +6,10 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstdio>
+#include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -47,18 +49,20 @@ struct Inbox {
     bool ended = false;
 };
 
-void readAll(Inbox& inbox) {
-    char buffer[1 << 16];
+// The reader shares the inbox, which outlives the server's loop: the reader may still wake
+// with the input's end after the loop has returned.
+void readAll(std::shared_ptr<Inbox> const inbox) {
+    std::vector<char> buffer(std::size_t{1} << 16);
     for (;;) {
-        long const got = readInput(buffer, sizeof buffer);
-        std::lock_guard<std::mutex> const lock(inbox.mutex);
+        long const got = readInput(buffer.data(), static_cast<unsigned>(buffer.size()));
+        std::lock_guard<std::mutex> const lock(inbox->mutex);
         if (got <= 0) {
-            inbox.ended = true;
-            inbox.arrived.notify_one();
+            inbox->ended = true;
+            inbox->arrived.notify_one();
             return;
         }
-        inbox.bytes.append(buffer, static_cast<std::size_t>(got));
-        inbox.arrived.notify_one();
+        inbox->bytes.append(buffer.data(), static_cast<std::size_t>(got));
+        inbox->arrived.notify_one();
     }
 }
 
@@ -72,9 +76,10 @@ int runLsp(unsigned debounceMilliseconds) {
             std::fflush(stdout);
         },
         Lsp::ServerOptions{std::chrono::milliseconds(debounceMilliseconds)});
-    Inbox inbox;
+    auto const shared = std::make_shared<Inbox>();
+    Inbox& inbox = *shared;
     // Left blocked in its read when the server exits: the process's end ends it.
-    std::thread(readAll, std::ref(inbox)).detach();
+    std::thread(readAll, shared).detach();
     std::string bytes;
     bool ended = false;
     for (;;) {
