@@ -258,7 +258,7 @@ TEST_F(ToolTest, UnknownCommandListsTheCommands) {
                   2,
                   "",
                   "xmlattr: error: unknown command \"bogus\"; the commands are parse, types, "
-                  "defaults, check (\"xmlattr --help\" says more)\n"}});
+                  "defaults, check, lsp (\"xmlattr --help\" says more)\n"}});
 }
 
 // Help and usage errors are plain text: printable ASCII, spaces and line breaks.
