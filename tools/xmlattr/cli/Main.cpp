@@ -109,7 +109,8 @@ int main(int argc, char** argv) {
     CLI::App* lsp = app.add_subcommand(
         "lsp", "Serve the Language Server Protocol on standard input and output: diagnostics "
                "as \"check\" gives them, and quick fixes, for the XSL-FO and SVG documents an "
-               "editor opens.");
+               "editor opens.\n"
+               "Exit status 0 when the client ends it after a shutdown request, 1 otherwise.");
     lsp->add_option("--debounce", debounce,
                     "Milliseconds a document rests after a change before it is checked "
                     "(default 10)")
