@@ -28,10 +28,40 @@ void check(bool condition) {
 
 // Pieces that edits insert: markup, value letters, line ends of each kind, and characters of
 // one to four UTF-8 bytes.
-constexpr std::string_view kPieces[] = {
-    "<", ">", "\"", "=", " ", "/", "\n", "\r", "\r\n", "a", "r", "e", "d", "b", "l", "u", "1",
-    "2", "p", "t", "x", "%", "#", ";", "&amp;", "fill", "width", "style", "rect ", "id=\"a\" ",
-    "url(#a)", "\xC3\xA9", "\xE4\xB8\xAD", "\xF0\x9F\x98\x80"};
+constexpr std::string_view kPieces[] = {"<",
+                                        ">",
+                                        "\"",
+                                        "=",
+                                        " ",
+                                        "/",
+                                        "\n",
+                                        "\r",
+                                        "\r\n",
+                                        "a",
+                                        "r",
+                                        "e",
+                                        "d",
+                                        "b",
+                                        "l",
+                                        "u",
+                                        "1",
+                                        "2",
+                                        "p",
+                                        "t",
+                                        "x",
+                                        "%",
+                                        "#",
+                                        ";",
+                                        "&amp;",
+                                        "fill",
+                                        "width",
+                                        "style",
+                                        "rect ",
+                                        "id=\"a\" ",
+                                        "url(#a)",
+                                        "\xC3\xA9",
+                                        "\xE4\xB8\xAD",
+                                        "\xF0\x9F\x98\x80"};
 
 constexpr std::string_view kDocuments[] = {
     "<svg xmlns=\"http://www.w3.org/2000/svg\">\n<rect fill=\"reed\" width=\"12PT\"/>\n"
@@ -80,7 +110,8 @@ Json modelPosition(std::string const& text, Tool::Position const& place,
                    PositionEncoding encoding) {
     std::vector<std::size_t> const starts = lineStarts(text);
     std::size_t const start = starts.at(static_cast<std::size_t>(place.line - 1));
-    std::size_t const at = modelOffset(text, place.line - 1, place.column - 1, PositionEncoding::Utf32);
+    std::size_t const at =
+        modelOffset(text, place.line - 1, place.column - 1, PositionEncoding::Utf32);
     long units = 0;
     for (std::size_t i = start; i < at;) {
         auto const lead = static_cast<unsigned char>(text[i]);
@@ -107,8 +138,8 @@ void rawFrames(Reader input) {
     server.receive(framed(R"({"jsonrpc":"2.0","id":0,"method":"initialize","params":{}})"), now);
     while (!input.atEnd()) {
         std::size_t const piece = std::min<std::size_t>(input.byte() + 1U, input.size - input.at);
-        server.receive(std::string_view(reinterpret_cast<char const*>(input.data + input.at), piece),
-                       now);
+        server.receive(
+            std::string_view(reinterpret_cast<char const*>(input.data + input.at), piece), now);
         input.at += piece;
         now += std::chrono::milliseconds(5);
         server.tick(now);
@@ -139,9 +170,12 @@ void editSequence(Reader input) {
     };
     send({{"id", 0},
           {"method", "initialize"},
-          {"params", {{"capabilities", {{"general", {{"positionEncodings", {encodingName(encoding)}}}}}}}}});
+          {"params",
+           {{"capabilities", {{"general", {{"positionEncodings", {encodingName(encoding)}}}}}}}}});
     send({{"method", "textDocument/didOpen"},
-          {"params", {{"textDocument", {{"uri", uri}, {"languageId", "xml"}, {"version", 1}, {"text", model}}}}}});
+          {"params",
+           {{"textDocument",
+             {{"uri", uri}, {"languageId", "xml"}, {"version", 1}, {"text", model}}}}}});
     long version = 1;
     while (!input.atEnd()) {
         long const lines = static_cast<long>(lineStarts(model).size());

@@ -107,9 +107,8 @@ FileReport checkHeldText(std::string_view text, std::string const& uri) {
     return checkDocumentText(copy, uri);
 }
 
-std::vector<DocumentDiagnostic> diagnosticsOf(FileReport const& report,
-                                              TextDocument const& document,
-                                              PositionEncoding encoding) {
+std::vector<DocumentDiagnostic>
+diagnosticsOf(FileReport const& report, TextDocument const& document, PositionEncoding encoding) {
     Places places(document, encoding);
     std::vector<DocumentDiagnostic> found;
     found.reserve(report.diagnostics.size());

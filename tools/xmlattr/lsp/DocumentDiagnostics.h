@@ -47,17 +47,15 @@ struct DocumentDiagnostic {
 FileReport checkHeldText(std::string_view text, std::string const& uri);
 
 /// The findings of `report`, a check of `document`'s text, in document order.
-std::vector<DocumentDiagnostic> diagnosticsOf(FileReport const& report,
-                                              TextDocument const& document,
-                                              PositionEncoding encoding);
+std::vector<DocumentDiagnostic>
+diagnosticsOf(FileReport const& report, TextDocument const& document, PositionEncoding encoding);
 
 Json rangeJson(ProtocolRange const& range);
 /// Appends the protocol's Diagnostic as JSON text: severity, the rule id as the machine
 /// formats name it, the message, and the notes as related information at the same place of
 /// `uri`. Written straight to text: a document with thousands of findings is published after
 /// every edit, and a tree of JSON values for it would cost as much as the check.
-void appendDiagnostic(std::string& out, DocumentDiagnostic const& diagnostic,
-                      std::string_view uri);
+void appendDiagnostic(std::string& out, DocumentDiagnostic const& diagnostic, std::string_view uri);
 /// A JSON array of `diagnostics`, as text.
 std::string diagnosticsText(std::vector<DocumentDiagnostic> const& diagnostics,
                             std::string_view uri);

@@ -75,7 +75,8 @@ FrameReader::Got FrameReader::next(std::string& body) {
     constexpr std::string_view kHeaderStart = "content-";
     if (!sameLetters(rest.substr(0, kHeaderStart.size()),
                      kHeaderStart.substr(0, std::min(rest.size(), kHeaderStart.size())))) {
-        if (std::size_t const again = rest.find("Content-Length"); again != std::string_view::npos) {
+        if (std::size_t const again = rest.find("Content-Length");
+            again != std::string_view::npos) {
             m_at += again;
             rest.remove_prefix(again);
         }

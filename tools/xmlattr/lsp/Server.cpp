@@ -174,9 +174,8 @@ void Server::dispatch(Json const& message, Clock::time_point now) {
         }
         return;
     }
-    Method const* const row =
-        std::find_if(std::begin(kMethods), std::end(kMethods),
-                     [&](Method const& known) { return known.name == name; });
+    Method const* const row = std::find_if(std::begin(kMethods), std::end(kMethods),
+                                           [&](Method const& known) { return known.name == name; });
     if (row == std::end(kMethods) || row->request != request) {
         // Notifications the server does not know, "$/" ones included, are dropped.
         if (request) {
@@ -311,8 +310,7 @@ void Server::didChange(Call const& call) {
 }
 
 void Server::didClose(Call const& call) {
-    std::string const& uri =
-        call.params.at("textDocument").at("uri").get_ref<std::string const&>();
+    std::string const& uri = call.params.at("textDocument").at("uri").get_ref<std::string const&>();
     auto const found = m_documents.find(uri);
     if (found == m_documents.end()) {
         return;
@@ -334,8 +332,7 @@ void Server::closeWaiting(std::string const& uri) {
 }
 
 void Server::diagnostic(Call const& call) {
-    std::string const& uri =
-        call.params.at("textDocument").at("uri").get_ref<std::string const&>();
+    std::string const& uri = call.params.at("textDocument").at("uri").get_ref<std::string const&>();
     Json const* const previous = find(call.params, {"previousResultId"});
     Waiting waiting{uri, call.id,
                     previous != nullptr && previous->is_string() ? previous->get<std::string>()
@@ -389,7 +386,6 @@ void Server::settle(std::string const& uri, OpenDocument& document, bool needed)
         if (m_push) {
             publish(uri, document.checkedVersion, document.diagnostics);
         }
-
     }
     auto const answered = std::stable_partition(m_waiting.begin(), m_waiting.end(),
                                                 [&](Waiting const& w) { return !waits(w); });
@@ -402,9 +398,9 @@ void Server::settle(std::string const& uri, OpenDocument& document, bool needed)
 void Server::publish(std::string const& uri, std::optional<long> version,
                      std::vector<DocumentDiagnostic> const& diagnostics) {
     std::string const versioned = version ? R"(,"version":)" + std::to_string(*version) : "";
-    m_send(framed(R"({"jsonrpc":"2.0","method":"textDocument/publishDiagnostics","params":{"uri":)" +
-                  dumped(uri) + versioned + R"(,"diagnostics":)" +
-                  diagnosticsText(diagnostics, uri) + "}}"));
+    m_send(framed(
+        R"({"jsonrpc":"2.0","method":"textDocument/publishDiagnostics","params":{"uri":)" +
+        dumped(uri) + versioned + R"(,"diagnostics":)" + diagnosticsText(diagnostics, uri) + "}}"));
 }
 
 void Server::tick(Clock::time_point now) {
@@ -427,8 +423,7 @@ std::optional<Clock::time_point> Server::deadline() const {
 
 void Server::codeAction(Call const& call) {
     OpenDocument& document = documentOf(call.params);
-    std::string const& uri =
-        call.params.at("textDocument").at("uri").get_ref<std::string const&>();
+    std::string const& uri = call.params.at("textDocument").at("uri").get_ref<std::string const&>();
     Json const& range = call.params.at("range");
     ProtocolRange const asked{positionFrom(range.at("start")), positionFrom(range.at("end"))};
     if (Json const* only = find(call.params, {"context", "only"}); only != nullptr) {
@@ -473,12 +468,11 @@ Json Server::codeActionsFor(std::string const& uri, OpenDocument const& document
             continue;
         }
         Json edit = {{"range", rangeJson(diagnostic.value)}, {"newText", replacement}};
-        actions.push_back(
-            {{"title", "Change to \"" + *diagnostic.suggestion + "\""},
-             {"kind", kQuickFix},
-             {"isPreferred", true},
-             {"diagnostics", Json::parse(diagnosticsText({diagnostic}, uri))},
-             {"edit", {{"changes", {{uri, Json::array({std::move(edit)})}}}}}});
+        actions.push_back({{"title", "Change to \"" + *diagnostic.suggestion + "\""},
+                           {"kind", kQuickFix},
+                           {"isPreferred", true},
+                           {"diagnostics", Json::parse(diagnosticsText({diagnostic}, uri))},
+                           {"edit", {{"changes", {{uri, Json::array({std::move(edit)})}}}}}});
     }
     return actions;
 }

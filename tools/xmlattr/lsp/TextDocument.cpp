@@ -8,9 +8,7 @@ namespace Tool::Lsp {
 
 namespace {
 
-bool isContinuation(char c) noexcept {
-    return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
-}
+bool isContinuation(char c) noexcept { return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U; }
 
 } // namespace
 

@@ -33,7 +33,8 @@ TEST(TextDocument, ByteOffsetsToPositions) {
     for (Row const& row : rows) {
         SCOPED_TRACE(row.offset);
         std::size_t const offset = 2 + row.offset;
-        EXPECT_EQ(document.positionOf(offset, PositionEncoding::Utf8), (ProtocolPosition{1, row.utf8}));
+        EXPECT_EQ(document.positionOf(offset, PositionEncoding::Utf8),
+                  (ProtocolPosition{1, row.utf8}));
         EXPECT_EQ(document.positionOf(offset, PositionEncoding::Utf16),
                   (ProtocolPosition{1, row.utf16}));
         EXPECT_EQ(document.positionOf(offset, PositionEncoding::Utf32),
