@@ -202,9 +202,12 @@ bool readTransform(Scanner& scanner) {
 
 } // namespace
 
-bool conformsPathData(std::string_view text) { return PathReader(text, nullptr).read(); }
+// Flattened: a path is mostly numbers, and the calls per number cost as much as reading it.
+[[gnu::flatten]] bool conformsPathData(std::string_view text) {
+    return PathReader(text, nullptr).read();
+}
 
-bool readPathData(std::string_view text, Reading& out) {
+[[gnu::flatten]] bool readPathData(std::string_view text, Reading& out) {
     out.clear();
     out.shape = Reading::Shape::Path;
     return PathReader(text, &out).read();
