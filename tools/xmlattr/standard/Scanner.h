@@ -2,6 +2,7 @@
 // names of a value's text, each as the grammars define them.
 #pragma once
 
+#include <cfloat>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -144,8 +145,9 @@ public:
             *out = {minus && nonZero, integer, !nonZero};
         }
         // A mantissa of at most 53 bits times or divided by a power of ten that a double holds
-        // exactly is rounded once, correctly, as from_chars would round it.
-        if (exact && mantissa <= kExactMantissa && exponent >= -kLargestExact &&
+        // exactly is rounded once, correctly, as from_chars would round it (where the
+        // arithmetic is done in double precision, not wider).
+        if (kDoubleArithmetic && exact && mantissa <= kExactMantissa && exponent >= -kLargestExact &&
             exponent <= kLargestExact) {
             auto const magnitude = static_cast<double>(mantissa);
             double const scaled = exponent >= 0 ? magnitude * kPowers[exponent]
@@ -172,6 +174,7 @@ private:
     static constexpr std::size_t kExactDigits = 19;
     static constexpr std::uint64_t kExactMantissa = std::uint64_t{1} << 53;
     static constexpr long kLargestExact = 22;
+    static constexpr bool kDoubleArithmetic = FLT_EVAL_METHOD == 0;
     static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                          1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                          1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
