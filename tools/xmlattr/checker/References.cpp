@@ -460,6 +460,17 @@ struct References::State {
         return false;
     }
 
+    // A flow's name that is reserved or names a region of its page-sequence's masters: what
+    // is so now stays so to the document's end, as masters and regions are only added, so the
+    // flow need not be kept (and placed) for the end.
+    bool flowTaken(Sequence const& sequence, std::string_view name) const {
+        if (isReservedFlowName(name)) {
+            return true;
+        }
+        std::optional<std::vector<std::string_view>> const regions = regionsOf(sequence);
+        return regions && std::find(regions->begin(), regions->end(), name) != regions->end();
+    }
+
     // An XSL-FO reference: resolved now when its target has been read, else kept.
     void refer(Target target, std::string_view attribute, std::string_view element,
                std::string_view value, Severity severity = Severity::Error,
@@ -469,7 +480,8 @@ struct References::State {
             return;
         }
         ++report.references.values;
-        if (known(target, name)) {
+        if (known(target, name) ||
+            (target == Target::Region && flowTaken(sequences[sequence], name))) {
             return;
         }
         defer(target, Vocabulary::XslFo, attribute, element, attribute, value,

@@ -274,11 +274,15 @@ void checkValue(FileReport& report, ValuePlace const& place, std::string_view na
     bool const libraryReads =
         type != nullptr && (comparable ? type->readHeld(text, held) : type->accepts(text));
     std::vector<std::string> messages = takeLibraryLog();
-    bool const standardAllows = syntax != nullptr && Standard::conforms(*syntax, value, dialect);
+    // Where the readings are compared, the standard's is taken as its grammar is checked.
+    thread_local Standard::Reading standardReading;
+    bool const compared = comparable && libraryReads;
+    bool const standardAllows =
+        syntax != nullptr && (compared ? Standard::readConforming(*syntax, value, dialect,
+                                                                  standardReading)
+                                       : Standard::conforms(*syntax, value, dialect));
     Difference difference;
-    if (comparable && libraryReads && standardAllows) {
-        thread_local Standard::Reading standardReading;
-        Standard::readValue(*syntax, value, dialect, standardReading);
+    if (compared && standardAllows) {
         difference =
             compareReadings(standardReading, value, held, place.vocabulary == Vocabulary::Svg);
     }

@@ -1,6 +1,7 @@
-// SVG's geometry micro-syntaxes, after the grammars of SVG 1.1: path data, transform lists,
-// point lists, view boxes and preserveAspectRatio.
+// SVG's geometry micro-syntaxes, after the grammars of SVG 1.1: path data (checked and read in
+// one pass), transform lists, point lists, view boxes and preserveAspectRatio.
 #include "Readers.h"
+#include "Reading.h"
 
 #include <array>
 
@@ -8,64 +9,153 @@ namespace Tool::Standard {
 
 namespace {
 
-bool readPair(Scanner& scanner) {
-    if (!scanner.number()) {
-        return false;
-    }
-    scanner.commaSpace();
-    return scanner.number();
-}
+// The path grammar, read as it is checked: in one pass over the text each group's command
+// (implicit ones spelled out), where it starts and its numbers go to the reading, when there
+// is one to fill.
+class PathReader {
+public:
+    PathReader(std::string_view text, Reading* out) : m_scanner(text), m_out(out) {}
 
-bool readNonNegative(Scanner& scanner) {
-    Number number;
-    return scanner.number(&number) && !number.negative;
-}
+    // False at the first thing the grammar does not take, the reading holding what came before.
+    bool read() {
+        m_scanner.skipSpace();
+        bool first = true;
+        while (!m_scanner.atEnd()) {
+            std::size_t start = m_scanner.at();
+            char written = m_scanner.peek();
+            char const command = lowerAscii(written);
+            if (first && command != 'm') {
+                return false;
+            }
+            first = false;
+            m_scanner.take(written);
+            m_scanner.skipSpace();
+            if (command == 'z') {
+                begin(written, start);
+            } else {
+                if (!group(command, written, start)) {
+                    return false;
+                }
+                // More groups of the same command may follow, a comma or blanks between; the
+                // pairs after a moveto are linetos.
+                if (command == 'm') {
+                    written = written == 'm' ? 'l' : 'L';
+                }
+                for (;;) {
+                    std::size_t const before = m_scanner.at();
+                    m_scanner.commaSpace();
+                    start = m_scanner.at();
+                    if (!group(command, written, start)) {
+                        m_scanner.reset(before);
+                        break;
+                    }
+                }
+            }
+            m_scanner.skipSpace();
+        }
+        return true;
+    }
 
-bool readFlag(Scanner& scanner) { return scanner.take('0') || scanner.take('1'); }
+private:
+    void begin(char written, std::size_t start) {
+        if (m_out != nullptr) {
+            m_out->commands.push_back(written);
+            m_out->commandStarts.push_back(start);
+        }
+    }
 
-// rx ry x-axis-rotation large-arc-flag sweep-flag x y; only the rotation needs a separator
-// after it, so flags may run together ("a1 1 0 01 2 2").
-bool readArc(Scanner& scanner) {
-    if (!readNonNegative(scanner)) {
+    // One group of arguments; a group that fails takes back what it recorded.
+    bool group(char command, char written, std::size_t start) {
+        std::size_t const numbers = m_out != nullptr ? m_out->numbers.size() : 0;
+        begin(written, start);
+        if (arguments(command)) {
+            return true;
+        }
+        if (m_out != nullptr) {
+            m_out->commands.pop_back();
+            m_out->commandStarts.pop_back();
+            m_out->numbers.resize(numbers);
+        }
         return false;
     }
-    scanner.commaSpace();
-    if (!readNonNegative(scanner)) {
-        return false;
-    }
-    scanner.commaSpace();
-    if (!scanner.number() || !scanner.commaSpace() || !readFlag(scanner)) {
-        return false;
-    }
-    scanner.commaSpace();
-    if (!readFlag(scanner)) {
-        return false;
-    }
-    scanner.commaSpace();
-    return readPair(scanner);
-}
 
-bool readGroup(Scanner& scanner, char command) {
-    switch (command) {
-    case 'm':
-    case 'l':
-    case 't':
-        return readPair(scanner);
-    case 'h':
-    case 'v':
-        return scanner.number();
-    case 'c':
-        return readPair(scanner) && (scanner.commaSpace(), readPair(scanner)) &&
-               (scanner.commaSpace(), readPair(scanner));
-    case 's':
-    case 'q':
-        return readPair(scanner) && (scanner.commaSpace(), readPair(scanner));
-    case 'a':
-        return readArc(scanner);
-    default:
-        return false;
+    bool arguments(char command) {
+        switch (command) {
+        case 'm':
+        case 'l':
+        case 't':
+            return pair();
+        case 'h':
+        case 'v':
+            return number();
+        case 'c':
+            return pair() && (m_scanner.commaSpace(), pair()) && (m_scanner.commaSpace(), pair());
+        case 's':
+        case 'q':
+            return pair() && (m_scanner.commaSpace(), pair());
+        case 'a':
+            return arc();
+        default:
+            return false;
+        }
     }
-}
+
+    bool number(bool nonNegative = false) {
+        double value = 0;
+        Number shape;
+        if (!m_scanner.number(value, &shape) || (nonNegative && shape.negative)) {
+            return false;
+        }
+        if (m_out != nullptr) {
+            m_out->numbers.push_back(value);
+        }
+        return true;
+    }
+
+    bool pair() {
+        if (!number()) {
+            return false;
+        }
+        m_scanner.commaSpace();
+        return number();
+    }
+
+    bool flag() {
+        char const c = m_scanner.peek();
+        if (!m_scanner.take('0') && !m_scanner.take('1')) {
+            return false;
+        }
+        if (m_out != nullptr) {
+            m_out->numbers.push_back(c == '1' ? 1 : 0);
+        }
+        return true;
+    }
+
+    // rx ry x-axis-rotation large-arc-flag sweep-flag x y; only the rotation needs a separator
+    // after it, so flags may run together ("a1 1 0 01 2 2").
+    bool arc() {
+        if (!number(true)) {
+            return false;
+        }
+        m_scanner.commaSpace();
+        if (!number(true)) {
+            return false;
+        }
+        m_scanner.commaSpace();
+        if (!number() || !m_scanner.commaSpace() || !flag()) {
+            return false;
+        }
+        m_scanner.commaSpace();
+        if (!flag()) {
+            return false;
+        }
+        m_scanner.commaSpace();
+        return pair();
+    }
+
+    Scanner m_scanner;
+    Reading* m_out;
+};
 
 constexpr std::array<std::string_view, 10> kAlignments = {
     "none",     "xMinYMin", "xMidYMin", "xMaxYMin", "xMinYMid",
@@ -112,35 +202,15 @@ bool readTransform(Scanner& scanner) {
 
 } // namespace
 
-bool conformsPathData(std::string_view text) {
-    Scanner scanner(text);
-    scanner.skipSpace();
-    bool first = true;
-    while (!scanner.atEnd()) {
-        char const command = lowerAscii(scanner.peek());
-        if (first && command != 'm') {
-            return false;
-        }
-        first = false;
-        scanner.take(scanner.peek());
-        scanner.skipSpace();
-        if (command != 'z') {
-            if (!readGroup(scanner, command)) {
-                return false;
-            }
-            // More groups of the same command may follow, a comma or blanks between.
-            for (;;) {
-                std::size_t const before = scanner.at();
-                scanner.commaSpace();
-                if (!readGroup(scanner, command)) {
-                    scanner.reset(before);
-                    break;
-                }
-            }
-        }
-        scanner.skipSpace();
-    }
-    return true;
+// Flattened: a path is mostly numbers, and the calls per number cost as much as reading it.
+[[gnu::flatten]] bool conformsPathData(std::string_view text) {
+    return PathReader(text, nullptr).read();
+}
+
+[[gnu::flatten]] bool readPathData(std::string_view text, Reading& out) {
+    out.clear();
+    out.shape = Reading::Shape::Path;
+    return PathReader(text, &out).read();
 }
 
 bool conformsTransformList(std::string_view text) {

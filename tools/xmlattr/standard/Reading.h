@@ -73,7 +73,12 @@ void readValue(Syntax const& syntax, std::string_view text, Dialect dialect, Rea
 /// Reads any text as a sequence of tokens separated by blanks or commas: how a value the
 /// library writes back is read for the comparison.
 void readParts(std::string_view text, Dialect dialect, Reading& out);
-void readPathData(std::string_view text, Reading& out);
+/// Whether `text` conforms to `syntax` and, when it does, its reading in `out`: conforms()
+/// and readValue() in one, path data in one pass over the text.
+[[nodiscard]] bool readConforming(Syntax const& syntax, std::string_view text, Dialect dialect,
+                                  Reading& out);
+/// Reads path data as far as it conforms; true when all of it does.
+[[nodiscard]] bool readPathData(std::string_view text, Reading& out);
 /// How many numbers a path command takes ("M" two, "A" seven, "Z" none).
 [[nodiscard]] std::size_t pathArguments(char command) noexcept;
 void readTransformList(std::string_view text, Reading& out);

@@ -17,25 +17,8 @@ namespace {
 
 constexpr std::string_view kUnits[] = {"em", "ex", "px", "in", "cm", "mm", "pt", "pc"};
 
-double valueOf(std::string_view number) {
-    if (!number.empty() && number.front() == '+') {
-        number.remove_prefix(1);
-    }
-    double value = 0;
-    std::from_chars(number.data(), number.data() + number.size(), value);
-    return value;
-}
-
 // A number token at the scanner, read exactly; false, the scanner unmoved, when none is there.
-bool readNumber(Scanner& scanner, double& value) {
-    std::size_t const start = scanner.at();
-    std::string_view const rest = scanner.rest();
-    if (!scanner.number()) {
-        return false;
-    }
-    value = valueOf(rest.substr(0, scanner.at() - start));
-    return true;
-}
+bool readNumber(Scanner& scanner, double& value) { return scanner.number(value); }
 
 bool isSeparator(char c) { return isSpace(c) || c == ','; }
 
@@ -148,6 +131,15 @@ void multiply(std::array<double, 6>& m, std::array<double, 6> const& o) {
 
 } // namespace
 
+double Scanner::exactValue(std::string_view token) noexcept {
+    if (!token.empty() && token.front() == '+') {
+        token.remove_prefix(1);
+    }
+    double value = 0;
+    std::from_chars(token.data(), token.data() + token.size(), value);
+    return value;
+}
+
 std::size_t pathArguments(char command) noexcept {
     switch (lowerAscii(command)) {
     case 'm':
@@ -187,49 +179,6 @@ void readParts(std::string_view text, Dialect dialect, Reading& out) {
             continue;
         }
         out.parts.push_back(part);
-    }
-}
-
-void readPathData(std::string_view text, Reading& out) {
-    out.clear();
-    out.shape = Reading::Shape::Path;
-    Scanner scanner(text);
-    char command = '\0';
-    for (skipSeparators(scanner); !scanner.atEnd(); skipSeparators(scanner)) {
-        std::size_t const start = scanner.at();
-        if (isLetter(scanner.peek())) {
-            command = scanner.peek();
-            scanner.take(command);
-            if (pathArguments(command) == 0) {
-                out.commands.push_back(command);
-                out.commandStarts.push_back(start);
-                continue;
-            }
-            skipSeparators(scanner);
-        } else if (command == '\0' || pathArguments(command) == 0) {
-            return; // a number with no command to take it: not path data
-        }
-        out.commands.push_back(command);
-        out.commandStarts.push_back(start);
-        std::size_t const count = pathArguments(command);
-        for (std::size_t i = 0; i < count; ++i) {
-            if (i > 0) {
-                skipSeparators(scanner);
-            }
-            double value = 0;
-            bool const flag = lowerAscii(command) == 'a' && (i == 3 || i == 4);
-            if (flag && (scanner.peek() == '0' || scanner.peek() == '1')) {
-                value = scanner.peek() == '1' ? 1 : 0;
-                scanner.take(scanner.peek());
-            } else if (!readNumber(scanner, value)) {
-                return;
-            }
-            out.numbers.push_back(value);
-        }
-        // Pairs after a moveto are implicit linetos.
-        if (lowerAscii(command) == 'm') {
-            command = command == 'm' ? 'l' : 'L';
-        }
     }
 }
 
@@ -362,10 +311,22 @@ bool readsQuantities(Syntax const& syntax) noexcept {
     }
 }
 
+bool readConforming(Syntax const& syntax, std::string_view text, Dialect dialect,
+                    Reading& out) {
+    if (syntax.form == Form::PathData) {
+        return readPathData(text, out);
+    }
+    if (!conforms(syntax, text, dialect)) {
+        return false;
+    }
+    readValue(syntax, text, dialect, out);
+    return true;
+}
+
 void readValue(Syntax const& syntax, std::string_view text, Dialect dialect, Reading& out) {
     switch (syntax.form) {
     case Form::PathData:
-        readPathData(text, out);
+        static_cast<void>(readPathData(text, out));
         return;
     case Form::TransformList:
         readTransformList(text, out);

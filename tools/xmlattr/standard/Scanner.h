@@ -2,7 +2,9 @@
 // names of a value's text, each as the grammars define them.
 #pragma once
 
+#include <cfloat>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace Tool::Standard {
@@ -85,42 +87,74 @@ public:
     }
 
     /// An SVG number: sign, digits with an optional point, exponent; "1e" leaves the "e".
-    constexpr bool number(Number* out = nullptr) noexcept {
-        std::size_t const start = m_at;
-        bool negative = false;
-        if (peek() == '+' || peek() == '-') {
-            negative = peek() == '-';
-            ++m_at;
-        }
-        bool nonZero = false;
-        std::size_t digits = 0;
-        for (; isDigit(peek()); ++m_at, ++digits) {
-            nonZero = nonZero || peek() != '0';
-        }
+    bool number(Number* out = nullptr) noexcept {
+        double value = 0;
+        return number(value, out);
+    }
+
+    /// The same step with the number's value in double precision, rounded as std::from_chars
+    /// rounds it; `value` is untouched on false.
+    bool number(double& value, Number* out = nullptr) noexcept {
+        char const* const text = m_text.data();
+        std::size_t const size = m_text.size();
+        std::size_t i = m_at;
+        bool const sign = i < size && (text[i] == '+' || text[i] == '-');
+        bool const minus = sign && text[i] == '-';
+        i += sign ? 1u : 0u;
+        std::size_t const first = i;
+        std::uint64_t mantissa = 0;
+        i = digitRun(i, mantissa);
+        std::size_t count = i - first;
+        std::size_t fraction = 0;
         bool integer = true;
-        if (peek() == '.' && (digits > 0 || isDigit(at(1)))) {
+        if (i < size && text[i] == '.' && (count > 0 || digitAt(i + 1))) {
             integer = false;
-            ++m_at;
-            for (; isDigit(peek()); ++m_at, ++digits) {
-                nonZero = nonZero || peek() != '0';
-            }
+            std::size_t const point = ++i;
+            i = digitRun(i, mantissa);
+            fraction = i - point;
+            count += fraction;
         }
-        if (digits == 0) {
-            m_at = start;
+        if (count == 0) {
             return false;
         }
-        if ((peek() == 'e' || peek() == 'E') &&
-            (isDigit(at(1)) || ((at(1) == '+' || at(1) == '-') && isDigit(at(2))))) {
+        std::size_t const last = i;
+        long exponent = -static_cast<long>(fraction);
+        if (i + 1 < size && (text[i] == 'e' || text[i] == 'E') &&
+            (isDigit(text[i + 1]) ||
+             ((text[i + 1] == '+' || text[i + 1] == '-') && digitAt(i + 2)))) {
             integer = false;
-            m_at += 2;
-            while (isDigit(peek())) {
-                ++m_at;
+            bool const down = text[i + 1] == '-';
+            i += isDigit(text[i + 1]) ? 1u : 2u;
+            long power = 0;
+            for (; digitAt(i); ++i) {
+                power = power < kLargestPower ? power * 10 + (text[i] - '0') : power;
+            }
+            exponent += down ? -power : power;
+        }
+        std::size_t const start = m_at;
+        m_at = i;
+        bool const exact = count <= kExactDigits;
+        bool nonZero = mantissa != 0;
+        if (!exact) {
+            // Too many digits for the mantissa, which wrapped: whether any is not 0 is looked up.
+            for (std::size_t k = first; k < last && !nonZero; ++k) {
+                nonZero = text[k] >= '1' && text[k] <= '9';
             }
         }
         if (out != nullptr) {
-            out->negative = negative && nonZero;
-            out->integer = integer;
-            out->zero = !nonZero;
+            *out = {minus && nonZero, integer, !nonZero};
+        }
+        // A mantissa of at most 53 bits times or divided by a power of ten that a double holds
+        // exactly is rounded once, correctly, as from_chars would round it (where the
+        // arithmetic is done in double precision, not wider).
+        if (kDoubleArithmetic && exact && mantissa <= kExactMantissa && exponent >= -kLargestExact &&
+            exponent <= kLargestExact) {
+            auto const magnitude = static_cast<double>(mantissa);
+            double const scaled = exponent >= 0 ? magnitude * kPowers[exponent]
+                                                : magnitude / kPowers[-exponent];
+            value = minus ? -scaled : scaled;
+        } else {
+            value = exactValue(m_text.substr(start, i - start));
         }
         return true;
     }
@@ -137,8 +171,38 @@ public:
     }
 
 private:
-    constexpr char at(std::size_t ahead) const noexcept {
-        return m_at + ahead < m_text.size() ? m_text[m_at + ahead] : '\0';
+    static constexpr std::size_t kExactDigits = 19;
+    static constexpr std::uint64_t kExactMantissa = std::uint64_t{1} << 53;
+    static constexpr long kLargestExact = 22;
+    static constexpr bool kDoubleArithmetic = FLT_EVAL_METHOD == 0;
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    // Beyond this a power of ten is out of a double's range either way.
+    static constexpr long kLargestPower = 100'000;
+
+    // A number token's value by from_chars; 0 where it is out of a double's range.
+    static double exactValue(std::string_view token) noexcept;
+
+    // The end of the digits from `i` on, their value added to `mantissa`, which is exact while
+    // no more than 19 digits went into it.
+    constexpr std::size_t digitRun(std::size_t i, std::uint64_t& mantissa) const noexcept {
+        char const* const text = m_text.data();
+        std::size_t const size = m_text.size();
+        std::uint64_t value = mantissa;
+        for (; i < size; ++i) {
+            auto const d = static_cast<unsigned>(text[i] - '0');
+            if (d > 9) {
+                break;
+            }
+            value = value * 10 + d;
+        }
+        mantissa = value;
+        return i;
+    }
+
+    constexpr bool digitAt(std::size_t i) const noexcept {
+        return i < m_text.size() && isDigit(m_text[i]);
     }
 
     std::string_view m_text;

@@ -1,10 +1,16 @@
 // The standards' grammars, a table of rows per grammar, each row a value the standard's
-// text allows or refuses.
+// text allows or refuses; then the scanner's numbers and the one-pass path reading.
+#include "standard/Reading.h"
+#include "standard/Scanner.h"
 #include "standard/Syntax.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -465,3 +471,134 @@ TEST(StandardGrammar, CoversTheIndexes) {
 // clang-format on
 
 } // namespace
+
+namespace {
+
+// What from_chars makes of a number token the scanner took, the reading the fast path must
+// match bit for bit; a value out of range is 0.
+double fromChars(std::string_view token) {
+    if (!token.empty() && token.front() == '+') {
+        token.remove_prefix(1);
+    }
+    double value = 0;
+    std::from_chars(token.data(), token.data() + token.size(), value);
+    return value;
+}
+
+void expectNumber(std::string_view text, std::size_t length) {
+    SCOPED_TRACE(std::string(text));
+    Tool::Standard::Scanner scanner(text);
+    double value = -1;
+    Tool::Standard::Number shape;
+    ASSERT_TRUE(scanner.number(value, &shape));
+    EXPECT_EQ(scanner.at(), length);
+    double const expected = fromChars(text.substr(0, length));
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(expected))
+        << value << " != " << expected;
+    EXPECT_EQ(shape.zero, expected == 0 && text.find_first_of("123456789") >= length);
+}
+
+} // namespace
+
+// Numbers read in double precision as from_chars reads them: the exact products and
+// quotients, and the many digits, large exponents and out-of-range values left to it.
+TEST(StandardScanner, NumberValues) {
+    struct NumberRow {
+        std::string_view text;
+        std::size_t length;
+    };
+    constexpr NumberRow kRows[] = {
+        {"0", 1},
+        {"-0", 2},
+        {"+1.5", 4},
+        {".5e-3", 5},
+        {"12.375,", 6},
+        {"1e", 1},
+        {"1e+", 1},
+        {"2E-2x", 4},
+        {"0.1", 3},
+        {"0.3", 3},
+        {"5.2916665", 9},
+        {"-123.456e7", 10},
+        {"1e22", 4},
+        {"1e23", 4},
+        {"9007199254740992", 16},
+        {"9007199254740993", 16},
+        {"1234567890123456789", 19},
+        {"12345678901234567890123", 23},
+        {"0.00000000000000000000000000001", 31},
+        {"000000000000000000000000000", 27},
+        {"-0.000000000000000000000000000", 30},
+        {"1.7976931348623157e308", 22},
+        {"4.9e-324", 8},
+        {"1e400", 5},
+        {"-1e400", 6},
+        {"1e-400", 6},
+        {"1e99999999999", 13},
+    };
+    for (NumberRow const& row : kRows) {
+        expectNumber(row.text, row.length);
+    }
+    // Every digit count and power of ten around the fast path's limits.
+    for (int digits = 1; digits <= 20; ++digits) {
+        for (int power = -30; power <= 30; power += 3) {
+            std::string text(static_cast<std::size_t>(digits), '7');
+            text[0] = '9';
+            text += "e" + std::to_string(power);
+            expectNumber(text, text.size());
+            std::string const fraction = "0." + text;
+            expectNumber(fraction, fraction.size());
+        }
+    }
+}
+
+TEST(StandardScanner, NumberRefusals) {
+    for (std::string_view const text : {"", "+", "-.", ".", "e5", ".e1", "x1"}) {
+        SCOPED_TRACE(std::string(text));
+        Tool::Standard::Scanner scanner(text);
+        double value = 42;
+        EXPECT_FALSE(scanner.number(value));
+        EXPECT_EQ(value, 42);
+        EXPECT_EQ(scanner.at(), 0u);
+    }
+}
+
+// Path data checked and read in one pass: a letter per group, implicit ones spelled out (the
+// pairs after a moveto as linetos), where each group starts, and its numbers.
+TEST(StandardPathReading, Groups) {
+    struct PathRow {
+        std::string_view text;
+        bool conforms;
+        std::string_view commands;
+        std::vector<double> numbers;
+        std::vector<std::size_t> starts;
+    };
+    PathRow const rows[] = {
+        {"", true, "", {}, {}},
+        {"M10 20 30 40", true, "ML", {10, 20, 30, 40}, {0, 7}},
+        {" m1,2, 3 4z M5 6", true, "mlzM", {1, 2, 3, 4, 5, 6}, {1, 7, 10, 12}},
+        {"M.5.5l1e2-3", true, "Ml", {.5, .5, 100, -3}, {0, 5}},
+        {"M0 0a5 5 30 1 0 10 10", true, "Ma", {0, 0, 5, 5, 30, 1, 0, 10, 10}, {0, 4}},
+        {"M0 0a1 1 0 01 2 2 1 1 0 1,1 3 3", true, "Maa",
+         {0, 0, 1, 1, 0, 0, 1, 2, 2, 1, 1, 0, 1, 1, 3, 3}, {0, 4, 18}},
+        {"M0 0C1 2 3 4 5 6S1 2 3 4Q1 2 3 4T5 6H7V8", true, "MCSQTHV",
+         {0, 0, 1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 1, 2, 3, 4, 5, 6, 7, 8},
+         {0, 4, 16, 24, 32, 36, 38}},
+        // Refused: the reading holds the groups before the fault, none of the one at fault.
+        {"L0 0", false, "", {}, {}},
+        {"M0 0 L1", false, "M", {0, 0}, {0}},
+        {"M0 0a-1 1 0 0 0 2 2", false, "M", {0, 0}, {0}},
+        {"M0 0a1 1 0 2 0 2 2", false, "M", {0, 0}, {0}},
+        {"M0 0 x", false, "M", {0, 0}, {0}},
+        {"M0 0 z 5", false, "Mz", {0, 0}, {0, 5}},
+    };
+    Tool::Standard::Reading reading;
+    for (PathRow const& row : rows) {
+        SCOPED_TRACE(std::string(row.text));
+        EXPECT_EQ(Tool::Standard::readPathData(row.text, reading), row.conforms);
+        EXPECT_EQ(reading.shape, Tool::Standard::Reading::Shape::Path);
+        EXPECT_EQ(reading.commands, row.commands);
+        EXPECT_EQ(reading.numbers, row.numbers);
+        EXPECT_EQ(reading.commandStarts, row.starts);
+    }
+}
