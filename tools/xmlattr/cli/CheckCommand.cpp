@@ -185,7 +185,12 @@ private:
                               error.message() + "\n");
             m_trouble = true;
         }
-        std::sort(entries.begin(), entries.end());
+        // Every entry has this folder's path before its name, so comparing the whole texts
+        // orders them as comparing paths element by element does, at a fraction of the cost.
+        std::sort(entries.begin(), entries.end(),
+                  [](fs::directory_entry const& a, fs::directory_entry const& b) {
+                      return a.path().native() < b.path().native();
+                  });
         for (fs::directory_entry const& entry : entries) {
             std::error_code ignored;
             fs::path const& path = entry.path();
