@@ -217,9 +217,17 @@ std::optional<Hover> hoverAt(std::string_view document, std::size_t offset) {
     hover.contents = code(place->name) + (place->inStyle ? " in a style of " : " on ") +
                      code(place->element) + " (" + std::string(vocabularyName(place->vocabulary)) +
                      ")\n\n";
-    hover.contents += readers.type != nullptr
-                          ? libraryPart(*readers.type, place->vocabulary, value)
-                          : std::string("**Library**: has no type for it");
+    if (readers.type == nullptr) {
+        hover.contents += "**Library**: has no type for it";
+    } else {
+        try {
+            hover.contents += libraryPart(*readers.type, place->vocabulary, value);
+        } catch (Core::Exception const& error) {
+            takeLibraryLog();
+            hover.contents += "**Library** (" + std::string(readers.type->name) +
+                              "): threw while reading: " + error.what();
+        }
+    }
     hover.contents += "\n\n**Standard**: ";
     hover.contents += readers.syntax != nullptr
                           ? code(shortened(Standard::describe(*readers.syntax))) +
