@@ -64,10 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size
     for (Tool::Lsp::ColorAt const& color : Tool::Lsp::documentColors(document)) {
         inside(color.span);
     }
-    Tool::Lsp::Rgba const color{static_cast<double>(data[0]) / 255,
-                                static_cast<double>(data[1]) / 255,
-                                static_cast<double>(data[2]) / 255,
-                                static_cast<double>(data[3]) / 255};
+    Tool::Lsp::Rgba const color{
+        static_cast<double>(data[0]) / 255, static_cast<double>(data[1]) / 255,
+        static_cast<double>(data[2]) / 255, static_cast<double>(data[3]) / 255};
     for (Tool::Lsp::ColorPresentation const& form :
          Tool::Lsp::colorPresentations(document, {offset, other}, color)) {
         check(!form.label.empty());

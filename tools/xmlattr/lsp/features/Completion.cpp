@@ -52,9 +52,9 @@ std::vector<CompletionItem> completionsAt(std::string_view document, std::size_t
         return {};
     }
     std::string_view const value = place->text();
-    std::size_t const cursor = std::clamp(place->attribute->delivered(offset), place->value.begin,
-                                          place->value.end) -
-                               place->value.begin;
+    std::size_t const cursor =
+        std::clamp(place->attribute->delivered(offset), place->value.begin, place->value.end) -
+        place->value.begin;
     std::size_t begin = cursor;
     while (begin > 0 && !endsWord(value[begin - 1])) {
         --begin;
@@ -64,12 +64,13 @@ std::vector<CompletionItem> completionsAt(std::string_view document, std::size_t
         ++end;
     }
     std::string_view const typed = value.substr(begin, cursor - begin);
-    TextSpan const replace = place->attribute->sourceSpan(place->value.begin + begin,
-                                                          place->value.begin + end);
+    TextSpan const replace =
+        place->attribute->sourceSpan(place->value.begin + begin, place->value.begin + end);
 
     std::vector<CompletionItem> items;
     std::string attempt;
-    auto const offer = [&](std::string label, CompletionItem::Kind kind, std::optional<Rgba> color) {
+    auto const offer = [&](std::string label, CompletionItem::Kind kind,
+                           std::optional<Rgba> color) {
         if (!startsWithNoCase(label, typed) ||
             std::any_of(items.begin(), items.end(),
                         [&](CompletionItem const& item) { return item.label == label; })) {

@@ -57,7 +57,8 @@ std::string rgbFunction(Rgba const& color, bool withAlpha) {
     text += std::to_string(channel(color.red)) + "," + std::to_string(channel(color.green)) + "," +
             std::to_string(channel(color.blue));
     if (withAlpha) {
-        text += "," + decimal(std::clamp(color.alpha, 0.0, 1.0));
+        text += ",";
+        text += decimal(std::clamp(color.alpha, 0.0, 1.0));
     }
     return text + ")";
 }
@@ -74,7 +75,7 @@ std::string hslFunction(Rgba const& color, bool withAlpha) {
     if (high > low) {
         double const delta = high - low;
         saturation = lightness > 0.5 ? delta / (2 - high - low) : delta / (high + low);
-        hue = high == r ? (g - b) / delta + (g < b ? 6 : 0)
+        hue = high == r   ? (g - b) / delta + (g < b ? 6 : 0)
               : high == g ? (b - r) / delta + 2
                           : (r - g) / delta + 4;
         hue *= 60;
@@ -84,15 +85,18 @@ std::string hslFunction(Rgba const& color, bool withAlpha) {
             std::to_string(std::lround(saturation * 100)) + "%," +
             std::to_string(std::lround(lightness * 100)) + "%";
     if (withAlpha) {
-        text += "," + decimal(std::clamp(color.alpha, 0.0, 1.0));
+        text += ",";
+        text += decimal(std::clamp(color.alpha, 0.0, 1.0));
     }
     return text + ")";
 }
 
-// Whether a grammar's values may hold a colour; those with a reader of their own are the
-// shorthands, several of which do ("1pt solid red").
+// Whether a grammar's values may hold a colour: a shorthand with a reader of its own says so
+// in its name ("[ <border-width> || <border-style> || <color> ]", "<background-color>").
 bool takesColor(Standard::Syntax const& syntax) {
-    return syntax.form == Standard::Form::Own || !Standard::colorKeywords(syntax).empty();
+    return !Standard::colorKeywords(syntax).empty() ||
+           (syntax.form == Standard::Form::Own &&
+            syntax.name.find("color>") != std::string_view::npos);
 }
 
 // The colour tokens of one value: as its grammar reads them, or the value itself when it is
@@ -126,7 +130,8 @@ void collectColors(Standard::Syntax const& syntax, Standard::Dialect dialect,
     }
     std::string_view const token = Standard::trimmed(text);
     if (std::optional<Rgba> const color = colorOf(token)) {
-        std::size_t const begin = value.begin + static_cast<std::size_t>(token.data() - text.data());
+        std::size_t const begin =
+            value.begin + static_cast<std::size_t>(token.data() - text.data());
         out.push_back({delivered.sourceSpan(begin, begin + token.size()), *color});
     }
 }
@@ -162,8 +167,8 @@ std::vector<ColorAt> documentColors(std::string_view document) {
                 DeliveredValue const delivered(document, attribute.valueSpan);
                 std::string_view const style = delivered.text();
                 for (Declaration const& declaration : declarationsOf(style)) {
-                    property.assign(style.substr(declaration.property.begin,
-                                                 declaration.property.size()));
+                    property.assign(
+                        style.substr(declaration.property.begin, declaration.property.size()));
                     std::transform(property.begin(), property.end(), property.begin(),
                                    Standard::lowerAscii);
                     Standard::Syntax const* syntax = Standard::svgSyntax({}, property);

@@ -5,6 +5,7 @@
 #include "standard/Scanner.h"
 
 #include <algorithm>
+#include <array>
 
 namespace Tool::Lsp {
 
@@ -12,10 +13,23 @@ namespace {
 
 constexpr std::string_view kXmlNamespace = "http://www.w3.org/XML/1998/namespace";
 
-bool endsName(char c) {
-    return Standard::isSpace(c) || c == '>' || c == '/' || c == '<' || c == '=' || c == '"' ||
-           c == '\'';
-}
+// The characters that end a name in a tag, and those among them that are white space: looked
+// up in a table, as the scan asks for nearly every byte of the document.
+constexpr unsigned char kSpace = 1;
+constexpr unsigned char kEndsName = 2;
+constexpr std::array<unsigned char, 256> kClasses = [] {
+    std::array<unsigned char, 256> classes{};
+    for (char const c : std::string_view(" \t\n\r\f")) {
+        classes[static_cast<unsigned char>(c)] = kSpace | kEndsName;
+    }
+    for (char const c : std::string_view(">/<=\"'")) {
+        classes[static_cast<unsigned char>(c)] = kEndsName;
+    }
+    return classes;
+}();
+
+bool endsName(char c) { return (kClasses[static_cast<unsigned char>(c)] & kEndsName) != 0; }
+bool isSpace(char c) { return (kClasses[static_cast<unsigned char>(c)] & kSpace) != 0; }
 
 // What follows `from` up to `terminator`, or the whole rest when it never comes.
 std::size_t after(std::string_view text, std::size_t from, std::string_view terminator) {
@@ -126,8 +140,10 @@ void DocumentScanner::endTag() {
         ++at;
     }
     std::string_view const name = m_text.substr(start, at - start);
-    std::size_t const close = m_text.find_first_of("<>", at);
-    m_at = close == std::string_view::npos ? m_text.size() : close + (m_text[close] == '>');
+    while (at < m_text.size() && m_text[at] != '>' && m_text[at] != '<') {
+        ++at;
+    }
+    m_at = at < m_text.size() && m_text[at] == '>' ? at + 1 : at;
     // An end tag that matches no open element is a slip, and closes nothing.
     auto const open = std::find_if(m_open.rbegin(), m_open.rend(),
                                    [&](Open const& element) { return element.name == name; });
@@ -165,7 +181,7 @@ bool DocumentScanner::next(ScannedElement& out) {
         m_attributes.clear();
         bool selfClosing = false;
         while (true) {
-            while (at < m_text.size() && Standard::isSpace(m_text[at])) {
+            while (at < m_text.size() && isSpace(m_text[at])) {
                 ++at;
             }
             if (at >= m_text.size() || m_text[at] == '<') {
@@ -193,12 +209,12 @@ bool DocumentScanner::next(ScannedElement& out) {
             attribute.nameSpan = {nameStart, at};
             attribute.name = m_text.substr(nameStart, at - nameStart);
             std::size_t look = at;
-            while (look < m_text.size() && Standard::isSpace(m_text[look])) {
+            while (look < m_text.size() && isSpace(m_text[look])) {
                 ++look;
             }
             if (look < m_text.size() && m_text[look] == '=') {
                 at = look + 1;
-                while (at < m_text.size() && Standard::isSpace(m_text[at])) {
+                while (at < m_text.size() && isSpace(m_text[at])) {
                     ++at;
                 }
                 attribute.hasValue = true;
@@ -217,8 +233,8 @@ bool DocumentScanner::next(ScannedElement& out) {
                     }
                 } else {
                     std::size_t const begin = at;
-                    while (at < m_text.size() && !Standard::isSpace(m_text[at]) &&
-                           m_text[at] != '>' && m_text[at] != '<') {
+                    while (at < m_text.size() && !isSpace(m_text[at]) && m_text[at] != '>' &&
+                           m_text[at] != '<') {
                         ++at;
                     }
                     attribute.valueSpan = {begin, at};
@@ -246,7 +262,8 @@ bool DocumentScanner::next(ScannedElement& out) {
         }
         for (ScannedAttribute& attribute : m_attributes) {
             std::size_t const colon = attribute.name.find(':');
-            attribute.local = attribute.name.substr(colon == std::string_view::npos ? 0 : colon + 1);
+            attribute.local =
+                attribute.name.substr(colon == std::string_view::npos ? 0 : colon + 1);
             if (colon != std::string_view::npos) {
                 attribute.space = resolve(attribute.name.substr(0, colon));
             }
@@ -417,8 +434,8 @@ std::optional<ValueAt> valueAt(std::string_view document, std::size_t offset) {
                 for (Declaration const& declaration : declarationsOf(text)) {
                     if (declaration.value.touches(at)) {
                         found.inStyle = true;
-                        found.name = text.substr(declaration.property.begin,
-                                                 declaration.property.size());
+                        found.name =
+                            text.substr(declaration.property.begin, declaration.property.size());
                         found.value = declaration.value;
                         return found;
                     }

@@ -22,17 +22,17 @@ TEST(DocumentScan, FindsTheValueUnderTheOffset) {
         {std::string(kFo) + R"(<fo:block font-size="1|2pt"/>)", Vocabulary::XslFo, "block",
          "font-size", false, "12pt"},
         // The end of a value still edits it; an empty value is one.
-        {std::string(kFo) + R"(<fo:block color="red|"/>)", Vocabulary::XslFo, "block",
-         "color", false, "red"},
+        {std::string(kFo) + R"(<fo:block color="red|"/>)", Vocabulary::XslFo, "block", "color",
+         false, "red"},
         {R"(<svg><rect fill="|"/></svg>)", Vocabulary::Svg, "rect", "fill", false, ""},
         {R"(<s:svg xmlns:s="http://www.w3.org/2000/svg"><s:rect width='1|0'/></s:svg>)",
          Vocabulary::Svg, "rect", "width", false, "10"},
-        {R"(<svg><g style="fill: red; stroke-width:|2px !important"/></svg>)",
-         Vocabulary::Svg, "g", "stroke-width", true, "2px"},
+        {R"(<svg><g style="fill: red; stroke-width:|2px !important"/></svg>)", Vocabulary::Svg, "g",
+         "stroke-width", true, "2px"},
         {R"(<svg><g style="fill:|"/></svg>)", Vocabulary::Svg, "g", "fill", true, ""},
         // Entities are delivered expanded, line ends as spaces.
-        {R"(<svg><text font-family="A &amp; |B"/></svg>)", Vocabulary::Svg, "text",
-         "font-family", false, "A & B"},
+        {R"(<svg><text font-family="A &amp; |B"/></svg>)", Vocabulary::Svg, "text", "font-family",
+         false, "A & B"},
         {"<svg><path d=\"M0 0\r\nL|1 1\"/></svg>", Vocabulary::Svg, "path", "d", false,
          "M0 0 L1 1"},
         // Characters beyond the basic plane before the value, on the same line.
@@ -42,8 +42,8 @@ TEST(DocumentScan, FindsTheValueUnderTheOffset) {
         {R"(<svg><rect fill="re|
 <circle r="5"/></svg>)",
          Vocabulary::Svg, "rect", "fill", false, "re "},
-        {R"(<svg><rect fill="red"/><circle r="|5"/></svg>)", Vocabulary::Svg, "circle", "r",
-         false, "5"},
+        {R"(<svg><rect fill="red"/><circle r="|5"/></svg>)", Vocabulary::Svg, "circle", "r", false,
+         "5"},
     };
     for (Row const& row : rows) {
         SCOPED_TRACE(row.marked);

@@ -62,10 +62,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     auto const offsetAt = [&](std::size_t i) {
-        TextSpan const value = values[i * values.size() / calls];
+        // The last value among them, the slowest to reach, whatever the count.
+        TextSpan const value = values[(i + 1) * values.size() / calls - 1];
         return value.begin + value.size() / 2;
     };
-    measure("hover", calls, [&](std::size_t i) { (void)Tool::Lsp::hoverAt(document, offsetAt(i)); });
+    measure("hover", calls,
+            [&](std::size_t i) { (void)Tool::Lsp::hoverAt(document, offsetAt(i)); });
     measure("completion", calls,
             [&](std::size_t i) { (void)Tool::Lsp::completionsAt(document, offsetAt(i)); });
     measure("definition", calls,
@@ -74,7 +76,7 @@ int main(int argc, char** argv) {
             [&](std::size_t) { (void)Tool::Lsp::documentColors(document); });
     if (!colors.empty()) {
         measure("colorPresentation", calls, [&](std::size_t i) {
-            Tool::Lsp::ColorAt const& color = colors[i * colors.size() / calls];
+            Tool::Lsp::ColorAt const& color = colors[(i + 1) * colors.size() / calls - 1];
             (void)Tool::Lsp::colorPresentations(document, color.span, color.color);
         });
     }

@@ -35,8 +35,7 @@ TEST_F(Features, HoverShowsBothReadingsAndTheDefault) {
     };
     Row const rows[] = {
         {std::string(kFo) + R"(<fo:block font-size="[[1|2pt]]"/>)",
-         {"reads `12pt` = 16 px", "**Standard**", "which this value follows",
-          "(DefaultFontSize)"}},
+         {"reads `12pt` = 16 px", "**Standard**", "which this value follows", "(DefaultFontSize)"}},
         {std::string(kSvg) + R"(<rect fill="[[rgb(255,|128,0)]]"/>)",
          {"= `rgb(255,128,0)`", "which this value follows"}},
         {std::string(kSvg) + R"(<g transform="[[translate(10,20) |scale(2)]]"/>)",
@@ -59,9 +58,8 @@ TEST_F(Features, HoverShowsBothReadingsAndTheDefault) {
         ASSERT_TRUE(hover.has_value());
         EXPECT_EQ(hover->span, document.spans.at(0));
         for (std::string const& shown : row.shows) {
-            EXPECT_NE(hover->contents.find(shown), std::string::npos)
-                << shown << " in\n"
-                << hover->contents;
+            EXPECT_NE(hover->contents.find(shown), std::string::npos) << shown << " in\n"
+                                                                      << hover->contents;
         }
     }
 }
@@ -90,7 +88,8 @@ TEST_F(Features, CompletionOffersOnlyWhatTheCheckerTakes) {
         {std::string(kSvg) + R"(<line stroke-linecap="[[|]]"/>)",
          {"butt", "round", "square"},
          {"red"}},
-        {std::string(kSvg) + R"(<rect fill="[[r|]]"/>)", {"red", "rosybrown", "royalblue"},
+        {std::string(kSvg) + R"(<rect fill="[[r|]]"/>)",
+         {"red", "rosybrown", "royalblue"},
          {"blue", "rgb"}},
         {std::string(kFo) + R"(<fo:block text-align="[[|]]"/>)",
          {"center", "justify", "start"},
@@ -169,20 +168,25 @@ TEST_F(Features, ColorPresentationsOnlyInFormsTheCheckerTakes) {
     };
     Rgba const red{1, 0, 0, 1};
     Row const rows[] = {
-        {std::string(kSvg) + R"(<rect fill="[[blue]]"/>)", red,
+        {std::string(kSvg) + R"(<rect fill="[[blue]]"/>)",
+         red,
          {"red", "#ff0000", "#f00", "rgb(255,0,0)"},
          {"#ff0000ff", "hsl(0,100%,50%)", "rgba(255,0,0,1)"}},
-        {std::string(kFo) + R"(<fo:block color="[[blue]]"/>)", red,
+        {std::string(kFo) + R"(<fo:block color="[[blue]]"/>)",
+         red,
          {"red", "#ff0000", "rgb(255,0,0)", "hsl(0,100%,50%)"},
          {"#ff0000ff"}},
-        {std::string(kFo) + R"(<fo:block color="[[blue]]"/>)", Rgba{1, 0, 0, 0.5},
+        {std::string(kFo) + R"(<fo:block color="[[blue]]"/>)",
+         Rgba{1, 0, 0, 0.5},
          {"rgba(255,0,0,0.5)"},
          {"red", "#ff000080"}},
-        {std::string(kSvg) + R"(<rect fill="[[#00ffff]]"/>)", Rgba{0, 1, 1, 1},
+        {std::string(kSvg) + R"(<rect fill="[[#00ffff]]"/>)",
+         Rgba{0, 1, 1, 1},
          {"aqua", "cyan", "#0ff"},
          {}},
         // A colour no name stands for, half transparent: no opaque form is offered.
-        {std::string(kSvg) + R"(<g style="fill:[[#123456]]"/>)", Rgba{0.1, 0.2, 0.3, 0.5},
+        {std::string(kSvg) + R"(<g style="fill:[[#123456]]"/>)",
+         Rgba{0.1, 0.2, 0.3, 0.5},
          {},
          {"#1a334d"}},
     };
@@ -230,9 +234,8 @@ TEST_F(Features, DefinitionsAndReferences) {
              R"(<fo:block id="[[intro]]"><fo:basic-link internal-destination="[[intro]]"/>)"
              R"(<fo:page-number-citation ref-id="[[in|tro]]"/></fo:block></fo:root>)",
          1},
-        {std::string(kFo) +
-             R"(<fo:marker marker-class-name="[[title]]"/><fo:retrieve-marker )"
-             R"(retrieve-class-name="[[|title]]"/></fo:root>)",
+        {std::string(kFo) + R"(<fo:marker marker-class-name="[[title]]"/><fo:retrieve-marker )"
+                            R"(retrieve-class-name="[[|title]]"/></fo:root>)",
          1},
         // From the definition; ids in SVG by every kind of local reference.
         {R"(<svg xmlns:xlink="http://www.w3.org/1999/xlink"><linearGradient id="[[g|1]]"/>)"
@@ -257,9 +260,9 @@ TEST_F(Features, DefinitionsAndReferences) {
         std::vector<TextSpan> const definitions(document.spans.begin(),
                                                 document.spans.begin() +
                                                     static_cast<std::ptrdiff_t>(row.definitions));
-        std::vector<TextSpan> const references(
-            document.spans.begin() + static_cast<std::ptrdiff_t>(row.definitions),
-            document.spans.end());
+        std::vector<TextSpan> const references(document.spans.begin() +
+                                                   static_cast<std::ptrdiff_t>(row.definitions),
+                                               document.spans.end());
         EXPECT_EQ(links->definitions, definitions);
         EXPECT_EQ(links->references, references);
     }

@@ -9,6 +9,7 @@
 #include <xmlattr/defaults/DefaultList.h>
 
 #include <cstdio>
+#include <initializer_list>
 
 namespace Tool::Lsp {
 
@@ -30,6 +31,16 @@ std::string shortened(std::string text) {
     return text;
 }
 
+// The parts one after another. (Adding a std::string to a literal inserts at the front,
+// which one compiler's overlap check takes for a fault.)
+std::string joined(std::initializer_list<std::string_view> parts) {
+    std::string whole;
+    for (std::string_view const part : parts) {
+        whole += part;
+    }
+    return whole;
+}
+
 // Markdown inline code that holds any text: a fence longer than its longest run of "`".
 std::string code(std::string_view text) {
     std::size_t run = 0;
@@ -40,7 +51,8 @@ std::string code(std::string_view text) {
     }
     std::string const fence(longest + 1, '`');
     bool const padded = !text.empty() && (text.front() == '`' || text.back() == '`');
-    return fence + (padded ? " " : "") + std::string(text) + (padded ? " " : "") + fence;
+    std::string_view const pad = padded ? " " : "";
+    return joined({fence, pad, text, pad, fence});
 }
 
 std::string number(double value) {
@@ -74,26 +86,26 @@ double numberIn(Fields const& record, std::string_view name) {
 // channels.
 std::string measured(Fields const& fields) {
     if (Fields const* length = recordWith(fields, "px")) {
-        return " = " + number(numberIn(*length, "px")) + " px";
+        return joined({" = ", number(numberIn(*length, "px")), " px"});
     }
     Fields const* color = recordWith(fields, "r");
     if (color != nullptr && color->find("g").scalar != nullptr &&
         color->find("b").scalar != nullptr) {
-        return " = " + code("rgb(" + number(numberIn(*color, "r")) + "," +
-                            number(numberIn(*color, "g")) + "," + number(numberIn(*color, "b")) +
-                            ")");
+        return joined({" = ", code(joined({"rgb(", number(numberIn(*color, "r")), ",",
+                                           number(numberIn(*color, "g")), ",",
+                                           number(numberIn(*color, "b")), ")"}))});
     }
     return {};
 }
 
 std::string libraryPart(ValueType const& type, Vocabulary vocabulary, std::string_view value) {
-    std::string const title = "**Library** (" + std::string(type.name) + "): ";
+    std::string const title = joined({"**Library** (", type.name, "): "});
     if (isFormatterValue(vocabulary, value)) {
         return title + "left to the formatter";
     }
     Core::String const text{value};
     if (value.size() > kLongestDescribed) {
-        return title + (type.accepts(text) ? "reads" : "does not read") + " this long value";
+        return joined({title, type.accepts(text) ? "reads" : "does not read", " this long value"});
     }
     Parsed const parsed = type.parse(text);
     takeLibraryLog();
@@ -106,7 +118,7 @@ std::string libraryPart(ValueType const& type, Vocabulary vocabulary, std::strin
     } else {
         parsed.value.writeInline(reading);
     }
-    std::string line = title + "reads " + code(shortened(reading));
+    std::string line = joined({title, "reads ", code(shortened(reading))});
     if (reading.size() <= kLongestShown) {
         line += measured(parsed.value);
     }
@@ -115,17 +127,22 @@ std::string libraryPart(ValueType const& type, Vocabulary vocabulary, std::strin
         if (held.shape == Standard::Reading::Shape::Matrix) {
             std::string matrix = "matrix(";
             for (std::size_t i = 0; i < held.matrix.size(); ++i) {
-                matrix += (i > 0 ? " " : "") + number(held.matrix[i]);
+                matrix += i > 0 ? " " : "";
+                matrix += number(held.matrix[i]);
             }
-            line += ", composed " + code(matrix + ")");
+            matrix += ")";
+            line += ", composed ";
+            line += code(matrix);
         } else if (held.shape == Standard::Reading::Shape::Path) {
             std::size_t const count = held.commands.size();
-            line += ", " + std::to_string(count) + (count == 1 ? " path command" : " path commands");
+            line += joined(
+                {", ", std::to_string(count), count == 1 ? " path command" : " path commands"});
         }
     }
     takeLibraryLog();
     for (std::string const& message : parsed.messages) {
-        line += "\n\n*the library logs:* " + shortened(message);
+        line += "\n\n*the library logs:* ";
+        line += shortened(message);
     }
     return line;
 }
@@ -160,7 +177,8 @@ bool namesAttribute(std::string_view name, std::string_view camel) {
             continue;
         }
         std::string_view const core = name.substr(prefix.size());
-        if (core == camel || (core.ends_with("Color") && core.substr(0, core.size() - 5) == camel)) {
+        if (core == camel ||
+            (core.ends_with("Color") && core.substr(0, core.size() - 5) == camel)) {
             return true;
         }
     }
@@ -197,7 +215,8 @@ std::optional<std::string> defaultPart(ValueType const& type, std::string_view n
         fields.writeInline(shown);
     }
     takeLibraryLog();
-    return "**Default** (" + Core::String(chosen->name).toUtf8() + "): " + code(shortened(shown));
+    return joined(
+        {"**Default** (", Core::String(chosen->name).toUtf8(), "): ", code(shortened(shown))});
 }
 
 } // namespace
@@ -214,9 +233,9 @@ std::optional<Hover> hoverAt(std::string_view document, std::size_t offset) {
     std::string_view const value = place->text();
     Hover hover;
     hover.span = place->source();
-    hover.contents = code(place->name) + (place->inStyle ? " in a style of " : " on ") +
-                     code(place->element) + " (" + std::string(vocabularyName(place->vocabulary)) +
-                     ")\n\n";
+    hover.contents =
+        joined({code(place->name), place->inStyle ? " in a style of " : " on ",
+                code(place->element), " (", vocabularyName(place->vocabulary), ")\n\n"});
     if (readers.type == nullptr) {
         hover.contents += "**Library**: has no type for it";
     } else {
@@ -224,8 +243,8 @@ std::optional<Hover> hoverAt(std::string_view document, std::size_t offset) {
             hover.contents += libraryPart(*readers.type, place->vocabulary, value);
         } catch (Core::Exception const& error) {
             takeLibraryLog();
-            hover.contents += "**Library** (" + std::string(readers.type->name) +
-                              "): threw while reading: " + error.what();
+            hover.contents += joined(
+                {"**Library** (", readers.type->name, "): threw while reading: ", error.what()});
         }
     }
     hover.contents += "\n\n**Standard**: ";
@@ -237,7 +256,8 @@ std::optional<Hover> hoverAt(std::string_view document, std::size_t offset) {
                           : std::string("defines no grammar for it");
     if (readers.type != nullptr) {
         if (std::optional<std::string> const fallback = defaultPart(*readers.type, place->name)) {
-            hover.contents += "\n\n" + *fallback;
+            hover.contents += "\n\n";
+            hover.contents += *fallback;
         }
     }
     return hover;

@@ -87,8 +87,9 @@ private:
         // A region without a name of its own has its class's default, "xsl-region-body".
         if (!namedRegion && std::find(kRegionElements.begin(), kRegionElements.end(),
                                       element.name) != kRegionElements.end()) {
-            m_uses.push_back(
-                {NameKind::Region, true, 0, element.nameSpan, "xsl-" + std::string(element.name)});
+            std::string name = "xsl-";
+            name += element.name;
+            m_uses.push_back({NameKind::Region, true, 0, element.nameSpan, std::move(name)});
         }
     }
 

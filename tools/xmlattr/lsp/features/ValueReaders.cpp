@@ -29,8 +29,8 @@ Readers readersOf(ValueAt const& place) {
         readers.dialect = Standard::Dialect::XslFo;
     } else {
         readers.syntax = Standard::svgSyntax(element, key);
-        readers.dialect = place.inStyle ? Standard::Dialect::CssDeclaration
-                                        : Standard::Dialect::SvgAttribute;
+        readers.dialect =
+            place.inStyle ? Standard::Dialect::CssDeclaration : Standard::Dialect::SvgAttribute;
     }
     return readers;
 }
