@@ -883,9 +883,8 @@ NameUse xslNameUse(std::string_view element, std::string_view name) noexcept {
     return {};
 }
 
-void eachLocalUrl(std::string_view value, void (*each)(void* context, std::size_t begin,
-                                                        std::size_t end),
-                  void* context) {
+void eachLocalUrl(std::string_view value,
+                  void (*each)(void* context, std::size_t begin, std::size_t end), void* context) {
     eachLocalUrl(value, [&](LocalIri iri) { each(context, iri.at, iri.at + iri.length); });
 }
 

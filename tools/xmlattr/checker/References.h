@@ -52,9 +52,8 @@ NameUse xslNameUse(std::string_view element, std::string_view name) noexcept;
 
 /// Calls `each(begin, end)` for the id of every local IRI reference "url(#id)" in `value`, as
 /// byte offsets of `value`; one to another document ("url(other.svg#id)") is not reported.
-void eachLocalUrl(std::string_view value, void (*each)(void* context, std::size_t begin,
-                                                        std::size_t end),
-                  void* context);
+void eachLocalUrl(std::string_view value,
+                  void (*each)(void* context, std::size_t begin, std::size_t end), void* context);
 
 /// The references of one document. Duplicate names are reported as they are read, in order
 /// with the report's other diagnostics; unresolved references when `finish` is called, merged
