@@ -104,6 +104,13 @@ private:
             if (prefixed && !xmlId && !xlinkHref) {
                 continue;
             }
+            bool const names =
+                xmlId || xlinkHref || attribute.name == "id" || attribute.name == "href";
+            // Only a value with a "(", written or as a reference, can hold "url(#id)".
+            if (!names && m_document.substr(attribute.valueSpan.begin, attribute.valueSpan.size())
+                                  .find_first_of("(&") == std::string_view::npos) {
+                continue;
+            }
             DeliveredValue const value(m_document, attribute.valueSpan);
             std::string_view const text = value.text();
             if (xmlId || attribute.name == "id") {
