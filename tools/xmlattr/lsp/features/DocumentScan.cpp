@@ -303,15 +303,20 @@ bool DocumentScanner::next(ScannedElement& out) {
     return false;
 }
 
+bool holdsAny(std::string_view text, std::string_view characters) noexcept {
+    return std::any_of(characters.begin(), characters.end(),
+                       [&](char c) { return text.find(c) != std::string_view::npos; });
+}
+
 DeliveredValue::DeliveredValue(std::string_view document, TextSpan raw)
     : m_raw(document.substr(std::min(raw.begin, document.size()),
                             raw.end > raw.begin ? raw.end - raw.begin : 0)),
       m_rawBegin(std::min(raw.begin, document.size())) {
-    if (m_raw.find_first_of("&\r\t\n") == std::string_view::npos) {
+    if (!holdsAny(m_raw, "&\r\t\n")) {
         return;
     }
     m_mapped = true;
-    bool const shifts = m_raw.find_first_of("&\r") != std::string_view::npos;
+    bool const shifts = holdsAny(m_raw, "&\r");
     m_text.reserve(m_raw.size());
     for (std::size_t at = 0; at < m_raw.size();) {
         std::size_t const before = m_text.size();

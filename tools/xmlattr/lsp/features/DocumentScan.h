@@ -89,6 +89,10 @@ private:
     bool m_bareSvg = false;
 };
 
+/// Whether `text` holds any of `characters`: a fast search for each, where `find_first_of`
+/// would test every character of the text against the set.
+bool holdsAny(std::string_view text, std::string_view characters) noexcept;
+
 /// An attribute's value as the XML reader delivers it (references replaced, white space made
 /// spaces), and the document offset each delivered byte came from.
 class DeliveredValue {

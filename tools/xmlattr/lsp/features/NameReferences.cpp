@@ -107,8 +107,9 @@ private:
             bool const names =
                 xmlId || xlinkHref || attribute.name == "id" || attribute.name == "href";
             // Only a value with a "(", written or as a reference, can hold "url(#id)".
-            if (!names && m_document.substr(attribute.valueSpan.begin, attribute.valueSpan.size())
-                                  .find_first_of("(&") == std::string_view::npos) {
+            if (!names &&
+                !holdsAny(m_document.substr(attribute.valueSpan.begin, attribute.valueSpan.size()),
+                          "(&")) {
                 continue;
             }
             DeliveredValue const value(m_document, attribute.valueSpan);
