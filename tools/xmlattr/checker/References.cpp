@@ -859,6 +859,47 @@ struct References::State {
     }
 };
 
+NameUse xslNameUse(std::string_view element, std::string_view name) noexcept {
+    FoElement const kind = foElement(element);
+    switch (foName(name)) {
+    case FoName::None:
+        return {};
+    case FoName::Id:
+        return {NameKind::Id, true};
+    case FoName::RefId:
+    case FoName::InternalDestination:
+        return {NameKind::Id, false};
+    case FoName::MasterReference:
+        return kind == FoElement::PageSequence || kind == FoElement::MasterChoice
+                   ? NameUse{NameKind::Master, false}
+                   : NameUse{};
+    case FoName::MasterName:
+        return kind == FoElement::SimplePageMaster || kind == FoElement::PageSequenceMaster
+                   ? NameUse{NameKind::Master, true}
+                   : NameUse{};
+    case FoName::FlowName:
+        return kind == FoElement::Flow || kind == FoElement::StaticContent
+                   ? NameUse{NameKind::Region, false}
+                   : NameUse{};
+    case FoName::RegionName:
+        return kind == FoElement::Region ? NameUse{NameKind::Region, true} : NameUse{};
+    case FoName::MarkerClassName:
+        return kind == FoElement::Marker ? NameUse{NameKind::MarkerClass, true} : NameUse{};
+    case FoName::RetrieveClassName:
+        return {NameKind::MarkerClass, false};
+    case FoName::FlowMapReference:
+        return {NameKind::FlowMap, false};
+    case FoName::FlowMapName:
+        return {NameKind::FlowMap, true};
+    }
+    return {};
+}
+
+void eachLocalUrl(std::string_view value,
+                  void (*each)(void* context, std::size_t begin, std::size_t end), void* context) {
+    eachLocalUrl(value, [&](LocalIri iri) { each(context, iri.at, iri.at + iri.length); });
+}
+
 References::References(FileReport& report, AttributeLocator locator)
     : m_report(report), m_locator(locator) {}
 

@@ -28,6 +28,33 @@ struct AttributeLocator {
     void* context = nullptr;
 };
 
+/// The kinds of name that XSL-FO and SVG attributes give and refer to, for tools that follow
+/// a reference to its target. A flow's name refers to a region's name.
+enum class NameKind : unsigned char {
+    None = 0,
+    Id = 1,
+    Master = 2, // a simple-page-master or a page-sequence-master
+    Region = 3,
+    MarkerClass = 4,
+    FlowMap = 5,
+};
+
+/// What an attribute does with the name it holds.
+struct NameUse {
+    NameKind kind = NameKind::None;
+    /// It gives the name, rather than refers to one.
+    bool defines = false;
+};
+
+/// How attribute `name` of the XSL-FO element `element` (a local name) names or refers, by the
+/// rules the reference check follows; `name` as the XML reader gives it ("namespace|local").
+NameUse xslNameUse(std::string_view element, std::string_view name) noexcept;
+
+/// Calls `each(begin, end)` for the id of every local IRI reference "url(#id)" in `value`, as
+/// byte offsets of `value`; one to another document ("url(other.svg#id)") is not reported.
+void eachLocalUrl(std::string_view value,
+                  void (*each)(void* context, std::size_t begin, std::size_t end), void* context);
+
 /// The references of one document. Duplicate names are reported as they are read, in order
 /// with the report's other diagnostics; unresolved references when `finish` is called, merged
 /// into document order. A document whose reading stopped early is never finished, as a

@@ -109,6 +109,10 @@ TEST_F(ToolTest, CheckGivesBothVerdicts) {
              Row{"<g transform='matrix(1,0,0,1,0,0'/>",
                  "warning: transform=\"matrix(1,0,0,1,0,0\": not valid SVG; read here as "
                  "{transforms: []}\n"},
+             // A font-relative length has no size in pixels to compose a matrix from.
+             Row{"<g transform='translate(-8em,-277)'/>",
+                 "warning: transform=\"translate(-8em,-277)\": not valid SVG; read here as "
+                 "{transforms: [{type: Translate, tx: -8em, ty: -277px}]}\n"},
              Row{"<g opacity='.5' stroke-width='2' viewBox='0 0 1 1'/>", ""},
              Row{"<path d='M1,2 L3,4 a1 1 0 01 2 2z' transform='rotate(45 1 1) scale(2)'/>", ""},
              Row{"<fo:block font-size='12pt' space-before='0' space-start='10%' "

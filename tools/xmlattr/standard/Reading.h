@@ -65,6 +65,9 @@ struct Reading {
 /// colours, references, paths or transforms, which a reading can be compared on.
 [[nodiscard]] bool readsQuantities(Syntax const& syntax) noexcept;
 
+/// The units a measure may take, in lower case.
+[[nodiscard]] std::span<std::string_view const> measureUnits() noexcept;
+
 /// Reads `text`, a value that conforms to `syntax`, into `out`: path data and transform lists
 /// by their own shapes, every other grammar token by token. A text that does not conform
 /// gives some reading without harm, but no meaningful one.

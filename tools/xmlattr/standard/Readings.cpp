@@ -296,6 +296,8 @@ std::pair<std::size_t, std::size_t> faultOf(Syntax const& syntax, std::string_vi
     return whole;
 }
 
+std::span<std::string_view const> measureUnits() noexcept { return kUnits; }
+
 bool readsQuantities(Syntax const& syntax) noexcept {
     switch (syntax.form) {
     case Form::Values:

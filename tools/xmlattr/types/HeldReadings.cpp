@@ -197,8 +197,10 @@ void heldReading(Standard::Reading& out, Core::Vector<Xml::Transform> const& tra
     out.clear();
     out.shape = Standard::Reading::Shape::Matrix;
     for (Xml::Transform const& item : transforms) {
+        // A font-relative length has no size in pixels (the library throws if asked): its
+        // number stands as written, as no grammar of the standard takes a unit here anyway.
         auto const px = [](Xml::TXmlAttribute<Xml::SLength> const& length) -> double {
-            return length->pxSize();
+            return lengthPart(*length).number;
         };
         switch (item.type) {
         case Xml::Matrix:
