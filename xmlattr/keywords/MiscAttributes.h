@@ -36,6 +36,12 @@ inline constexpr KeywordEntry<TextAlign> kTextAlignWrites[] = {
 template <>
 inline constexpr KeywordTable<TextAlign> kKeywordTable<TextAlign>{
     .reads = kTextAlignReads, .match = KeywordCase::Exact, .writes = kTextAlignWrites};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<TextAlign>{
+    .name = "TextAlign",
+    .summary = "text-align, text-align-last: alignment of the lines of a block",
+    .family = TypeFamily::Keyword};
 /// Binds `TextAlign` to its keyword table, with a writer of its own that throws.
 template <> struct ValueTraits<TextAlign> : KeywordTraits<TextAlign> {
     /// Throws for a number that no written entry names.
@@ -71,6 +77,12 @@ inline constexpr KeywordTable<ReferenceOrientation> kKeywordTable<ReferenceOrien
             return true;
         },
     .writes = kReferenceOrientationWrites};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<ReferenceOrientation>{
+    .name = "ReferenceOrientation",
+    .summary = "reference-orientation: an angle in quarter turns (\"90\", \"-180\")",
+    .family = TypeFamily::Keyword};
 /// Binds `ReferenceOrientation` to its keyword table, with a writer of its own that throws.
 template <> struct ValueTraits<ReferenceOrientation> : KeywordTraits<ReferenceOrientation> {
     /// Throws for a number that no written entry names.
@@ -93,6 +105,12 @@ inline constexpr KeywordTable<AbsolutePosition> kKeywordTable<AbsolutePosition>{
     .reads = kAbsolutePositionKeywords,
     .match = KeywordCase::Exact,
     .writes = kAbsolutePositionKeywords};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<AbsolutePosition>{
+    .name = "AbsolutePosition",
+    .summary = "absolute-position: how a block is taken out of the flow",
+    .family = TypeFamily::Keyword};
 /// Binds `AbsolutePosition` to its keyword table, with a writer of its own that throws.
 template <> struct ValueTraits<AbsolutePosition> : KeywordTraits<AbsolutePosition> {
     /// Throws for a number that no written entry names.
@@ -109,6 +127,12 @@ inline constexpr KeywordTable<RelativePosition> kKeywordTable<RelativePosition>{
     .reads = kRelativePositionKeywords,
     .match = KeywordCase::Exact,
     .writes = kRelativePositionKeywords};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<RelativePosition>{
+    .name = "RelativePosition",
+    .summary = "relative-position: whether a block is offset from its place",
+    .family = TypeFamily::Keyword};
 /// Binds `RelativePosition` to its keyword table, with a writer of its own that throws.
 template <> struct ValueTraits<RelativePosition> : KeywordTraits<RelativePosition> {
     /// Throws for a number that no written entry names.
@@ -127,6 +151,12 @@ template <>
 inline constexpr KeywordTable<Overflow> kKeywordTable<Overflow>{
     .reads = kOverflowKeywords, .match = KeywordCase::Exact, .writes = kOverflowKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<Overflow>{
+    .name = "Overflow",
+    .summary = "overflow: what happens to content that overflows its area",
+    .family = TypeFamily::Keyword};
+
 /// The side a float goes to.
 enum FloatPosition : int { FloatPositionLeft = 0, FloatPositionRight = 1 };
 
@@ -138,6 +168,13 @@ inline constexpr KeywordTable<FloatPosition> kKeywordTable<FloatPosition>{
     .match = KeywordCase::AnyCase,
     .writes = kFloatPositionKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<FloatPosition>{
+    .name = "FloatPosition",
+    .summary = "float: the side a float goes to",
+    .family = TypeFamily::Keyword,
+    .exported = false};
+
 /// What a float is anchored to horizontally.
 enum AnchorX : int { AnchorXAuto = 0, AnchorXBody = 1, AnchorXPage = 2, AnchorXCharacter = 3 };
 
@@ -148,6 +185,12 @@ inline constexpr KeywordEntry<AnchorX> kAnchorXKeywords[] = {{u"auto", AnchorXAu
 template <>
 inline constexpr KeywordTable<AnchorX> kKeywordTable<AnchorX>{.reads = kAnchorXKeywords,
                                                               .match = KeywordCase::AnyCase};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<AnchorX>{
+    .name = "AnchorX",
+    .summary = "what a float is anchored to horizontally",
+    .family = TypeFamily::Keyword};
 
 /// What a float is anchored to vertically.
 enum AnchorY : int {
@@ -167,6 +210,12 @@ template <>
 inline constexpr KeywordTable<AnchorY> kKeywordTable<AnchorY>{.reads = kAnchorYKeywords,
                                                               .match = KeywordCase::AnyCase};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<AnchorY>{
+    .name = "AnchorY",
+    .summary = "what a float is anchored to vertically",
+    .family = TypeFamily::Keyword};
+
 /// Horizontal position of a float at its anchor.
 enum PositionX : int {
     PositionXAuto = 0,
@@ -183,6 +232,12 @@ template <>
 inline constexpr KeywordTable<PositionX> kKeywordTable<PositionX>{.reads = kPositionXKeywords,
                                                                   .match = KeywordCase::AnyCase};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<PositionX>{
+    .name = "PositionX",
+    .summary = "horizontal position of a float at its anchor",
+    .family = TypeFamily::Keyword};
+
 /// Vertical position of a float at its anchor.
 enum PositionY : int {
     PositionYAuto = 0,
@@ -198,6 +253,12 @@ inline constexpr KeywordEntry<PositionY> kPositionYKeywords[] = {{u"auto", Posit
 template <>
 inline constexpr KeywordTable<PositionY> kKeywordTable<PositionY>{.reads = kPositionYKeywords,
                                                                   .match = KeywordCase::AnyCase};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<PositionY>{
+    .name = "PositionY",
+    .summary = "vertical position of a float at its anchor",
+    .family = TypeFamily::Keyword};
 
 /// How a background image repeats.
 enum BackgroundRepeat : int {
@@ -218,6 +279,12 @@ inline constexpr KeywordTable<BackgroundRepeat> kKeywordTable<BackgroundRepeat>{
     .match = KeywordCase::Exact,
     .writes = kBackgroundRepeatKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<BackgroundRepeat>{
+    .name = "BackgroundRepeat",
+    .summary = "background-repeat: how a background image repeats",
+    .family = TypeFamily::Keyword};
+
 /// Whether an image keeps its aspect ratio when scaled.
 enum Scaling : int { ScalingUniform = 0, ScalingNonUniform = 1 };
 
@@ -227,6 +294,12 @@ template <>
 inline constexpr KeywordTable<Scaling> kKeywordTable<Scaling>{
     .reads = kScalingKeywords, .match = KeywordCase::Exact, .writes = kScalingKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<Scaling>{
+    .name = "Scaling",
+    .summary = "scaling: whether an image keeps its aspect ratio when scaled",
+    .family = TypeFamily::Keyword};
+
 /// How column widths of a table are found.
 enum TableLayout : int { TableLayoutAuto = 0, TableLayoutFixed = 1 };
 
@@ -235,6 +308,12 @@ inline constexpr KeywordEntry<TableLayout> kTableLayoutKeywords[] = {{u"auto", T
 template <>
 inline constexpr KeywordTable<TableLayout> kKeywordTable<TableLayout>{
     .reads = kTableLayoutKeywords, .match = KeywordCase::Exact, .writes = kTableLayoutKeywords};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<TableLayout>{
+    .name = "TableLayout",
+    .summary = "table-layout: how the column widths of a table are found",
+    .family = TypeFamily::Keyword};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<TextAlign>;
 extern template class XMLATTR_EXPORT TXmlAttribute<ReferenceOrientation>;

@@ -53,6 +53,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<AlignmentAdjust> {
     static Core::String write(AlignmentAdjust const& value);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<AlignmentAdjust>{
+    .name = "AlignmentAdjust",
+    .summary = "alignment-adjust: a baseline keyword, a length or a percentage",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<AlignmentAdjust>;
 
 } // namespace Xml

@@ -32,6 +32,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<BaselineShift> {
     static Core::String write(BaselineShift const& value);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<BaselineShift>{
+    .name = "BaselineShift",
+    .summary = "baseline-shift: \"baseline\", \"sub\", \"super\", a length or a percentage",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<BaselineShift>;
 
 } // namespace Xml

@@ -89,6 +89,13 @@ template <> struct XMLATTR_EXPORT ValueTraits<FontSize> {
     static Core::String write(FontSize const& value);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<FontSize>{
+    .name = "FontSize",
+    .summary =
+        "font-size: a size keyword, \"larger\", \"smaller\", a length, a percentage or a factor",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<FontSize>;
 
 } // namespace Xml

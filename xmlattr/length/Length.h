@@ -76,6 +76,13 @@ template <> struct ValueTraits<Length> {
     static Core::String write(Length const& value) { return Length::getValueAsString(value); }
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<Length>{
+    .name = "Length",
+    .summary =
+        "formatting-object length: a number and a unit in small letters (\"12pt\"), or \"0\"",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<Length>;
 
 } // namespace Xml

@@ -49,6 +49,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<LetterSpacing> {
     static Core::String write(LetterSpacing const& value);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<LetterSpacing>{
+    .name = "LetterSpacing",
+    .summary = "letter-spacing, word-spacing: \"normal\" (any case) or a length",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<LetterSpacing>;
 
 } // namespace Xml

@@ -24,6 +24,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<SBaselineShift> {
     [[nodiscard]] static bool parse(SBaselineShift& value, Core::String const& text);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<SBaselineShift>{
+    .name = "SBaselineShift",
+    .summary = "SVG baseline-shift: \"baseline\", \"sub\", \"super\", a length or a percentage",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<SBaselineShift>;
 
 } // namespace Xml

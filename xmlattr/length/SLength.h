@@ -84,6 +84,13 @@ template <> struct ValueTraits<SLength> {
     }
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<SLength>{
+    .name = "SLength",
+    .summary =
+        "SVG length: a number, in pixels unless a unit or \"%\" follows (\"12\", \"3cm\", \"50%\")",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<SLength>;
 
 } // namespace Xml

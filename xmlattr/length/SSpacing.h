@@ -48,6 +48,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<SSpacing> {
     [[nodiscard]] static bool parse(SSpacing& value, Core::String const& text);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<SSpacing>{
+    .name = "SSpacing",
+    .summary = "SVG letter-spacing, word-spacing: \"normal\" or a length",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<SSpacing>;
 
 } // namespace Xml

@@ -47,6 +47,13 @@ template <> struct XMLATTR_EXPORT ValueTraits<STextDecoration> {
     [[nodiscard]] static bool parse(STextDecoration& value, Core::String const& text);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<STextDecoration>{
+    .name = "STextDecoration",
+    .summary = "SVG text-decoration: \"none\", or underline, overline and line-through separated "
+               "by commas",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<STextDecoration>;
 
 } // namespace Xml
