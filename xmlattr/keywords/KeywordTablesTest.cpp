@@ -1,15 +1,17 @@
 // Every plain keyword enumeration: its keywords in number order, case rule and writer.
+#include "xmlattr/keywords/AreaKeywords.h"
 #include "xmlattr/keywords/BarcodeKeywords.h"
 #include "xmlattr/keywords/BorderKeywords.h"
 #include "xmlattr/keywords/ChartKeywords.h"
-#include "xmlattr/keywords/FontAttributes.h"
+#include "xmlattr/keywords/FontKeywords.h"
 #include "xmlattr/keywords/FormKeywords.h"
 #include "xmlattr/keywords/GraphicsKeywords.h"
+#include "xmlattr/keywords/ImageKeywords.h"
 #include "xmlattr/keywords/LayoutKeywords.h"
 #include "xmlattr/keywords/MarkerKeywords.h"
-#include "xmlattr/keywords/MiscAttributes.h"
 #include "xmlattr/keywords/OutputKeywords.h"
 #include "xmlattr/keywords/PaginationKeywords.h"
+#include "xmlattr/keywords/PositionKeywords.h"
 
 #include "testing/AttributeRows.h"
 

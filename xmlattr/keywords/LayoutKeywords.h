@@ -1,4 +1,5 @@
-// Keywords of text and line layout, and of leaders.
+// Keywords of text and line layout, of leaders and of table layout. The alignment's writer,
+// which throws, is compiled by the library.
 #pragma once
 
 #include "xmlattr/attributes/KeywordTable.h"
@@ -230,7 +231,61 @@ inline constexpr TypeDescription kTypeDescription<LeaderAlignment>{
     .summary = "leader-alignment: what leader patterns line up with",
     .family = TypeFamily::Keyword};
 
+/// Alignment of the lines of a block. The relative keywords read as the absolute ones;
+/// 0 (the default) and 5 to 8 are read from no keyword but are written.
+enum TextAlign : int {
+    TextAlignDefault = 0,
+    TextAlignLeft = 1,
+    TextAlignRight = 2,
+    TextAlignCenter = 3,
+    TextAlignJustify = 4,
+    TextAlignStart = 5,
+    TextAlignEnd = 6,
+    TextAlignInside = 7,
+    TextAlignOutside = 8
+};
+
+inline constexpr KeywordEntry<TextAlign> kTextAlignReads[] = {
+    {u"left", TextAlignLeft},     {u"start", TextAlignLeft},     {u"inside", TextAlignLeft},
+    {u"right", TextAlignRight},   {u"end", TextAlignRight},      {u"outside", TextAlignRight},
+    {u"center", TextAlignCenter}, {u"justify", TextAlignJustify}};
+inline constexpr KeywordEntry<TextAlign> kTextAlignWrites[] = {
+    {u"left", TextAlignDefault},  {u"left", TextAlignLeft},       {u"right", TextAlignRight},
+    {u"center", TextAlignCenter}, {u"justify", TextAlignJustify}, {u"start", TextAlignStart},
+    {u"end", TextAlignEnd},       {u"inside", TextAlignInside},   {u"outside", TextAlignOutside}};
+template <>
+inline constexpr KeywordTable<TextAlign> kKeywordTable<TextAlign>{
+    .reads = kTextAlignReads, .match = KeywordCase::Exact, .writes = kTextAlignWrites};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<TextAlign>{
+    .name = "TextAlign",
+    .summary = "text-align, text-align-last: alignment of the lines of a block",
+    .family = TypeFamily::Keyword};
+/// Binds `TextAlign` to its keyword table, with a writer of its own that throws.
+template <> struct ValueTraits<TextAlign> : KeywordTraits<TextAlign> {
+    /// Throws for a number that no written entry names.
+    XMLATTR_EXPORT static Core::String write(TextAlign const& value);
+};
+
+/// How column widths of a table are found.
+enum TableLayout : int { TableLayoutAuto = 0, TableLayoutFixed = 1 };
+
+inline constexpr KeywordEntry<TableLayout> kTableLayoutKeywords[] = {{u"auto", TableLayoutAuto},
+                                                                     {u"fixed", TableLayoutFixed}};
+template <>
+inline constexpr KeywordTable<TableLayout> kKeywordTable<TableLayout>{
+    .reads = kTableLayoutKeywords, .match = KeywordCase::Exact, .writes = kTableLayoutKeywords};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<TableLayout>{
+    .name = "TableLayout",
+    .summary = "table-layout: how the column widths of a table are found",
+    .family = TypeFamily::Keyword};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<Span>;
+extern template class XMLATTR_EXPORT TXmlAttribute<TextAlign>;
+extern template class XMLATTR_EXPORT TXmlAttribute<TableLayout>;
 extern template class XMLATTR_EXPORT TXmlAttribute<LineStackingStrategy>;
 extern template class XMLATTR_EXPORT TXmlAttribute<LineHeightShiftAdjustment>;
 extern template class XMLATTR_EXPORT TXmlAttribute<DisplayAlign>;

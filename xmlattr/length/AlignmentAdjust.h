@@ -3,7 +3,7 @@
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
-#include "xmlattr/length/AlignmentBaseline.h"
+#include "xmlattr/keywords/BaselineKeywords.h"
 #include "xmlattr/length/LengthOrPercent.h"
 #include "xmlattr/platform/Export.h"
 #include "xmlattr/platform/String.h"

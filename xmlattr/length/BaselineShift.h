@@ -4,7 +4,7 @@
 
 #include "xmlattr/attributes/TXmlAttribute.h"
 #include "xmlattr/length/AlignmentAdjust.h"
-#include "xmlattr/length/AlignmentBaseline.h"
+#include "xmlattr/keywords/BaselineKeywords.h"
 #include "xmlattr/length/BasicBaselineShift.h"
 #include "xmlattr/length/LengthOrPercent.h"
 #include "xmlattr/length/SBaselineShift.h"
