@@ -1,5 +1,5 @@
 // Xml::AlignmentAdjust: a baseline keyword or a LengthOrPercent, with its attribute.
-// Implemented in BaselineShift.cpp, beside the rest of its family.
+// Implemented in Baselines.cpp, beside the rest of its family.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"

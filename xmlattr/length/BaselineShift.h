@@ -1,5 +1,5 @@
 // Xml::BaselineShift: a text's baseline shift, with its attribute. Includes the other
-// measures of vertical alignment, which have headers of their own.
+// measures of vertical alignment, with headers of their own; all in Baselines.cpp.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"

@@ -1,5 +1,5 @@
 // Xml::FontSize: an absolute or relative font size, with its attribute. Includes the other
-// measures of a font's text, which have headers of their own.
+// measures of a font's text, with headers of their own; all in TextMeasures.cpp.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"

@@ -1,6 +1,6 @@
 // Xml::Length: a length of the formatting-object vocabulary, a number with a unit, with
 // its attribute.
-// Implemented in LengthAttribute.cpp, beside the rest of its family.
+// Implemented in Lengths.cpp, beside the rest of its family.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"

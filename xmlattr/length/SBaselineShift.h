@@ -1,5 +1,5 @@
 // Xml::SBaselineShift: an SVG text's baseline shift, with its attribute.
-// Implemented in BaselineShift.cpp, beside the rest of its family.
+// Implemented in Baselines.cpp, beside the rest of its family.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"

@@ -1,6 +1,6 @@
 // Xml::SLength: a length of the SVG vocabulary, a number with a unit or a fraction, with
 // its attribute.
-// Implemented in LengthAttribute.cpp, beside the rest of its family.
+// Implemented in Lengths.cpp, beside the rest of its family.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"

@@ -1,5 +1,5 @@
 // Xml::STextDecoration: the lines an SVG text is decorated with, with its attribute.
-// Implemented in FontSize.cpp, beside the rest of its family.
+// Implemented in TextMeasures.cpp, beside the rest of its family.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
