@@ -31,24 +31,8 @@ using Color = SmartPtr<Drawing::Color>;
 
 using xmlattr_fuzz::check;
 
-// How a reader answers.
-enum class Reading {
-    Strict,   // false leaves the value untouched
-    Always,   // true for every text
-    NonEmpty, // true for every text but the empty one, which leaves the value untouched
-};
-
-template <class T> constexpr Reading kReading = Reading::Strict;
-template <> constexpr Reading kReading<Core::String> = Reading::Always;
-template <> constexpr Reading kReading<InitialPageNumber> = Reading::Always;
-template <> constexpr Reading kReading<InitialSheetNumber> = Reading::Always;
-template <> constexpr Reading kReading<MaxRepeats> = Reading::Always;
-template <> constexpr Reading kReading<SDisplay> = Reading::Always;
-template <> constexpr Reading kReading<Core::Vector<PathDataCommand>> = Reading::Always;
-template <> constexpr Reading kReading<Core::Vector<Transform>> = Reading::Always;
-template <> constexpr Reading kReading<SPreserveAspectRatio> = Reading::Always;
-template <> constexpr Reading kReading<FloatOrPercent> = Reading::NonEmpty;
-template <> constexpr Reading kReading<Value> = Reading::NonEmpty;
+// How a reader answers, as the type's description says.
+template <class T> constexpr ReadRule kReading = kTypeDescription<T>.reads;
 
 // Readers whose result depends on the value they read into, as their rule says: the
 // transform list appends and an unknown display keyword keeps the value.
@@ -450,9 +434,9 @@ template <class T> void run(Core::String const& text) {
     TXmlAttribute<T> attribute(before);
     bool const accepted = static_cast<XmlAttribute&>(attribute).parseValue(text);
 
-    if constexpr (kReading<T> == Reading::Always) {
+    if constexpr (kReading<T> == ReadRule::Always) {
         check(accepted);
-    } else if constexpr (kReading<T> == Reading::NonEmpty) {
+    } else if constexpr (kReading<T> == ReadRule::NonEmpty) {
         check(accepted == !text.empty());
     }
     if (!accepted) {

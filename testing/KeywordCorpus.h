@@ -2,13 +2,15 @@
 #pragma once
 
 #include "testing/Corpus.h"
+#include "xmlattr/keywords/AreaKeywords.h"
 #include "xmlattr/keywords/BorderKeywords.h"
-#include "xmlattr/keywords/FontAttributes.h"
+#include "xmlattr/keywords/FontKeywords.h"
 #include "xmlattr/keywords/GraphicsKeywords.h"
+#include "xmlattr/keywords/ImageKeywords.h"
 #include "xmlattr/keywords/LayoutKeywords.h"
 #include "xmlattr/keywords/MarkerKeywords.h"
-#include "xmlattr/keywords/MiscAttributes.h"
 #include "xmlattr/keywords/PaginationKeywords.h"
+#include "xmlattr/keywords/PositionKeywords.h"
 
 #include <string_view>
 #include <vector>

@@ -16,10 +16,10 @@ template <class... T> struct TypeList { static constexpr std::size_t size = size
 /// How many types the list holds.
 
 /// The value type of every `TXmlAttribute<T>` the library instantiates or declares, exported or
-/// compiled by callers. Code that goes over all attributes expands this list, so that a type
-/// added here reaches it, or fails to compile where it lacks something (a sentinel, a
-/// description). The attribute fuzz target's seeds choose a type by its position: add new
-/// types at the end.
+/// compiled by callers, each described by its `kTypeDescription`. Code that goes over all
+/// attributes expands this list, so that a type added here reaches it, or fails to compile
+/// where it lacks something (a sentinel, a description). The attribute fuzz target's seeds
+/// choose a type by its position: add new types at the end.
 // clang-format off
 using AttributeTypes = TypeList<
     // Whole numbers, free text and plain numbers.
@@ -67,6 +67,15 @@ template <class T, class... U> constexpr bool contains(TypeList<U...>) noexcept 
 }
 
 namespace detail {
+// One assertion per type, so that the compiler names the type that lacks a description.
+template <class T> constexpr bool described() noexcept {
+    static_assert(DescribedType<T>, "a listed type has no kTypeDescription beside its ValueTraits");
+    return true;
+}
+template <class... T> constexpr bool described(TypeList<T...>) noexcept {
+    return (described<T>() && ...);
+}
+
 template <class T, class... U> constexpr bool distinct(TypeList<T, U...>) noexcept {
     if constexpr (sizeof...(U) == 0) {
         return true;
@@ -78,5 +87,6 @@ template <class T, class... U> constexpr bool distinct(TypeList<T, U...>) noexce
 
 // A type listed twice would keep the second position from ever being chosen.
 static_assert(detail::distinct(AttributeTypes()), "a type is listed twice");
+static_assert(detail::described(AttributeTypes()));
 
 } // namespace Xml

@@ -2,6 +2,7 @@
 // bind each value type to its reader and writer.
 #pragma once
 
+#include "xmlattr/attributes/TypeDescription.h"
 #include "xmlattr/attributes/XmlAttribute.h"
 #include "xmlattr/platform/Export.h"
 #include "xmlattr/platform/String.h"

@@ -57,6 +57,13 @@ template <> struct ValueTraits<AxisUnits> {
     }
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<AxisUnits>{
+    .name = "AxisUnits",
+    .summary =
+        "chart axis step: \"auto\", \"days\", \"months\", \"years\" or a number other than 0",
+    .family = TypeFamily::Chart};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<AxisUnits>;
 
 } // namespace Xml

@@ -19,4 +19,11 @@ template <> struct ValueTraits<float> {
     static Core::String write(float const& value) { return Core::Format::toString(value); }
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<float>{
+    .name = "float",
+    .summary = "plain number (\"0.5\", \"-2e3\"), white space around it allowed",
+    .family = TypeFamily::Number,
+    .exported = false};
+
 } // namespace Xml

@@ -93,6 +93,14 @@ template <> struct ValueTraits<Value> {
     }
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<Value>{
+    .name = "Value",
+    .summary =
+        "chart value: a month/day/year date, a number, or else text (\"12/25/2010\", \"3.75\")",
+    .family = TypeFamily::Chart,
+    .reads = ReadRule::NonEmpty};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<Value>;
 
 } // namespace Xml

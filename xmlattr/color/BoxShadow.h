@@ -22,6 +22,13 @@ template <> struct XMLATTR_EXPORT ValueTraits<BoxShadow> {
     static Core::String write(BoxShadow const& value);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<BoxShadow>{
+    .name = "BoxShadow",
+    .summary = "box shadow: up to three lengths and a colour, blank-separated; every text but "
+               "blanks reads",
+    .family = TypeFamily::Colour};
+
 /// A shadow. Copy construction shares the colour object; assignment and the
 /// constructor from parts store a clone of it, so an assigned shadow is unequal to its
 /// source unless it has no colour.

@@ -59,6 +59,13 @@ template <> struct XMLATTR_EXPORT ValueTraits<SmartPtr<Drawing::Color>> {
     static Core::String write(SmartPtr<Drawing::Color> const& value);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<SmartPtr<Drawing::Color>>{
+    .name = "Color",
+    .summary = "colour: a keyword, \"#rgb\", \"#rrggbb\", rgb(), cmyk(), rgb-icc() or "
+               "spot-color(); \"none\" is no colour",
+    .family = TypeFamily::Colour};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<SmartPtr<Drawing::Color>>;
 
 } // namespace Xml

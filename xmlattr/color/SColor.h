@@ -61,6 +61,12 @@ template <> struct ValueTraits<SColor> {
     }
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<SColor>{
+    .name = "SColor",
+    .summary = "SVG paint: \"none\", \"url(#id)\" or a colour",
+    .family = TypeFamily::Colour};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<SColor>;
 
 } // namespace Xml

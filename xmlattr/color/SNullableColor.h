@@ -42,6 +42,12 @@ template <> struct ValueTraits<SNullableColor> {
     }
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<SNullableColor>{
+    .name = "SNullableColor",
+    .summary = "SVG paint that may be absent: \"none\", \"url(#id)\" or a colour",
+    .family = TypeFamily::Colour};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<SNullableColor>;
 
 } // namespace Xml

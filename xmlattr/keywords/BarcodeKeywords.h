@@ -45,6 +45,10 @@ template <>
 inline constexpr KeywordTable<BarcodeType> kKeywordTable<BarcodeType>{
     .reads = kBarcodeTypeKeywords, .match = KeywordCase::AnyCase};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<BarcodeType>{
+    .name = "BarcodeType", .summary = "the symbology of a barcode", .family = TypeFamily::Keyword};
+
 /// The Data Matrix encodation.
 enum DMEncoding : int {
     DMEncodingASCII = 0,
@@ -61,6 +65,12 @@ inline constexpr KeywordEntry<DMEncoding> kDMEncodingKeywords[] = {
 template <>
 inline constexpr KeywordTable<DMEncoding> kKeywordTable<DMEncoding>{.reads = kDMEncodingKeywords,
                                                                     .match = KeywordCase::AnyCase};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<DMEncoding>{
+    .name = "DMEncoding",
+    .summary = "the encodation of a Data Matrix barcode",
+    .family = TypeFamily::Keyword};
 
 /// The Data Matrix symbol size, rows by columns: the square ECC 200 sizes in increasing order, then
 /// the rectangular ones.
@@ -119,6 +129,12 @@ template <>
 inline constexpr KeywordTable<DMFormat> kKeywordTable<DMFormat>{.reads = kDMFormatKeywords,
                                                                 .match = KeywordCase::AnyCase};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<DMFormat>{
+    .name = "DMFormat",
+    .summary = "the symbol size of a Data Matrix barcode, rows by columns",
+    .family = TypeFamily::Keyword};
+
 /// The Code 128 code set.
 enum Code128CodeSet : int { Code128CodeSetA = 0, Code128CodeSetB = 1, Code128CodeSetC = 2 };
 
@@ -127,6 +143,12 @@ inline constexpr KeywordEntry<Code128CodeSet> kCode128CodeSetKeywords[] = {
 template <>
 inline constexpr KeywordTable<Code128CodeSet> kKeywordTable<Code128CodeSet>{
     .reads = kCode128CodeSetKeywords, .match = KeywordCase::AnyCase};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<Code128CodeSet>{
+    .name = "Code128CodeSet",
+    .summary = "the code set of a Code 128 barcode",
+    .family = TypeFamily::Keyword};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<BarcodeType>;
 extern template class XMLATTR_EXPORT TXmlAttribute<DMEncoding>;

@@ -29,6 +29,12 @@ template <>
 inline constexpr KeywordTable<BorderStyle> kKeywordTable<BorderStyle>{
     .reads = kBorderStyleKeywords, .match = KeywordCase::Exact, .writes = kBorderStyleKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<BorderStyle>{
+    .name = "BorderStyle",
+    .summary = "border-style and its sides, rule-style: the style of a border or rule",
+    .family = TypeFamily::Keyword};
+
 /// How the borders of adjacent table cells meet.
 enum BorderCollapse : int {
     BorderCollapseCollapse = 0,
@@ -45,6 +51,12 @@ inline constexpr KeywordTable<BorderCollapse> kKeywordTable<BorderCollapse>{
     .reads = kBorderCollapseKeywords,
     .match = KeywordCase::Exact,
     .writes = kBorderCollapseKeywords};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<BorderCollapse>{
+    .name = "BorderCollapse",
+    .summary = "border-collapse: how the borders of adjacent table cells meet",
+    .family = TypeFamily::Keyword};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<BorderStyle>;
 extern template class XMLATTR_EXPORT TXmlAttribute<BorderCollapse>;

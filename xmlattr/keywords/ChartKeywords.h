@@ -25,6 +25,10 @@ template <>
 inline constexpr KeywordTable<ChartType> kKeywordTable<ChartType>{.reads = kChartTypeKeywords,
                                                                   .match = KeywordCase::Exact};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<ChartType>{
+    .name = "ChartType", .summary = "the kind of a chart", .family = TypeFamily::Keyword};
+
 /// The shape of a series marker.
 enum LabelType : int {
     LabelTypeLine = 0,
@@ -41,6 +45,12 @@ template <>
 inline constexpr KeywordTable<LabelType> kKeywordTable<LabelType>{.reads = kLabelTypeKeywords,
                                                                   .match = KeywordCase::Exact};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<LabelType>{
+    .name = "LabelType",
+    .summary = "the shape of a chart series marker",
+    .family = TypeFamily::Keyword};
+
 /// The direction in which pie slices follow each other.
 enum SliceOrientation : int { SliceOrientationClockwise = 0, SliceOrientationCounterclockwise = 1 };
 
@@ -50,6 +60,12 @@ inline constexpr KeywordEntry<SliceOrientation> kSliceOrientationKeywords[] = {
 template <>
 inline constexpr KeywordTable<SliceOrientation> kKeywordTable<SliceOrientation>{
     .reads = kSliceOrientationKeywords, .match = KeywordCase::Exact};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<SliceOrientation>{
+    .name = "SliceOrientation",
+    .summary = "the direction in which pie slices follow each other",
+    .family = TypeFamily::Keyword};
 
 /// The side of the plot an axis is drawn on.
 enum AxisPosition : int {
@@ -68,6 +84,12 @@ template <>
 inline constexpr KeywordTable<AxisPosition> kKeywordTable<AxisPosition>{
     .reads = kAxisPositionKeywords, .match = KeywordCase::Exact};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<AxisPosition>{
+    .name = "AxisPosition",
+    .summary = "the side of the plot a chart axis is drawn on",
+    .family = TypeFamily::Keyword};
+
 /// The direction of an axis.
 enum AxisOrientation : int {
     AxisOrientationAuto = 0,
@@ -83,6 +105,12 @@ template <>
 inline constexpr KeywordTable<AxisOrientation> kKeywordTable<AxisOrientation>{
     .reads = kAxisOrientationKeywords, .match = KeywordCase::Exact};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<AxisOrientation>{
+    .name = "AxisOrientation",
+    .summary = "the direction of a chart axis",
+    .family = TypeFamily::Keyword};
+
 /// Where an axis crosses the other.
 enum AxisIntersection : int {
     AxisIntersectionMax = 0,
@@ -96,6 +124,12 @@ template <>
 inline constexpr KeywordTable<AxisIntersection> kKeywordTable<AxisIntersection>{
     .reads = kAxisIntersectionKeywords, .match = KeywordCase::Exact};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<AxisIntersection>{
+    .name = "AxisIntersection",
+    .summary = "where a chart axis crosses the other",
+    .family = TypeFamily::Keyword};
+
 /// Where tick marks are drawn relative to the axis.
 enum TickStyle : int { TickStyleInside = 0, TickStyleCross = 1, TickStyleOutside = 2 };
 
@@ -104,6 +138,12 @@ inline constexpr KeywordEntry<TickStyle> kTickStyleKeywords[] = {
 template <>
 inline constexpr KeywordTable<TickStyle> kKeywordTable<TickStyle>{.reads = kTickStyleKeywords,
                                                                   .match = KeywordCase::Exact};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<TickStyle>{
+    .name = "TickStyle",
+    .summary = "where tick marks are drawn relative to a chart axis",
+    .family = TypeFamily::Keyword};
 
 /// How several series share a category.
 enum SerieGrouping : int {
@@ -120,6 +160,12 @@ template <>
 inline constexpr KeywordTable<SerieGrouping> kKeywordTable<SerieGrouping>{
     .reads = kSerieGroupingKeywords, .match = KeywordCase::Exact};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<SerieGrouping>{
+    .name = "SerieGrouping",
+    .summary = "how several chart series share a category",
+    .family = TypeFamily::Keyword};
+
 /// Where a data value label is placed.
 enum DisplayValPlacement : int {
     DisplayValPlacementCenter = 0,
@@ -134,6 +180,12 @@ inline constexpr KeywordEntry<DisplayValPlacement> kDisplayValPlacementKeywords[
 template <>
 inline constexpr KeywordTable<DisplayValPlacement> kKeywordTable<DisplayValPlacement>{
     .reads = kDisplayValPlacementKeywords, .match = KeywordCase::Exact};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<DisplayValPlacement>{
+    .name = "DisplayValPlacement",
+    .summary = "where a chart data value label is placed",
+    .family = TypeFamily::Keyword};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<ChartType>;
 extern template class XMLATTR_EXPORT TXmlAttribute<LabelType>;

@@ -23,6 +23,13 @@ template <>
 inline constexpr KeywordTable<FormControlType> kKeywordTable<FormControlType>{
     .reads = kFormControlTypeKeywords, .match = KeywordCase::AnyCase};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<FormControlType>{.name = "FormControlType",
+                                                                   .summary =
+                                                                       "the kind of a form control",
+                                                                   .family = TypeFamily::Keyword,
+                                                                   .exported = false};
+
 /// What a form action does; 0 is no action.
 enum FormActionType : int {
     FormActionTypeNone = 0,
@@ -38,6 +45,13 @@ inline constexpr KeywordEntry<FormActionType> kFormActionTypeKeywords[] = {
 template <>
 inline constexpr KeywordTable<FormActionType> kKeywordTable<FormActionType>{
     .reads = kFormActionTypeKeywords, .match = KeywordCase::AnyCase};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<FormActionType>{.name = "FormActionType",
+                                                                  .summary =
+                                                                      "what a form action does",
+                                                                  .family = TypeFamily::Keyword,
+                                                                  .exported = false};
 
 /// The event that triggers a form action; 0 is no trigger.
 enum FormTriggerAction : int {
@@ -60,5 +74,12 @@ inline constexpr KeywordEntry<FormTriggerAction> kFormTriggerActionKeywords[] = 
 template <>
 inline constexpr KeywordTable<FormTriggerAction> kKeywordTable<FormTriggerAction>{
     .reads = kFormTriggerActionKeywords, .match = KeywordCase::AnyCase};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<FormTriggerAction>{
+    .name = "FormTriggerAction",
+    .summary = "the event that triggers a form action",
+    .family = TypeFamily::Keyword,
+    .exported = false};
 
 } // namespace Xml

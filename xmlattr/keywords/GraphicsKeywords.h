@@ -23,6 +23,12 @@ template <>
 inline constexpr KeywordTable<STextAnchor> kKeywordTable<STextAnchor>{.reads = kSTextAnchorKeywords,
                                                                       .match = KeywordCase::Exact};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<STextAnchor>{
+    .name = "STextAnchor",
+    .summary = "SVG text-anchor: where text is anchored",
+    .family = TypeFamily::Keyword};
+
 /// The shape at the ends of an SVG stroke.
 enum SLineCap : int { SLineCapButt = 0, SLineCapRound = 1, SLineCapSquare = 2 };
 
@@ -32,6 +38,12 @@ template <>
 inline constexpr KeywordTable<SLineCap> kKeywordTable<SLineCap>{.reads = kSLineCapKeywords,
                                                                 .match = KeywordCase::Exact};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<SLineCap>{
+    .name = "SLineCap",
+    .summary = "SVG stroke-linecap: the shape at the ends of a stroke",
+    .family = TypeFamily::Keyword};
+
 /// The shape at the corners of an SVG stroke.
 enum SLineJoin : int { SLineJoinMiter = 0, SLineJoinBevel = 1, SLineJoinRound = 2 };
 
@@ -40,6 +52,12 @@ inline constexpr KeywordEntry<SLineJoin> kSLineJoinKeywords[] = {
 template <>
 inline constexpr KeywordTable<SLineJoin> kKeywordTable<SLineJoin>{.reads = kSLineJoinKeywords,
                                                                   .match = KeywordCase::Exact};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<SLineJoin>{
+    .name = "SLineJoin",
+    .summary = "SVG stroke-linejoin: the shape at the corners of a stroke",
+    .family = TypeFamily::Keyword};
 
 /// Visibility of an SVG element; 0 is read from no keyword.
 enum SVisibility : int {
@@ -56,6 +74,10 @@ inline constexpr KeywordEntry<SVisibility> kSVisibilityKeywords[] = {
 template <>
 inline constexpr KeywordTable<SVisibility> kKeywordTable<SVisibility>{.reads = kSVisibilityKeywords,
                                                                       .match = KeywordCase::Exact};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<SVisibility>{
+    .name = "SVisibility", .summary = "SVG visibility", .family = TypeFamily::Keyword};
 
 /// The display role of an SVG element. Lenient: a text that is no keyword returns true
 /// and leaves the value as it was.
@@ -103,6 +125,13 @@ inline constexpr KeywordTable<SDisplay> kKeywordTable<SDisplay>{
     .match = KeywordCase::Exact,
     .otherwise = [](std::u16string_view, SDisplay&) noexcept { return true; }};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<SDisplay>{
+    .name = "SDisplay",
+    .summary = "SVG display; a text that is no keyword reads and changes nothing",
+    .family = TypeFamily::Keyword,
+    .reads = ReadRule::Always};
+
 // The gradient enumerations are the drawing library's; only their keywords are ours.
 inline constexpr KeywordEntry<Drawing::GradientUnits> kGradientUnitsKeywords[] = {
     {u"objectBoundingBox", Drawing::GradientUnitsObjectBoundingBox},
@@ -110,6 +139,12 @@ inline constexpr KeywordEntry<Drawing::GradientUnits> kGradientUnitsKeywords[] =
 template <>
 inline constexpr KeywordTable<Drawing::GradientUnits> kKeywordTable<Drawing::GradientUnits>{
     .reads = kGradientUnitsKeywords, .match = KeywordCase::Exact};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<Drawing::GradientUnits>{
+    .name = "GradientUnits",
+    .summary = "SVG gradientUnits and the other ...Units attributes",
+    .family = TypeFamily::Keyword};
 
 inline constexpr KeywordEntry<Drawing::GradientSpreadMethod> kGradientSpreadMethodKeywords[] = {
     {u"repeat", Drawing::GradientSpreadMethodRepeat},
@@ -119,6 +154,12 @@ template <>
 inline constexpr KeywordTable<Drawing::GradientSpreadMethod>
     kKeywordTable<Drawing::GradientSpreadMethod>{.reads = kGradientSpreadMethodKeywords,
                                                  .match = KeywordCase::Exact};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<Drawing::GradientSpreadMethod>{
+    .name = "GradientSpreadMethod",
+    .summary = "SVG spreadMethod: what a gradient paints beyond its ends",
+    .family = TypeFamily::Keyword};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<STextAnchor>;
 extern template class XMLATTR_EXPORT TXmlAttribute<SLineCap>;

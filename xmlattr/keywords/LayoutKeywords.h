@@ -1,4 +1,5 @@
-// Keywords of text and line layout, and of leaders.
+// Keywords of text and line layout, of leaders and of table layout. The alignment's writer,
+// which throws, is compiled by the library.
 #pragma once
 
 #include "xmlattr/attributes/KeywordTable.h"
@@ -13,6 +14,12 @@ inline constexpr KeywordEntry<Span> kSpanKeywords[] = {{u"none", SpanNone}, {u"a
 template <>
 inline constexpr KeywordTable<Span> kKeywordTable<Span>{
     .reads = kSpanKeywords, .match = KeywordCase::AnyCase, .writes = kSpanKeywords};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<Span>{
+    .name = "Span",
+    .summary = "span: whether a block spans all columns",
+    .family = TypeFamily::Keyword};
 
 /// How the height of a line is measured.
 enum LineStackingStrategy : int {
@@ -31,6 +38,12 @@ inline constexpr KeywordTable<LineStackingStrategy> kKeywordTable<LineStackingSt
     .match = KeywordCase::AnyCase,
     .writes = kLineStackingStrategyKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<LineStackingStrategy>{
+    .name = "LineStackingStrategy",
+    .summary = "line-stacking-strategy: how the height of a line is measured",
+    .family = TypeFamily::Keyword};
+
 /// Whether shifted baselines enlarge a line.
 enum LineHeightShiftAdjustment : int {
     LineHeightShiftAdjustmentConsiderShifts = 0,
@@ -46,6 +59,12 @@ inline constexpr KeywordTable<LineHeightShiftAdjustment> kKeywordTable<LineHeigh
     .match = KeywordCase::AnyCase,
     .writes = kLineHeightShiftAdjustmentKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<LineHeightShiftAdjustment>{
+    .name = "LineHeightShiftAdjustment",
+    .summary = "line-height-shift-adjustment: whether shifted baselines enlarge a line",
+    .family = TypeFamily::Keyword};
+
 /// Where content sits in the block-progression direction.
 enum DisplayAlign : int { DisplayAlignBefore = 0, DisplayAlignAfter = 1, DisplayAlignCenter = 2 };
 
@@ -57,6 +76,12 @@ template <>
 inline constexpr KeywordTable<DisplayAlign> kKeywordTable<DisplayAlign>{
     .reads = kDisplayAlignKeywords, .match = KeywordCase::Exact, .writes = kDisplayAlignKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<DisplayAlign>{
+    .name = "DisplayAlign",
+    .summary = "display-align: where content sits in the block-progression direction",
+    .family = TypeFamily::Keyword};
+
 /// The inline progression direction.
 enum TextDirection : int { TextDirectionLtr = 0, TextDirectionRtl = 1 };
 
@@ -65,6 +90,12 @@ inline constexpr KeywordEntry<TextDirection> kTextDirectionKeywords[] = {
 template <>
 inline constexpr KeywordTable<TextDirection> kKeywordTable<TextDirection>{
     .reads = kTextDirectionKeywords, .match = KeywordCase::Exact};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<TextDirection>{
+    .name = "TextDirection",
+    .summary = "direction: the inline progression direction",
+    .family = TypeFamily::Keyword};
 
 /// What becomes of a line feed.
 enum LinefeedTreatment : int {
@@ -84,6 +115,13 @@ inline constexpr KeywordTable<LinefeedTreatment> kKeywordTable<LinefeedTreatment
     .reads = kLinefeedTreatmentKeywords,
     .match = KeywordCase::AnyCase,
     .writes = kLinefeedTreatmentKeywords};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<LinefeedTreatment>{
+    .name = "LinefeedTreatment",
+    .summary = "linefeed-treatment: what becomes of a line feed",
+    .family = TypeFamily::Keyword,
+    .exported = false};
 
 /// Which white space around line feeds is kept.
 enum WhiteSpaceTreatment : int {
@@ -106,6 +144,13 @@ inline constexpr KeywordTable<WhiteSpaceTreatment> kKeywordTable<WhiteSpaceTreat
     .match = KeywordCase::AnyCase,
     .writes = kWhiteSpaceTreatmentKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<WhiteSpaceTreatment>{
+    .name = "WhiteSpaceTreatment",
+    .summary = "white-space-treatment: which white space around line feeds is kept",
+    .family = TypeFamily::Keyword,
+    .exported = false};
+
 /// Whether lines wrap.
 enum WrapOption : int { WrapOptionWrap = 0, WrapOptionNoWrap = 1 };
 
@@ -114,6 +159,13 @@ inline constexpr KeywordEntry<WrapOption> kWrapOptionKeywords[] = {{u"wrap", Wra
 template <>
 inline constexpr KeywordTable<WrapOption> kKeywordTable<WrapOption>{
     .reads = kWrapOptionKeywords, .match = KeywordCase::AnyCase, .writes = kWrapOptionKeywords};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<WrapOption>{.name = "WrapOption",
+                                                              .summary =
+                                                                  "wrap-option: whether lines wrap",
+                                                              .family = TypeFamily::Keyword,
+                                                              .exported = false};
 
 /// Visibility of a formatting object (the SVG one is `SVisibility`).
 enum Visibility : int { VisibilityVisible = 0, VisibilityHidden = 1, VisibilityCollapse = 2 };
@@ -125,6 +177,13 @@ inline constexpr KeywordEntry<Visibility> kVisibilityKeywords[] = {
 template <>
 inline constexpr KeywordTable<Visibility> kKeywordTable<Visibility>{
     .reads = kVisibilityKeywords, .match = KeywordCase::AnyCase, .writes = kVisibilityKeywords};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<Visibility>{
+    .name = "Visibility",
+    .summary = "visibility of a formatting object",
+    .family = TypeFamily::Keyword,
+    .exported = false};
 
 /// What fills a leader.
 enum LeaderPattern : int {
@@ -143,6 +202,12 @@ template <>
 inline constexpr KeywordTable<LeaderPattern> kKeywordTable<LeaderPattern>{
     .reads = kLeaderPatternKeywords, .match = KeywordCase::Exact, .writes = kLeaderPatternKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<LeaderPattern>{
+    .name = "LeaderPattern",
+    .summary = "leader-pattern: what fills a leader",
+    .family = TypeFamily::Keyword};
+
 /// What leader patterns line up with.
 enum LeaderAlignment : int {
     LeaderAlignmentNone = 0,
@@ -160,7 +225,67 @@ inline constexpr KeywordTable<LeaderAlignment> kKeywordTable<LeaderAlignment>{
     .match = KeywordCase::Exact,
     .writes = kLeaderAlignmentKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<LeaderAlignment>{
+    .name = "LeaderAlignment",
+    .summary = "leader-alignment: what leader patterns line up with",
+    .family = TypeFamily::Keyword};
+
+/// Alignment of the lines of a block. The relative keywords read as the absolute ones;
+/// 0 (the default) and 5 to 8 are read from no keyword but are written.
+enum TextAlign : int {
+    TextAlignDefault = 0,
+    TextAlignLeft = 1,
+    TextAlignRight = 2,
+    TextAlignCenter = 3,
+    TextAlignJustify = 4,
+    TextAlignStart = 5,
+    TextAlignEnd = 6,
+    TextAlignInside = 7,
+    TextAlignOutside = 8
+};
+
+inline constexpr KeywordEntry<TextAlign> kTextAlignReads[] = {
+    {u"left", TextAlignLeft},     {u"start", TextAlignLeft},     {u"inside", TextAlignLeft},
+    {u"right", TextAlignRight},   {u"end", TextAlignRight},      {u"outside", TextAlignRight},
+    {u"center", TextAlignCenter}, {u"justify", TextAlignJustify}};
+inline constexpr KeywordEntry<TextAlign> kTextAlignWrites[] = {
+    {u"left", TextAlignDefault},  {u"left", TextAlignLeft},       {u"right", TextAlignRight},
+    {u"center", TextAlignCenter}, {u"justify", TextAlignJustify}, {u"start", TextAlignStart},
+    {u"end", TextAlignEnd},       {u"inside", TextAlignInside},   {u"outside", TextAlignOutside}};
+template <>
+inline constexpr KeywordTable<TextAlign> kKeywordTable<TextAlign>{
+    .reads = kTextAlignReads, .match = KeywordCase::Exact, .writes = kTextAlignWrites};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<TextAlign>{
+    .name = "TextAlign",
+    .summary = "text-align, text-align-last: alignment of the lines of a block",
+    .family = TypeFamily::Keyword};
+/// Binds `TextAlign` to its keyword table, with a writer of its own that throws.
+template <> struct ValueTraits<TextAlign> : KeywordTraits<TextAlign> {
+    /// Throws for a number that no written entry names.
+    XMLATTR_EXPORT static Core::String write(TextAlign const& value);
+};
+
+/// How column widths of a table are found.
+enum TableLayout : int { TableLayoutAuto = 0, TableLayoutFixed = 1 };
+
+inline constexpr KeywordEntry<TableLayout> kTableLayoutKeywords[] = {{u"auto", TableLayoutAuto},
+                                                                     {u"fixed", TableLayoutFixed}};
+template <>
+inline constexpr KeywordTable<TableLayout> kKeywordTable<TableLayout>{
+    .reads = kTableLayoutKeywords, .match = KeywordCase::Exact, .writes = kTableLayoutKeywords};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<TableLayout>{
+    .name = "TableLayout",
+    .summary = "table-layout: how the column widths of a table are found",
+    .family = TypeFamily::Keyword};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<Span>;
+extern template class XMLATTR_EXPORT TXmlAttribute<TextAlign>;
+extern template class XMLATTR_EXPORT TXmlAttribute<TableLayout>;
 extern template class XMLATTR_EXPORT TXmlAttribute<LineStackingStrategy>;
 extern template class XMLATTR_EXPORT TXmlAttribute<LineHeightShiftAdjustment>;
 extern template class XMLATTR_EXPORT TXmlAttribute<DisplayAlign>;

@@ -25,6 +25,12 @@ inline constexpr KeywordTable<RetrievePosition> kKeywordTable<RetrievePosition>{
     .match = KeywordCase::Exact,
     .writes = kRetrievePositionKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<RetrievePosition>{
+    .name = "RetrievePosition",
+    .summary = "retrieve-position: which marker of a page is retrieved",
+    .family = TypeFamily::Keyword};
+
 /// How far back a page marker is looked for.
 enum RetrieveBoundary : int {
     RetrieveBoundaryPage = 0,
@@ -41,6 +47,12 @@ inline constexpr KeywordTable<RetrieveBoundary> kKeywordTable<RetrieveBoundary>{
     .reads = kRetrieveBoundaryKeywords,
     .match = KeywordCase::Exact,
     .writes = kRetrieveBoundaryKeywords};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<RetrieveBoundary>{
+    .name = "RetrieveBoundary",
+    .summary = "retrieve-boundary: how far back a page marker is looked for",
+    .family = TypeFamily::Keyword};
 
 /// Which marker of a table is retrieved.
 enum RetrievePositionWithinTable : int {
@@ -61,6 +73,12 @@ inline constexpr KeywordTable<RetrievePositionWithinTable>
                                                .match = KeywordCase::Exact,
                                                .writes = kRetrievePositionWithinTableKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<RetrievePositionWithinTable>{
+    .name = "RetrievePositionWithinTable",
+    .summary = "retrieve-position-within-table: which marker of a table is retrieved",
+    .family = TypeFamily::Keyword};
+
 /// How far back a table marker is looked for.
 enum RetrieveBoundaryWithinTable : int {
     RetrieveBoundaryWithinTableTable = 0,
@@ -76,6 +94,12 @@ template <>
 inline constexpr KeywordTable<RetrieveBoundaryWithinTable>
     kKeywordTable<RetrieveBoundaryWithinTable>{.reads = kRetrieveBoundaryWithinTableKeywords,
                                                .match = KeywordCase::Exact};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<RetrieveBoundaryWithinTable>{
+    .name = "RetrieveBoundaryWithinTable",
+    .summary = "retrieve-boundary-within-table: how far back a table marker is looked for",
+    .family = TypeFamily::Keyword};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<RetrievePosition>;
 extern template class XMLATTR_EXPORT TXmlAttribute<RetrieveBoundary>;

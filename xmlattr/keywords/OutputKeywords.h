@@ -15,6 +15,12 @@ template <>
 inline constexpr KeywordTable<AFPEncoding> kKeywordTable<AFPEncoding>{
     .reads = kAFPEncodingKeywords, .match = KeywordCase::AnyCase};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<AFPEncoding>{
+    .name = "AFPEncoding",
+    .summary = "the text encoding of AFP output",
+    .family = TypeFamily::Keyword};
+
 /// The lighting of embedded 3D artwork.
 enum LightingScheme : int {
     LightingSchemeArtwork = 0,
@@ -42,6 +48,13 @@ template <>
 inline constexpr KeywordTable<LightingScheme> kKeywordTable<LightingScheme>{
     .reads = kLightingSchemeKeywords, .match = KeywordCase::AnyCase};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<LightingScheme>{
+    .name = "LightingScheme",
+    .summary = "the lighting of embedded 3D artwork",
+    .family = TypeFamily::Keyword,
+    .exported = false};
+
 /// The PDF standard the output conforms to.
 enum PDFConformance : int {
     PDFConformanceDefault = 0,
@@ -58,6 +71,12 @@ inline constexpr KeywordEntry<PDFConformance> kPDFConformanceKeywords[] = {
 template <>
 inline constexpr KeywordTable<PDFConformance> kKeywordTable<PDFConformance>{
     .reads = kPDFConformanceKeywords, .match = KeywordCase::Exact};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<PDFConformance>{
+    .name = "PDFConformance",
+    .summary = "the PDF standard the output conforms to",
+    .family = TypeFamily::Keyword};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<AFPEncoding>;
 extern template class XMLATTR_EXPORT TXmlAttribute<PDFConformance>;

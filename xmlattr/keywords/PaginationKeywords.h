@@ -18,6 +18,12 @@ template <>
 inline constexpr KeywordTable<Parity> kKeywordTable<Parity>{.reads = kParityKeywords,
                                                             .match = KeywordCase::Exact};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<Parity>{
+    .name = "Parity",
+    .summary = "odd-or-even: the page condition of a page master",
+    .family = TypeFamily::Keyword};
+
 /// The position condition of a page master.
 enum PagePosition : int {
     PagePositionFirst = 0,
@@ -35,6 +41,12 @@ template <>
 inline constexpr KeywordTable<PagePosition> kKeywordTable<PagePosition>{
     .reads = kPagePositionKeywords, .match = KeywordCase::Exact};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<PagePosition>{
+    .name = "PagePosition",
+    .summary = "page-position: the position condition of a page master",
+    .family = TypeFamily::Keyword};
+
 /// The blank-page condition of a page master.
 enum BlankOrNotBlank : int {
     BlankOrNotBlankBlank = 0,
@@ -49,6 +61,12 @@ inline constexpr KeywordEntry<BlankOrNotBlank> kBlankOrNotBlankKeywords[] = {
 template <>
 inline constexpr KeywordTable<BlankOrNotBlank> kKeywordTable<BlankOrNotBlank>{
     .reads = kBlankOrNotBlankKeywords, .match = KeywordCase::Exact};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<BlankOrNotBlank>{
+    .name = "BlankOrNotBlank",
+    .summary = "blank-or-not-blank: the blank-page condition of a page master",
+    .family = TypeFamily::Keyword};
 
 /// Where a break goes. The numbers are not consecutive.
 enum Break : int {
@@ -67,6 +85,12 @@ inline constexpr KeywordEntry<Break> kBreakKeywords[] = {{u"auto", BreakAuto},
 template <>
 inline constexpr KeywordTable<Break> kKeywordTable<Break>{
     .reads = kBreakKeywords, .match = KeywordCase::Exact, .writes = kBreakKeywords};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<Break>{
+    .name = "Break",
+    .summary = "break-before, break-after: where a break goes",
+    .family = TypeFamily::Keyword};
 
 /// What a page sequence forces its page count to.
 enum ForcePageCount : int {
@@ -89,6 +113,12 @@ template <>
 inline constexpr KeywordTable<ForcePageCount> kKeywordTable<ForcePageCount>{
     .reads = kForcePageCountKeywords, .match = KeywordCase::Exact};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<ForcePageCount>{
+    .name = "ForcePageCount",
+    .summary = "force-page-count: what a page sequence forces its page count to",
+    .family = TypeFamily::Keyword};
+
 /// A repeat count held in an enumeration: -1 for no limit, otherwise 0 or more. Lenient:
 /// every text reads, "no-limit" as -1 and anything else as C's atoi would read it, a
 /// negative count as 0.
@@ -105,6 +135,13 @@ inline constexpr KeywordTable<MaxRepeats> kKeywordTable<MaxRepeats>{
         out = static_cast<MaxRepeats>(count < 0 ? 0 : count);
         return true;
     }};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<MaxRepeats>{
+    .name = "MaxRepeats",
+    .summary = "maximum-repeats: \"no-limit\" or a count; every text reads",
+    .family = TypeFamily::Keyword,
+    .reads = ReadRule::Always};
 
 /// Whether a keep holds. An integer strength also reads: above 0 it always holds, else
 /// it is "auto"; the strength itself is not kept.
@@ -127,6 +164,13 @@ inline constexpr KeywordTable<Keep> kKeywordTable<Keep>{
         },
     .writes = kKeepKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<Keep>{
+    .name = "Keep",
+    .summary =
+        "keep-together, keep-with-next, keep-with-previous: a keyword or an integer strength",
+    .family = TypeFamily::Keyword};
+
 /// Where footnote numbering starts again.
 enum FootnoteRestartRule : int { FootnoteRestartRuleAuto = 0, FootnoteRestartRulePage = 1 };
 
@@ -135,6 +179,12 @@ inline constexpr KeywordEntry<FootnoteRestartRule> kFootnoteRestartRuleKeywords[
 template <>
 inline constexpr KeywordTable<FootnoteRestartRule> kKeywordTable<FootnoteRestartRule>{
     .reads = kFootnoteRestartRuleKeywords, .match = KeywordCase::AnyCase};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<FootnoteRestartRule>{
+    .name = "FootnoteRestartRule",
+    .summary = "where footnote numbering starts again",
+    .family = TypeFamily::Keyword};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<Parity>;
 extern template class XMLATTR_EXPORT TXmlAttribute<PagePosition>;

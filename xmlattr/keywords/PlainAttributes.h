@@ -19,6 +19,14 @@ template <> struct ValueTraits<Core::String> {
     static Core::String write(Core::String const& value) { return value; }
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<Core::String>{
+    .name = "String",
+    .summary = "free text, read as it is (font-family, hyphenation-character, format)",
+    .family = TypeFamily::Text,
+    .reads = ReadRule::Always,
+    .exported = false};
+
 /// A whole number, read strictly by `Core::Format::parseInt` (blanks around it and one
 /// trailing "%" allowed; on false the value is untouched) and written in its decimal form.
 template <> struct ValueTraits<int> {
@@ -29,5 +37,12 @@ template <> struct ValueTraits<int> {
     /// `Core::Format::toString`.
     static Core::String write(int const& value) { return Core::Format::toString(value); }
 };
+
+template <>
+inline constexpr TypeDescription kTypeDescription<int>{
+    .name = "int",
+    .summary = "integer (\"3\", \"-12\"), white space around it allowed",
+    .family = TypeFamily::Number,
+    .exported = false};
 
 } // namespace Xml

@@ -1,10 +1,12 @@
 // The readers and writers that are not one keyword per number: folded keywords, angles,
 // counts, strengths, weights, whole numbers, free text; the corpus.
-#include "xmlattr/keywords/FontAttributes.h"
+#include "xmlattr/keywords/AreaKeywords.h"
+#include "xmlattr/keywords/FontKeywords.h"
 #include "xmlattr/keywords/GraphicsKeywords.h"
-#include "xmlattr/keywords/MiscAttributes.h"
+#include "xmlattr/keywords/ImageKeywords.h"
 #include "xmlattr/keywords/PaginationKeywords.h"
 #include "xmlattr/keywords/PlainAttributes.h"
+#include "xmlattr/keywords/PositionKeywords.h"
 #include "xmlattr/keywords/UrlAttribute.h"
 
 #include "testing/AttributeRows.h"

@@ -52,6 +52,12 @@ template <> struct ValueTraits<Url> {
     static Core::String write(Url const& value) { return Url::getValueAsString(value); }
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<Url>{
+    .name = "Url",
+    .summary = "reference, bare or wrapped in \"url(\" and \")\" (\"url('a.png')\")",
+    .family = TypeFamily::Text};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<Url>;
 
 } // namespace Xml

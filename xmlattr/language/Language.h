@@ -53,6 +53,12 @@ template <> struct ValueTraits<Language> {
     }
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<Language>{
+    .name = "Language",
+    .summary = "language code, in any letter case (\"en\", \"EN-US\", \"cze\")",
+    .family = TypeFamily::Language};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<Language>;
 
 } // namespace Xml

@@ -1,9 +1,9 @@
 // Xml::AlignmentAdjust: a baseline keyword or a LengthOrPercent, with its attribute.
-// Implemented in BaselineShift.cpp, beside the rest of its family.
+// Implemented in Baselines.cpp, beside the rest of its family.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
-#include "xmlattr/length/AlignmentBaseline.h"
+#include "xmlattr/keywords/BaselineKeywords.h"
 #include "xmlattr/length/LengthOrPercent.h"
 #include "xmlattr/platform/Export.h"
 #include "xmlattr/platform/String.h"
@@ -52,6 +52,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<AlignmentAdjust> {
     /// The baseline's keyword (empty outside the enumeration) or the value's text.
     static Core::String write(AlignmentAdjust const& value);
 };
+
+template <>
+inline constexpr TypeDescription kTypeDescription<AlignmentAdjust>{
+    .name = "AlignmentAdjust",
+    .summary = "alignment-adjust: a baseline keyword, a length or a percentage",
+    .family = TypeFamily::Measure};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<AlignmentAdjust>;
 

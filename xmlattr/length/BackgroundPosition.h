@@ -34,6 +34,13 @@ template <> struct XMLATTR_EXPORT ValueTraits<BackgroundPosition> {
     static Core::String write(BackgroundPosition const& value);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<BackgroundPosition>{
+    .name = "BackgroundPosition",
+    .summary =
+        "background-position-horizontal, -vertical: a side, \"center\", a length or a percentage",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<BackgroundPosition>;
 
 } // namespace Xml

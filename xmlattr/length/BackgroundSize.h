@@ -48,6 +48,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<BackgroundSize> {
     static Core::String write(BackgroundSize const& value);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<BackgroundSize>{
+    .name = "BackgroundSize",
+    .summary = "background size: \"cover\", \"contain\", \"auto\", a length or a percentage",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<BackgroundSize>;
 
 } // namespace Xml

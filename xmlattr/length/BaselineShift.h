@@ -1,10 +1,10 @@
 // Xml::BaselineShift: a text's baseline shift, with its attribute. Includes the other
-// measures of vertical alignment, which have headers of their own.
+// measures of vertical alignment, with headers of their own; all in Baselines.cpp.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
 #include "xmlattr/length/AlignmentAdjust.h"
-#include "xmlattr/length/AlignmentBaseline.h"
+#include "xmlattr/keywords/BaselineKeywords.h"
 #include "xmlattr/length/BasicBaselineShift.h"
 #include "xmlattr/length/LengthOrPercent.h"
 #include "xmlattr/length/SBaselineShift.h"
@@ -31,6 +31,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<BaselineShift> {
     /// a mode outside the enumeration.
     static Core::String write(BaselineShift const& value);
 };
+
+template <>
+inline constexpr TypeDescription kTypeDescription<BaselineShift>{
+    .name = "BaselineShift",
+    .summary = "baseline-shift: \"baseline\", \"sub\", \"super\", a length or a percentage",
+    .family = TypeFamily::Measure};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<BaselineShift>;
 

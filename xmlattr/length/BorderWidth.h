@@ -34,6 +34,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<BorderWidth> {
     static Core::String write(BorderWidth const& value);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<BorderWidth>{
+    .name = "BorderWidth",
+    .summary = "border-width: \"thin\", \"medium\", \"thick\" or a length",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<BorderWidth>;
 
 } // namespace Xml

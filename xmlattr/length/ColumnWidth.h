@@ -33,6 +33,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<ColumnWidth> {
     static Core::String write(ColumnWidth const& value);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<ColumnWidth>{
+    .name = "ColumnWidth",
+    .summary = "column-width: a length or percentage, alone or as a function's argument",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<ColumnWidth>;
 
 } // namespace Xml

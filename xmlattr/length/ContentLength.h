@@ -68,6 +68,13 @@ template <> struct XMLATTR_EXPORT ValueTraits<ContentLength> {
     static Core::String write(ContentLength const& value);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<ContentLength>{
+    .name = "ContentLength",
+    .summary =
+        "content-width, content-height: \"auto\", \"scale-to-fit\", a length or a percentage",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<ContentLength>;
 
 } // namespace Xml

@@ -41,6 +41,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<DLength> {
     [[nodiscard]] static bool parse(DLength& value, Core::String const& text);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<DLength>{
+    .name = "DLength",
+    .summary = "border-separation: one or two lengths (\"2pt 3pt\")",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<DLength>;
 
 } // namespace Xml

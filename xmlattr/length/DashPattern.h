@@ -18,6 +18,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<Core::Vector<SLength>> {
     [[nodiscard]] static bool parse(Core::Vector<SLength>& value, Core::String const& text);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<Core::Vector<SLength>>{
+    .name = "DashPattern",
+    .summary = "SVG stroke-dasharray: lengths separated by commas, or \"none\"",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<Core::Vector<SLength>>;
 
 } // namespace Xml

@@ -37,6 +37,13 @@ template <> struct XMLATTR_EXPORT ValueTraits<FloatOrPercent> {
     [[nodiscard]] static bool parse(FloatOrPercent& value, Core::String const& text);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<FloatOrPercent>{
+    .name = "FloatOrPercent",
+    .summary = "factor or percentage (\"1.5\", \"150%\"); every text but the empty one reads",
+    .family = TypeFamily::Measure,
+    .reads = ReadRule::NonEmpty};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<FloatOrPercent>;
 
 } // namespace Xml

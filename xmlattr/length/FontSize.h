@@ -1,5 +1,5 @@
 // Xml::FontSize: an absolute or relative font size, with its attribute. Includes the other
-// measures of a font's text, which have headers of their own.
+// measures of a font's text, with headers of their own; all in TextMeasures.cpp.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
@@ -88,6 +88,13 @@ template <> struct XMLATTR_EXPORT ValueTraits<FontSize> {
     /// `Core::UnreacheableCodeException` for a relative size outside the enumeration.
     static Core::String write(FontSize const& value);
 };
+
+template <>
+inline constexpr TypeDescription kTypeDescription<FontSize>{
+    .name = "FontSize",
+    .summary =
+        "font-size: a size keyword, \"larger\", \"smaller\", a length, a percentage or a factor",
+    .family = TypeFamily::Measure};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<FontSize>;
 

@@ -56,6 +56,13 @@ template <> struct XMLATTR_EXPORT ValueTraits<Indent> {
     static Core::String write(Indent const& value);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<Indent>{
+    .name = "Indent",
+    .summary =
+        "start-indent, end-indent: a length, a percentage, \"body-start()\" or \"label-end()\"",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<Indent>;
 
 } // namespace Xml

@@ -12,7 +12,6 @@
 namespace Xml {
 
 template class TXmlAttribute<Indent>;
-template class TXmlAttribute<TabStopType>;
 
 namespace {
 

@@ -3,4 +3,4 @@
 
 #include "xmlattr/length/Indent.h"
 #include "xmlattr/length/TabStop.h"
-#include "xmlattr/length/TabStopType.h"
+#include "xmlattr/keywords/TabStopKeywords.h"

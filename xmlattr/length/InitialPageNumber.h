@@ -56,6 +56,14 @@ template <> struct XMLATTR_EXPORT ValueTraits<InitialPageNumber> {
     [[nodiscard]] static bool parse(InitialPageNumber& value, Core::String const& text);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<InitialPageNumber>{
+    .name = "InitialPageNumber",
+    .summary =
+        "initial-page-number: \"auto\", \"auto-odd\", \"auto-even\" or a number; every text reads",
+    .family = TypeFamily::Measure,
+    .reads = ReadRule::Always};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<InitialPageNumber>;
 
 } // namespace Xml

@@ -53,6 +53,13 @@ template <> struct XMLATTR_EXPORT ValueTraits<InitialSheetNumber> {
     [[nodiscard]] static bool parse(InitialSheetNumber& value, Core::String const& text);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<InitialSheetNumber>{
+    .name = "InitialSheetNumber",
+    .summary = "initial sheet number: \"auto\" or a number; every text reads",
+    .family = TypeFamily::Measure,
+    .reads = ReadRule::Always};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<InitialSheetNumber>;
 
 } // namespace Xml

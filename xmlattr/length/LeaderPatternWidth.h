@@ -27,6 +27,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<LeaderPatternWidth> {
     static Core::String write(LeaderPatternWidth const& value);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<LeaderPatternWidth>{
+    .name = "LeaderPatternWidth",
+    .summary = "leader-pattern-width: a length, a percentage or \"use-font-metrics\"",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<LeaderPatternWidth>;
 
 } // namespace Xml

@@ -1,6 +1,6 @@
 // Xml::Length: a length of the formatting-object vocabulary, a number with a unit, with
 // its attribute.
-// Implemented in LengthAttribute.cpp, beside the rest of its family.
+// Implemented in Lengths.cpp, beside the rest of its family.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
@@ -75,6 +75,13 @@ template <> struct ValueTraits<Length> {
     /// `Length::getValueAsString`.
     static Core::String write(Length const& value) { return Length::getValueAsString(value); }
 };
+
+template <>
+inline constexpr TypeDescription kTypeDescription<Length>{
+    .name = "Length",
+    .summary =
+        "formatting-object length: a number and a unit in small letters (\"12pt\"), or \"0\"",
+    .family = TypeFamily::Measure};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<Length>;
 

@@ -97,25 +97,31 @@ float fractionOf(float percent) noexcept {
     return static_cast<float>(static_cast<double>(percent) / 100.0);
 }
 
-void appendPercent(Core::detail::TextSink& text, float fraction) {
+bool exactPercent(float fraction, float& percent) noexcept {
     // The shortest percentage that reads back to the same fraction: fraction × 100 in float
     // arithmetic would write the 1.2 of "120%" as "120.00001%" and "10%" as "9.999999%".
-    float number = static_cast<float>(static_cast<double>(fraction) * 100.0);
-    if (std::isfinite(number)) {
-        for (int digits = 1; digits <= std::numeric_limits<float>::max_digits10; ++digits) {
-            char buffer[32];
-            std::to_chars_result const written =
-                std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(fraction) * 100.0,
-                              std::chars_format::scientific, digits - 1);
-            float candidate = 0;
-            if (std::from_chars(buffer, written.ptr, candidate).ec == std::errc() &&
-                fractionOf(candidate) == fraction) {
-                number = candidate;
-                break;
-            }
+    if (!std::isfinite(static_cast<float>(static_cast<double>(fraction) * 100.0))) {
+        return false;
+    }
+    for (int digits = 1; digits <= std::numeric_limits<float>::max_digits10; ++digits) {
+        char buffer[32];
+        std::to_chars_result const written =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(fraction) * 100.0,
+                          std::chars_format::scientific, digits - 1);
+        float candidate = 0;
+        if (std::from_chars(buffer, written.ptr, candidate).ec == std::errc() &&
+            fractionOf(candidate) == fraction) {
+            percent = candidate;
+            return true;
         }
     }
-    text.format<u"{}%">(number);
+    return false;
+}
+
+void appendPercent(Core::detail::TextSink& text, float fraction) {
+    float percent = static_cast<float>(static_cast<double>(fraction) * 100.0);
+    (void)exactPercent(fraction, percent);
+    text.format<u"{}%">(percent);
 }
 
 } // namespace detail
@@ -133,14 +139,15 @@ bool LengthOrPercent::parseLengthOrPercent(LengthOrPercent& out,
 
 Core::String LengthOrPercent::getValueAsString(LengthOrPercent const& value) {
     if (value.isPercent()) {
-        // A factor read from a plain number may be too large for its percentage to be a float
-        // ("1e37"): written as "inf%" it would not read back, written plain it does.
-        if (!std::isfinite(static_cast<float>(static_cast<double>(value.m_percent) * 100.0))) {
+        // A factor read from a plain number may have no percentage that reads back: too large
+        // for a float ("1e37"), or between two fractions that division by 100 gives
+        // ("2.9971614"). Written plain, it reads back.
+        float percent = 0;
+        if (!detail::exactPercent(value.m_percent, percent)) {
             return Core::Format::toString(value.m_percent);
         }
-        return Core::detail::writeText([&value](Core::detail::TextSink& text) {
-            detail::appendPercent(text, value.m_percent);
-        });
+        return Core::detail::writeText(
+            [percent](Core::detail::TextSink& text) { text.format<u"{}%">(percent); });
     }
     return Length::getValueAsString(value.m_length);
 }

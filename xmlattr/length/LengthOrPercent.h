@@ -92,6 +92,12 @@ template <> struct ValueTraits<LengthOrPercent> {
     }
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<LengthOrPercent>{
+    .name = "LengthOrPercent",
+    .summary = "formatting-object length, percentage or plain factor (\"12pt\", \"50%\", \"1.2\")",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<LengthOrPercent>;
 
 } // namespace Xml

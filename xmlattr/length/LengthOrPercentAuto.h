@@ -41,6 +41,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<LengthOrPercentAuto> {
     static Core::String write(LengthOrPercentAuto const& value);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<LengthOrPercentAuto>{
+    .name = "LengthOrPercentAuto",
+    .summary = "width, height, top, left, ...: a length, a percentage or \"auto\" (any case)",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<LengthOrPercentAuto>;
 
 } // namespace Xml

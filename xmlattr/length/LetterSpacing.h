@@ -1,5 +1,5 @@
 // Xml::LetterSpacing: "normal" or a length between letters, with its attribute.
-// Implemented in FontSize.cpp, beside the rest of its family.
+// Implemented in TextMeasures.cpp, beside the rest of its family.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
@@ -48,6 +48,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<LetterSpacing> {
     /// "normal" or the length.
     static Core::String write(LetterSpacing const& value);
 };
+
+template <>
+inline constexpr TypeDescription kTypeDescription<LetterSpacing>{
+    .name = "LetterSpacing",
+    .summary = "letter-spacing, word-spacing: \"normal\" (any case) or a length",
+    .family = TypeFamily::Measure};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<LetterSpacing>;
 

@@ -33,6 +33,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<Margin> {
     static Core::String write(Margin const& value);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<Margin>{
+    .name = "Margin",
+    .summary = "margin: a length or percentage; \"auto\" is the unset default, not read",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<Margin>;
 
 } // namespace Xml

@@ -60,6 +60,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<PageDimension> {
     [[nodiscard]] static bool parse(PageDimension& value, Core::String const& text);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<PageDimension>{
+    .name = "PageDimension",
+    .summary = "page-height, page-width: \"auto\", \"indefinite\" or a length",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<PageDimension>;
 
 } // namespace Xml

@@ -1,5 +1,5 @@
 // Xml::SBaselineShift: an SVG text's baseline shift, with its attribute.
-// Implemented in BaselineShift.cpp, beside the rest of its family.
+// Implemented in Baselines.cpp, beside the rest of its family.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
@@ -23,6 +23,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<SBaselineShift> {
     /// As for `BaselineShift`, the measure read by `SLength::parseSLengthOrPercent`.
     [[nodiscard]] static bool parse(SBaselineShift& value, Core::String const& text);
 };
+
+template <>
+inline constexpr TypeDescription kTypeDescription<SBaselineShift>{
+    .name = "SBaselineShift",
+    .summary = "SVG baseline-shift: \"baseline\", \"sub\", \"super\", a length or a percentage",
+    .family = TypeFamily::Measure};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<SBaselineShift>;
 

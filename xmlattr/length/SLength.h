@@ -1,6 +1,6 @@
 // Xml::SLength: a length of the SVG vocabulary, a number with a unit or a fraction, with
 // its attribute.
-// Implemented in LengthAttribute.cpp, beside the rest of its family.
+// Implemented in Lengths.cpp, beside the rest of its family.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
@@ -83,6 +83,13 @@ template <> struct ValueTraits<SLength> {
         return SLength::parseSLength(value, text);
     }
 };
+
+template <>
+inline constexpr TypeDescription kTypeDescription<SLength>{
+    .name = "SLength",
+    .summary =
+        "SVG length: a number, in pixels unless a unit or \"%\" follows (\"12\", \"3cm\", \"50%\")",
+    .family = TypeFamily::Measure};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<SLength>;
 

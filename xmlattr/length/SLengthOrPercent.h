@@ -63,6 +63,12 @@ template <> struct ValueTraits<SLengthOrPercent> {
     }
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<SLengthOrPercent>{
+    .name = "SLengthOrPercent",
+    .summary = "SVG length or percentage; a plain number is in pixels (\"12\", \"50%\")",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<SLengthOrPercent>;
 
 } // namespace Xml

@@ -35,6 +35,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<SNullableLength> {
     [[nodiscard]] static bool parse(SNullableLength& value, Core::String const& text);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<SNullableLength>{
+    .name = "SNullableLength",
+    .summary = "SVG length that may be absent",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<SNullableLength>;
 
 } // namespace Xml

@@ -1,5 +1,5 @@
 // Xml::SSpacing: "normal" or an SVG length between letters or words, with its attribute.
-// Implemented in FontSize.cpp, beside the rest of its family.
+// Implemented in TextMeasures.cpp, beside the rest of its family.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
@@ -47,6 +47,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<SSpacing> {
     /// false the value is untouched.
     [[nodiscard]] static bool parse(SSpacing& value, Core::String const& text);
 };
+
+template <>
+inline constexpr TypeDescription kTypeDescription<SSpacing>{
+    .name = "SSpacing",
+    .summary = "SVG letter-spacing, word-spacing: \"normal\" or a length",
+    .family = TypeFamily::Measure};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<SSpacing>;
 

@@ -1,5 +1,5 @@
 // Xml::STextDecoration: the lines an SVG text is decorated with, with its attribute.
-// Implemented in FontSize.cpp, beside the rest of its family.
+// Implemented in TextMeasures.cpp, beside the rest of its family.
 #pragma once
 
 #include "xmlattr/attributes/TXmlAttribute.h"
@@ -46,6 +46,13 @@ template <> struct XMLATTR_EXPORT ValueTraits<STextDecoration> {
     /// text or any other name gives false with the value untouched.
     [[nodiscard]] static bool parse(STextDecoration& value, Core::String const& text);
 };
+
+template <>
+inline constexpr TypeDescription kTypeDescription<STextDecoration>{
+    .name = "STextDecoration",
+    .summary = "SVG text-decoration: \"none\", or underline, overline and line-through separated "
+               "by commas",
+    .family = TypeFamily::Measure};
 
 extern template class XMLATTR_EXPORT TXmlAttribute<STextDecoration>;
 

@@ -4,7 +4,7 @@
 
 #include "xmlattr/attributes/TXmlAttribute.h"
 #include "xmlattr/length/Length.h"
-#include "xmlattr/length/TabStopType.h"
+#include "xmlattr/keywords/TabStopKeywords.h"
 #include "xmlattr/platform/Export.h"
 #include "xmlattr/platform/String.h"
 

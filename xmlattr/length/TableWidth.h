@@ -33,6 +33,13 @@ template <> struct XMLATTR_EXPORT ValueTraits<TableWidth> {
     [[nodiscard]] static bool parse(TableWidth& value, Core::String const& text);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<TableWidth>{
+    .name = "TableWidth",
+    .summary =
+        "table width: a length or percentage, alone or as a function's argument (\"w(50%)\")",
+    .family = TypeFamily::Measure};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<TableWidth>;
 
 } // namespace Xml

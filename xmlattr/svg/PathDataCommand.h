@@ -62,6 +62,13 @@ template <> struct XMLATTR_EXPORT ValueTraits<Core::Vector<PathDataCommand>> {
     [[nodiscard]] static bool parse(Core::Vector<PathDataCommand>& value, Core::String const& text);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<Core::Vector<PathDataCommand>>{
+    .name = "PathData",
+    .summary = "SVG path data: commands and their numbers; every text reads",
+    .family = TypeFamily::Geometry,
+    .reads = ReadRule::Always};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<Core::Vector<PathDataCommand>>;
 
 } // namespace Xml

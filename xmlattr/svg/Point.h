@@ -58,6 +58,12 @@ template <> struct ValueTraits<Core::Vector<Point>> {
     }
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<Core::Vector<Point>>{
+    .name = "PointList",
+    .summary = "SVG points: pairs of coordinates (\"10,20 30,40\")",
+    .family = TypeFamily::Geometry};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<Core::Vector<Point>>;
 
 } // namespace Xml

@@ -51,6 +51,13 @@ template <> struct XMLATTR_EXPORT ValueTraits<SPreserveAspectRatio> {
     [[nodiscard]] static bool parse(SPreserveAspectRatio& value, Core::String const& text) noexcept;
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<SPreserveAspectRatio>{
+    .name = "SPreserveAspectRatio",
+    .summary = "SVG preserveAspectRatio: an alignment and \"meet\" or \"slice\"; every text reads",
+    .family = TypeFamily::Geometry,
+    .reads = ReadRule::Always};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<SPreserveAspectRatio>;
 
 } // namespace Xml

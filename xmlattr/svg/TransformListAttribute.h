@@ -88,6 +88,14 @@ template <> struct XMLATTR_EXPORT ValueTraits<Core::Vector<Transform>> {
     [[nodiscard]] static bool parse(Core::Vector<Transform>& value, Core::String const& text);
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<Core::Vector<Transform>>{
+    .name = "TransformList",
+    .summary =
+        "SVG transform: matrix, translate, scale, rotate, skewX and skewY items; every text reads",
+    .family = TypeFamily::Geometry,
+    .reads = ReadRule::Always};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<Core::Vector<Transform>>;
 
 } // namespace Xml

@@ -45,6 +45,12 @@ template <> struct XMLATTR_EXPORT ValueTraits<ViewBox> {
     [[nodiscard]] static bool parse(ViewBox& value, Core::String const& text) noexcept;
 };
 
+template <>
+inline constexpr TypeDescription kTypeDescription<ViewBox>{
+    .name = "ViewBox",
+    .summary = "SVG viewBox: four lengths separated by white space (\"0 0 100 50\")",
+    .family = TypeFamily::Geometry};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<ViewBox>;
 
 } // namespace Xml

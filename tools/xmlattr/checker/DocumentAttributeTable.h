@@ -26,8 +26,8 @@ std::string_view vocabularyName(Vocabulary vocabulary) noexcept;
 ValueType const* attributeType(Vocabulary vocabulary, std::string_view element,
                                std::string_view name, std::string_view* spelling = nullptr);
 
-/// What is wrong with the table, for a self-check before use: an entry that names no
-/// readable type, or a row that a row for every element hides; empty when nothing is.
+/// What is wrong with the table, for a self-check before use: a row that a row for every
+/// element hides; empty when nothing is. (The compiler checks that every type is listed.)
 std::string unresolvedAttributeType();
 
 } // namespace Tool

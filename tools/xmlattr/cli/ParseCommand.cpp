@@ -105,12 +105,18 @@ int runParse(std::string const& typeName, std::vector<std::string> const& texts,
 }
 
 int runTypes() {
+    // Grouped by family, each in the library's order.
+    std::vector<ValueType const*> types;
     std::size_t width = 0;
     for (ValueType const& type : allTypes()) {
+        types.push_back(&type);
         width = std::max(width, type.name.size());
     }
+    std::stable_sort(types.begin(), types.end(),
+                     [](ValueType const* a, ValueType const* b) { return a->family < b->family; });
     std::string out;
-    for (ValueType const& type : allTypes()) {
+    for (ValueType const* row : types) {
+        ValueType const& type = *row;
         out += std::string(type.name);
         out.append(width + 2 - type.name.size(), ' ');
         out += std::string(type.description);

@@ -51,8 +51,9 @@ bool acceptsKeyword(Core::String const& text) {
 Tool::Parsed notUsed(Core::String const&) { return {}; }
 
 // Listed nowhere: suggestions do not look at the list.
-constexpr Tool::ValueType kKeywordType{0,        "Keyword", "",      acceptsKeyword, notUsed,
-                                       keywords, false,     nullptr, nullptr, nullptr};
+constexpr Tool::ValueType kKeywordType{
+    0,       "Keyword", "",     Xml::TypeFamily::Keyword, acceptsKeyword, notUsed, keywords, false,
+    nullptr, nullptr,   nullptr};
 
 struct SuggestionRow {
     std::u16string_view text;

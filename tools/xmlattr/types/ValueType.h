@@ -1,5 +1,6 @@
-// The value types the tool can read: one row per type, each made from the type's
-// attribute instantiation and a function that describes a held value field by field.
+// The value types the tool can read: one row per type of `Xml::AttributeTypes`, each made
+// from the type's description, its attribute instantiation and a function that describes a
+// held value field by field.
 #pragma once
 
 #include "Fields.h"
@@ -38,6 +39,7 @@ struct ValueType {
     std::size_t listed;
     std::string_view name;
     std::string_view description;
+    Xml::TypeFamily family;
     /// Whether the type's `parseValue` accepts the text; no description is built.
     bool (*accepts)(Core::String const& text);
     Parsed (*parse)(Core::String const& text);
@@ -52,7 +54,7 @@ struct ValueType {
     bool (*readHeld)(Core::String const& text, Standard::Reading& out);
 };
 
-/// Every readable type, in the order `xmlattr types` lists them.
+/// Every readable type, in the order of `Xml::AttributeTypes`.
 std::span<ValueType const> allTypes() noexcept;
 /// The type of that name, without regard to the case of ASCII letters; null if none.
 ValueType const* findType(std::string_view name) noexcept;
@@ -69,8 +71,6 @@ void captureLibraryLog();
 std::vector<std::string> takeLibraryLog();
 
 namespace detail {
-
-inline std::vector<std::u16string_view> noKeywords() { return {}; }
 
 template <class T> bool accepts(Core::String const& text) {
     Xml::TXmlAttribute<T> attribute;
@@ -140,29 +140,32 @@ template <class T, class... U> constexpr std::size_t positionIn(Xml::TypeList<U.
 
 } // namespace detail
 
-/// The row of a value type `T` with `describe(Fields&, T const&)` declared.
-template <class T>
-constexpr ValueType row(std::string_view name, std::string_view description,
-                        std::vector<std::u16string_view> (*keywords)() = detail::noKeywords) {
-    static_assert(Xml::contains<T>(Xml::AttributeTypes()),
-                  "a row for a type that Xml::AttributeTypes does not list");
-    return {detail::positionIn<T>(Xml::AttributeTypes()),
-            name,
-            description,
-            detail::accepts<T>,
-            detail::parse<T>,
-            keywords,
-            Xml::HasTextForm<T>,
-            detail::holds<T>,
-            detail::describeHeld<T>,
-            detail::readHeld<T>};
+/// The position of `T` in `Xml::AttributeTypes`, which must list it.
+template <class T> consteval std::size_t listedPosition() noexcept {
+    static_assert(Xml::contains<T>(Xml::AttributeTypes()), "a type that the library does not list");
+    return detail::positionIn<T>(Xml::AttributeTypes());
 }
 
-/// The row of a keyword enumeration: its table gives the keywords to suggest.
-template <Xml::KeywordEnumeration E>
-constexpr ValueType keywordRow(std::string_view name, std::string_view description) {
-    return row<E>(name, description, detail::tableKeywords<E>);
+/// The keywords a type reads, offered as near misses: an enumeration's table; a measure
+/// that reads keywords besides its numbers specialises this.
+template <class T> std::vector<std::u16string_view> nearMisses() {
+    if constexpr (Xml::KeywordEnumeration<T>) {
+        return detail::tableKeywords<T>();
+    } else {
+        return {};
+    }
 }
+
+/// The row of a listed value type `T` with `describe(Fields&, T const&)` declared.
+template <class T> constexpr ValueType row() {
+    constexpr Xml::TypeDescription description = Xml::kTypeDescription<T>;
+    return {listedPosition<T>(), description.name,        description.summary, description.family,
+            detail::accepts<T>,  detail::parse<T>,        nearMisses<T>,       Xml::HasTextForm<T>,
+            detail::holds<T>,    detail::describeHeld<T>, detail::readHeld<T>};
+}
+
+/// The row of `T` in `allTypes()`.
+template <class T> ValueType const& typeRow() noexcept { return allTypes()[listedPosition<T>()]; }
 
 /// The first keyword that reads as `value`; empty when none does.
 template <Xml::KeywordEnumeration E> std::string keywordOf(E value) {
@@ -179,8 +182,7 @@ template <Xml::KeywordEnumeration E> void describe(Fields& out, E const& value) 
     out.enumerator("enumerator", keywordOf(value), static_cast<int>(value));
 }
 
-/// The keywords a row offers as near misses, for types that read keywords besides a
-/// measure: `row<T>(name, description, tableWords<Xml::kPageDimensionKeywords>)`.
+/// The near misses of a measure that reads keywords.
 using Words = std::vector<std::u16string_view>;
 
 /// The spellings of one of the library's keyword tables, so that the tool writes none of

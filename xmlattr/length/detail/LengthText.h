@@ -38,7 +38,10 @@ float clampedNumber(std::u16string_view text) noexcept;
 
 /// A percentage as the fraction it stands for, divided by 100 as every reader does.
 float fractionOf(float percent) noexcept;
-/// "N%" with the shortest N that reads back (through `fractionOf`) to `fraction`.
+/// The shortest N whose "N%" reads back (through `fractionOf`) to `fraction`; false when no
+/// float percentage does, for a fraction that division by 100 never gives.
+[[nodiscard]] bool exactPercent(float fraction, float& percent) noexcept;
+/// "N%" with the shortest N that reads back to `fraction`, or the nearest where none does.
 void appendPercent(Core::detail::TextSink& text, float fraction);
 
 /// A length as `Length::getValueAsString` writes it, throwing as it does.

@@ -26,6 +26,10 @@ template <>
 inline constexpr KeywordTable<TabStopType> kKeywordTable<TabStopType>{.reads =
                                                                           kTabStopTypeKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<TabStopType>{
+    .name = "TabStopType", .summary = "the alignment of a tab stop", .family = TypeFamily::Keyword};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<TabStopType>;
 
 } // namespace Xml

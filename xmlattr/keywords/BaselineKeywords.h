@@ -54,6 +54,12 @@ template <>
 inline constexpr KeywordTable<AlignmentBaseline> kKeywordTable<AlignmentBaseline>{
     .reads = kAlignmentBaselineKeywords, .writes = kAlignmentBaselineKeywords};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<AlignmentBaseline>{
+    .name = "AlignmentBaseline",
+    .summary = "alignment-baseline: the baseline a line aligns to",
+    .family = TypeFamily::Keyword};
+
 extern template class XMLATTR_EXPORT TXmlAttribute<AlignmentBaseline>;
 
 } // namespace Xml

@@ -12,7 +12,6 @@
 
 namespace Xml {
 
-template class TXmlAttribute<AlignmentBaseline>;
 template class TXmlAttribute<AlignmentAdjust>;
 template class TXmlAttribute<BaselineShift>;
 template class TXmlAttribute<SBaselineShift>;

@@ -1,10 +1,11 @@
-// The exported keyword attributes declared in FontAttributes.h, and the writers that throw.
-#include "xmlattr/keywords/FontAttributes.h"
+// The exported keyword attributes declared in FontKeywords.h, and the writers that throw.
+#include "xmlattr/keywords/FontKeywords.h"
 
 namespace Xml {
 
 namespace {
-// Where the writers of this file record a number outside their tables.
+// Where the writers of this file record a number outside their tables: the name of the file
+// that first held them, which callers may match.
 constexpr char16_t kFile[] = u"FontAttributes";
 constexpr KeywordTable<FontStyle> kFontStyleWriter =
     throwingAt(kKeywordTable<FontStyle>, {kFile, 144});

@@ -35,6 +35,12 @@ inline constexpr KeywordTable<FontWeight> kKeywordTable<FontWeight>{
     .writes = kFontWeightKeywords,
     .unwritten = u"normal"};
 
+template <>
+inline constexpr TypeDescription kTypeDescription<FontWeight>{
+    .name = "FontWeight",
+    .summary = "font-weight: normal or bold; a numeric weight above 400 is bold",
+    .family = TypeFamily::Keyword};
+
 /// The slant of a font. "oblique" reads as italic; 2 is read from no keyword but is
 /// written "oblique".
 enum FontStyle : int {
@@ -55,6 +61,12 @@ inline constexpr KeywordEntry<FontStyle> kFontStyleWrites[] = {{u"normal", FontS
 template <>
 inline constexpr KeywordTable<FontStyle> kKeywordTable<FontStyle>{
     .reads = kFontStyleReads, .match = KeywordCase::Exact, .writes = kFontStyleWrites};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<FontStyle>{.name = "FontStyle",
+                                                             .summary =
+                                                                 "font-style: the slant of a font",
+                                                             .family = TypeFamily::Keyword};
 /// Binds `FontStyle` to its keyword table, with a writer of its own that throws.
 template <> struct ValueTraits<FontStyle> : KeywordTraits<FontStyle> {
     /// Throws for a number that no written entry names.
@@ -69,6 +81,12 @@ inline constexpr KeywordEntry<FontVariant> kFontVariantKeywords[] = {
 template <>
 inline constexpr KeywordTable<FontVariant> kKeywordTable<FontVariant>{.reads = kFontVariantKeywords,
                                                                       .match = KeywordCase::Exact};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<FontVariant>{
+    .name = "FontVariant",
+    .summary = "font-variant: whether small letters are set as small capitals",
+    .family = TypeFamily::Keyword};
 
 /// The style of underline, overline and line-through lines.
 enum TextLineStyle : int {
@@ -92,6 +110,12 @@ inline constexpr KeywordEntry<TextLineStyle> kTextLineStyleKeywords[] = {
 template <>
 inline constexpr KeywordTable<TextLineStyle> kKeywordTable<TextLineStyle>{
     .reads = kTextLineStyleKeywords, .match = KeywordCase::Exact, .writes = kTextLineStyleKeywords};
+
+template <>
+inline constexpr TypeDescription kTypeDescription<TextLineStyle>{
+    .name = "TextLineStyle",
+    .summary = "the style of underline, overline and line-through lines",
+    .family = TypeFamily::Keyword};
 /// Binds `TextLineStyle` to its keyword table, with a writer of its own that throws.
 template <> struct ValueTraits<TextLineStyle> : KeywordTraits<TextLineStyle> {
     /// Throws for a number that no written entry names.
