@@ -127,6 +127,17 @@ public:
     }
     ///@}
 
+    /// Appends copies of the `count` items at `items`, which must not lie in this vector,
+    /// growing the storage at most once. The strong guarantee holds for the items.
+    void append(T const* items, int count) {
+        if (count > std::numeric_limits<int>::max() - m_size) {
+            throw std::bad_alloc();
+        }
+        reserve(m_size + count);
+        std::uninitialized_copy_n(items, count, m_data + m_size);
+        m_size += count;
+    }
+
     /// Destroys the last item; the vector must not be empty.
     void pop_back() noexcept {
         --m_size;
