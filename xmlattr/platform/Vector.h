@@ -5,6 +5,7 @@
 
 #include <concepts>
 #include <cstddef>
+#include <cstring>
 #include <initializer_list>
 #include <limits>
 #include <memory>
@@ -134,7 +135,16 @@ public:
             throw std::bad_alloc();
         }
         reserve(m_size + count);
-        std::uninitialized_copy_n(items, count, m_data + m_size);
+        if constexpr (std::is_trivially_copyable_v<T>) {
+            // The standard copy takes this path only for trivial types, which items with
+            // default member values are not.
+            if (count > 0) {
+                std::memcpy(static_cast<void*>(m_data + m_size), items,
+                            sizeof(T) * static_cast<std::size_t>(count));
+            }
+        } else {
+            std::uninitialized_copy_n(items, count, m_data + m_size);
+        }
         m_size += count;
     }
 
