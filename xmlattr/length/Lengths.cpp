@@ -5,8 +5,8 @@
 #include "xmlattr/length/detail/LengthText.h"
 #include "xmlattr/platform/Exception.h"
 #include "xmlattr/platform/Format.h"
+#include "xmlattr/platform/detail/Cursor.h"
 #include "xmlattr/platform/detail/NumberScan.h"
-#include "xmlattr/platform/detail/Space.h"
 
 #include <bit>
 #include <cmath>
@@ -174,10 +174,15 @@ bool readSLength(std::u16string_view text, SLength& out) noexcept {
 }
 
 bool readWholeNumber(std::u16string_view text, float& out) noexcept {
-    text = Core::detail::trimSpace(text);
+    // The cursor's scan is inline and says where the number ends: only white space may follow.
+    Core::detail::Cursor cursor(text);
+    cursor.skipSpace();
     float number = 0.0f;
-    Core::NumberRead const read = Core::Format::fromChars(text, number);
-    if (!read || static_cast<std::size_t>(read.consumed) != text.size()) {
+    if (!cursor.number(number)) {
+        return false;
+    }
+    cursor.skipSpace();
+    if (!cursor.atEnd()) {
         return false;
     }
     out = number;

@@ -5,6 +5,7 @@
 
 #include <concepts>
 #include <cstddef>
+#include <cstring>
 #include <initializer_list>
 #include <limits>
 #include <memory>
@@ -126,6 +127,26 @@ public:
         return back();
     }
     ///@}
+
+    /// Appends copies of the `count` items at `items`, which must not lie in this vector,
+    /// growing the storage at most once. The strong guarantee holds for the items.
+    void append(T const* items, int count) {
+        if (count > std::numeric_limits<int>::max() - m_size) {
+            throw std::bad_alloc();
+        }
+        reserve(m_size + count);
+        if constexpr (std::is_trivially_copyable_v<T>) {
+            // The standard copy takes this path only for trivial types, which items with
+            // default member values are not.
+            if (count > 0) {
+                std::memcpy(static_cast<void*>(m_data + m_size), items,
+                            sizeof(T) * static_cast<std::size_t>(count));
+            }
+        } else {
+            std::uninitialized_copy_n(items, count, m_data + m_size);
+        }
+        m_size += count;
+    }
 
     /// Destroys the last item; the vector must not be empty.
     void pop_back() noexcept {

@@ -75,5 +75,44 @@ TEST(Vector, MovedFromIsEmptyAndReusable) {
     }
 }
 
+// Appending a block: into spare room and across a reallocation, for items copied bytewise and
+// for items with a copy constructor of their own.
+TEST(Vector, AppendsBlocksInOrder) {
+    struct Row {
+        int reserved;
+        int before;
+        int added;
+    };
+    constexpr Row kRows[] = {{0, 0, 0}, {0, 0, 3}, {8, 2, 3}, {4, 3, 5}, {0, 5, 40}};
+    for (Row const& row : kRows) {
+        SCOPED_TRACE(row.before * 100 + row.added);
+        Vector<int> numbers;
+        Vector<Tracked> tracked;
+        numbers.reserve(row.reserved);
+        tracked.reserve(row.reserved);
+        for (int i = 0; i < row.before; ++i) {
+            numbers.push_back(-i);
+            tracked.emplace_back(-i);
+        }
+        Vector<int> source;
+        Vector<Tracked> trackedSource;
+        for (int i = 0; i < row.added; ++i) {
+            source.push_back(i + 1);
+            trackedSource.emplace_back(i + 1);
+        }
+        numbers.append(source.data(), source.size());
+        tracked.append(trackedSource.data(), trackedSource.size());
+        ASSERT_EQ(numbers.size(), row.before + row.added);
+        ASSERT_EQ(tracked.size(), row.before + row.added);
+        for (int i = 0; i < numbers.size(); ++i) {
+            int const expected = i < row.before ? -i : i - row.before + 1;
+            EXPECT_EQ(numbers[i], expected);
+            EXPECT_EQ(tracked[i].value, expected);
+        }
+        EXPECT_EQ(Tracked::live, 2 * row.added + row.before);
+    }
+    EXPECT_EQ(Tracked::live, 0);
+}
+
 } // namespace
 } // namespace Core

@@ -150,19 +150,14 @@ bool readFlag(Cursor& cursor) noexcept {
 void readArguments(Cursor& cursor, CommandRule const& rule, PathDataCommand& record) noexcept {
     for (int i = 0; i < rule.count; ++i) {
         Slot const slot = rule.slots[static_cast<std::size_t>(i)];
-        switch (slot) {
-        case Slot::Rotation:
-            record.rotation = readArgument(cursor).getSize();
-            break;
-        case Slot::LargeArc:
-            record.largeArc = readFlag(cursor);
-            break;
-        case Slot::Sweep:
-            record.sweep = readFlag(cursor);
-            break;
-        default:
+        // Lengths first, by a test rather than a jump: they are all but an arc's three.
+        if (slot <= Slot::Ry) {
             record.*kLengthFields[static_cast<std::size_t>(slot)] = readArgument(cursor);
-            break;
+        } else if (slot == Slot::Rotation) {
+            record.rotation = readArgument(cursor).getSize();
+        } else {
+            bool const set = readFlag(cursor);
+            (slot == Slot::LargeArc ? record.largeArc : record.sweep) = set;
         }
     }
 }

@@ -36,6 +36,11 @@ constexpr bool isPointUnit(char16_t unit) noexcept { return !detail::endsBareNum
 bool readCoordinate(Cursor& cursor, SLength& out) noexcept {
     float number = 0.0f;
     bool const found = static_cast<bool>(cursor.number(number));
+    // Nearly every number ends at a separator, the next number or the end.
+    if (found && (cursor.atEnd() || detail::endsBareNumber(cursor.peek()))) {
+        out = SLength(number);
+        return true;
+    }
     std::u16string_view const suffix = cursor.takeWhile(isPointUnit);
     if (!found || (suffix.size() == 1 && suffix[0] != u'%')) {
         return false;

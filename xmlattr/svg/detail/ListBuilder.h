@@ -30,9 +30,7 @@ public:
             if (m_spilled.capacity() - m_spilled.size() < N) {
                 m_spilled.reserve(2 * (m_spilled.size() + N));
             }
-            for (int i = 0; i < N; ++i) {
-                m_spilled.push_back(at(i));
-            }
+            m_spilled.append(items(), N);
             m_count = 0;
         }
         T* const item =
@@ -46,20 +44,13 @@ public:
     Core::Vector<T> take() const {
         Core::Vector<T> list;
         list.reserve(size());
-        for (T const& item : m_spilled) {
-            list.push_back(item);
-        }
-        for (int i = 0; i < m_count; ++i) {
-            list.push_back(at(i));
-        }
+        list.append(m_spilled.data(), m_spilled.size());
+        list.append(items(), m_count);
         return list;
     }
 
 private:
-    T const& at(int i) const noexcept {
-        return *std::launder(
-            reinterpret_cast<T const*>(m_block + static_cast<std::size_t>(i) * sizeof(T)));
-    }
+    T const* items() const noexcept { return std::launder(reinterpret_cast<T const*>(m_block)); }
 
     alignas(T) unsigned char m_block[static_cast<std::size_t>(N) * sizeof(T)];
     int m_count = 0;
