@@ -108,7 +108,8 @@ int main(int argc, char** argv) {
     bool stdio = false;
     CLI::App* lsp = app.add_subcommand(
         "lsp", "Serve the Language Server Protocol on standard input and output: diagnostics "
-               "as \"check\" gives them, and quick fixes, for the XSL-FO and SVG documents an "
+               "as \"check\" gives them, quick fixes, hover, completion of values, colours, and "
+               "going to names and their references, for the XSL-FO and SVG documents an "
                "editor opens.\n"
                "Exit status 0 when the client ends it after a shutdown request, 1 otherwise.");
     lsp->add_option("--debounce", debounce,

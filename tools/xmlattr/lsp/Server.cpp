@@ -107,6 +107,12 @@ Method const Server::kMethods[] = {
     {"textDocument/didClose",   false, &Server::didClose},
     {"textDocument/diagnostic", true,  &Server::diagnostic},
     {"textDocument/codeAction", true,  &Server::codeAction},
+    {"textDocument/hover",      true,  &Server::hover},
+    {"textDocument/completion", true,  &Server::completion},
+    {"textDocument/documentColor", true, &Server::documentColor},
+    {"textDocument/colorPresentation", true, &Server::colorPresentation},
+    {"textDocument/definition", true,  &Server::definition},
+    {"textDocument/references", true,  &Server::references},
 };
 // clang-format on
 
@@ -254,7 +260,12 @@ void Server::initialize(Call const& call) {
         {"positionEncoding", encodingName(m_encoding)},
         {"textDocumentSync", {{"openClose", true}, {"change", 2}}},
         {"diagnosticProvider", {{"interFileDependencies", false}, {"workspaceDiagnostics", false}}},
-        {"codeActionProvider", {{"codeActionKinds", {kQuickFix}}}}};
+        {"codeActionProvider", {{"codeActionKinds", {kQuickFix}}}},
+        {"hoverProvider", true},
+        {"completionProvider", Json::object()},
+        {"colorProvider", true},
+        {"definitionProvider", true},
+        {"referencesProvider", true}};
     reply(call.id, {{"capabilities", std::move(capabilities)},
                     {"serverInfo", {{"name", "xmlattr"}, {"version", XMLATTR_VERSION_STRING}}}});
 }

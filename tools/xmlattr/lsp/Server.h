@@ -6,6 +6,7 @@
 #include "DocumentDiagnostics.h"
 #include "Framing.h"
 #include "TextDocument.h"
+#include "features/DocumentScan.h"
 
 #include <chrono>
 #include <functional>
@@ -132,6 +133,16 @@ private:
     void didClose(Call const& call);
     void diagnostic(Call const& call);
     void codeAction(Call const& call);
+    // The editor features (EditorFeatures.cpp).
+    void hover(Call const& call);
+    void completion(Call const& call);
+    void documentColor(Call const& call);
+    void colorPresentation(Call const& call);
+    void definition(Call const& call);
+    void references(Call const& call);
+    Json rangeOf(OpenDocument const& document, TextSpan span) const;
+    Json locationsOf(std::string const& uri, OpenDocument const& document,
+                     std::vector<TextSpan> const& spans) const;
 
     static Method const kMethods[];
 

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -346,6 +347,81 @@ TEST(LspServer, QuickFixesAreOfferedOnlyWhenTheyMendTheValue) {
                     {"range", rangeOf(1, 0, 60)},
                     {"context", {{"diagnostics", Json::array()}, {"only", {"refactor"}}}}});
     EXPECT_TRUE(client.out.at(0)["result"].empty());
+}
+
+// The editor features answer in the negotiated encoding: on a line where an emoji takes two
+// UTF-16 code units and four UTF-8 bytes, each range must land on the same text.
+TEST(LspServer, EditorFeaturesAnswerInProtocolPositions) {
+    std::string const line = "<text>\xF0\x9F\x98\x80</text><rect id=\"box\" fill=\"red\"/>";
+    std::string const text = kSvg + "\n" + line + "\n<use href=\"#box\"/></svg>";
+    struct Row {
+        char const* encoding;
+        long emoji; // the extra code units the emoji takes beyond one
+    };
+    Row const rows[] = {{"utf-16", 1}, {"utf-8", 3}, {"utf-32", 0}};
+    for (Row const& row : rows) {
+        SCOPED_TRACE(row.encoding);
+        Client client;
+        client.initialize({{"general", {{"positionEncodings", {row.encoding}}}}});
+        std::string const uri = "file:///f.svg";
+        client.open(uri, text);
+        client.wait(0ms);
+        client.out.clear();
+        long const red = 35 + row.emoji; // "red" in line 1
+        long const id = 24 + row.emoji;  // "box" in line 1
+        Json const document = {{"uri", uri}};
+        auto const at = [&](long lineNumber, long character) {
+            return Json{{"textDocument", document},
+                        {"position", {{"line", lineNumber}, {"character", character}}}};
+        };
+        auto const answer = [&](int request, std::string const& method, Json params) {
+            client.out.clear();
+            client.request(request, method, std::move(params));
+            EXPECT_EQ(client.out.size(), 1U);
+            return client.out.empty() ? Json() : client.out[0]["result"];
+        };
+
+        Json const hover = answer(1, "textDocument/hover", at(1, red + 1));
+        EXPECT_EQ(hover["range"], rangeOf(1, red, red + 3));
+        EXPECT_EQ(hover["contents"]["kind"], "markdown");
+        EXPECT_EQ(answer(2, "textDocument/hover", at(0, 2)), nullptr);
+
+        Json const colors = answer(3, "textDocument/documentColor", {{"textDocument", document}});
+        ASSERT_EQ(colors.size(), 1U);
+        EXPECT_EQ(colors[0]["range"], rangeOf(1, red, red + 3));
+        EXPECT_EQ(colors[0]["color"],
+                  (Json{{"red", 1.0}, {"green", 0.0}, {"blue", 0.0}, {"alpha", 1.0}}));
+
+        Json const forms =
+            answer(4, "textDocument/colorPresentation",
+                   {{"textDocument", document},
+                    {"range", rangeOf(1, red, red + 3)},
+                    {"color", {{"red", 0}, {"green", 0}, {"blue", 1}, {"alpha", 1}}}});
+        auto const blue = std::find_if(forms.begin(), forms.end(),
+                                       [](Json const& form) { return form["label"] == "blue"; });
+        ASSERT_NE(blue, forms.end());
+        EXPECT_EQ((*blue)["textEdit"]["range"], rangeOf(1, red, red + 3));
+
+        Json const items = answer(5, "textDocument/completion", at(1, red + 2))["items"];
+        auto const named = std::find_if(items.begin(), items.end(),
+                                        [](Json const& item) { return item["label"] == "red"; });
+        ASSERT_NE(named, items.end());
+        EXPECT_EQ((*named)["kind"], 16);
+        EXPECT_EQ((*named)["documentation"], "#ff0000");
+
+        // From the reference on line 2 to the id, and back with the declaration included.
+        Json const definition = answer(6, "textDocument/definition", at(2, 13));
+        ASSERT_EQ(definition.size(), 1U);
+        EXPECT_EQ(definition[0]["range"], rangeOf(1, id, id + 3));
+        Json references = at(1, id);
+        references["context"] = {{"includeDeclaration", true}};
+        Json const found = answer(7, "textDocument/references", references);
+        ASSERT_EQ(found.size(), 2U);
+        EXPECT_EQ(found[0]["range"], rangeOf(1, id, id + 3));
+        EXPECT_EQ(found[1]["range"], rangeOf(2, 12, 15));
+        references["context"]["includeDeclaration"] = false;
+        EXPECT_EQ(answer(8, "textDocument/references", references).size(), 1U);
+    }
 }
 
 // The server says what `check --format json` says, range for range, on real documents: the

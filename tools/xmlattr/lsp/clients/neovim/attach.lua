@@ -9,7 +9,8 @@ local path = folder .. '/badge.svg'
 -- The emoji takes two UTF-16 units and four bytes: the editor's columns are bytes.
 local lines = {
   '<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">',
-  '  <text x="1" y="5">\240\159\152\128 ok</text><!-- \240\159\152\128 --><rect fill="reed" width="4"/>',
+  '  <text x="1" y="5">\240\159\152\128 ok</text><!-- \240\159\152\128 --><rect id="box" fill="reed" width="4"/>',
+  '  <use href="#box"/>',
   '</svg>',
 }
 vim.fn.writefile(lines, path)
@@ -69,6 +70,41 @@ if typed.lnum ~= 1 or typed.col < at or typed.end_col > at + 3 then
   fail(string.format('the new diagnostic is at %d:%d-%d, the value at 1:%d-%d', typed.lnum,
     typed.col, typed.end_col, at, at + 3))
 end
+
+-- Hover, completion and going to a definition, each asked where the author's cursor is.
+local function ask(method, line, text, offset)
+  local column = string.find(vim.api.nvim_buf_get_lines(buffer, line - 1, line, true)[1], text, 1, true)
+  if not column then fail('no "' .. text .. '" on line ' .. line) end
+  vim.api.nvim_win_set_cursor(0, { line, column - 1 + offset })
+  local answer = vim.lsp.buf_request_sync(buffer, method, vim.lsp.util.make_position_params(), 10000)
+  local result = answer and answer[client] and answer[client].result
+  if not result then fail(method .. ' gave no answer at ' .. line .. ':' .. column) end
+  return result, column - 1
+end
+
+local hover = ask('textDocument/hover', 2, 'fill="red"', 7)
+if not (hover.contents and hover.contents.value and hover.contents.value ~= '') then
+  fail('the hover on "red" is empty')
+end
+say('hover on fill="red": ' .. hover.contents.value:gsub('\n.*', ''))
+
+local completion = ask('textDocument/completion', 2, 'fill="red"', 8)
+local labels = {}
+for _, item in ipairs(completion.items or completion) do labels[item.label] = true end
+if not labels['red'] then fail('completion in "re" does not offer red') end
+say('completion in fill="re" offers red')
+
+local definition = ask('textDocument/definition', 3, '#box', 2)
+local target = definition[1] and definition[1].range
+local idColumn = string.find(vim.api.nvim_buf_get_lines(buffer, 1, 2, true)[1], 'box', 1, true) - 1
+if not target or target.start.line ~= 1 then fail('the definition of #box is not on line 2') end
+local expected = vim.lsp.util.character_offset(buffer, 1, idColumn,
+  vim.lsp.get_client_by_id(client).offset_encoding)
+if target.start.character ~= expected then
+  fail(string.format('the definition of #box is at character %d, id="box" at %d',
+    target.start.character, expected))
+end
+say('definition of #box: line 2, character ' .. target.start.character)
 
 vim.lsp.stop_client(client)
 vim.wait(2000, function() return vim.lsp.get_client_by_id(client) == nil end, 10)

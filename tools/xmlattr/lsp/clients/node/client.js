@@ -135,6 +135,29 @@ const tests = {
     await server.stop();
   },
 
+  async 'document colours, and only forms both readers take where the colour stands'() {
+    const server = await start({});
+    const uri = 'file:///k.svg';
+    const line = '<!-- \u{1F600} --><rect fill="#ff8000" style="stroke:blue"/>';
+    server.open(uri, `${svg}\n${line}</svg>`);
+    const request = (method, params) =>
+      server.connection.sendRequest(method, { textDocument: { uri }, ...params });
+    const colors = await request('textDocument/documentColor', {});
+    const fill = line.indexOf('#ff8000');
+    const stroke = line.indexOf('blue');
+    assert.deepEqual(colors.map((c) => c.range), [range(1, fill, fill + 7),
+                                                  range(1, stroke, stroke + 4)]);
+    assert.deepEqual(colors[0].color, { red: 1, green: 128 / 255, blue: 0, alpha: 1 });
+    // Half-transparent red: SVG 1.1's fill takes no alpha, so no form is offered for it.
+    const forms = async (color) => (await request('textDocument/colorPresentation',
+      { color, range: range(1, fill, fill + 7) })).map((p) => p.label);
+    const red = await forms({ red: 1, green: 0, blue: 0, alpha: 1 });
+    assert.ok(red.includes('red') && red.includes('#ff0000'), red.join(' '));
+    assert.ok(!red.some((label) => label.startsWith('hsl') || label.length === 9), red.join(' '));
+    assert.deepEqual(await forms({ red: 1, green: 0, blue: 0, alpha: 0.5 }), []);
+    await server.stop();
+  },
+
   async 'incremental edits across lines and characters outside the basic plane'() {
     const server = await start(pulling, 0);
     const uri = 'file:///i.svg';
