@@ -2,16 +2,9 @@
 #pragma once
 
 #include "testing/Corpus.h"
-#include "xmlattr/keywords/AreaKeywords.h"
-#include "xmlattr/keywords/BorderKeywords.h"
-#include "xmlattr/keywords/FontKeywords.h"
-#include "xmlattr/keywords/GraphicsKeywords.h"
-#include "xmlattr/keywords/ImageKeywords.h"
-#include "xmlattr/keywords/LayoutKeywords.h"
-#include "xmlattr/keywords/MarkerKeywords.h"
-#include "xmlattr/keywords/PaginationKeywords.h"
-#include "xmlattr/keywords/PositionKeywords.h"
+#include "xmlattr/AttributeTypes.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -28,54 +21,72 @@ template <class E> bool parseAs(Core::String const& text) {
     return static_cast<Xml::XmlAttribute&>(attribute).parseValue(text);
 }
 
-// Every corpus value of the attributes that hold a keyword enumeration.
+// The reader of the keyword type the tool knows as `name`, from the list of attribute types;
+// null where no keyword type is named so.
+template <class... E>
+constexpr bool (*keywordReader(std::string_view name, Xml::TypeList<E...>))(Core::String const&) {
+    bool (*found)(Core::String const&) = nullptr;
+    ((found = found == nullptr && Xml::kTypeDescription<E>.family == Xml::TypeFamily::Keyword &&
+                      Xml::kTypeDescription<E>.name == name
+                  ? &parseAs<E>
+                  : found),
+     ...);
+    return found;
+}
+
+// Every corpus value of the attributes that hold a keyword enumeration. Which attributes read
+// which type is said here: a type's description names its type, not the attributes that use it.
 inline std::vector<KeywordValue> keywordCorpus() {
-    using namespace Xml;
     struct Kind {
         std::string_view file;
         std::string_view name; // one "*" stands for any run of characters
         bool (*parse)(Core::String const&);
     };
-    static Kind const kinds[] = {
-        {"fo", "absolute-position", &parseAs<AbsolutePosition>},
-        {"fo", "background-repeat", &parseAs<BackgroundRepeat>},
-        {"fo", "blank-or-not-blank", &parseAs<BlankOrNotBlank>},
-        {"fo", "border*-style", &parseAs<BorderStyle>},
-        {"fo", "border-collapse", &parseAs<BorderCollapse>},
-        {"fo", "break-*", &parseAs<Break>},
-        {"fo", "display-align", &parseAs<DisplayAlign>},
-        {"fo", "font-style", &parseAs<FontStyle>},
-        {"fo", "font-weight", &parseAs<FontWeight>},
-        {"fo", "force-page-count", &parseAs<ForcePageCount>},
-        {"fo", "keep-*", &parseAs<Keep>},
-        {"fo", "leader-alignment", &parseAs<LeaderAlignment>},
-        {"fo", "leader-pattern", &parseAs<LeaderPattern>},
-        {"fo", "line-height-shift-adjustment", &parseAs<LineHeightShiftAdjustment>},
-        {"fo", "linefeed-treatment", &parseAs<LinefeedTreatment>},
-        {"fo", "maximum-repeats", &parseAs<MaxRepeats>},
-        {"fo", "odd-or-even", &parseAs<Parity>},
-        {"fo", "overflow", &parseAs<Overflow>},
-        {"fo", "page-position", &parseAs<PagePosition>},
-        {"fo", "reference-orientation", &parseAs<ReferenceOrientation>},
-        {"fo", "retrieve-boundary", &parseAs<RetrieveBoundary>},
-        {"fo", "retrieve-position", &parseAs<RetrievePosition>},
-        {"fo", "scaling", &parseAs<Scaling>},
-        {"fo", "span", &parseAs<Span>},
-        {"fo", "table-layout", &parseAs<TableLayout>},
-        {"fo", "text-align*", &parseAs<TextAlign>},
-        {"fo", "white-space-treatment", &parseAs<WhiteSpaceTreatment>},
-        {"fo", "wrap-option", &parseAs<WrapOption>},
-        {"svg", "display", &parseAs<SDisplay>},
-        {"svg", "font-style", &parseAs<FontStyle>},
-        {"svg", "font-variant", &parseAs<FontVariant>},
-        {"svg", "font-weight", &parseAs<FontWeight>},
-        {"svg", "gradientUnits", &parseAs<Drawing::GradientUnits>},
-        {"svg", "spreadMethod", &parseAs<Drawing::GradientSpreadMethod>},
-        {"svg", "stroke-linecap", &parseAs<SLineCap>},
-        {"svg", "stroke-linejoin", &parseAs<SLineJoin>},
-        {"svg", "text-anchor", &parseAs<STextAnchor>},
-        {"svg", "visibility", &parseAs<SVisibility>},
+    auto constexpr kind = [](std::string_view file, std::string_view name, std::string_view type) {
+        return Kind{file, name, keywordReader(type, Xml::AttributeTypes())};
     };
+    static constexpr Kind kinds[] = {
+        kind("fo", "absolute-position", "AbsolutePosition"),
+        kind("fo", "background-repeat", "BackgroundRepeat"),
+        kind("fo", "blank-or-not-blank", "BlankOrNotBlank"),
+        kind("fo", "border*-style", "BorderStyle"),
+        kind("fo", "border-collapse", "BorderCollapse"),
+        kind("fo", "break-*", "Break"),
+        kind("fo", "display-align", "DisplayAlign"),
+        kind("fo", "font-style", "FontStyle"),
+        kind("fo", "font-weight", "FontWeight"),
+        kind("fo", "force-page-count", "ForcePageCount"),
+        kind("fo", "keep-*", "Keep"),
+        kind("fo", "leader-alignment", "LeaderAlignment"),
+        kind("fo", "leader-pattern", "LeaderPattern"),
+        kind("fo", "line-height-shift-adjustment", "LineHeightShiftAdjustment"),
+        kind("fo", "linefeed-treatment", "LinefeedTreatment"),
+        kind("fo", "maximum-repeats", "MaxRepeats"),
+        kind("fo", "odd-or-even", "Parity"),
+        kind("fo", "overflow", "Overflow"),
+        kind("fo", "page-position", "PagePosition"),
+        kind("fo", "reference-orientation", "ReferenceOrientation"),
+        kind("fo", "retrieve-boundary", "RetrieveBoundary"),
+        kind("fo", "retrieve-position", "RetrievePosition"),
+        kind("fo", "scaling", "Scaling"),
+        kind("fo", "span", "Span"),
+        kind("fo", "table-layout", "TableLayout"),
+        kind("fo", "text-align*", "TextAlign"),
+        kind("fo", "white-space-treatment", "WhiteSpaceTreatment"),
+        kind("fo", "wrap-option", "WrapOption"),
+        kind("svg", "display", "SDisplay"),
+        kind("svg", "font-style", "FontStyle"),
+        kind("svg", "font-variant", "FontVariant"),
+        kind("svg", "font-weight", "FontWeight"),
+        kind("svg", "gradientUnits", "GradientUnits"),
+        kind("svg", "spreadMethod", "GradientSpreadMethod"),
+        kind("svg", "stroke-linecap", "SLineCap"),
+        kind("svg", "stroke-linejoin", "SLineJoin"),
+        kind("svg", "text-anchor", "STextAnchor"),
+        kind("svg", "visibility", "SVisibility"),
+    };
+    static_assert(std::ranges::none_of(kinds, [](Kind const& k) { return k.parse == nullptr; }),
+                  "a row names no keyword type of the list");
     auto const matches = [](std::string_view pattern, std::string_view name) {
         std::size_t const star = pattern.find('*');
         if (star == std::string_view::npos) {
