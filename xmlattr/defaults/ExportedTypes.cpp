@@ -13,7 +13,7 @@ namespace {
 template <class T> void print() {
     // A held value with a destructor of its own is what makes the attribute's destructor
     // worth exporting.
-    char const* const group = !Xml::kTypeDescription<T>.exported        ? "compiled_by_callers"
+    char const* const group = !Xml::kTypeDescription<T>.exported    ? "compiled_by_callers"
                               : std::is_trivially_destructible_v<T> ? "plain"
                                                                     : "owning";
     std::printf("%s %s\n", group, typeid(T).name());

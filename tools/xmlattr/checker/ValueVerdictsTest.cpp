@@ -95,8 +95,8 @@ TEST(ValueVerdicts, EachClassInWords) {
          }) {
         SCOPED_TRACE(row.tag);
         bool const fo = row.tag.starts_with("<fo:");
-        std::string const document = std::string(fo ? kFo : kSvg) + std::string(row.tag) +
-                                     (fo ? "</fo:root>" : "</svg>");
+        std::string const document =
+            std::string(fo ? kFo : kSvg) + std::string(row.tag) + (fo ? "</fo:root>" : "</svg>");
         EXPECT_EQ(worded(document, false), row.expected);
     }
 }

@@ -73,8 +73,8 @@ TEST_F(ToolTest, CheckExitsByTheWorstFinding) {
              Row{"<rect width='12pt'/>", 0, 0},
          }) {
         SCOPED_TRACE(row.element);
-        document("value.svg", "<svg xmlns='http://www.w3.org/2000/svg'>" +
-                                  std::string(row.element) + "</svg>");
+        document("value.svg",
+                 "<svg xmlns='http://www.w3.org/2000/svg'>" + std::string(row.element) + "</svg>");
         EXPECT_EQ(run({"check", "value.svg"}).status, row.status);
         EXPECT_EQ(run({"check", "--warnings-as-errors", "value.svg"}).status, row.strictStatus);
     }

@@ -87,7 +87,8 @@ TEST(ParseCommand, ShowsFieldsAndWrittenText) {
              {"start", "justify"},
              0,
              "TextAlign \"start\": accepted\n  enumerator: left (1)\n  written: \"left\"\n"
-             "TextAlign \"justify\": accepted\n  enumerator: justify (4)\n  written: \"justify\"\n"},
+             "TextAlign \"justify\": accepted\n  enumerator: justify (4)\n  written: "
+             "\"justify\"\n"},
             {"ReferenceOrientation",
              {"-90"},
              0,
@@ -99,7 +100,8 @@ TEST(ParseCommand, ShowsFieldsAndWrittenText) {
             {"Url",
              {"url( 'a b.png' )"},
              0,
-             "Url \"url( 'a b.png' )\": accepted\n  url: \"a b.png\"\n  written: \"url(a b.png)\"\n"},
+             "Url \"url( 'a b.png' )\": accepted\n  url: \"a b.png\"\n  written: \"url(a "
+             "b.png)\"\n"},
             // Records nest; lists show their items by index, an empty one as "[]".
             {"DashPattern",
              {"5, 10%", "none"},
