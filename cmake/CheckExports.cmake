@@ -129,12 +129,17 @@ set(owning "")
 set(plain "")
 set(compiled_by_callers "")
 foreach(group type IN ZIP_LISTS groups spelled)
+  if(NOT group MATCHES "^(owning|plain|compiled_by_callers)$" OR type STREQUAL "")
+    message(FATAL_ERROR "${TYPES} printed a line this check does not read: ${group} ${type}")
+  endif()
   list(APPEND ${group} "${type}")
 endforeach()
-list(LENGTH plain count)
-if(count LESS 100)
-  message(FATAL_ERROR "${TYPES} lists ${count} plain types")
-endif()
+# An empty group would make its checks pass unseen.
+foreach(group IN ITEMS owning plain compiled_by_callers)
+  if(NOT ${group})
+    message(FATAL_ERROR "${TYPES} lists no ${group} type")
+  endif()
+endforeach()
 
 set(members
   "@A@::TXmlAttribute()" "@A@::TXmlAttribute(@T@ const&)" "@A@::TXmlAttribute(@A@ const&)"
