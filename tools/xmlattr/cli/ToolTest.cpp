@@ -1,4 +1,4 @@
-// The xmlattr tool run as a process: parse, types, defaults and usage errors.
+// The xmlattr tool run as a process: parse's command line, types, defaults and usage errors.
 #include "ToolProcess.h"
 
 #include <gtest/gtest-spi.h>
