@@ -2,7 +2,9 @@
 # attribute by name, every member of each exported attribute instantiation, the destructor only
 # where the held value owns something, nothing of the instantiations that callers compile
 # themselves, and nothing but the library's own namespaces (no internal helper, test or tool).
-#   cmake -DLIBRARY=libxmlattr.so -P CheckExports.cmake
+# The attribute types and how each is built come from TYPES, a program that prints them from
+# the library's list and descriptions.
+#   cmake -DLIBRARY=libxmlattr.so -DTYPES=exported_types -P CheckExports.cmake
 cmake_minimum_required(VERSION 3.25)
 
 include("${CMAKE_CURRENT_LIST_DIR}/ScriptSupport.cmake")
@@ -102,37 +104,42 @@ foreach(name IN LISTS found)
   fail("unexpected default: ${name}")
 endforeach()
 
-# The attribute instantiations whose members are exported, by held type as c++filt writes it.
-set(owning
-  "SmartPtr<Drawing::Color>" Xml::SColor Xml::SNullableColor Xml::BoxShadow Xml::Language
-  Xml::Url Xml::Value "Core::Vector<Xml::PathDataCommand>" "Core::Vector<Xml::Point>"
-  "Core::Vector<Xml::SLength>" "Core::Vector<Xml::Transform>")
-set(plain
-  # Lengths and measures.
-  Length SLength LengthOrPercent LengthOrPercentAuto Margin ColumnWidth ContentLength
-  LeaderPatternWidth BorderWidth SLengthOrPercent TableWidth DLength FloatOrPercent
-  SNullableLength FontSize Indent LetterSpacing AlignmentAdjust BaselineShift AlignmentBaseline
-  SSpacing SBaselineShift STextDecoration TabStopType BackgroundPosition BackgroundSize
-  PageDimension InitialPageNumber InitialSheetNumber
-  # Keywords with a text form.
-  AbsolutePosition BackgroundRepeat BorderCollapse BorderStyle Break DisplayAlign FontStyle
-  FontWeight Keep LeaderAlignment LeaderPattern LineHeightShiftAdjustment LineStackingStrategy
-  Overflow ReferenceOrientation RelativePosition RetrieveBoundary RetrievePosition
-  RetrievePositionWithinTable Scaling Span TableLayout TextAlign TextLineStyle
-  # Keywords without one.
-  AFPEncoding AnchorX AnchorY AxisIntersection AxisOrientation AxisPosition BarcodeType
-  BlankOrNotBlank ChartType Code128CodeSet DMEncoding DMFormat DisplayValPlacement FontVariant
-  FootnoteRestartRule ForcePageCount LabelType MaxRepeats PDFConformance PagePosition Parity
-  PositionX PositionY RetrieveBoundaryWithinTable SDisplay SLineCap SLineJoin STextAnchor
-  SVisibility SerieGrouping SliceOrientation TextDirection TickStyle
-  # Geometry and chart values.
-  ViewBox SPreserveAspectRatio AxisUnits)
-list(TRANSFORM plain PREPEND "Xml::")
-list(APPEND plain Drawing::GradientSpreadMethod Drawing::GradientUnits)
-# The attributes that callers compile themselves: the library exports none of their members.
-set(compiled_by_callers int float Core::String FloatPosition FormActionType FormControlType
-  FormTriggerAction LightingScheme LinefeedTreatment Visibility WhiteSpaceTreatment WrapOption)
-list(TRANSFORM compiled_by_callers REPLACE "^([A-Z][A-Za-z]*)$" "Xml::\\1")
+# The attribute instantiations by held type as c++filt writes it: "owning" and "plain" export
+# their members, an owning one its destructor too; "compiled_by_callers" export none.
+execute_process(COMMAND "${TYPES}" OUTPUT_VARIABLE listed COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX REPLACE "\n$" "" listed "${listed}")
+string(REPLACE "\n" ";" listed "${listed}")
+set(groups "")
+set(mangled_types "")
+foreach(line IN LISTS listed)
+  string(REPLACE " " ";" parts "${line}")
+  list(GET parts 0 group)
+  list(GET parts 1 type)
+  list(APPEND groups "${group}")
+  list(APPEND mangled_types "${type}")
+endforeach()
+find_program(CXXFILT c++filt REQUIRED)
+string(JOIN "\n" text ${mangled_types})
+file(WRITE "${library_dir}/attribute-types.txt" "${text}\n")
+execute_process(COMMAND ${CXXFILT} -t INPUT_FILE "${library_dir}/attribute-types.txt"
+  OUTPUT_VARIABLE spelled COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX REPLACE "\n$" "" spelled "${spelled}")
+string(REPLACE "\n" ";" spelled "${spelled}")
+set(owning "")
+set(plain "")
+set(compiled_by_callers "")
+foreach(group type IN ZIP_LISTS groups spelled)
+  if(NOT group MATCHES "^(owning|plain|compiled_by_callers)$" OR type STREQUAL "")
+    message(FATAL_ERROR "${TYPES} printed a line this check does not read: ${group} ${type}")
+  endif()
+  list(APPEND ${group} "${type}")
+endforeach()
+# An empty group would make its checks pass unseen.
+foreach(group IN ITEMS owning plain compiled_by_callers)
+  if(NOT ${group})
+    message(FATAL_ERROR "${TYPES} lists no ${group} type")
+  endif()
+endforeach()
 
 set(members
   "@A@::TXmlAttribute()" "@A@::TXmlAttribute(@T@ const&)" "@A@::TXmlAttribute(@A@ const&)"

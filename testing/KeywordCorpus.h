@@ -2,16 +2,9 @@
 #pragma once
 
 #include "testing/Corpus.h"
-#include "xmlattr/keywords/AreaKeywords.h"
-#include "xmlattr/keywords/BorderKeywords.h"
-#include "xmlattr/keywords/FontKeywords.h"
-#include "xmlattr/keywords/GraphicsKeywords.h"
-#include "xmlattr/keywords/ImageKeywords.h"
-#include "xmlattr/keywords/LayoutKeywords.h"
-#include "xmlattr/keywords/MarkerKeywords.h"
-#include "xmlattr/keywords/PaginationKeywords.h"
-#include "xmlattr/keywords/PositionKeywords.h"
+#include "xmlattr/AttributeTypes.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -28,54 +21,72 @@ template <class E> bool parseAs(Core::String const& text) {
     return static_cast<Xml::XmlAttribute&>(attribute).parseValue(text);
 }
 
-// Every corpus value of the attributes that hold a keyword enumeration.
+// The reader of the keyword type the tool knows as `name`, from the list of attribute types;
+// null where no keyword type is named so.
+template <class... E>
+constexpr bool (*keywordReader(std::string_view name, Xml::TypeList<E...>))(Core::String const&) {
+    bool (*found)(Core::String const&) = nullptr;
+    ((found = found == nullptr && Xml::kTypeDescription<E>.family == Xml::TypeFamily::Keyword &&
+                      Xml::kTypeDescription<E>.name == name
+                  ? &parseAs<E>
+                  : found),
+     ...);
+    return found;
+}
+
+// Every corpus value of the attributes that hold a keyword enumeration. Which attributes read
+// which type is said here: a type's description names its type, not the attributes that use it.
 inline std::vector<KeywordValue> keywordCorpus() {
-    using namespace Xml;
     struct Kind {
         std::string_view file;
         std::string_view name; // one "*" stands for any run of characters
         bool (*parse)(Core::String const&);
     };
-    static Kind const kinds[] = {
-        {"fo", "absolute-position", &parseAs<AbsolutePosition>},
-        {"fo", "background-repeat", &parseAs<BackgroundRepeat>},
-        {"fo", "blank-or-not-blank", &parseAs<BlankOrNotBlank>},
-        {"fo", "border*-style", &parseAs<BorderStyle>},
-        {"fo", "border-collapse", &parseAs<BorderCollapse>},
-        {"fo", "break-*", &parseAs<Break>},
-        {"fo", "display-align", &parseAs<DisplayAlign>},
-        {"fo", "font-style", &parseAs<FontStyle>},
-        {"fo", "font-weight", &parseAs<FontWeight>},
-        {"fo", "force-page-count", &parseAs<ForcePageCount>},
-        {"fo", "keep-*", &parseAs<Keep>},
-        {"fo", "leader-alignment", &parseAs<LeaderAlignment>},
-        {"fo", "leader-pattern", &parseAs<LeaderPattern>},
-        {"fo", "line-height-shift-adjustment", &parseAs<LineHeightShiftAdjustment>},
-        {"fo", "linefeed-treatment", &parseAs<LinefeedTreatment>},
-        {"fo", "maximum-repeats", &parseAs<MaxRepeats>},
-        {"fo", "odd-or-even", &parseAs<Parity>},
-        {"fo", "overflow", &parseAs<Overflow>},
-        {"fo", "page-position", &parseAs<PagePosition>},
-        {"fo", "reference-orientation", &parseAs<ReferenceOrientation>},
-        {"fo", "retrieve-boundary", &parseAs<RetrieveBoundary>},
-        {"fo", "retrieve-position", &parseAs<RetrievePosition>},
-        {"fo", "scaling", &parseAs<Scaling>},
-        {"fo", "span", &parseAs<Span>},
-        {"fo", "table-layout", &parseAs<TableLayout>},
-        {"fo", "text-align*", &parseAs<TextAlign>},
-        {"fo", "white-space-treatment", &parseAs<WhiteSpaceTreatment>},
-        {"fo", "wrap-option", &parseAs<WrapOption>},
-        {"svg", "display", &parseAs<SDisplay>},
-        {"svg", "font-style", &parseAs<FontStyle>},
-        {"svg", "font-variant", &parseAs<FontVariant>},
-        {"svg", "font-weight", &parseAs<FontWeight>},
-        {"svg", "gradientUnits", &parseAs<Drawing::GradientUnits>},
-        {"svg", "spreadMethod", &parseAs<Drawing::GradientSpreadMethod>},
-        {"svg", "stroke-linecap", &parseAs<SLineCap>},
-        {"svg", "stroke-linejoin", &parseAs<SLineJoin>},
-        {"svg", "text-anchor", &parseAs<STextAnchor>},
-        {"svg", "visibility", &parseAs<SVisibility>},
+    auto constexpr reads = [](std::string_view file, std::string_view name, std::string_view type) {
+        return Kind{file, name, keywordReader(type, Xml::AttributeTypes())};
     };
+    static constexpr Kind kinds[] = {
+        reads("fo", "absolute-position", "AbsolutePosition"),
+        reads("fo", "background-repeat", "BackgroundRepeat"),
+        reads("fo", "blank-or-not-blank", "BlankOrNotBlank"),
+        reads("fo", "border*-style", "BorderStyle"),
+        reads("fo", "border-collapse", "BorderCollapse"),
+        reads("fo", "break-*", "Break"),
+        reads("fo", "display-align", "DisplayAlign"),
+        reads("fo", "font-style", "FontStyle"),
+        reads("fo", "font-weight", "FontWeight"),
+        reads("fo", "force-page-count", "ForcePageCount"),
+        reads("fo", "keep-*", "Keep"),
+        reads("fo", "leader-alignment", "LeaderAlignment"),
+        reads("fo", "leader-pattern", "LeaderPattern"),
+        reads("fo", "line-height-shift-adjustment", "LineHeightShiftAdjustment"),
+        reads("fo", "linefeed-treatment", "LinefeedTreatment"),
+        reads("fo", "maximum-repeats", "MaxRepeats"),
+        reads("fo", "odd-or-even", "Parity"),
+        reads("fo", "overflow", "Overflow"),
+        reads("fo", "page-position", "PagePosition"),
+        reads("fo", "reference-orientation", "ReferenceOrientation"),
+        reads("fo", "retrieve-boundary", "RetrieveBoundary"),
+        reads("fo", "retrieve-position", "RetrievePosition"),
+        reads("fo", "scaling", "Scaling"),
+        reads("fo", "span", "Span"),
+        reads("fo", "table-layout", "TableLayout"),
+        reads("fo", "text-align*", "TextAlign"),
+        reads("fo", "white-space-treatment", "WhiteSpaceTreatment"),
+        reads("fo", "wrap-option", "WrapOption"),
+        reads("svg", "display", "SDisplay"),
+        reads("svg", "font-style", "FontStyle"),
+        reads("svg", "font-variant", "FontVariant"),
+        reads("svg", "font-weight", "FontWeight"),
+        reads("svg", "gradientUnits", "GradientUnits"),
+        reads("svg", "spreadMethod", "GradientSpreadMethod"),
+        reads("svg", "stroke-linecap", "SLineCap"),
+        reads("svg", "stroke-linejoin", "SLineJoin"),
+        reads("svg", "text-anchor", "STextAnchor"),
+        reads("svg", "visibility", "SVisibility"),
+    };
+    static_assert(std::ranges::none_of(kinds, [](Kind const& k) { return k.parse == nullptr; }),
+                  "a row names no keyword type of the list");
     auto const matches = [](std::string_view pattern, std::string_view name) {
         std::size_t const star = pattern.find('*');
         if (star == std::string_view::npos) {
