@@ -348,22 +348,8 @@ private:
     // Declarations "name: value" separated by ";", each checked as the property of its name.
     // One pass: the positions, when needed, walk on with the declarations.
     void checkStyle(ValuePlace place, std::string_view written) {
-        // A comment is read as white space: blanked in a copy of the same length, so that every
-        // offset still names the character written there.
         thread_local std::string blanked;
-        std::string_view style = written;
-        if (written.find("/*") != std::string_view::npos) {
-            blanked.assign(written);
-            for (std::size_t open = blanked.find("/*"); open != std::string::npos;
-                 open = blanked.find("/*", open)) {
-                std::size_t const close = blanked.find("*/", open + 2);
-                std::size_t const end = close == std::string::npos ? blanked.size() : close + 2;
-                std::fill(blanked.begin() + static_cast<std::ptrdiff_t>(open),
-                          blanked.begin() + static_cast<std::ptrdiff_t>(end), ' ');
-                open = end;
-            }
-            style = blanked;
-        }
+        std::string_view const style = withoutStyleComments(written, blanked);
         StyleSpot spot{this, written, 0, 0, std::nullopt};
         place.inStyle = true;
         place.locateName = &StyleSpot::locateName;
@@ -627,6 +613,22 @@ FileReport checkDocumentText(std::string_view document, std::string shownPath) {
             return true;
         },
         std::move(shownPath));
+}
+
+std::string_view withoutStyleComments(std::string_view written, std::string& copy) {
+    if (written.find("/*") == std::string_view::npos) {
+        return written;
+    }
+    copy.assign(written);
+    for (std::size_t open = copy.find("/*"); open != std::string::npos;
+         open = copy.find("/*", open)) {
+        std::size_t const close = copy.find("*/", open + 2);
+        std::size_t const end = close == std::string::npos ? copy.size() : close + 2;
+        std::fill(copy.begin() + static_cast<std::ptrdiff_t>(open),
+                  copy.begin() + static_cast<std::ptrdiff_t>(end), ' ');
+        open = end;
+    }
+    return copy;
 }
 
 } // namespace Tool

@@ -26,4 +26,9 @@ FileReport checkDocument(std::filesystem::path const& path, std::string shownPat
 /// The same for a document already in memory.
 FileReport checkDocumentText(std::string_view document, std::string shownPath);
 
+/// A `style` attribute's text with its comments blanked out, as white space is what they read
+/// as: `written` itself where it has none, else `copy` made of the same length, so that every
+/// offset still names the character written there.
+std::string_view withoutStyleComments(std::string_view written, std::string& copy);
+
 } // namespace Tool

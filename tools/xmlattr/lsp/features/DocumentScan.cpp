@@ -2,6 +2,8 @@
 // found under an offset.
 #include "DocumentScan.h"
 
+#include "checker/DocumentChecker.h"
+
 #include "standard/Scanner.h"
 
 #include <algorithm>
@@ -364,22 +366,8 @@ std::size_t DeliveredValue::delivered(std::size_t offset) const noexcept {
 }
 
 std::vector<Declaration> declarationsOf(std::string_view written) {
-    // A comment is read as white space: blanked in a copy of the same length, so that every
-    // offset still names the character written there.
     std::string blanked;
-    std::string_view style = written;
-    if (written.find("/*") != std::string_view::npos) {
-        blanked.assign(written);
-        for (std::size_t open = blanked.find("/*"); open != std::string::npos;
-             open = blanked.find("/*", open)) {
-            std::size_t const close = blanked.find("*/", open + 2);
-            std::size_t const end = close == std::string::npos ? blanked.size() : close + 2;
-            std::fill(blanked.begin() + static_cast<std::ptrdiff_t>(open),
-                      blanked.begin() + static_cast<std::ptrdiff_t>(end), ' ');
-            open = end;
-        }
-        style = blanked;
-    }
+    std::string_view const style = withoutStyleComments(written, blanked);
     auto const spanOf = [&](std::string_view part) {
         std::size_t const begin = static_cast<std::size_t>(part.data() - style.data());
         return TextSpan{begin, begin + part.size()};
