@@ -252,42 +252,66 @@ std::string echo(Diagnostic& diagnostic, std::string_view value) {
     return text;
 }
 
-// The closest of `candidates` to `name`, or nothing; a near miss needs a diagnostic first,
-// so the candidates are widened to UTF-16 only then.
+// The closest of the names given to `name`, or nothing. Most documents never ask, so the names
+// are only held (by view: they outlive this) until a near miss is looked for; only then are
+// they sorted and widened to UTF-16.
 class NearNames {
 public:
     template <typename Range> void reset(Range const& names) {
         m_names.clear();
-        m_known.clear();
         m_memo.clear();
+        m_ready = false;
         for (auto const& name : names) {
             add(name);
         }
     }
     void add(std::string_view name) {
-        if (m_known.emplace(name).second) {
-            m_names.emplace_back(Core::String(name).view());
-        }
+        m_names.push_back(name);
+        m_ready = false;
     }
     std::optional<std::string> nearest(std::string_view name) {
         auto const memo = m_memo.find(name);
         if (memo != m_memo.end()) {
             return memo->second;
         }
-        // In a stable order, so that of two names as close the same one is offered each run.
-        std::vector<std::u16string_view> views(m_names.begin(), m_names.end());
-        std::sort(views.begin(), views.end());
+        prepare();
         std::optional<std::string> found =
-            suggest(Core::String(name), views, [&](Core::String const& attempt) {
-                return m_known.count(attempt.toUtf8()) != 0;
+            suggest(Core::String(name), m_views, [&](Core::String const& attempt) {
+                return std::binary_search(m_names.begin(), m_names.end(), attempt.toUtf8());
             });
         m_memo.emplace(std::string(name), found);
         return found;
     }
 
 private:
-    std::vector<std::u16string> m_names;
-    TextSet m_known;
+    void prepare() {
+        if (m_ready) {
+            return;
+        }
+        std::sort(m_names.begin(), m_names.end());
+        m_names.erase(std::unique(m_names.begin(), m_names.end()), m_names.end());
+        m_wide.clear();
+        m_wide.reserve(m_names.size());
+        for (std::string_view const name : m_names) {
+            // Names are mostly ASCII, which widens unit for unit without decoding.
+            if (std::all_of(name.begin(), name.end(),
+                            [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+                m_wide.emplace_back(name.begin(), name.end());
+            } else {
+                m_wide.emplace_back(Core::String(name).view());
+            }
+        }
+        // In UTF-16 order, stable, so that of two names as close the same one is offered each
+        // run.
+        m_views.assign(m_wide.begin(), m_wide.end());
+        std::sort(m_views.begin(), m_views.end());
+        m_ready = true;
+    }
+
+    std::vector<std::string_view> m_names;
+    std::vector<std::u16string> m_wide;
+    std::vector<std::u16string_view> m_views;
+    bool m_ready = false;
     TextMap<std::optional<std::string>> m_memo;
 };
 

@@ -207,6 +207,17 @@ TEST(References, SvgLocalIris) {
                  "7:15: note: did you mean \"url(#g)\"?\n"
                  "8:16: error: internal-destination=\"h\" refers to no id\n"
                  "8:16: note: did you mean \"g\"?\n"},
+             // Near misses are looked for among ids widened to UTF-16, ASCII or not.
+             Row{"ids beyond ASCII",
+                 SVG_ROOT "<g id='caf\xC3\xA9'/><g id='\xC3\xA9t\xC3\xA9'/><g id='zeta'/>\n"
+                          "<rect fill='url(#cafe)'/><rect fill='url(#\xC3\xA9te)'/>\n"
+                          "<rect fill='url(#z\xC3\xA9ta)'/></svg>",
+                 "3:7: error: fill=\"url(#cafe)\" refers to no id\n"
+                 "3:7: note: did you mean \"url(#caf\xC3\xA9)\"?\n"
+                 "3:32: error: fill=\"url(#\xC3\xA9te)\" refers to no id\n"
+                 "3:32: note: did you mean \"url(#\xC3\xA9t\xC3\xA9)\"?\n"
+                 "4:7: error: fill=\"url(#z\xC3\xA9ta)\" refers to no id\n"
+                 "4:7: note: did you mean \"url(#zeta)\"?\n"},
              Row{"a root svg without a namespace", "<svg><rect fill='url(#none)'/></svg>",
                  "1:1: note: the root svg element has no namespace; checked as SVG\n"
                  "1:12: error: fill=\"url(#none)\" refers to no id\n"},
