@@ -770,12 +770,9 @@ struct References::State {
             }
         }
         if (std::optional<std::string> const name = near.nearest(pending.name())) {
-            std::string const meant = pending.value.substr(0, pending.at) + *name +
-                                      pending.value.substr(pending.at + pending.length);
-            std::size_t length = 0;
-            std::string const shown = echoed(meant, length);
-            diagnostic.notes.push_back("did you mean " + inQuotes(shown) +
-                                       (shown.size() < meant.size() ? "...?" : "?"));
+            // A suggestion, as for a value: worded as a note, and an editor's quick fix.
+            diagnostic.suggestion = pending.value.substr(0, pending.at) + *name +
+                                    pending.value.substr(pending.at + pending.length);
         }
         unresolved.push_back(std::move(diagnostic));
     }

@@ -349,6 +349,33 @@ TEST(LspServer, QuickFixesAreOfferedOnlyWhenTheyMendTheValue) {
     EXPECT_TRUE(client.out.at(0)["result"].empty());
 }
 
+// A reference to no name, where one name is near, is mended by naming it.
+TEST(LspServer, AnUnresolvedReferenceIsFixedByTheNearName) {
+    Client client;
+    client.initialize();
+    std::string const uri = "file:///r.fo";
+    std::string const text =
+        "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set>"
+        "<fo:simple-page-master master-name=\"cover\"><fo:region-body/></fo:simple-page-master>"
+        "</fo:layout-master-set>\n<fo:page-sequence master-reference=\"cover\"><fo:flow "
+        "flow-name=\"xsl-region-body\"><fo:block>x</fo:block></fo:flow></fo:page-sequence>\n"
+        "<fo:page-sequence master-reference=\"covers\"><fo:flow flow-name=\"xsl-region-body\">"
+        "<fo:block>x</fo:block></fo:flow></fo:page-sequence></fo:root>";
+    client.open(uri, text);
+    client.wait(0ms);
+    client.out.clear();
+    client.request(1, "textDocument/codeAction",
+                   {{"textDocument", {{"uri", uri}}},
+                    {"range", rangeOf(2, 0, 50)},
+                    {"context", {{"diagnostics", Json::array()}}}});
+    Json const actions = client.out.at(0)["result"];
+    ASSERT_EQ(actions.size(), 1U);
+    EXPECT_EQ(actions[0]["title"], "Change to \"cover\"");
+    Json const& edit = actions[0]["edit"]["changes"][uri].at(0);
+    EXPECT_EQ(edit["range"], rangeOf(2, 36, 42));
+    EXPECT_EQ(edit["newText"], "cover");
+}
+
 // The editor features answer in the negotiated encoding: on a line where an emoji takes two
 // UTF-16 code units and four UTF-8 bytes, each range must land on the same text.
 TEST(LspServer, EditorFeaturesAnswerInProtocolPositions) {
