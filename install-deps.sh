@@ -16,8 +16,10 @@ needed=(cmake g++ pkgconf libgtest-dev libgmock-dev libexpat1-dev libcli11-dev n
 docs=(doxygen)
 bench=(libbenchmark-dev)
 # The language server's client tests: headless Neovim, and Node with npm for the protocol
-# package pinned in tools/xmlattr/lsp/clients/node/package-lock.json.
-ci=(clang libclang-rt-14-dev python3 neovim nodejs npm "${docs[@]}")
+# package pinned in tools/xmlattr/lsp/clients/node/package-lock.json (Node from Debian only
+# where no node and npm are on the PATH: a Node installed otherwise conflicts with Debian's npm).
+ci=(clang libclang-rt-14-dev python3 neovim "${docs[@]}")
+node=(nodejs npm)
 # The Windows leg's cross compiler and Wine: .ci/windows skips, saying why, without them.
 windows=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64)
 
@@ -87,6 +89,11 @@ if [ -n "$with_windows" ]; then
   fi
 fi
 if [ -n "$with_node" ]; then
+  if ! command -v node >/dev/null 2>&1 || ! command -v npm >/dev/null 2>&1; then
+    mapfile -t absent < <(missing "${node[@]}")
+    { [ ${#absent[@]} -eq 0 ] || { confirm "${absent[@]}" && install "${absent[@]}"; }; } ||
+      echo "could not install ${absent[*]}: the Node client test will be skipped" >&2
+  fi
   # The Node client test's package, exactly as locked.
   npm ci --no-audit --no-fund --prefix "$(dirname "$0")/tools/xmlattr/lsp/clients/node" ||
     echo "could not install the protocol package: the Node client test will be skipped" >&2
