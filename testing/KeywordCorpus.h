@@ -21,15 +21,21 @@ template <class E> bool parseAs(Core::String const& text) {
     return static_cast<Xml::XmlAttribute&>(attribute).parseValue(text);
 }
 
+// Whether a keyword type of the list is known to the tool as `name`. A name, not a reader, is
+// what the rows are checked by at compile time: comparing a function's address is not a
+// constant expression in every build (g++ with sanitizers).
+template <class... E> constexpr bool isKeywordType(std::string_view name, Xml::TypeList<E...>) {
+    return ((Xml::kTypeDescription<E>.family == Xml::TypeFamily::Keyword &&
+             Xml::kTypeDescription<E>.name == name) ||
+            ...);
+}
+
 // The reader of the keyword type the tool knows as `name`, from the list of attribute types;
 // null where no keyword type is named so.
 template <class... E>
-constexpr bool (*keywordReader(std::string_view name, Xml::TypeList<E...>))(Core::String const&) {
+bool (*keywordReader(std::string_view name, Xml::TypeList<E...>))(Core::String const&) {
     bool (*found)(Core::String const&) = nullptr;
-    ((found = found == nullptr && Xml::kTypeDescription<E>.family == Xml::TypeFamily::Keyword &&
-                      Xml::kTypeDescription<E>.name == name
-                  ? &parseAs<E>
-                  : found),
+    ((found = found == nullptr && isKeywordType(name, Xml::TypeList<E>()) ? &parseAs<E> : found),
      ...);
     return found;
 }
@@ -40,10 +46,10 @@ inline std::vector<KeywordValue> keywordCorpus() {
     struct Kind {
         std::string_view file;
         std::string_view name; // one "*" stands for any run of characters
-        bool (*parse)(Core::String const&);
+        std::string_view type;
     };
     auto constexpr reads = [](std::string_view file, std::string_view name, std::string_view type) {
-        return Kind{file, name, keywordReader(type, Xml::AttributeTypes())};
+        return Kind{file, name, type};
     };
     static constexpr Kind kinds[] = {
         reads("fo", "absolute-position", "AbsolutePosition"),
@@ -85,8 +91,10 @@ inline std::vector<KeywordValue> keywordCorpus() {
         reads("svg", "text-anchor", "STextAnchor"),
         reads("svg", "visibility", "SVisibility"),
     };
-    static_assert(std::ranges::none_of(kinds, [](Kind const& k) { return k.parse == nullptr; }),
-                  "a row names no keyword type of the list");
+    static_assert(
+        std::ranges::all_of(
+            kinds, [](Kind const& k) { return isKeywordType(k.type, Xml::AttributeTypes()); }),
+        "a row names no keyword type of the list");
     auto const matches = [](std::string_view pattern, std::string_view name) {
         std::size_t const star = pattern.find('*');
         if (star == std::string_view::npos) {
@@ -100,7 +108,8 @@ inline std::vector<KeywordValue> keywordCorpus() {
         for (CorpusValue& row : corpusValues(std::string(file) + "-attributes.tsv")) {
             for (Kind const& kind : kinds) {
                 if (kind.file == file && matches(kind.name, row.attribute)) {
-                    values.push_back({kind.parse, std::move(row.value), row.attribute});
+                    values.push_back({keywordReader(kind.type, Xml::AttributeTypes()),
+                                      std::move(row.value), row.attribute});
                     break;
                 }
             }
