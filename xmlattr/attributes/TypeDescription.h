@@ -37,7 +37,9 @@ struct TypeDescription {
     std::string_view name;
     /// One line on what it reads, with an example where one helps.
     std::string_view summary;
+    /// The group the tool lists it in.
     TypeFamily family = TypeFamily::Keyword;
+    /// How its reader answers a text it cannot read.
     ReadRule reads = ReadRule::Strict;
     /// Whether the library compiles and exports `TXmlAttribute<T>`; false where callers
     /// compile it themselves.
