@@ -933,6 +933,20 @@ References::State& References::state() {
     return *m_state;
 }
 
+bool References::ignores(Vocabulary vocabulary, std::string_view attribute,
+                         std::string_view value) noexcept {
+    // A prefixed name ("xml:id", "xlink:href") is read under its namespace.
+    if (attribute.find(':') != std::string_view::npos) {
+        return false;
+    }
+    if (vocabulary == Vocabulary::XslFo) {
+        return foName(attribute) == FoName::None;
+    }
+    // As `startElement` below: an SVG value refers only through "url(" or as an href, and
+    // names only as an id.
+    return attribute != "id" && attribute != "href" && value.find('(') == std::string_view::npos;
+}
+
 void References::startElement(Vocabulary vocabulary, std::string_view name,
                               std::string_view element, char const* const* attributes,
                               bool documentRoot) {

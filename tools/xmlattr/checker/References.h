@@ -78,6 +78,11 @@ public:
     void endElement(std::string_view name);
     /// The end of a well-formed document.
     void finish();
+    /// Whether no name or reference of the document can depend on the value of `attribute`
+    /// (a name without a prefix, as written) on an element of `vocabulary`: then a change of
+    /// that value alone leaves every finding of this check as it was.
+    static bool ignores(Vocabulary vocabulary, std::string_view attribute,
+                        std::string_view value) noexcept;
 
 private:
     struct State;

@@ -1,6 +1,8 @@
 // Dispatch through the method table, the life cycle, open documents and their checks.
 #include "Server.h"
 
+#include "ValueEdit.h"
+
 #include <xmlattr/Version.h>
 
 #include <algorithm>
@@ -377,8 +379,19 @@ void Server::answerPull(Waiting const& waiting, OpenDocument const& document) {
 }
 
 void Server::check(std::string const& uri, OpenDocument& document) {
-    FileReport const report = checkHeldText(document.text.text(), uri);
-    document.diagnostics = diagnosticsOf(report, document.text, m_encoding);
+    std::optional<std::vector<DocumentDiagnostic>> edited;
+    if (document.everChecked) {
+        edited = diagnosticsAfterValueEdit(document.checkedText, document.diagnostics,
+                                           document.text, m_encoding, uri);
+    }
+    if (edited) {
+        document.diagnostics = std::move(*edited);
+    } else {
+        FileReport const report = checkHeldText(document.text.text(), uri);
+        document.diagnostics = diagnosticsOf(report, document.text, m_encoding);
+    }
+    document.checkedText = document.text.text();
+    document.everChecked = true;
     document.checked = true;
     document.checkedVersion = document.version;
     document.resultId = ++m_checks;

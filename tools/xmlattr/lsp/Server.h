@@ -45,6 +45,9 @@ struct OpenDocument {
     bool checked = false;
     long checkedVersion = 0;
     std::vector<DocumentDiagnostic> diagnostics;
+    /// The text those findings are of, from which an edit inside one value is found.
+    std::string checkedText;
+    bool everChecked = false;
     /// Names the findings for pull requests: it changes with every check.
     long resultId = 0;
     /// When a waiting change is checked.

@@ -247,6 +247,26 @@ TEST(LspServer, HeldTextIsUtf8WhateverItsDeclarationSays) {
     }
 }
 
+// Messages are escaped by hand on the way out: the text must be what the JSON library itself
+// writes, byte for byte, for every kind of character a message can quote.
+TEST(LspServer, PublishedTextIsEscapedAsTheJsonLibraryWritesIt) {
+    for (std::string const& message :
+         {std::string("plain"), std::string("fill=\"re\\d\" is not valid"),
+          std::string("tab\tnew\nline\rform\fback\b"), std::string("\x01\x1F\x7F end", 7),
+          std::string("\xC3\xA9 and \xF0\x9F\x98\x80"), std::string("broken \xFF\xC3")}) {
+        SCOPED_TRACE(message);
+        Tool::Lsp::DocumentDiagnostic diagnostic;
+        diagnostic.message = message;
+        diagnostic.notes = {message};
+        std::string const text = Tool::Lsp::diagnosticsText({diagnostic}, "file:///a\"b");
+        Json const read = Json::parse(text);
+        std::string const expected =
+            Json(message).dump(-1, ' ', false, Json::error_handler_t::replace);
+        EXPECT_NE(text.find(",\"message\":" + expected), std::string::npos) << text;
+        EXPECT_EQ(read.at(0)["relatedInformation"].at(0)["location"]["uri"], "file:///a\"b");
+    }
+}
+
 TEST(LspServer, ABurstOfEditsIsCheckedOnceForTheLatestText) {
     Client client;
     client.initialize();

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,11 +67,16 @@ public:
     /// until the next call.
     [[nodiscard]] bool next(ScannedElement& out);
 
-private:
+    /// A namespace declaration: its prefix (empty for the default) and its raw value.
     struct Binding {
         std::string_view prefix;
         std::string_view space;
     };
+    /// The declarations in scope after the element last returned, outermost first; its own
+    /// are among them unless it closed itself.
+    std::span<Binding const> bindings() const noexcept { return m_bindings; }
+
+private:
     struct Open {
         std::string_view name;
         std::size_t bindings = 0;
