@@ -222,6 +222,12 @@ void editSequence(Reader input) {
         Tool::Diagnostic const& expected = report.diagnostics[i];
         check(diagnostics[i]["message"] == Tool::messageOf(expected));
         check(diagnostics[i]["code"] == Tool::findingName(expected.finding));
+        std::vector<std::string> const notes = Tool::notesOf(expected);
+        Json const related = diagnostics[i].value("relatedInformation", Json::array());
+        check(related.size() == notes.size());
+        for (std::size_t n = 0; n < notes.size(); ++n) {
+            check(related[n]["message"] == notes[n]);
+        }
         if (expected.attribute.empty()) {
             continue;
         }
