@@ -2,6 +2,7 @@
 // then documents, the debounce, pulls and cancellation, quick fixes and the agreement of its
 // diagnostics with `check` on real documents.
 #include "lsp/Server.h"
+#include "lsp/TestDocuments.h"
 
 #include "checker/DocumentChecker.h"
 #include "cli/CheckOutput.h"
@@ -10,9 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -475,23 +473,10 @@ TEST(LspServer, EditorFeaturesAnswerInProtocolPositions) {
 // samples, and the shared corpus where it is at hand.
 TEST(LspServer, AgreesWithCheckOnDocuments) {
     Tool::captureLibraryLog();
-    std::vector<std::filesystem::path> documents;
-    for (char const* folder : {XMLATTR_SAMPLES_DIR, XMLATTR_SHARED_DOCS}) {
-        if (!std::filesystem::is_directory(folder)) {
-            continue;
-        }
-        for (auto const& entry : std::filesystem::recursive_directory_iterator(folder)) {
-            std::string const extension = entry.path().extension().string();
-            if (extension == ".svg" || extension == ".fo") {
-                documents.push_back(entry.path());
-            }
-        }
-    }
+    auto const documents = Tool::Lsp::Testing::realDocuments();
     ASSERT_FALSE(documents.empty());
-    for (std::filesystem::path const& path : documents) {
+    for (auto const& [path, text] : documents) {
         SCOPED_TRACE(path.string());
-        std::ifstream in(path, std::ios::binary);
-        std::string const text{std::istreambuf_iterator<char>(in), {}};
         Client client;
         client.initialize();
         client.open("file:///d", text);

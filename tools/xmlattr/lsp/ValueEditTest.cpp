@@ -1,15 +1,13 @@
 // Findings after an edit inside one value must be what a check of the whole text gives,
 // field for field; the tests also say which edits are taken without that check.
 #include "lsp/ValueEdit.h"
+#include "lsp/TestDocuments.h"
 
 #include "features/DocumentScan.h"
 #include "types/ValueType.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -116,25 +114,12 @@ TEST(ValueEdit, TakenOnlyWhereNothingElseCanChange) {
 // and at its end, one taken, the value replaced by a keyword and by a length.
 TEST(ValueEdit, AgreesWithAWholeCheckOnDocuments) {
     Tool::captureLibraryLog();
-    std::vector<std::filesystem::path> documents;
-    for (char const* folder : {XMLATTR_SAMPLES_DIR, XMLATTR_SHARED_DOCS}) {
-        if (!std::filesystem::is_directory(folder)) {
-            continue;
-        }
-        for (auto const& entry : std::filesystem::recursive_directory_iterator(folder)) {
-            std::string const extension = entry.path().extension().string();
-            if (extension == ".svg" || extension == ".fo") {
-                documents.push_back(entry.path());
-            }
-        }
-    }
+    auto const documents = Testing::realDocuments();
     ASSERT_FALSE(documents.empty());
     std::size_t taken = 0;
     std::size_t edits = 0;
-    for (std::filesystem::path const& path : documents) {
+    for (auto const& [path, text] : documents) {
         SCOPED_TRACE(path.string());
-        std::ifstream in(path, std::ios::binary);
-        std::string const text{std::istreambuf_iterator<char>(in), {}};
         std::vector<TextSpan> values;
         DocumentScanner scanner(text);
         ScannedElement element;
