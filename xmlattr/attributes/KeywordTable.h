@@ -122,7 +122,9 @@ template <class E>
             return true;
         }
     }
-    return table.otherwise(text, out);
+    // The default reader rejects everything: not calling it keeps the common case free of an
+    // indirect call, which cost a keyword-or-length reader a sixth of its instructions.
+    return table.otherwise != &detail::noOtherKeyword<E> && table.otherwise(text, out);
 }
 
 /// The written keyword of `value` as a new text: the first written entry with that number,
