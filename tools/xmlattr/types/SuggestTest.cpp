@@ -52,8 +52,8 @@ Tool::Parsed notUsed(Core::String const&) { return {}; }
 
 // Listed nowhere: suggestions do not look at the list.
 constexpr Tool::ValueType kKeywordType{
-    0,       "Keyword", "",     Xml::TypeFamily::Keyword, acceptsKeyword, notUsed, keywords, false,
-    nullptr, nullptr,   nullptr};
+    0,       "Keyword", "",       Xml::TypeFamily::Keyword, acceptsKeyword, notUsed, nullptr,
+    nullptr, keywords,  false,    nullptr,                  nullptr,        nullptr};
 
 struct SuggestionRow {
     std::u16string_view text;
