@@ -401,6 +401,12 @@ struct References::State {
     // A diagnostic known while its element is read: placed among the element's others.
     void emitNow(Diagnostic diagnostic) {
         count(diagnostic);
+        // Mostly it comes after all the others, and needs no search.
+        if (report.diagnostics.empty() ||
+            !before(diagnostic.position, report.diagnostics.back().position)) {
+            report.diagnostics.push_back(std::move(diagnostic));
+            return;
+        }
         auto const at = std::upper_bound(report.diagnostics.begin(), report.diagnostics.end(),
                                          diagnostic, [](Diagnostic const& a, Diagnostic const& b) {
                                              return before(a.position, b.position);
