@@ -179,6 +179,13 @@ private:
         m_report.hasContent = true;
         m_tag.reset();
         m_raw.reset();
+        // One spot for all the attributes, each placed afresh: made for each, it cost as much
+        // as a value found silent.
+        AttributeSpot spot{this, {}, {}, std::nullopt};
+        place.inStyle = false;
+        place.locateName = &AttributeSpot::locateName;
+        place.locate = &AttributeSpot::locate;
+        place.context = &spot;
         for (std::size_t i = 0; attributes[2 * i] != nullptr; ++i) {
             std::string_view const attribute = attributes[2 * i];
             std::string_view const value = attributes[2 * i + 1];
@@ -189,11 +196,9 @@ private:
                 checkStyle(place, value);
                 continue;
             }
-            AttributeSpot spot{this, attribute, value, std::nullopt};
-            place.inStyle = false;
-            place.locateName = &AttributeSpot::locateName;
-            place.locate = &AttributeSpot::locate;
-            place.context = &spot;
+            spot.name = attribute;
+            spot.value = value;
+            spot.positions.reset();
             checkValue(m_report, place, attribute, value);
         }
         m_references.startElement(place.vocabulary, name, place.element, attributes, root);

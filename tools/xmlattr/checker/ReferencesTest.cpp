@@ -269,6 +269,19 @@ TEST(References, WhereTheFirstNameStands) {
     EXPECT_EQ(
         report.diagnostics[0].notes,
         std::vector<std::string>{"the first element with id=\"a\" is earlier in the document"});
+    // Placed once while held, a name is not placed from memory after it has been let go.
+    std::string again = SVG_ROOT "<g id='a'/>\n<g id='a'/>\n";
+    while (again.size() < 200000) {
+        again += "<g/><!-- a long way down -->\n";
+    }
+    again += "<g id='a'/></svg>";
+    Tool::FileReport const twice = Tool::checkDocumentText(again, "doc");
+    ASSERT_EQ(twice.diagnostics.size(), 2u);
+    EXPECT_EQ(twice.diagnostics[0].notes,
+              std::vector<std::string>{"the first element with id=\"a\" is at line 2, column 1"});
+    EXPECT_EQ(
+        twice.diagnostics[1].notes,
+        std::vector<std::string>{"the first element with id=\"a\" is earlier in the document"});
 }
 
 } // namespace

@@ -37,7 +37,7 @@ std::string shortened(std::string line) {
 
 // The first items a list's reading is tried with; four times as many each time the shown
 // start is not reached.
-constexpr std::size_t kLeadingItems = 4;
+constexpr std::size_t kLeadingItems = 2;
 
 // The reading of a list value from as few of its first items as reach as far as is shown: a
 // list of more items goes on where theirs closes ("]}"), so what comes before is the start of
