@@ -278,9 +278,8 @@ TEST(HeldReadings, LengthsReadAsTheirDescriptions) {
             EXPECT_EQ(held.parts[i].kind, described.parts[i].kind);
             EXPECT_EQ(held.parts[i].unit, described.parts[i].unit);
             // Bit for bit, NaN included.
-            EXPECT_EQ(std::memcmp(&held.parts[i].number, &described.parts[i].number,
-                                  sizeof(double)),
-                      0);
+            EXPECT_EQ(
+                std::memcmp(&held.parts[i].number, &described.parts[i].number, sizeof(double)), 0);
         }
     }
 }

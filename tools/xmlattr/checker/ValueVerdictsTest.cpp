@@ -179,8 +179,8 @@ TEST(ValueVerdicts, ListReadingsAsTheWholeDescriptionShows) {
     Tool::captureLibraryLog();
     std::string longPath = "M0 0";
     for (int i = 0; i < 40; ++i) {
-        longPath += " L" + std::to_string(i) + "." + std::to_string(i % 7) + " -" +
-                    std::to_string(i * 3);
+        longPath +=
+            " L" + std::to_string(i) + "." + std::to_string(i % 7) + " -" + std::to_string(i * 3);
     }
     struct Row {
         std::string_view attribute;
@@ -197,10 +197,10 @@ TEST(ValueVerdicts, ListReadingsAsTheWholeDescriptionShows) {
                               "translate(5) translate(6) translate(7) translate(8)q"},
          }) {
         SCOPED_TRACE(row.value);
-        Tool::FileReport const report = Tool::checkDocumentText(
-            std::string(kSvg) + "<polygon " + std::string(row.attribute) + "='" + row.value +
-                "'/></svg>",
-            "f.svg");
+        Tool::FileReport const report =
+            Tool::checkDocumentText(std::string(kSvg) + "<polygon " + std::string(row.attribute) +
+                                        "='" + row.value + "'/></svg>",
+                                    "f.svg");
         ASSERT_EQ(report.diagnostics.size(), 1u);
         Tool::Diagnostic const& diagnostic = report.diagnostics[0];
         Tool::ValueType const* type = Tool::findType(diagnostic.type);

@@ -236,7 +236,7 @@ void heldReading(Standard::Reading& out, Core::Vector<Xml::Point> const& points)
 void lengthReading(Standard::Reading& out, Xml::SLength const& length) {
     out.clear();
     // The units by number as the description names them; "unused" is no unit.
-    constexpr std::array<std::string_view, 10> kNames = {"px", "pt", "", "cm", "mm",
+    constexpr std::array<std::string_view, 10> kNames = {"px", "pt", "",   "cm", "mm",
                                                          "in", "em", "ex", "pc", "%"};
     static_assert(Xml::SLength::UnitPc == 8 && Xml::SLength::UnitPercent == kNames.size() - 1);
     auto const unit = static_cast<std::size_t>(length.getUnit());

@@ -118,8 +118,7 @@ template <class T> std::string written(Core::String const& text) {
 template <class T> constexpr bool kIsList = false;
 template <class E> constexpr bool kIsList<Core::Vector<E>> = true;
 
-template <class T>
-bool describeLeading(Core::String const& text, std::size_t items, Fields& out) {
+template <class T> bool describeLeading(Core::String const& text, std::size_t items, Fields& out) {
     Xml::TXmlAttribute<T> attribute;
     if (!attribute.parseValue(text)) {
         return false;
@@ -203,9 +202,9 @@ template <class T> constexpr ValueType row() {
     if constexpr (detail::kIsList<T>) {
         describeLeading = detail::describeLeading<T>;
     }
-    return {listedPosition<T>(), description.name,    description.summary,     description.family,
-            detail::accepts<T>,  detail::parse<T>,    detail::written<T>,      describeLeading,
-            nearMisses<T>,       Xml::HasTextForm<T>, detail::holds<T>,        detail::describeHeld<T>,
+    return {listedPosition<T>(), description.name,    description.summary, description.family,
+            detail::accepts<T>,  detail::parse<T>,    detail::written<T>,  describeLeading,
+            nearMisses<T>,       Xml::HasTextForm<T>, detail::holds<T>,    detail::describeHeld<T>,
             detail::readHeld<T>};
 }
 
