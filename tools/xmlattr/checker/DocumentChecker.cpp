@@ -23,6 +23,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 namespace Tool {
 
@@ -178,6 +179,13 @@ private:
         m_report.hasContent = true;
         m_tag.reset();
         m_raw.reset();
+        // One spot for all the attributes, each placed afresh: made for each, it cost as much
+        // as a value found silent.
+        AttributeSpot spot{this, {}, {}, std::nullopt};
+        place.inStyle = false;
+        place.locateName = &AttributeSpot::locateName;
+        place.locate = &AttributeSpot::locate;
+        place.context = &spot;
         for (std::size_t i = 0; attributes[2 * i] != nullptr; ++i) {
             std::string_view const attribute = attributes[2 * i];
             std::string_view const value = attributes[2 * i + 1];
@@ -188,11 +196,9 @@ private:
                 checkStyle(place, value);
                 continue;
             }
-            AttributeSpot spot{this, attribute, value, std::nullopt};
-            place.inStyle = false;
-            place.locateName = &AttributeSpot::locateName;
-            place.locate = &AttributeSpot::locate;
-            place.context = &spot;
+            spot.name = attribute;
+            spot.value = value;
+            spot.positions.reset();
             checkValue(m_report, place, attribute, value);
         }
         m_references.startElement(place.vocabulary, name, place.element, attributes, root);
@@ -247,6 +253,18 @@ private:
         if (wide || buffer == nullptr || back < 0 || back > offset) {
             return false;
         }
+        // A name defined again and again has its first element recalled again and again: its
+        // place is walked to once, and found again while the reader holds its line's start,
+        // as the walk needs.
+        long const held = now - offset;
+        auto const known = self->m_recalled.find(mark);
+        if (known != self->m_recalled.end()) {
+            if (known->second.lineStart <= held && held != 0) {
+                return false;
+            }
+            out = known->second.position;
+            return true;
+        }
         char const* const first = buffer + (offset - back);
         char const* start = first;
         while (start > buffer && start[-1] != '\n' && start[-1] != '\r') {
@@ -265,8 +283,15 @@ private:
         };
         out = {self->tag().line - (walked(first, buffer + offset).line - 1),
                walked(start, first).column};
+        self->m_recalled.emplace(mark, Recalled{out, held + (start - buffer)});
         return true;
     }
+
+    // An element recalled, and where its line starts as a byte offset.
+    struct Recalled {
+        Position position;
+        long lineStart = 0;
+    };
 
     // Where an attribute and its value stand, for the element being read.
     struct AttributeSpot {
@@ -392,6 +417,7 @@ private:
     std::optional<Position> m_tag;
     std::optional<std::vector<RawAttribute>> m_raw;
     SourceEncoding m_rawEncoding = SourceEncoding::Utf8;
+    std::unordered_map<long, Recalled> m_recalled;
     References m_references{
         m_report, {&Checker::locateReference, &Checker::markElement, &Checker::recallMark, this}};
 };

@@ -3,9 +3,14 @@
 #include "DocumentChecker.h"
 #include "ValueVerdicts.h"
 #include "standard/Syntax.h"
+#include "types/Describe.h"
+#include "types/HeldReadings.h"
 #include "types/ValueType.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <limits>
 
 namespace {
 
@@ -244,6 +249,39 @@ TEST(FaultOf, DiagnosticsCarryThePartAtFault) {
     EXPECT_EQ(parts, (std::vector<std::optional<std::pair<long, long>>>{
                          std::pair(28L, 30L), std::pair(46L, 49L), std::nullopt}));
     EXPECT_EQ(report.diagnostics[1].finding, Finding::ReadDifferently);
+}
+
+} // namespace
+
+namespace {
+
+// A length's held reading is taken without its description: it must be the reading the
+// description gives, number for number.
+TEST(HeldReadings, LengthsReadAsTheirDescriptions) {
+    using Length = Xml::SLength;
+    for (Length const& length :
+         {Length(1.5f), Length(0.1f, Length::UnitPercent), Length(2, Length::UnitEm),
+          Length(-3.25f, Length::UnitEx), Length(7, Length::UnitPc), Length(1e-7f, Length::UnitMm),
+          Length(3.4e38f, Length::UnitPt), Length(12, Length::UnitUnused),
+          Length(std::numeric_limits<float>::infinity(), Length::UnitCm),
+          Length(std::numeric_limits<float>::quiet_NaN(), Length::UnitIn)}) {
+        SCOPED_TRACE(std::to_string(length.getSize()) + " unit " +
+                     std::to_string(length.getUnit()));
+        Tool::Fields fields;
+        Tool::describe(fields, length);
+        Tool::Standard::Reading described;
+        Tool::describedReading(described, fields);
+        Tool::Standard::Reading held;
+        Tool::heldReading(held, length);
+        ASSERT_EQ(held.parts.size(), described.parts.size());
+        for (std::size_t i = 0; i < held.parts.size(); ++i) {
+            EXPECT_EQ(held.parts[i].kind, described.parts[i].kind);
+            EXPECT_EQ(held.parts[i].unit, described.parts[i].unit);
+            // Bit for bit, NaN included.
+            EXPECT_EQ(
+                std::memcmp(&held.parts[i].number, &described.parts[i].number, sizeof(double)), 0);
+        }
+    }
 }
 
 } // namespace

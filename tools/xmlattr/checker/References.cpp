@@ -126,33 +126,40 @@ constexpr std::string_view kReservedFlowNames[] = {
     "xsl-region-end",  "xsl-before-float-separator", "xsl-footnote-separator"};
 
 FoElement foElement(std::string_view element) {
-    if (element.starts_with("region-")) {
+    // By length first, as foName: every element is asked about, and few are any of these.
+    auto const is = [&](std::string_view name, FoElement kind) {
+        return element == name ? kind : FoElement::Other;
+    };
+    switch (element.size()) {
+    case 4:
+        return is("flow", FoElement::Flow);
+    case 6:
+        return is("marker", FoElement::Marker);
+    case 10:
+    case 11:
+    case 12:
         return std::find(std::begin(kRegionClasses), std::end(kRegionClasses), element) !=
                        std::end(kRegionClasses)
                    ? FoElement::Region
                    : FoElement::Other;
+    case 13:
+        return element == "region-before" ? FoElement::Region
+                                          : is("page-sequence", FoElement::PageSequence);
+    case 14:
+        return is("static-content", FoElement::StaticContent);
+    case 18:
+        return is("simple-page-master", FoElement::SimplePageMaster);
+    case 20:
+        return is("page-sequence-master", FoElement::PageSequenceMaster);
+    case 28:
+        return is("single-page-master-reference", FoElement::MasterChoice);
+    case 32:
+        return is("repeatable-page-master-reference", FoElement::MasterChoice);
+    case 33:
+        return is("conditional-page-master-reference", FoElement::MasterChoice);
+    default:
+        return FoElement::Other;
     }
-    if (element == "page-sequence") {
-        return FoElement::PageSequence;
-    }
-    if (element == "simple-page-master") {
-        return FoElement::SimplePageMaster;
-    }
-    if (element == "page-sequence-master") {
-        return FoElement::PageSequenceMaster;
-    }
-    if (element == "single-page-master-reference" ||
-        element == "repeatable-page-master-reference" ||
-        element == "conditional-page-master-reference") {
-        return FoElement::MasterChoice;
-    }
-    if (element == "flow") {
-        return FoElement::Flow;
-    }
-    if (element == "static-content") {
-        return FoElement::StaticContent;
-    }
-    return element == "marker" ? FoElement::Marker : FoElement::Other;
 }
 
 bool isReservedFlowName(std::string_view name) {
@@ -401,6 +408,12 @@ struct References::State {
     // A diagnostic known while its element is read: placed among the element's others.
     void emitNow(Diagnostic diagnostic) {
         count(diagnostic);
+        // Mostly it comes after all the others, and needs no search.
+        if (report.diagnostics.empty() ||
+            !before(diagnostic.position, report.diagnostics.back().position)) {
+            report.diagnostics.push_back(std::move(diagnostic));
+            return;
+        }
         auto const at = std::upper_bound(report.diagnostics.begin(), report.diagnostics.end(),
                                          diagnostic, [](Diagnostic const& a, Diagnostic const& b) {
                                              return before(a.position, b.position);
@@ -436,9 +449,9 @@ struct References::State {
         ++report.references.values;
         // The element's own position: cheaper than the attribute's, and the note only needs
         // to lead the reader there.
-        auto const [found, added] = names.try_emplace(std::string(name), Mark{});
-        if (added) {
-            found->second = mark();
+        auto const found = names.find(name);
+        if (found == names.end()) {
+            names.emplace(std::string(name), mark());
         } else {
             duplicate(vocabulary, attribute, element, readerName, value, scope, found->second);
         }
@@ -513,8 +526,7 @@ struct References::State {
               sequence);
     }
 
-    void foElementStart(std::string_view element, char const* const* attributes) {
-        FoElement const kind = foElement(element);
+    void foElementStart(FoElement kind, std::string_view element, char const* const* attributes) {
         switch (kind) {
         case FoElement::PageSequence:
             sequences.emplace_back();
@@ -951,12 +963,13 @@ void References::startElement(Vocabulary vocabulary, std::string_view name,
                               std::string_view element, char const* const* attributes,
                               bool documentRoot) {
     if (vocabulary == Vocabulary::XslFo) {
-        bool relevant = foElement(element) != FoElement::Other;
+        FoElement const kind = foElement(element);
+        bool relevant = kind != FoElement::Other;
         for (std::size_t i = 0; !relevant && attributes[2 * i] != nullptr; ++i) {
             relevant = foName(attributes[2 * i]) != FoName::None;
         }
         if (relevant) {
-            state().foElementStart(element, attributes);
+            state().foElementStart(kind, element, attributes);
         }
         return;
     }

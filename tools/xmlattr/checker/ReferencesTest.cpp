@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -258,17 +260,26 @@ TEST(References, WhereTheFirstNameStands) {
            "7:2: note: the first element with id=\"a\" is at line 3, column 1\n"
            "8:5: error: id=\"b\" is not unique\n"
            "8:5: note: the first element with id=\"b\" is at line 6, column 3\n"});
-    std::string far = SVG_ROOT "<g id='a'/>\n";
-    while (far.size() < 200000) {
-        far += "<g/><!-- a long way down -->\n";
-    }
-    far += "<g id='a'/></svg>";
-    Tool::FileReport const report = Tool::checkDocumentText(far, "doc");
+    // `head`, then so much that the reader lets it go, then id "a" once more.
+    auto const far = [](std::string_view head) {
+        std::string document = SVG_ROOT + std::string(head);
+        while (document.size() < 200000) {
+            document += "<g/><!-- a long way down -->\n";
+        }
+        return Tool::checkDocumentText(document + "<g id='a'/></svg>", "doc");
+    };
+    std::vector<std::string> const earlier{
+        "the first element with id=\"a\" is earlier in the document"};
+    Tool::FileReport const report = far("<g id='a'/>\n");
     ASSERT_EQ(report.diagnostics.size(), 1u);
     EXPECT_EQ(report.diagnostics[0].position.line, 6897);
-    EXPECT_EQ(
-        report.diagnostics[0].notes,
-        std::vector<std::string>{"the first element with id=\"a\" is earlier in the document"});
+    EXPECT_EQ(report.diagnostics[0].notes, earlier);
+    // Placed once while held, a name is not placed from memory after it has been let go.
+    Tool::FileReport const twice = far("<g id='a'/>\n<g id='a'/>\n");
+    ASSERT_EQ(twice.diagnostics.size(), 2u);
+    EXPECT_EQ(twice.diagnostics[0].notes,
+              std::vector<std::string>{"the first element with id=\"a\" is at line 2, column 1"});
+    EXPECT_EQ(twice.diagnostics[1].notes, earlier);
 }
 
 } // namespace

@@ -28,23 +28,61 @@ Standard::Dialect dialectOf(ValuePlace const& place) {
 // far more memory than the document.
 constexpr int kLongestDescribed = 4096;
 
+// A long reading is shown by its start, as a long value is.
+std::string shortened(std::string line) {
+    std::size_t length = 0;
+    std::string shown = echoed(line, length);
+    return length > kEchoLimit ? shown + "..." : line;
+}
+
+// The first items a list's reading is tried with; four times as many each time the shown
+// start is not reached.
+constexpr std::size_t kLeadingItems = 2;
+
+// The reading of a list value from as few of its first items as reach as far as is shown: a
+// list of more items goes on where theirs closes ("]}"), so what comes before is the start of
+// the whole line too. Describing long paths whole was most of what a document of spoiled
+// paths cost. Nothing when the description is not one list field.
+std::optional<std::string> listReading(ValueType const& type, Core::String const& text) {
+    for (std::size_t items = kLeadingItems;; items *= 4) {
+        Fields fields;
+        bool const more = type.describeLeading(text, items, fields);
+        if (fields.size() != 1 || !fields.at(0).isList) {
+            return std::nullopt;
+        }
+        std::string line;
+        fields.writeInline(line);
+        if (!more) {
+            return shortened(std::move(line));
+        }
+        std::size_t length = 0;
+        std::string const shown = echoed(std::string_view(line).substr(0, line.size() - 2), length);
+        if (length > kEchoLimit) {
+            return shown + "...";
+        }
+    }
+}
+
 // What the library made of an accepted value: its written text, or its fields on one line.
 std::string readingOf(ValueType const& type, Core::String const& text) {
     if (text.length() > kLongestDescribed) {
         return "a " + std::string(type.name) + " (too long to show)";
     }
-    Parsed const parsed = type.parse(text);
-    takeLibraryLog();
-    std::string line;
-    if (type.hasTextForm && !parsed.written.empty()) {
-        line = inQuotes(parsed.written);
-    } else {
-        parsed.value.writeInline(line);
+    // The written text, where there is one, is all that is shown: the fields cost far more.
+    std::string const written = type.hasTextForm ? type.written(text) : std::string();
+    std::optional<std::string> reading;
+    if (!written.empty()) {
+        reading = shortened(inQuotes(written));
+    } else if (type.describeLeading != nullptr) {
+        reading = listReading(type, text);
     }
-    // A long reading is shown by its start, as a long value is.
-    std::size_t length = 0;
-    std::string const shown = echoed(line, length);
-    return length > kEchoLimit ? shown + "..." : line;
+    if (!reading) {
+        std::string line;
+        type.parse(text).value.writeInline(line);
+        reading = shortened(std::move(line));
+    }
+    takeLibraryLog();
+    return *reading;
 }
 
 std::optional<std::string> nearMiss(ValueType const* type, Standard::Syntax const* syntax,

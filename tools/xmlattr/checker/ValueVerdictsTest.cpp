@@ -172,3 +172,45 @@ TEST(ValueVerdicts, DocumentsInWords) {
 }
 
 } // namespace
+
+// A list's reading is described only as far as it is shown; it must read as the whole
+// description cut where a long value is.
+TEST(ValueVerdicts, ListReadingsAsTheWholeDescriptionShows) {
+    Tool::captureLibraryLog();
+    std::string longPath = "M0 0";
+    for (int i = 0; i < 40; ++i) {
+        longPath +=
+            " L" + std::to_string(i) + "." + std::to_string(i % 7) + " -" + std::to_string(i * 3);
+    }
+    struct Row {
+        std::string_view attribute;
+        std::string value; // read by the library, not valid SVG
+    };
+    for (Row const& row : {
+             Row{"d", "M0 0zq"},
+             Row{"d", "M0 0 1 1zq"},
+             Row{"d", "m 29,209 a 1,1 0 1 1 -2,0 1,1 0 1 1 2,0 zq"},
+             Row{"d", longPath + "zq"},
+             Row{"transform", "scale(2)q"},
+             Row{"transform", "matrix(1 2 3 4 5 6) translate(1) rotate(5)q"},
+             Row{"transform", "translate(1) translate(2) translate(3) translate(4) "
+                              "translate(5) translate(6) translate(7) translate(8)q"},
+         }) {
+        SCOPED_TRACE(row.value);
+        Tool::FileReport const report =
+            Tool::checkDocumentText(std::string(kSvg) + "<polygon " + std::string(row.attribute) +
+                                        "='" + row.value + "'/></svg>",
+                                    "f.svg");
+        ASSERT_EQ(report.diagnostics.size(), 1u);
+        Tool::Diagnostic const& diagnostic = report.diagnostics[0];
+        Tool::ValueType const* type = Tool::findType(diagnostic.type);
+        ASSERT_NE(type, nullptr);
+        ASSERT_TRUE(diagnostic.reading.has_value());
+        std::string whole;
+        type->parse(Core::String(row.value)).value.writeInline(whole);
+        Tool::takeLibraryLog();
+        std::size_t length = 0;
+        std::string const shown = Tool::echoed(whole, length);
+        EXPECT_EQ(*diagnostic.reading, length > Tool::kEchoLimit ? shown + "..." : whole);
+    }
+}

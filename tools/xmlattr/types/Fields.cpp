@@ -9,13 +9,18 @@ namespace Tool {
 
 namespace {
 
-// JSON has no infinity or NaN; those go out as the text the library writes for them.
-nlohmann::ordered_json jsonNumber(Core::String const& shortest, bool finite) {
+std::optional<double> nearest(Core::String const& shortest, bool finite) {
     double value = 0.0;
     if (finite && Core::Format::fromChars(shortest.view(), value).consumed == shortest.length()) {
         return value;
     }
-    return shortest.toUtf8();
+    return std::nullopt;
+}
+
+// JSON has no infinity or NaN; those go out as the text the library writes for them.
+nlohmann::ordered_json jsonNumber(Core::String const& shortest, bool finite) {
+    std::optional<double> const value = nearest(shortest, finite);
+    return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json(shortest.toUtf8());
 }
 
 void appendIndent(std::string& out, int indent) {
@@ -23,6 +28,10 @@ void appendIndent(std::string& out, int indent) {
 }
 
 } // namespace
+
+std::optional<double> jsonDouble(float value) {
+    return nearest(Core::Format::toString(value), std::isfinite(value));
+}
 
 void Fields::scalar(std::string_view name, std::string shown, nlohmann::ordered_json json) {
     Field& field = m_fields.emplace_back();

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +71,10 @@ private:
 
     std::vector<Field> m_fields;
 };
+
+/// What a number field gives JSON for a single-precision number: the double nearest its
+/// shortest text; nothing for an infinity or NaN, which JSON is given as text.
+std::optional<double> jsonDouble(float value);
 
 /// `text` quoted and escaped as the tool writes every value: backslash, quotation mark and
 /// control characters as C escapes, everything else as it is.

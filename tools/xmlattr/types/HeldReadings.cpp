@@ -233,6 +233,25 @@ void heldReading(Standard::Reading& out, Core::Vector<Xml::Point> const& points)
     }
 }
 
+void lengthReading(Standard::Reading& out, Xml::SLength const& length) {
+    out.clear();
+    // The units by number as the description names them; "unused" is no unit.
+    constexpr std::array<std::string_view, 10> kNames = {"px", "pt", "",   "cm", "mm",
+                                                         "in", "em", "ex", "pc", "%"};
+    static_assert(Xml::SLength::UnitPc == 8 && Xml::SLength::UnitPercent == kNames.size() - 1);
+    auto const unit = static_cast<std::size_t>(length.getUnit());
+    std::string_view const name = unit < kNames.size() ? kNames[unit] : std::string_view();
+    // The size as its field holds it in JSON: a number that JSON cannot hold reads as 0.
+    double const size = jsonDouble(length.getSize()).value_or(0.0);
+    if (name == "%") {
+        out.parts.push_back(numberPart(Part::Kind::Percentage, size * 100));
+    } else if (std::string_view const known = unitOf(name); !known.empty()) {
+        out.parts.push_back(numberPart(Part::Kind::Measure, size, known));
+    } else {
+        out.parts.push_back(numberPart(Part::Kind::Keyword, 0));
+    }
+}
+
 void describedReading(Standard::Reading& out, Fields const& fields) {
     out.clear();
     walk(out, fields, false);

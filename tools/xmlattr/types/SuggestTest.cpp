@@ -51,9 +51,19 @@ bool acceptsKeyword(Core::String const& text) {
 Tool::Parsed notUsed(Core::String const&) { return {}; }
 
 // Listed nowhere: suggestions do not look at the list.
-constexpr Tool::ValueType kKeywordType{
-    0,       "Keyword", "",     Xml::TypeFamily::Keyword, acceptsKeyword, notUsed, keywords, false,
-    nullptr, nullptr,   nullptr};
+constexpr Tool::ValueType kKeywordType{.listed = 0,
+                                       .name = "Keyword",
+                                       .description = "",
+                                       .family = Xml::TypeFamily::Keyword,
+                                       .accepts = acceptsKeyword,
+                                       .parse = notUsed,
+                                       .written = nullptr,
+                                       .describeLeading = nullptr,
+                                       .keywords = keywords,
+                                       .hasTextForm = false,
+                                       .holds = nullptr,
+                                       .describeHeld = nullptr,
+                                       .readHeld = nullptr};
 
 struct SuggestionRow {
     std::u16string_view text;

@@ -43,6 +43,13 @@ struct ValueType {
     /// Whether the type's `parseValue` accepts the text; no description is built.
     bool (*accepts)(Core::String const& text);
     Parsed (*parse)(Core::String const& text);
+    /// What `getValueAsString` writes for the value the text reads as, without describing
+    /// the value: empty when the text is refused or the writer throws.
+    std::string (*written)(Core::String const& text);
+    /// For a type whose value is a list, described as one list field: as `parse`'s fields
+    /// when the text is accepted, but of only the first `items` items; true when the value
+    /// holds more. Null for every other type.
+    bool (*describeLeading)(Core::String const& text, std::size_t items, Fields& out);
     /// The keywords the type reads, offered as near misses; often none.
     std::vector<std::u16string_view> (*keywords)();
     /// False for the types whose attribute writes no text.
@@ -77,22 +84,54 @@ template <class T> bool accepts(Core::String const& text) {
     return attribute.parseValue(text);
 }
 
+// What the attribute writes for its value; empty, with the reason in `messages`, when the
+// writer throws.
+template <class T>
+std::string writtenOf(Xml::TXmlAttribute<T>& attribute, std::vector<std::string>& messages) {
+    try {
+        return attribute.getValueAsString().toUtf8();
+    } catch (Core::Exception const& error) {
+        messages.push_back(std::string("the writer threw: ") + error.what());
+        return {};
+    }
+}
+
 template <class T> Parsed parse(Core::String const& text) {
     Parsed result;
     Xml::TXmlAttribute<T> attribute;
     result.accepted = attribute.parseValue(text);
     if (result.accepted) {
         describe(result.value, attribute.getValue());
-        try {
-            result.written = attribute.getValueAsString().toUtf8();
-        } catch (Core::Exception const& error) {
-            result.written.clear();
-            result.messages.push_back(std::string("the writer threw: ") + error.what());
-        }
+        result.written = writtenOf(attribute, result.messages);
     }
     std::vector<std::string> logged = takeLibraryLog();
     result.messages.insert(result.messages.begin(), logged.begin(), logged.end());
     return result;
+}
+
+template <class T> std::string written(Core::String const& text) {
+    Xml::TXmlAttribute<T> attribute;
+    std::vector<std::string> ignored;
+    return attribute.parseValue(text) ? writtenOf(attribute, ignored) : std::string();
+}
+
+template <class T> constexpr bool kIsList = false;
+template <class E> constexpr bool kIsList<Core::Vector<E>> = true;
+
+template <class T> bool describeLeading(Core::String const& text, std::size_t items, Fields& out) {
+    Xml::TXmlAttribute<T> attribute;
+    if (!attribute.parseValue(text)) {
+        return false;
+    }
+    T const& value = attribute.getValue();
+    if (static_cast<std::size_t>(value.size()) <= items) {
+        describe(out, value);
+        return false;
+    }
+    T leading;
+    leading.append(value.begin(), static_cast<int>(items));
+    describe(out, leading);
+    return true;
 }
 
 template <class T> bool readHeld(Core::String const& text, Standard::Reading& out) {
@@ -159,9 +198,14 @@ template <class T> std::vector<std::u16string_view> nearMisses() {
 /// The row of a listed value type `T` with `describe(Fields&, T const&)` declared.
 template <class T> constexpr ValueType row() {
     constexpr Xml::TypeDescription description = Xml::kTypeDescription<T>;
-    return {listedPosition<T>(), description.name,        description.summary, description.family,
-            detail::accepts<T>,  detail::parse<T>,        nearMisses<T>,       Xml::HasTextForm<T>,
-            detail::holds<T>,    detail::describeHeld<T>, detail::readHeld<T>};
+    bool (*describeLeading)(Core::String const&, std::size_t, Fields&) = nullptr;
+    if constexpr (detail::kIsList<T>) {
+        describeLeading = detail::describeLeading<T>;
+    }
+    return {listedPosition<T>(), description.name,    description.summary, description.family,
+            detail::accepts<T>,  detail::parse<T>,    detail::written<T>,  describeLeading,
+            nearMisses<T>,       Xml::HasTextForm<T>, detail::holds<T>,    detail::describeHeld<T>,
+            detail::readHeld<T>};
 }
 
 /// The row of `T` in `allTypes()`.
