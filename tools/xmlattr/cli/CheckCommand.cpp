@@ -33,13 +33,34 @@ constexpr std::array<std::string_view, 3> kDocumentExtensions = {".fo", ".xml", 
 constexpr std::string_view kLookedFor = ".fo, .xml and .svg files";
 constexpr std::string_view kStandardInputShown = "<stdin>";
 
+// The extension as `path::extension` finds it (the name's last ".", not its first character),
+// read from the path's own text: a path made of it would be split into components again, and
+// a folder of icons asks this thousands of times.
 bool isDocumentName(fs::path const& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
-        return static_cast<char>(Core::String::toLowerAscii(static_cast<char16_t>(c)));
-    });
-    return std::find(kDocumentExtensions.begin(), kDocumentExtensions.end(), extension) !=
-           kDocumentExtensions.end();
+    auto const& text = path.native();
+    using Char = fs::path::value_type;
+    std::size_t const separator =
+        text.find_last_of(fs::path::string_type{Char('/'), fs::path::preferred_separator});
+    std::size_t const name = separator == fs::path::string_type::npos ? 0 : separator + 1;
+    std::size_t const dot = text.rfind(Char('.'));
+    if (dot == fs::path::string_type::npos || dot <= name) {
+        return false;
+    }
+    return std::any_of(
+        kDocumentExtensions.begin(), kDocumentExtensions.end(), [&](std::string_view extension) {
+            return text.size() - dot == extension.size() &&
+                   std::equal(extension.begin(), extension.end(),
+                              text.begin() + static_cast<long>(dot), [](char wanted, Char c) {
+                                  return static_cast<Char>(Core::String::toLowerAscii(
+                                             static_cast<char16_t>(c))) ==
+                                         static_cast<Char>(wanted);
+                              });
+        });
+}
+
+// Whether a found document is standard input, without making a path of "-" to compare.
+bool isStandardInput(fs::path const& path) {
+    return path.native().size() == 1 && path.native()[0] == fs::path::value_type('-');
 }
 
 struct Document {
@@ -133,7 +154,7 @@ public:
         auto const lookUp = [&](std::size_t first) {
             for (std::size_t i = first; i < m_found.size(); i += threads) {
                 Found& found = m_found[i];
-                if (!found.target && found.document.path != kStandardInput) {
+                if (!found.target && !isStandardInput(found.document.path)) {
                     found.target = targetOf(found.document.path);
                 }
             }

@@ -332,6 +332,12 @@ TEST_F(ToolTest, CheckSearchesFoldersForDocuments) {
     document("set/b.svg", bad);
     document("set/A.SVG", bad);
     document("set/notes.txt", bad);
+    // Named as the extension is found: the last "." of the name, never its first character.
+    document("set/.svg", bad);
+    document("set/e.svg.bak", bad);
+    document("set/f.", bad);
+    document("set/g.svgz", bad);
+    document("set/v1.2/h", bad);
     document("set/deeper/c.fo",
              "<fo:root xmlns:fo='http://www.w3.org/1999/XSL/Format' extent='1PX'/>");
     document("set/deeper/d.xml", "<fo:root xmlns:fo='http://www.w3.org/1999/XSL/Format'/>");
