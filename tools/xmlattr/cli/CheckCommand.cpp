@@ -13,6 +13,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <set>
@@ -20,6 +21,7 @@
 #include <thread>
 
 #ifndef _WIN32
+#include <dirent.h>
 #include <sys/stat.h>
 #endif
 
@@ -91,6 +93,60 @@ Target targetOf(fs::path const& path) {
     return {std::to_string(status.st_dev) + ":" + std::to_string(status.st_ino),
             S_ISDIR(status.st_mode)};
 #endif
+}
+
+// A folder's entry as its listing tells it: whether it is a link, else whether a folder.
+struct Listed {
+    fs::path path;
+    bool link = false;
+    bool folder = false;
+};
+
+// The entries of `folder`, those before a fault among them. Where the system lists folders
+// itself its listing is read directly: the library's iterator made each entry cost several
+// thousand instructions, a sizeable part of checking a folder of small icons.
+std::vector<Listed> listed(fs::path const& folder, std::error_code& error) {
+    std::vector<Listed> entries;
+#ifdef _WIN32
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code ignored;
+        bool const link = it->is_symlink(ignored);
+        entries.push_back({it->path(), link, !link && it->is_directory(ignored)});
+    }
+#else
+    std::unique_ptr<DIR, int (*)(DIR*)> const listing(::opendir(folder.c_str()), ::closedir);
+    if (!listing) {
+        error.assign(errno, std::generic_category());
+        return entries;
+    }
+    for (;;) {
+        errno = 0;
+        dirent const* const entry = ::readdir(listing.get());
+        if (entry == nullptr) {
+            if (errno != 0) {
+                error.assign(errno, std::generic_category());
+            }
+            return entries;
+        }
+        std::string_view const name = entry->d_name;
+        if (name == "." || name == "..") {
+            continue;
+        }
+        Listed& added = entries.emplace_back(Listed{folder / name});
+        unsigned char type = entry->d_type;
+        if (type == DT_UNKNOWN) {
+            // Some file systems do not say: the entry itself is asked.
+            struct stat status {};
+            type = ::lstat(added.path.c_str(), &status) != 0 ? DT_UNKNOWN
+                   : S_ISLNK(status.st_mode)                 ? DT_LNK
+                   : S_ISDIR(status.st_mode)                 ? DT_DIR
+                                                             : DT_REG;
+        }
+        added.link = type == DT_LNK;
+        added.folder = type == DT_DIR;
+    }
+#endif
+    return entries;
 }
 
 // The documents named and found in the folders named. A folder is searched to any depth in
@@ -194,12 +250,8 @@ private:
     // Adds the documents under `folder`, whose chain of folders from the one named is
     // `within`. False when it cannot be read.
     bool walk(fs::path const& folder, std::vector<Folder>& within) {
-        std::vector<fs::directory_entry> entries;
         std::error_code error;
-        for (fs::directory_iterator it(folder, error), end; !error && it != end;
-             it.increment(error)) {
-            entries.push_back(*it);
-        }
+        std::vector<Listed> entries = listed(folder, error);
         if (error) {
             // What the folder gave before the fault is still searched.
             m_console.problem("xmlattr: error: cannot read the folder " + folder.string() + ": " +
@@ -208,14 +260,12 @@ private:
         }
         // Every entry has this folder's path before its name, so comparing the whole texts
         // orders them as comparing paths element by element does, at a fraction of the cost.
-        std::sort(entries.begin(), entries.end(),
-                  [](fs::directory_entry const& a, fs::directory_entry const& b) {
-                      return a.path().native() < b.path().native();
-                  });
-        for (fs::directory_entry const& entry : entries) {
-            std::error_code ignored;
-            fs::path const& path = entry.path();
-            if (entry.is_symlink(ignored)) {
+        std::sort(entries.begin(), entries.end(), [](Listed const& a, Listed const& b) {
+            return a.path.native() < b.path.native();
+        });
+        for (Listed const& entry : entries) {
+            fs::path const& path = entry.path;
+            if (entry.link) {
                 // Only a link costs a look past the folder's listing.
                 Target target = targetOf(path);
                 if (target.folder) {
@@ -223,7 +273,7 @@ private:
                 } else if (isDocumentName(path)) {
                     m_found.push_back({{path, path.string()}, std::move(target)});
                 }
-            } else if (entry.is_directory(ignored)) {
+            } else if (entry.folder) {
                 // A folder too may close a loop, when a link on the way led out of the
                 // folder named.
                 enter(path, targetOf(path), within);
