@@ -6,6 +6,7 @@
 
 #include "checker/DocumentChecker.h"
 #include "cli/CheckOutput.h"
+#include "cli/Messages.h"
 #include "types/ValueType.h"
 
 #include <gtest/gtest.h>
@@ -486,6 +487,8 @@ TEST(LspServer, AgreesWithCheckOnDocuments) {
         ASSERT_EQ(diagnostics.size(), report.diagnostics.size());
         for (std::size_t i = 0; i < diagnostics.size(); ++i) {
             Tool::Diagnostic const& expected = report.diagnostics[i];
+            EXPECT_EQ(diagnostics[i]["code"], Tool::findingName(expected.finding));
+            EXPECT_EQ(diagnostics[i]["message"], Tool::messageOf(expected));
             if (expected.attribute.empty()) {
                 continue;
             }
@@ -494,7 +497,6 @@ TEST(LspServer, AgreesWithCheckOnDocuments) {
             EXPECT_EQ(diagnostics[i]["range"]["start"]["character"], marked.start.unitColumn - 1);
             EXPECT_EQ(diagnostics[i]["range"]["end"]["line"], marked.end.line - 1);
             EXPECT_EQ(diagnostics[i]["range"]["end"]["character"], marked.end.unitColumn - 1);
-            EXPECT_EQ(diagnostics[i]["code"], Tool::findingName(expected.finding));
         }
     }
 }
