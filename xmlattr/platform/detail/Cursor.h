@@ -207,28 +207,11 @@ private:
             m_position += length;
             return {length, std::errc()};
         }
-        Rounded<T> const rounded = round(rest(), number.digits, number.exponent, number.length,
-                                         number.negative, number.exact, out);
-        out = rounded.value;
-        if (rounded.read) {
-            m_position += rounded.read.consumed;
+        NumberRead const read = Format::fromScanned(rest(), number, out);
+        if (read) {
+            m_position += read.consumed;
         }
-        return rounded.read;
-    }
-    // The rounding path, out of line and on copies of the parts: handed on as one record or by
-    // address, the scanned parts and the caller's value would be kept in memory on the short
-    // path as well, and every number stored and loaded again on its way to the list.
-    template <class T> struct Rounded {
-        NumberRead read;
-        T value;
-    };
-    template <class T>
-    [[gnu::noinline]] static Rounded<T> round(std::u16string_view text, std::uint64_t digits,
-                                              long long exponent, std::size_t length,
-                                              bool negative, bool exact, T value) noexcept {
-        ScannedNumber const number{digits, exponent, length, negative, exact};
-        NumberRead const read = Format::fromScanned(text, number, value);
-        return {read, value};
+        return read;
     }
     std::u16string_view m_text;
     int m_position;

@@ -124,10 +124,9 @@ TEST(Cursor, Number) {
     expectNumber(u"-2147483648,", 0, true, std::numeric_limits<int>::min(), 11);
 }
 
-// Fractions are taken four digits at a time while four code units are left: every run length
-// against every code unit that may stop it (the end, ASCII just below "0" and above "9", and
-// units whose high byte is set), read as the standard reader reads the same digits, with the
-// number ending where the digits do.
+// Fractions of every run length against every code unit that may stop them (the end, ASCII
+// just below "0" and above "9", and units whose high byte is set), read as the standard reader
+// reads the same digits, with the number ending where the digits do.
 TEST(Cursor, NumberFractionRuns) {
     constexpr char16_t kStops[] = {0,       u',',     u'/',     u':',     u'e' - 1, u'\u0130',
                                    u'\u0660', u'\u7fff', u'\u8000', u'\u8030', u'\uff10'};

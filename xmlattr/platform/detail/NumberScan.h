@@ -5,10 +5,8 @@
 #include "xmlattr/platform/Format.h"
 #include "xmlattr/platform/String.h"
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 #include <type_traits>
 
@@ -19,22 +17,6 @@ constexpr bool beginsNumber(char16_t unit) noexcept {
     return String::isDigit(unit) || unit == u'+' || unit == u'-' || unit == u'.';
 }
 
-/// Four code units as one word, the first in the low bits.
-[[gnu::always_inline]] constexpr std::uint64_t fourUnits(char16_t const* text) noexcept {
-    if (std::is_constant_evaluated()) {
-        return std::uint64_t{text[0]} | std::uint64_t{text[1]} << 16 |
-               std::uint64_t{text[2]} << 32 | std::uint64_t{text[3]} << 48;
-    }
-    // One load: compilers do not merge the four reads above.
-    std::uint64_t units = 0;
-    std::memcpy(&units, text, sizeof units);
-    if constexpr (std::endian::native == std::endian::big) {
-        units = (units >> 48) | ((units >> 16) & 0xffff0000) | ((units << 16) & 0xffff00000000) |
-                (units << 48);
-    }
-    return units;
-}
-
 /// Steps over the decimal digits from `i` up to `end`, appending them to `digits` (which wraps
 /// beyond 19 of them: the scan then calls the number inexact).
 constexpr std::size_t takeDigits(char16_t const* text, std::size_t i, std::size_t end,
@@ -43,30 +25,6 @@ constexpr std::size_t takeDigits(char16_t const* text, std::size_t i, std::size_
         digits = digits * 10 + digit;
     }
     return i;
-}
-
-/// As `takeDigits`, for runs that are often long (fractions run to five or six digits in real
-/// text): four digits at a time while four code units are left. A run of one or two, as whole
-/// numbers are, pays more for the step than it saves.
-constexpr std::size_t takeLongDigits(char16_t const* text, std::size_t i, std::size_t end,
-                                     std::uint64_t& digits) noexcept {
-    constexpr std::uint64_t kLanes = 0x0001000100010001;
-    // The first digit in the lowest lane: one multiplication weighs each lane and sums them
-    // into the top lane, which no lane below it carries into (their sums stay below 1000).
-    constexpr std::uint64_t kWeights = 1 | 10ULL << 16 | 100ULL << 32 | 1000ULL << 48;
-    while (end - i >= 4) {
-        std::uint64_t const units = fourUnits(text + i);
-        std::uint64_t const values = units - u'0' * kLanes;
-        // A lane below "0" borrows, one above "9" (up to 0x7fff) carries into its top bit, and
-        // one from 0x8000 on sets it in either; the digits below the first lane flagged neither
-        // borrow nor carry, so no top bit is set only when all four are digits.
-        if (((values | (units + (0x8000 - u'9' - 1) * kLanes)) & (0x8000 * kLanes)) != 0) {
-            break;
-        }
-        digits = digits * 10000 + ((values * kWeights) >> 48);
-        i += 4;
-    }
-    return takeDigits(text, i, end, digits);
 }
 
 /// The number at the start of `text` by the grammar of `Format` (an integer for `int`), in
@@ -92,7 +50,7 @@ template <class T>
     if constexpr (!std::is_same_v<T, int>) {
         if (i < end && p[i] == u'.') {
             std::size_t const fraction = i + 1;
-            i = takeLongDigits(p, fraction, end, digits);
+            i = takeDigits(p, fraction, end, digits);
             count += i - fraction;
             power = -static_cast<long long>(i - fraction);
         }
@@ -139,7 +97,7 @@ static_assert(scans<float>(u"-0.5,1", 4, 5, -1) && scans<float>(u"12e2x", 4, 12,
               scans<float>(u"007.50", 6, 750, -2) && scans<float>(u"1.5.5", 3, 15, -1) &&
               scans<double>(u"9999999999999999999", 19, 9999999999999999999u, 0) &&
               scans<float>(u"1e-999999999", 12, 1, -999999999));
-// Fractions four digits at a time, stopped in every lane.
+// Long fractions, as real text has them, stopped by code units on either side of the digits.
 static_assert(scans<float>(u"0.1234", 6, 1234, -4) && scans<float>(u"-2.12345/1", 8, 212345, -5) &&
               scans<float>(u"2.123456:11", 8, 2123456, -6) &&
               scans<float>(u"2.1234567\u8030111", 9, 21234567, -7) &&
