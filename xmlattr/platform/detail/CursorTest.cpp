@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <limits>
+#include <string>
 
 namespace Core::detail {
 namespace {
@@ -120,6 +122,36 @@ TEST(Cursor, Number) {
     expectNumber(u"7.25 3", 1, true, 0.25f, 4);
     expectNumber(u"2147483648", 0, false, -7, 0, 10);
     expectNumber(u"-2147483648,", 0, true, std::numeric_limits<int>::min(), 11);
+}
+
+// Fractions of every run length against every code unit that may stop them (the end, ASCII
+// just below "0" and above "9", and units whose high byte is set), read as the standard reader
+// reads the same digits, with the number ending where the digits do.
+TEST(Cursor, NumberFractionRuns) {
+    constexpr char16_t kStops[] = {0,       u',',     u'/',     u':',     u'e' - 1, u'\u0130',
+                                   u'\u0660', u'\u7fff', u'\u8000', u'\u8030', u'\uff10'};
+    for (int run = 0; run <= 13; ++run) {
+        std::string ascii = "3.";
+        for (int k = 0; k < run; ++k) {
+            ascii += static_cast<char>('0' + (7 * k + 5) % 10);
+        }
+        float expected = 0.0f;
+        std::from_chars(ascii.data(), ascii.data() + ascii.size(), expected);
+        for (char16_t const stop : kStops) {
+            std::u16string text(ascii.begin(), ascii.end());
+            if (stop != 0) {
+                text += stop;
+                text += u"9999"; // digits after the stop are no part of the number
+            }
+            SCOPED_TRACE(testing::Message() << ascii << " stopped by " << int{stop});
+            Cursor cursor(text);
+            float out = -7.0f;
+            NumberRead const answer = cursor.number(out);
+            EXPECT_TRUE(answer);
+            EXPECT_EQ(out, expected);
+            EXPECT_EQ(cursor.position(), static_cast<int>(ascii.size()));
+        }
+    }
 }
 
 } // namespace

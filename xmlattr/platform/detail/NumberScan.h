@@ -97,6 +97,13 @@ static_assert(scans<float>(u"-0.5,1", 4, 5, -1) && scans<float>(u"12e2x", 4, 12,
               scans<float>(u"007.50", 6, 750, -2) && scans<float>(u"1.5.5", 3, 15, -1) &&
               scans<double>(u"9999999999999999999", 19, 9999999999999999999u, 0) &&
               scans<float>(u"1e-999999999", 12, 1, -999999999));
+// Long fractions, as real text has them, stopped by code units on either side of the digits.
+static_assert(scans<float>(u"0.1234", 6, 1234, -4) && scans<float>(u"-2.12345/1", 8, 212345, -5) &&
+              scans<float>(u"2.123456:11", 8, 2123456, -6) &&
+              scans<float>(u"2.1234567\u8030111", 9, 21234567, -7) &&
+              scans<float>(u"0.00001234e2", 12, 1234, -6) &&
+              scans<double>(u".1234567890123456789", 20, 1234567890123456789u, -19) &&
+              !scanNumber<float>(u".12345678901234567890").exact);
 static_assert(scans<int>(u"-255)", 4, 255, 0) && scans<int>(u"7.25", 1, 7, 0) &&
               scans<int>(u"1e3", 1, 1, 0) && scans<int>(u"+007", 4, 7, 0));
 static_assert(scanNumber<float>(u"1E1234567890").length == 12 &&
