@@ -167,10 +167,6 @@ bool isReservedFlowName(std::string_view name) {
            std::end(kReservedFlowNames);
 }
 
-bool before(Position a, Position b) {
-    return a.line != b.line ? a.line < b.line : a.column < b.column;
-}
-
 char lowered(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }

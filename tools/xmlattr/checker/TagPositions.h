@@ -25,6 +25,11 @@ struct Position {
     friend bool operator==(Position const&, Position const&) = default;
 };
 
+/// Whether `a` stands before `b` in the document: the order of a report's diagnostics.
+inline bool before(Position const& a, Position const& b) noexcept {
+    return a.line != b.line ? a.line < b.line : a.column < b.column;
+}
+
 /// A stretch of a document: from its first character to just after its last.
 struct Range {
     Position start;

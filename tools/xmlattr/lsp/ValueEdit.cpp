@@ -130,10 +130,6 @@ std::optional<std::string> tagAlone(TextDocument const& document, ScannedElement
     return out;
 }
 
-bool placedBefore(Position const& a, Position const& b) {
-    return a.line != b.line ? a.line < b.line : a.column < b.column;
-}
-
 } // namespace
 
 std::optional<std::vector<DocumentDiagnostic>>
@@ -260,7 +256,7 @@ diagnosticsAfterValueEdit(std::string_view before, std::vector<DocumentDiagnosti
         // Findings come in the order of their places; those of one place in the order made.
         auto const at = std::upper_bound(out.begin(), out.end(), fresh.place,
                                          [](Position const& place, DocumentDiagnostic const& d) {
-                                             return placedBefore(place, d.place);
+                                             return Tool::before(place, d.place);
                                          });
         out.insert(at, std::move(fresh));
     }
